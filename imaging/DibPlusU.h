@@ -61,7 +61,11 @@ public:
         Flush();
         return m_bits;
     }
-    [[nodiscard]] const uint8_t *ConstBits() const { return m_bits; }
+    [[nodiscard]] const uint8_t *ConstBits() const
+    {
+        Flush();
+        return m_bits;
+    }
     [[nodiscard]] ptrdiff_t Stride() const { return -static_cast<ptrdiff_t>(m_rowBytes); }
     // First byte of pixel row Y (from the bottom); no check, flushes.
     [[nodiscard]] uint8_t *RowAddress(int32_t y)
@@ -73,7 +77,7 @@ public:
     // The drawing surface on the same pixels, top-down coordinates.
     [[nodiscard]] QPainter &Canvas();
     // Ends the canvas painter if it is active; cheap when it is not.
-    void Flush()
+    void Flush() const
     {
         if (m_painting)
             EndCanvas();
@@ -127,7 +131,7 @@ public:
     void ScaleAll(int32_t factorR, int32_t factorG, int32_t factorB);
 
 private:
-    void EndCanvas();
+    void EndCanvas() const;
     void Release();
 
     QImage m_image;                      // Format_BGR888, owns the store
@@ -135,10 +139,11 @@ private:
     int32_t m_width = 0;
     int32_t m_height = 0;
     int32_t m_rowBytes = 0;
-    std::unique_ptr<QPainter> m_canvas;  // created on first Canvas()
-    bool m_painting = false;             // m_canvas is begun on m_image
-    bool m_hasSavedState = false;        // pen, brush, font kept across flushes
-    QPen m_savedPen;
-    QBrush m_savedBrush;
-    QFont m_savedFont;
+    // The canvas state is mutable so that const readers (Image()) can flush.
+    mutable std::unique_ptr<QPainter> m_canvas; // created on first Canvas()
+    mutable bool m_painting = false;            // m_canvas is begun on m_image
+    mutable bool m_hasSavedState = false;       // pen, brush, font kept across flushes
+    mutable QPen m_savedPen;
+    mutable QBrush m_savedBrush;
+    mutable QFont m_savedFont;
 };

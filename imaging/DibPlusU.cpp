@@ -1,0 +1,268 @@
+#include "imaging/DibPlusU.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Factors outside 0..256 would wrap the 8-bit channels; bring them in, so that
+// a caller's slip gives a saturated picture rather than noise.
+uint16_t ClampFactor(int32_t f)
+{
+    return static_cast<uint16_t>(std::clamp<int32_t>(f, 0, 256));
+}
+
+// Pixel bytes come blue, green, red; 48 bytes (16 pixels) is the smallest run
+// whose factor pattern fills whole vector registers, so the fixed-length inner
+// loop compiles to plain vector multiplies. channel x factor <= 255 x 256 fits
+// 16 bits, so the 16-bit arithmetic is exact.
+struct FactorPattern {
+    alignas(16) uint16_t f[48];
+    FactorPattern(uint16_t fr, uint16_t fg, uint16_t fb)
+    {
+        for (int k = 0; k < 48; k += 3) {
+            f[k] = fb;
+            f[k + 1] = fg;
+            f[k + 2] = fr;
+        }
+    }
+};
+
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("tree-vectorize")))
+#endif
+void ScaleBytes(uint8_t *p, ptrdiff_t n, const FactorPattern &pat)
+{
+    ptrdiff_t i = 0;
+    for (; i + 48 <= n; i += 48) {
+        uint8_t *q = p + i;
+        for (int k = 0; k < 48; ++k)
+            q[k] = static_cast<uint8_t>((uint16_t(q[k]) * pat.f[k]) >> 8);
+    }
+    for (int k = 0; i < n; ++i, ++k)
+        p[i] = static_cast<uint8_t>((uint16_t(p[i]) * pat.f[k]) >> 8);
+}
+
+} // namespace
+
+TDibPlus::TDibPlus(int32_t width, int32_t height)
+{
+    (void)Create(width, height);
+}
+
+TDibPlus::~TDibPlus()
+{
+    Release();
+}
+
+void TDibPlus::Release()
+{
+    Flush();
+    m_canvas.reset();
+    m_hasSavedState = false;
+    m_image = QImage();
+    m_bits = nullptr;
+    m_width = m_height = m_rowBytes = 0;
+}
+
+bool TDibPlus::Create(int32_t width, int32_t height)
+{
+    Release();
+    if (width <= 0 || height <= 0)
+        return false;
+    const int64_t w3 = 3 * int64_t(width);
+    const int64_t rowBytes = w3 + ((4 - (w3 & 3)) & 3);
+    // The store's size is a 32-bit quantity; anything larger is refused.
+    if (rowBytes * height > std::numeric_limits<int32_t>::max())
+        return false;
+    QImage image(width, height, QImage::Format_BGR888);
+    if (image.isNull() || image.bytesPerLine() != rowBytes)
+        return false;
+    std::memset(image.bits(), 0, static_cast<size_t>(image.sizeInBytes()));
+    m_image = std::move(image);
+    m_width = width;
+    m_height = height;
+    m_rowBytes = static_cast<int32_t>(rowBytes);
+    m_bits = m_image.scanLine(height - 1);
+    return true;
+}
+
+QPainter &TDibPlus::Canvas()
+{
+    if (!m_canvas)
+        m_canvas = std::make_unique<QPainter>();
+    if (!m_painting && HasStore()) {
+        m_painting = m_canvas->begin(&m_image);
+        // The store must stay where the pixel operations address it.
+        Q_ASSERT(m_image.constScanLine(m_height - 1) == m_bits);
+        if (m_painting && m_hasSavedState) {
+            m_canvas->setPen(m_savedPen);
+            m_canvas->setBrush(m_savedBrush);
+            m_canvas->setFont(m_savedFont);
+        }
+    }
+    return *m_canvas;
+}
+
+void TDibPlus::EndCanvas() const
+{
+    m_savedPen = m_canvas->pen();
+    m_savedBrush = m_canvas->brush();
+    m_savedFont = m_canvas->font();
+    m_hasSavedState = true;
+    m_canvas->end();
+    m_painting = false;
+}
+
+void TDibPlus::Draw(QPainter &target, int32_t x, int32_t y)
+{
+    Flush();
+    if (HasStore())
+        target.drawImage(QPoint(x, y), m_image);
+}
+
+QImage TDibPlus::Image() const
+{
+    Flush();
+    return m_image.copy();
+}
+
+void TDibPlus::SetPixelSafe(int32_t x, int32_t y, uint32_t pixel)
+{
+    if (HasStore() && x >= 0 && x < m_width && y >= 0 && y < m_height)
+        SetPixelFast(x, y, pixel);
+}
+
+void TDibPlus::SetPixelClipped(int32_t x, int32_t y, uint32_t pixel)
+{
+    // Without a store Width and Height are 0, so this writes nothing either.
+    if (x >= 0 && x < m_width && y >= 0 && y < m_height)
+        SetPixelFast(x, y, pixel);
+}
+
+uint32_t TDibPlus::GetPixelSafe(int32_t x, int32_t y)
+{
+    if (HasStore() && x >= 0 && x < m_width && y >= 0 && y < m_height)
+        return GetPixelFast(x, y);
+    return 0;
+}
+
+void TDibPlus::HorzLine(int32_t x1, int32_t y, int32_t x2, uint32_t pixel)
+{
+    uint8_t *p = RowAddress(y) + 3 * ptrdiff_t(x1);
+    const auto b = static_cast<uint8_t>(pixel), g = static_cast<uint8_t>(pixel >> 8),
+               r = static_cast<uint8_t>(pixel >> 16);
+    for (int32_t x = x1; x <= x2; ++x, p += 3) {
+        p[0] = b;
+        p[1] = g;
+        p[2] = r;
+    }
+}
+
+void TDibPlus::VertLine(int32_t x, int32_t y1, int32_t y2, uint32_t pixel)
+{
+    uint8_t *p = RowAddress(y1) + 3 * ptrdiff_t(x);
+    const auto b = static_cast<uint8_t>(pixel), g = static_cast<uint8_t>(pixel >> 8),
+               r = static_cast<uint8_t>(pixel >> 16);
+    for (int32_t y = y1; y <= y2; ++y, p -= m_rowBytes) {
+        p[0] = b;
+        p[1] = g;
+        p[2] = r;
+    }
+}
+
+void TDibPlus::ClearRows(int32_t y1, int32_t y2)
+{
+    if (y1 < 0)
+        y1 = 0;
+    if (y1 >= m_height || y2 < 0)
+        return;
+    if (y2 > m_height)
+        y2 = m_height;
+    if (y2 <= y1)
+        return;
+    // Rows y1..y2-1 are contiguous in memory, from row y2-1 (lowest address) on.
+    std::memset(RowAddress(y2 - 1), 0, size_t(y2 - y1) * size_t(m_rowBytes));
+}
+
+void TDibPlus::Circle(int32_t cx, int32_t cy, int32_t radius, uint32_t pixel)
+{
+    int32_t a = 0, b = radius, dA = 1, dB = 1 - 2 * radius, err = 0;
+    while (a <= b) {
+        SetPixelClipped(cx + b, cy + a, pixel);
+        SetPixelClipped(cx + a, cy + b, pixel);
+        SetPixelClipped(cx - a, cy + b, pixel);
+        SetPixelClipped(cx - b, cy + a, pixel);
+        SetPixelClipped(cx - b, cy - a, pixel);
+        SetPixelClipped(cx - a, cy - b, pixel);
+        SetPixelClipped(cx + a, cy - b, pixel);
+        SetPixelClipped(cx + b, cy - a, pixel);
+        ++a;
+        err += dA;
+        dA += 2;
+        if (2 * err + dB > 0) {
+            --b;
+            err += dB;
+            dB += 2;
+        }
+    }
+}
+
+void TDibPlus::ReplaceColour(uint32_t oldPixel, uint32_t newPixel)
+{
+    if (!HasStore())
+        return;
+    const auto ob = static_cast<uint8_t>(oldPixel), og = static_cast<uint8_t>(oldPixel >> 8),
+               orr = static_cast<uint8_t>(oldPixel >> 16);
+    const auto nb = static_cast<uint8_t>(newPixel), ng = static_cast<uint8_t>(newPixel >> 8),
+               nr = static_cast<uint8_t>(newPixel >> 16);
+    // A pixel value with bits above 23 matches no pixel.
+    if (oldPixel > 0xFFFFFFu)
+        return;
+    for (int32_t y = 0; y < m_height; ++y) {
+        uint8_t *p = RowAddress(y);
+        for (int32_t x = 0; x < m_width; ++x, p += 3)
+            if (p[0] == ob && p[1] == og && p[2] == orr) {
+                p[0] = nb;
+                p[1] = ng;
+                p[2] = nr;
+            }
+    }
+}
+
+void TDibPlus::ScaleRowSpan(int32_t x1, int32_t x2, int32_t y, int32_t factorR, int32_t factorG,
+                            int32_t factorB)
+{
+    if (y < 0 || y >= m_height)
+        return;
+    uint8_t *row = RowAddress(y);
+    const size_t pixelBytes = 3 * size_t(m_width);
+    if (x1 >= m_width || x2 < 0 || x2 < x1) {
+        // An empty span (x2 < x1 is outside the callers' contract) leaves the
+        // whole row black rather than scaling backwards.
+        std::memset(row, 0, pixelBytes);
+        return;
+    }
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, m_width - 1);
+    std::memset(row, 0, 3 * size_t(x1));
+    ScaleBytes(row + 3 * ptrdiff_t(x1), 3 * ptrdiff_t(x2 - x1 + 1),
+               FactorPattern(ClampFactor(factorR), ClampFactor(factorG), ClampFactor(factorB)));
+    std::memset(row + 3 * size_t(x2 + 1), 0, pixelBytes - 3 * size_t(x2 + 1));
+}
+
+void TDibPlus::ScaleAll(int32_t factorR, int32_t factorG, int32_t factorB)
+{
+    if (!HasStore())
+        return;
+    const FactorPattern pat(ClampFactor(factorR), ClampFactor(factorG), ClampFactor(factorB));
+    Flush();
+    const ptrdiff_t pixelBytes = 3 * ptrdiff_t(m_width);
+    if (pixelBytes == m_rowBytes) {
+        // No padding: the store is one run of whole pixels.
+        ScaleBytes(m_image.bits(), ptrdiff_t(m_rowBytes) * m_height, pat);
+        return;
+    }
+    for (int32_t y = 0; y < m_height; ++y)
+        ScaleBytes(m_bits - ptrdiff_t(y) * m_rowBytes, pixelBytes, pat);
+}

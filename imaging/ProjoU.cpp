@@ -1,0 +1,158 @@
+#include "imaging/ProjoU.h"
+
+#include "imaging/ColourU.h"
+#include "imaging/ResourceU.h"
+
+#include <cmath>
+
+std::unique_ptr<TDibPlus> ProjoSource;
+std::unique_ptr<TDibPlus> ProjoOutput;
+uint32_t ProjoKeyColour = 0x00FFFF;
+uint32_t ProjoKeyPixel = 0xFFFF00;
+std::array<QPoint, ProjoMaxLamps> ProjoLamps;
+int32_t ProjoLampCount = 0;
+
+namespace {
+
+constexpr uint32_t Yellow = 0x00FFFF; // colour values
+constexpr uint32_t Cyan = 0xFFFF00;
+constexpr uint32_t BluePixel = 0x0000FF; // the lamp's marker in the picture
+constexpr int32_t PictureOrigin = 11;   // canvas point of the picture's top-left
+
+bool SpriteReady()
+{
+    return ProjoSource && ProjoOutput && ProjoSource->HasStore() && ProjoOutput->HasStore();
+}
+
+// Nearest integer, halves to even, as std::nearbyint under the default
+// rounding mode; adding 1.5 x 2^52 leaves no fraction bits, so the addition
+// itself rounds. Exact for |v| < 2^51, far beyond the sprite's offsets.
+inline double RoundHalfEven(double v)
+{
+    // Strict IEEE arithmetic (no fast-math) keeps the two steps apart.
+    constexpr double magic = 0x1.8p52;
+    return (v + magic) - magic;
+}
+
+// Steps 1 to 3 shared by both draws: keep the lamp off the key, black output,
+// lamp pixels in the lamp colour.
+void PrepareDraw(uint32_t lampColour)
+{
+    // Bits above 23 are no part of a colour: compare the colour itself, so
+    // that no lamp colour can ever turn into the transparent key.
+    lampColour &= 0xFFFFFFu;
+    if (lampColour == ProjoKeyColour)
+        SwitchProjoKey(ProjoKeyColour);
+    ProjoOutput->ClearRows(0, ProjoSize);
+    const uint32_t lampPixel = SwapRB(lampColour);
+    for (int32_t i = 0; i < ProjoLampCount; ++i)
+        ProjoSource->SetPixelFast(ProjoLamps[i].x(), ProjoLamps[i].y(), lampPixel);
+}
+
+inline bool IsKey(const uint8_t *p, uint8_t kb, uint8_t kg, uint8_t kr)
+{
+    return p[0] == kb && p[1] == kg && p[2] == kr;
+}
+
+} // namespace
+
+void CreateProjo()
+{
+    const QImage picture = LoadResourceBitmap(QStringLiteral("Projo"));
+    ProjoSource = std::make_unique<TDibPlus>(ProjoSize, ProjoSize);
+    ProjoOutput = std::make_unique<TDibPlus>(ProjoSize, ProjoSize);
+    ProjoKeyColour = Yellow;
+    ProjoKeyPixel = SwapRB(Yellow);
+    ProjoLampCount = 0;
+    if (!SpriteReady())
+        return;
+    QPainter &canvas = ProjoSource->Canvas();
+    canvas.fillRect(0, 0, ProjoSize, ProjoSize, ColourToQColor(ProjoKeyColour));
+    if (!picture.isNull())
+        canvas.drawImage(PictureOrigin, PictureOrigin, picture);
+    for (int32_t x = 0; x < ProjoSize; ++x)
+        for (int32_t y = 0; y < ProjoSize; ++y)
+            // The list has room for ProjoMaxLamps points; a picture with more
+            // lamp pixels keeps the others blue rather than overrunning it.
+            if (ProjoSource->GetPixelFast(x, y) == BluePixel && ProjoLampCount < ProjoMaxLamps)
+                ProjoLamps[ProjoLampCount++] = QPoint(x, y);
+}
+
+void FreeProjo()
+{
+    ProjoSource.reset();
+    ProjoOutput.reset();
+    ProjoLampCount = 0;
+}
+
+void SwitchProjoKey(uint32_t oldKey)
+{
+    ProjoKeyColour = (oldKey == Yellow) ? Cyan : Yellow;
+    ProjoKeyPixel = SwapRB(ProjoKeyColour);
+    if (ProjoSource)
+        ProjoSource->ReplaceColour(SwapRB(oldKey), ProjoKeyPixel);
+}
+
+void DrawProjo(QPainter &target, int32_t x, int32_t y, uint32_t lampColour)
+{
+    if (!SpriteReady())
+        return;
+    PrepareDraw(lampColour);
+    const auto kb = uint8_t(ProjoKeyPixel), kg = uint8_t(ProjoKeyPixel >> 8), kr = uint8_t(ProjoKeyPixel >> 16);
+    const uint8_t *src = ProjoSource->Bits();
+    uint8_t *dst = ProjoOutput->Bits();
+    const ptrdiff_t stride = ProjoSource->Stride(); // both images have the same layout
+    for (int32_t row = 0; row < ProjoSize; ++row) {
+        const uint8_t *s = src + row * stride;
+        uint8_t *d = dst + row * stride;
+        for (int32_t col = 0; col < 3 * ProjoSize; col += 3)
+            if (!IsKey(s + col, kb, kg, kr)) {
+                d[col] = s[col];
+                d[col + 1] = s[col + 1];
+                d[col + 2] = s[col + 2];
+            }
+    }
+    ProjoOutput->Draw(target, x, y);
+}
+
+void DrawProjoRotated(QPainter &target, int32_t x, int32_t y, uint32_t lampColour, double angle)
+{
+    if (!SpriteReady())
+        return;
+    PrepareDraw(lampColour);
+    constexpr int32_t centre = ProjoSize / 2; // 40
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    // Each product dx x c, dy x s... is formed once and rounded to a double,
+    // exactly as the per-pixel formula forms it; only the difference and the
+    // sum are taken per pixel.
+    double dxc[ProjoSize], dxs[ProjoSize];
+    for (int32_t i = 0; i < ProjoSize; ++i) {
+        dxc[i] = double(i - centre) * c;
+        dxs[i] = double(i - centre) * s;
+    }
+    const auto kb = uint8_t(ProjoKeyPixel), kg = uint8_t(ProjoKeyPixel >> 8), kr = uint8_t(ProjoKeyPixel >> 16);
+    const uint8_t *src = ProjoSource->Bits();
+    uint8_t *dst = ProjoOutput->Bits();
+    const ptrdiff_t stride = ProjoSource->Stride();
+    for (int32_t row = 0; row < ProjoSize; ++row) {
+        const double dys = double(row - centre) * s;
+        const double dyc = double(row - centre) * c;
+        uint8_t *d = dst + row * stride;
+        for (int32_t col = 0; col < ProjoSize; ++col) {
+            const int32_t sx = int32_t(RoundHalfEven(dxc[col] - dys)) + centre;
+            const int32_t sy = int32_t(RoundHalfEven(dxs[col] + dyc)) + centre;
+            // The picture lies within 11..69 both ways; outside is background.
+            if (sx <= 10 || sx >= 70 || sy <= 10 || sy >= 70)
+                continue;
+            const uint8_t *p = src + sy * stride + 3 * sx;
+            if (!IsKey(p, kb, kg, kr)) {
+                uint8_t *q = d + 3 * col;
+                q[0] = p[0];
+                q[1] = p[1];
+                q[2] = p[2];
+            }
+        }
+    }
+    ProjoOutput->Draw(target, x, y);
+}
