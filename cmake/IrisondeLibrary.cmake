@@ -1,0 +1,36 @@
+# Each subsystem folder is one static library made of every .cpp it holds, so
+# that adding a module needs no edit here. A folder without sources yet still
+# yields a target, an interface one, so that links never depend on progress.
+# irisonde_all gathers them for the program, the tests and the benchmarks.
+#
+#   irisonde_library(name [MATCH regex] [EXCLUDE regex] LIBS ...)
+# MATCH keeps only the sources whose file name matches; EXCLUDE drops them.
+add_library(irisonde_all INTERFACE)
+
+function(irisonde_library name)
+  cmake_parse_arguments(ARG "" "MATCH;EXCLUDE" "LIBS" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(FILTER _src EXCLUDE REGEX "/main\\.cpp$")
+  if(ARG_MATCH)
+    list(FILTER _src INCLUDE REGEX "/${ARG_MATCH}$")
+  endif()
+  if(ARG_EXCLUDE)
+    list(FILTER _src EXCLUDE REGEX "/${ARG_EXCLUDE}$")
+  endif()
+  if(_src)
+    # Headers are listed too, so that moc sees classes declared only there.
+    set(_hdr)
+    foreach(_s ${_src})
+      string(REGEX REPLACE "\\.cpp$" ".h" _h ${_s})
+      if(EXISTS ${_h})
+        list(APPEND _hdr ${_h})
+      endif()
+    endforeach()
+    add_library(${name} STATIC ${_src} ${_hdr})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+  endif()
+  target_link_libraries(irisonde_all INTERFACE ${name})
+endfunction()

@@ -1,0 +1,16 @@
+#include "imaging/ResourceU.h"
+
+#include <QFile>
+
+QByteArray LoadResourceBytes(const QString &fileName)
+{
+    QFile f(QStringLiteral(":/res/") + fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QImage LoadResourceBitmap(const QString &name)
+{
+    return QImage(QStringLiteral(":/res/") + name + QStringLiteral(".bmp"));
+}

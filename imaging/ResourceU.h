@@ -1,0 +1,13 @@
+#pragma once
+// The program's carried resources (bitmaps, cursor, metafile, text), compiled
+// in under ":/res/" from the files of resources/.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// The bytes of the resource file `fileName` ("Trace.wmf", "TIPS.lignes"...);
+// empty when there is no such resource.
+[[nodiscard]] QByteArray LoadResourceBytes(const QString &fileName);
+
+// The bitmap resource `name` ("Logo" reads "Logo.bmp") as loaded, null if missing.
+[[nodiscard]] QImage LoadResourceBitmap(const QString &name);

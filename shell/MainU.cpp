@@ -1,0 +1,515 @@
+#include "shell/MainU.h"
+
+#include "IrisondeConfig.h"
+#include "imaging/ResourceU.h"
+#include "shell/AppStateU.h"
+#include "shell/PaintBoxU.h"
+#include "shell/SettingsU.h"
+#include "shell/SupLabU.h"
+#include "shell/WorkshopU.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+
+constexpr int kClientWidth = 527;
+constexpr int kClientHeight = 378;
+
+QFont ArialPx(int pixels, bool bold = false, bool italic = false)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QColor ButtonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// The client area tiles the Motif bitmap under its transparent labels.
+class TMainClient : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const QImage &tile = App::Motif;
+        if (tile.isNull()) {
+            p.fillRect(rect(), palette().color(QPalette::Window));
+            return;
+        }
+        const int w = tile.width(), h = tile.height();
+        for (int i = 0; i <= width() / w; ++i)
+            for (int j = 0; j <= height() / h; ++j)
+                p.drawImage(i * w, j * h, tile);
+    }
+};
+
+struct LinkEntry {
+    int number; // LinkLabN
+    int top;
+    const char *caption;
+    bool workshop; // blue bullet before workshops, red before the others
+};
+
+constexpr LinkEntry kLinks[] = {
+    {1, 48, "Synthèse trichromique additive  ", true},
+    {2, 76, "Synthèse trichromique soustractive ", true},
+    {3, 104, "Eclairage d'une scène ", true},
+    {4, 132, "La télévision à la loupe ", true},
+    {8, 176, "Impression en trichromie ou quadrichromie ", true},
+    {9, 204, " Décomposition RVB d'une image ", true},
+    {7, 244, "Aide de Irisonde", false},
+    {6, 272, "Cataloguer les images ", false},
+    {5, 300, "Quitter ", false},
+};
+
+// Desktop calculators looked for on the PATH, most common first.
+constexpr const char *kCalculators[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc",
+                                        "qalculate-gtk", "speedcrunch", "xcalc", "calc.exe"};
+
+} // namespace
+
+TDisplayMode DisplayModeFor(int width, int height, int bitsPerPixel)
+{
+    QString depth;
+    bool low = true;
+    switch (bitsPerPixel) {
+    case 8: depth = QStringLiteral("256 couleurs."); break;
+    case 16: depth = QStringLiteral("65536 couleurs."); low = false; break;
+    case 24:
+    case 32: depth = QStringLiteral("16 millions de couleurs."); low = false; break;
+    default: depth = QStringLiteral("16 couleurs."); break;
+    }
+    return {QStringLiteral("Affichage %1 sur %2 pixels, %3").arg(width).arg(height).arg(depth), low};
+}
+
+QString ProgramFolderOf(const QString &executablePath)
+{
+    QString native = QDir::toNativeSeparators(executablePath);
+    const qsizetype cut = qMax(native.lastIndexOf(QDir::separator()), native.lastIndexOf(QLatin1Char(':')));
+    QString folder = native.left(cut + 1);
+    if (folder.endsWith(QDir::separator()) && folder.size() > 1)
+        folder.chop(1);
+    return folder;
+}
+
+TMainF::TMainF(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainF"));
+    setFont(ArialPx(11));
+    BuildMenus();
+    BuildClient();
+    TipTime = new QTimer(this);
+    TipTime->setInterval(500);
+    connect(TipTime, &QTimer::timeout, this, &TMainF::TipTimeTimer);
+    WarningTimer = new QTimer(this);
+    WarningTimer->setInterval(1000);
+    connect(WarningTimer, &QTimer::timeout, this, &TMainF::WarningTimerTimer);
+    FormCreate();
+}
+
+TMainF::~TMainF() = default;
+
+void TMainF::BuildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setNativeMenuBar(false); // the same menu bar on every desktop
+    const auto item = [this](QMenu *menu, const char *name, const QString &caption, auto slot) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    Fichier1 = bar->addMenu(QStringLiteral("&Fichier"));
+    Fichier1->setObjectName(QStringLiteral("Fichier1"));
+    const std::pair<const char *, QString> shops[] = {
+        {"AddMenu", QStringLiteral("Synthèse trichromique &additive")},
+        {"SubMenu", QStringLiteral("Synthèse trichromique &soustractive")},
+        {"EclaireMenu", QStringLiteral("&Eclairage d'une scène")},
+        {"LoupMenu", QStringLiteral("L'écran de télévision à la &Loupe")},
+        {"QuadriMenu", QStringLiteral("&Impression par quadrichromie ou trichromie")},
+        {"RGBMenu", QStringLiteral("&Décomposition RVB d'une image")},
+    };
+    for (int k = 0; k < kWorkshopCount; ++k) {
+        if (k == 4)
+            Fichier1->addSeparator();
+        workshopMenus[k] = item(Fichier1, shops[k].first, shops[k].second, [this, k] { OpenWorkshop(static_cast<EWorkshop>(k)); });
+        workshopMenus[k]->setEnabled(false);
+    }
+    AddMenu = workshopMenus[0];
+    SubMenu = workshopMenus[1];
+    EclaireMenu = workshopMenus[2];
+    LoupMenu = workshopMenus[3];
+    QuadriMenu = workshopMenus[4];
+    RGBMenu = workshopMenus[5];
+    Fichier1->addSeparator();
+    BrowserMenu = item(Fichier1, "BrowserMenu", QStringLiteral("&Cataloguer les images"), [this] { ShowModalOnce(browserWindow); });
+    BrowserMenu->setEnabled(false);
+    Fichier1->addSeparator();
+    QuitMenu = item(Fichier1, "QuitMenu", QStringLiteral("&Quitter"), [this] { close(); });
+
+    EditionMenu = bar->addMenu(QStringLiteral("&Edition"));
+    EditionMenu->setObjectName(QStringLiteral("EditionMenu"));
+    CalcMenu = item(EditionMenu, "CalcMenu", QStringLiteral("&Calculatrice de Windows"), [this] { LaunchCalculator(); });
+    EditionMenu->addSeparator();
+    ClearMenu = item(EditionMenu, "ClearMenu", QStringLiteral("Vider le presse-papiers"), [] { QApplication::clipboard()->clear(); });
+    connect(EditionMenu, &QMenu::aboutToShow, this, &TMainF::EditionMenuPopup);
+
+    OptionsMenu = bar->addMenu(QStringLiteral("&Options"));
+    OptionsMenu->setObjectName(QStringLiteral("OptionsMenu"));
+    PreferencesMenu = item(OptionsMenu, "PreferencesMenu", QStringLiteral("&Préférences"), [this] {
+        ShowModalOnce(optionsDialog);
+        ApplyHintSetting();
+    });
+    PreferencesMenu->setEnabled(false);
+
+    AideMenu = bar->addMenu(QStringLiteral("&Aide"));
+    AideMenu->setObjectName(QStringLiteral("AideMenu"));
+    WinHlpMenu = item(AideMenu, "WinHlpMenu", QStringLiteral("&Aide du logiciel"), [] { App::ShowHelp(QStringLiteral("Sommaire")); });
+    TipMenu = item(AideMenu, "TipMenu", QStringLiteral("Astuce du &jour"), [this] { ShowModalOnce(tipWindow); });
+    TipMenu->setEnabled(false);
+    LisezMoiMenu = item(AideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(App::ProgramFolder + QStringLiteral("/lisezmoi.txt")));
+    });
+    AideMenu->addSeparator();
+    QMenu *web = AideMenu->addMenu(QStringLiteral("&Irisonde sur le web"));
+    web->setObjectName(QStringLiteral("WebMenu"));
+    WebAuteurMenu = item(web, "WebAuteurMenu", QStringLiteral("&Site Web de l'auteur"), [] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral(IRISONDE_AUTHOR_WEB)));
+    });
+    QMenu *mail = AideMenu->addMenu(QStringLiteral("e-&Mail"));
+    mail->setObjectName(QStringLiteral("MailMenu"));
+    MailAuteurMenu = item(mail, "MailAuteurMenu", QStringLiteral("&Ecrire à l'auteur"), [] {
+        QUrl url;
+        url.setScheme(QStringLiteral("mailto"));
+        url.setPath(QStringLiteral(IRISONDE_AUTHOR_EMAIL));
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("Subject"), App::ShortTitle);
+        url.setQuery(query);
+        QDesktopServices::openUrl(url);
+    });
+    AideMenu->addSeparator();
+    AboutMenu = item(AideMenu, "AboutMenu", QStringLiteral("A &propos de..."), [this] {
+        if (showAbout)
+            showAbout();
+    });
+    AboutMenu->setEnabled(false);
+}
+
+void TMainF::BuildClient()
+{
+    Client = new TMainClient(this);
+    Client->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(Client);
+
+    Label1 = new QLabel(QStringLiteral("Section 1 : Couleurs et perception visuelle"), Client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(ArialPx(19));
+    Label1->move(20, 12);
+    Label1->adjustSize();
+
+    for (const LinkEntry &e : kLinks) {
+        auto *lab = new TSuperLab(Client);
+        lab->setObjectName(QStringLiteral("LinkLab%1").arg(e.number));
+        lab->setFont(ArialPx(16, true, true));
+        lab->setText(QString::fromUtf8(e.caption));
+        lab->move(52, e.top);
+        lab->adjustSize();
+        connect(lab, &TSuperLab::clicked, this, &TMainF::LinkLabClick);
+        LinkLab[e.number - 1] = lab;
+        const bool blue = e.workshop;
+        new TPaintBox(Client, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
+            p.drawImage(0, 0, blue ? App::PuceB : App::PuceR);
+        });
+    }
+
+    const auto bevel = [this](const char *name) {
+        auto *b = new QFrame(Client);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFrameShape(QFrame::HLine);
+        b->setFrameShadow(QFrame::Raised);
+        return b;
+    };
+    QFrame *bevel1 = bevel("Bevel1");
+    QFrame *bevel2 = bevel("Bevel2");
+
+    Panel1 = new QFrame(Client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAutoFillBackground(true);
+    ModeLab = new QLabel(Panel1);
+    ModeLab->setObjectName(QStringLiteral("ModeLab"));
+    ModeLab->move(2, 2);
+    WarningLab = new QLabel(Panel1);
+    WarningLab->setObjectName(QStringLiteral("WarningLab"));
+    WarningLab->move(2, 2);
+
+    // The status panel and the lower bevel follow the bottom edge.
+    class Anchor : public QObject {
+    public:
+        Anchor(QWidget *client, QFrame *b1, QFrame *b2, QFrame *panel)
+            : QObject(client), client(client), b1(b1), b2(b2), panel(panel) { client->installEventFilter(this); }
+        bool eventFilter(QObject *, QEvent *ev) override
+        {
+            if (ev->type() == QEvent::Resize) {
+                const int w = client->width(), h = client->height();
+                b1->setGeometry(0, 0, w, 3);
+                panel->setGeometry(0, h - 20, w, 20);
+                b2->setGeometry(0, h - 23, w, 3);
+            }
+            return false;
+        }
+        QWidget *client;
+        QFrame *b1, *b2, *panel;
+    };
+    new Anchor(Client, bevel1, bevel2, Panel1);
+    Client->setMinimumSize(1, 1);
+    Client->resize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void TMainF::FormCreate()
+{
+    CheckDisplayMode();
+    App::ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
+    LoadSettings(App::ProgramFolder);
+    const auto logo = [](const char *name) {
+        QImage img = LoadResourceBitmap(QString::fromLatin1(name));
+        if (!img.isNull())
+            ReplaceBitmapColour(img, img.pixelColor(0, 0), ButtonFace());
+        return img;
+    };
+    App::Logo = logo("Logo");
+    App::MiniLogo = logo("MiniLogo");
+    App::TipColour = QColor(255, 255, 235);
+    App::HelpFile = App::ProgramFolder + QDir::separator() + QStringLiteral("Irisonde.html");
+    // Companion programs are found on the PATH here; the system folder is
+    // kept for the platforms that have one.
+    QString windows = qEnvironmentVariable("SystemRoot");
+    if (windows.endsWith(QLatin1Char('\\')) || windows.endsWith(QLatin1Char('/')))
+        windows.chop(1);
+    App::WindowsFolder = windows;
+    setWindowTitle(App::DisplayTitle);
+    const auto bullet = [](const char *name) {
+        QImage img = LoadResourceBitmap(QString::fromLatin1(name));
+        ReplaceBitmapColour(img, QColor(128, 128, 0), QColor(192, 192, 192));
+        return img;
+    };
+    App::PuceR = bullet("PuceR");
+    App::PuceB = bullet("PuceB");
+    App::Motif = LoadResourceBitmap(QStringLiteral("Motif"));
+    for (TSuperLab *lab : LinkLab)
+        lab->LinkCursor = crLinkHand;
+}
+
+void TMainF::CheckDisplayMode()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect g = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+    const TDisplayMode mode = DisplayModeFor(g.width(), g.height(), screen ? screen->depth() : 24);
+    App::DisplayModeText = mode.text;
+    App::LowColourFlag = mode.lowColour;
+}
+
+void TMainF::SetWorkshop(EWorkshop kind, TWorkshopF *window)
+{
+    const int k = static_cast<int>(kind);
+    workshops[k] = window;
+    workshopMenus[k]->setEnabled(window != nullptr);
+    if (window)
+        connect(window, &TWorkshopF::Closed, this, [this] { show(); });
+}
+
+void TMainF::SetOptionsDialog(QDialog *d)
+{
+    optionsDialog = d;
+    PreferencesMenu->setEnabled(d != nullptr);
+}
+
+void TMainF::SetTipWindow(QDialog *d)
+{
+    tipWindow = d;
+    TipMenu->setEnabled(d != nullptr);
+}
+
+void TMainF::SetBrowserWindow(QDialog *d)
+{
+    browserWindow = d;
+    BrowserMenu->setEnabled(d != nullptr);
+}
+
+void TMainF::SetSplash(QWidget *s, std::function<void()> about)
+{
+    splash = s;
+    showAbout = std::move(about);
+    AboutMenu->setEnabled(static_cast<bool>(showAbout));
+}
+
+void TMainF::OpenWorkshop(EWorkshop kind)
+{
+    TWorkshopF *w = Workshop(kind);
+    if (!w)
+        return;
+    w->show();
+    w->raise();
+    w->activateWindow();
+    hide();
+}
+
+void TMainF::ShowModalOnce(QDialog *dialog)
+{
+    if (!dialog)
+        return;
+    // A window already on screen is brought forward, never shown modally twice.
+    if (dialog->isVisible()) {
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
+    dialog->exec();
+}
+
+void TMainF::LinkLabClick()
+{
+    static constexpr int kMenuOf[9] = {0, 1, 2, 3, -3, -2, -1, 4, 5}; // LinkLab1..9
+    const auto *lab = qobject_cast<TSuperLab *>(sender());
+    const auto it = std::find(LinkLab.begin(), LinkLab.end(), lab);
+    if (it == LinkLab.end())
+        return;
+    const int m = kMenuOf[it - LinkLab.begin()];
+    QAction *action = m >= 0 ? workshopMenus[m] : m == -1 ? WinHlpMenu : m == -2 ? BrowserMenu : QuitMenu;
+    action->trigger();
+}
+
+void TMainF::EditionMenuPopup()
+{
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    ClearMenu->setEnabled(data && data->hasImage());
+}
+
+void TMainF::ApplyHintSetting()
+{
+    for (TWorkshopF *w : workshops)
+        if (w)
+            w->SetShowHints(Settings::BullesFlag);
+}
+
+void TMainF::LaunchCalculator()
+{
+#ifdef Q_OS_UNIX
+    // The calculator we started is still running: nothing new to start.
+    if (calculatorPid > 0 && QDir(QStringLiteral("/proc/%1").arg(calculatorPid)).exists())
+        return;
+#endif
+    for (const char *name : kCalculators) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty()) {
+            QProcess::startDetached(path, {}, QString(), &calculatorPid);
+            return;
+        }
+    }
+}
+
+void TMainF::TipTimeTimer()
+{
+    if (splash && splash->isVisible())
+        return;
+    TipTime->stop();
+    ShowModalOnce(tipWindow);
+}
+
+void TMainF::WarningTimerTimer()
+{
+    QPalette p = WarningLab->palette();
+    const bool red = p.color(QPalette::WindowText) == QColor(255, 0, 0);
+    p.setColor(QPalette::WindowText, red ? ButtonFace() : QColor(255, 0, 0));
+    WarningLab->setPalette(p);
+}
+
+void TMainF::FirstShow()
+{
+    ModeLab->setText(App::ShortTitle + QStringLiteral(" - ") + App::DisplayModeText);
+    ModeLab->adjustSize();
+    WarningLab->move(ModeLab->x() + ModeLab->width() + 10, ModeLab->y());
+    QPalette p = WarningLab->palette();
+    if (App::LowColourFlag) {
+        WarningLab->setText(QStringLiteral("Affichage conseillé : 65536 couleurs"));
+        p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    } else {
+        WarningLab->setText(QStringLiteral("Affichage convenable"));
+        p.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    }
+    WarningLab->setPalette(p);
+    WarningLab->adjustSize();
+    ApplyHintSetting();
+    if (Settings::TipFlag)
+        TipTime->start();
+    const auto records = PlacementRecords();
+    SetPlacement(*this, *records[0]);
+    for (int k = 0; k < kWorkshopCount; ++k)
+        if (workshops[k])
+            SetPlacement(*workshops[k], *records[k + 1]);
+}
+
+std::array<TPlacement *, 1 + kWorkshopCount> TMainF::PlacementRecords() const
+{
+    using namespace Settings;
+    return {&MainF, &AddF, &SubF, &EclaireF, &LoupF, &QuadriF, &RGBF};
+}
+
+void TMainF::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (firstShow) {
+        FirstShow();
+        firstShow = false;
+    }
+    if (App::LowColourFlag)
+        WarningTimer->start();
+}
+
+void TMainF::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous())
+        WarningTimer->stop();
+}
+
+void TMainF::closeEvent(QCloseEvent *event)
+{
+    const auto records = PlacementRecords();
+    *records[0] = GetPlacement(*this);
+    for (int k = 0; k < kWorkshopCount; ++k)
+        if (workshops[k])
+            *records[k + 1] = GetPlacement(*workshops[k]);
+    const QString failure = SaveSettings();
+    if (!failure.isEmpty())
+        App::ShowWarning(failure, this);
+    event->accept();
+    QMainWindow::closeEvent(event);
+    // Closing the main window ends the program, whatever else is open.
+    QCoreApplication::quit();
+}

@@ -1,0 +1,297 @@
+#include "shell/SettingsU.h"
+
+#include "shell/AppStateU.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QWidget>
+#include <array>
+#include <limits>
+
+namespace {
+
+// One open store per load or save, as the registry key would be.
+class TSettingsStore {
+public:
+    TSettingsStore() : store(QSettings::NativeFormat, QSettings::UserScope,
+                             QStringLiteral("Veltrane"), QStringLiteral("Irisonde")) {}
+
+    QString ReadString(const QString &section, const QString &name, const QString &def) const
+    {
+        const QVariant v = store.value(section + QLatin1Char('/') + name);
+        // Only text counts: a value of another type (a list, a variant blob
+        // written by something else) reads as missing.
+        if (!v.isValid() || v.typeId() != QMetaType::QString)
+            return def;
+        return v.toString();
+    }
+    std::int32_t ReadInteger(const QString &section, const QString &name, std::int32_t def) const
+    {
+        const QString text = ReadString(section, name, QString());
+        return ParseStoredInteger(text, def);
+    }
+    bool ReadBool(const QString &section, const QString &name, bool def) const
+    {
+        return ReadInteger(section, name, def ? 1 : 0) != 0;
+    }
+    void WriteString(const QString &section, const QString &name, const QString &value)
+    {
+        store.setValue(section + QLatin1Char('/') + name, value);
+    }
+    void WriteInteger(const QString &section, const QString &name, std::int32_t value)
+    {
+        WriteString(section, name, QString::number(value));
+    }
+    void WriteBool(const QString &section, const QString &name, bool value)
+    {
+        WriteString(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    QSettings store;
+};
+
+struct PlacementSection {
+    const char *name;
+    TPlacement *record;
+};
+
+std::array<PlacementSection, 7> PlacementSections()
+{
+    using namespace Settings;
+    return {{{"MainF", &MainF}, {"AddF", &AddF}, {"SubF", &SubF}, {"LoupF", &LoupF},
+             {"EclaireF", &EclaireF}, {"QuadriF", &QuadriF}, {"RGBF", &RGBF}}};
+}
+
+const QString kTips = QStringLiteral("Tips");
+const QString kBrowser = QStringLiteral("Browser");
+
+std::int32_t ParseDigits(QStringView digits, int base, bool negative, std::int32_t def)
+{
+    if (digits.isEmpty())
+        return def;
+    bool ok = false;
+    const qulonglong magnitude = digits.toULongLong(&ok, base);
+    if (!ok)
+        return def;
+    // Hexadecimal texts name a 32-bit pattern ("0xFFFFFFFF" is -1); decimal
+    // ones must fit the signed range.
+    if (base == 16) {
+        if (magnitude > 0xFFFFFFFFull)
+            return def;
+        const auto bits = static_cast<std::uint32_t>(magnitude);
+        const auto value = static_cast<std::int32_t>(bits);
+        return negative ? static_cast<std::int32_t>(0u - bits) : value;
+    }
+    const qlonglong limit = negative ? -static_cast<qlonglong>(std::numeric_limits<std::int32_t>::min())
+                                     : std::numeric_limits<std::int32_t>::max();
+    if (magnitude > static_cast<qulonglong>(limit))
+        return def;
+    return static_cast<std::int32_t>(negative ? -static_cast<qlonglong>(magnitude) : static_cast<qlonglong>(magnitude));
+}
+
+bool AllDigits(QStringView s, int base)
+{
+    for (const QChar c : s) {
+        const bool dec = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        const bool hex = (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
+        if (!(dec || (base == 16 && hex)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::int32_t ParseStoredInteger(const QString &text, std::int32_t def)
+{
+    if (text.size() > 2 && text[0] == QLatin1Char('0') && (text[1] == QLatin1Char('x') || text[1] == QLatin1Char('X'))) {
+        const QStringView digits = QStringView(text).mid(2);
+        return AllDigits(digits, 16) ? ParseDigits(digits, 16, false, def) : def;
+    }
+    QStringView rest(text);
+    bool negative = false;
+    if (!rest.isEmpty() && (rest[0] == QLatin1Char('-') || rest[0] == QLatin1Char('+'))) {
+        negative = rest[0] == QLatin1Char('-');
+        rest = rest.mid(1);
+    }
+    int base = 10;
+    if (!rest.isEmpty() && rest[0] == QLatin1Char('$')) {
+        base = 16;
+        rest = rest.mid(1);
+    }
+    return AllDigits(rest, base) ? ParseDigits(rest, base, negative, def) : def;
+}
+
+void LoadSettings(const QString &programFolder)
+{
+    const TSettingsStore s;
+    const TPlacement def;
+    for (const auto &[name, record] : PlacementSections()) {
+        const QString section = QString::fromLatin1(name);
+        record->X = s.ReadInteger(section, QStringLiteral("X"), def.X);
+        record->Y = s.ReadInteger(section, QStringLiteral("Y"), def.Y);
+        record->W = s.ReadInteger(section, QStringLiteral("W"), def.W);
+        record->H = s.ReadInteger(section, QStringLiteral("H"), def.H);
+        record->Maxis = s.ReadBool(section, QStringLiteral("Maxis"), def.Maxis);
+    }
+    using namespace Settings;
+    TipIndex = s.ReadInteger(kTips, QStringLiteral("TipIndex"), 0);
+    TipFlag = s.ReadBool(kTips, QStringLiteral("TipFlag"), true);
+    BullesFlag = s.ReadBool(kTips, QStringLiteral("BullesFlag"), true);
+    SplashFlag = s.ReadBool(kTips, QStringLiteral("SplashFlag"), true);
+    wThumb = s.ReadInteger(kBrowser, QStringLiteral("wThumb"), 80);
+    brwRecurseFlag = s.ReadBool(kBrowser, QStringLiteral("brwRecurseFlag"), true);
+    brwMetaFlag = s.ReadBool(kBrowser, QStringLiteral("brwMetaFlag"), true);
+    brwBmpFlag = s.ReadBool(kBrowser, QStringLiteral("brwBmpFlag"), true);
+    brwPath = s.ReadString(kBrowser, QStringLiteral("brwPath"), programFolder);
+}
+
+QString SaveSettings()
+{
+    TSettingsStore s;
+    // The store writes its file in one go at sync(); find out beforehand
+    // whether its folder can be made and the file replaced, so that the
+    // message names the failure the way the registry would have.
+    const QFileInfo file(s.store.fileName());
+    if (!QDir().mkpath(file.absolutePath()) || !QFileInfo(file.absolutePath()).isWritable())
+        return QStringLiteral("Erreur de création de la clé %1").arg(QStringLiteral("MainF"));
+    const QString dataError = QStringLiteral("Erreur à définition des données pour '%1'").arg(QStringLiteral("X"));
+    if (file.exists() && (!file.isFile() || !file.isWritable()))
+        return dataError;
+
+    for (const auto &[name, record] : PlacementSections()) {
+        const QString section = QString::fromLatin1(name);
+        // A maximised window is stored without its normal bounds.
+        const bool m = record->Maxis;
+        s.WriteInteger(section, QStringLiteral("X"), m ? 0 : record->X);
+        s.WriteInteger(section, QStringLiteral("Y"), m ? 0 : record->Y);
+        s.WriteInteger(section, QStringLiteral("W"), m ? -1 : record->W);
+        s.WriteInteger(section, QStringLiteral("H"), m ? -1 : record->H);
+        s.WriteBool(section, QStringLiteral("Maxis"), m);
+    }
+    using namespace Settings;
+    s.WriteInteger(kTips, QStringLiteral("TipIndex"), TipIndex);
+    s.WriteBool(kTips, QStringLiteral("TipFlag"), TipFlag);
+    s.WriteBool(kTips, QStringLiteral("BullesFlag"), BullesFlag);
+    s.WriteBool(kTips, QStringLiteral("SplashFlag"), SplashFlag);
+    s.WriteInteger(kBrowser, QStringLiteral("wThumb"), wThumb);
+    s.WriteBool(kBrowser, QStringLiteral("brwRecurseFlag"), brwRecurseFlag);
+    s.WriteBool(kBrowser, QStringLiteral("brwMetaFlag"), brwMetaFlag);
+    s.WriteBool(kBrowser, QStringLiteral("brwBmpFlag"), brwBmpFlag);
+    s.WriteString(kBrowser, QStringLiteral("brwPath"), brwPath);
+    s.store.sync();
+    return s.store.status() == QSettings::NoError ? QString() : dataError;
+}
+
+TPlacement GetPlacement(const QWidget &window)
+{
+    // Widths and heights are outer sizes, frame included. A maximised window
+    // also keeps its normal bounds, though they are not stored for it.
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    TPlacement p;
+    p.Maxis = window.isMaximized();
+    if (p.Maxis) {
+        const QRect n = window.normalGeometry();
+        p.X = n.x() - (inner.x() - frame.x());
+        p.Y = n.y() - (inner.y() - frame.y());
+        p.W = n.width() + frame.width() - inner.width();
+        p.H = n.height() + frame.height() - inner.height();
+    } else {
+        p.X = frame.x();
+        p.Y = frame.y();
+        p.W = frame.width();
+        p.H = frame.height();
+    }
+    return p;
+}
+
+void SetPlacement(QWidget &window, const TPlacement &p)
+{
+    if (p.Maxis) {
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // Widths and heights are outer sizes; the frame's share is taken off.
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    const int extraW = frame.width() - inner.width();
+    const int extraH = frame.height() - inner.height();
+    const int left = p.X >= 0 ? p.X : frame.x();
+    const int top = p.Y >= 0 ? p.Y : frame.y();
+    const int width = p.W > 0 ? p.W - extraW : inner.width();
+    const int height = p.H > 0 ? p.H - extraH : inner.height();
+    window.move(left, top);
+    window.resize(qMax(1, width), qMax(1, height));
+}
+
+namespace {
+
+// The titles are kept out of plain sight in the binary: each byte of their
+// UTF-8 form is mixed with a running key at compile time.
+template <std::size_t N>
+struct Scrambled {
+    std::array<unsigned char, N> bytes{};
+};
+
+constexpr unsigned char KeyAt(std::size_t i) { return static_cast<unsigned char>(0xA5 ^ (i * 29 + 7)); }
+
+template <std::size_t N>
+consteval Scrambled<N> Scramble(const char (&plain)[N])
+{
+    Scrambled<N> s;
+    for (std::size_t i = 0; i < N; ++i)
+        s.bytes[i] = static_cast<unsigned char>(static_cast<unsigned char>(plain[i]) ^ KeyAt(i));
+    return s;
+}
+
+template <std::size_t N>
+QString Unscramble(const Scrambled<N> &s)
+{
+    QByteArray plain;
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        plain.append(static_cast<char>(s.bytes[i] ^ KeyAt(i)));
+    return QString::fromUtf8(plain);
+}
+
+constexpr auto kDisplayTitle = Scramble("Irisonde - Couleurs et perception visuelle");
+constexpr auto kShortTitle = Scramble("Irisonde");
+
+} // namespace
+
+void RestoreTitles()
+{
+    App::DisplayTitle = Unscramble(kDisplayTitle);
+    App::ShortTitle = Unscramble(kShortTitle);
+}
+
+void ReplaceBitmapColour(QImage &bitmap, const QColor &oldColour, const QColor &newColour)
+{
+    if (bitmap.isNull())
+        return;
+    if (bitmap.format() != QImage::Format_RGB32 && bitmap.format() != QImage::Format_ARGB32)
+        bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
+    const QRgb from = oldColour.rgb() & 0xFFFFFF;
+    const QRgb to = newColour.rgb();
+    for (int y = 0; y < bitmap.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
+        for (int x = 0; x < bitmap.width(); ++x)
+            if ((row[x] & 0xFFFFFF) == from)
+                row[x] = to;
+    }
+}
+
+void SetCheckSilently(QCheckBox &box, bool checked)
+{
+    const QSignalBlocker quiet(box);
+    box.setChecked(checked);
+}
+
+QString PluralS(const QString &word, int count)
+{
+    return count < 2 ? word : word + QLatin1Char('s');
+}

@@ -1,0 +1,61 @@
+#include "shell/StartupU.h"
+
+#include "shell/AppStateU.h"
+#include "shell/HintStyleU.h"
+#include "shell/MainU.h"
+#include "shell/SettingsU.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+QString InstanceLockPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return QDir(folder).filePath(QStringLiteral("irisonde.lock"));
+}
+
+std::unique_ptr<QLockFile> CheckSingleInstance()
+{
+    auto lock = std::make_unique<QLockFile>(InstanceLockPath());
+    // Only a dead owner makes a lock stale; a long run keeps its lock.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
+
+void ShowAlreadyRunning()
+{
+    QApplication::beep();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Avertissement"),
+                    QStringLiteral("Attention, Irisonde est déjà en cours d'exécution."));
+    box.setObjectName(QStringLiteral("AlreadyRunningBox"));
+    box.addButton(QStringLiteral("&Oui"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+int RunIrisonde(QApplication &app)
+{
+    QApplication::setApplicationDisplayName(QString());
+    app.setApplicationName(QStringLiteral("Irisonde"));
+    app.setStyle(new THintStyle);
+    RestoreTitles();
+
+    const std::unique_ptr<QLockFile> lock = CheckSingleInstance();
+    if (!lock) {
+        ShowAlreadyRunning();
+        return 0;
+    }
+
+    // Every window is made once, the main window first, and lives to the end.
+    TMainF main;
+
+    main.show();
+    return app.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Program start: one instance only, every window made once, then the event loop.
+#include <QString>
+#include <memory>
+
+class QApplication;
+class QLockFile;
+
+// The lock that keeps a second copy from starting; null when another running
+// copy holds it. A lock left by a copy that was killed is taken over.
+[[nodiscard]] std::unique_ptr<QLockFile> CheckSingleInstance();
+[[nodiscard]] QString InstanceLockPath();
+
+// Beep and the "already running" warning, with its single "&Oui" button.
+void ShowAlreadyRunning();
+
+// Everything main() does once the application object exists.
+[[nodiscard]] int RunIrisonde(QApplication &app);

@@ -1,0 +1,93 @@
+#include "shell/SupLabU.h"
+
+#include "shell/AppStateU.h"
+
+#include <QMouseEvent>
+
+QCursor CursorFromId(TCursorId id)
+{
+    switch (id) {
+    case crLinkHand: return App::LinkCursor();
+    case crHourGlass: return QCursor(Qt::WaitCursor);
+    case crHandPoint: return QCursor(Qt::PointingHandCursor);
+    case -3: return QCursor(Qt::CrossCursor);
+    case -4: return QCursor(Qt::IBeamCursor);
+    case -19: return QCursor(Qt::BusyCursor);
+    case -20: return QCursor(Qt::WhatsThisCursor);
+    case -22: return QCursor(Qt::SizeAllCursor);
+    default: return QCursor(Qt::ArrowCursor);
+    }
+}
+
+TSuperLab::TSuperLab(QWidget *parent) : QLabel(parent)
+{
+    resize(65, 65);
+}
+
+void TSuperLab::SetCursorId(TCursorId id)
+{
+    cursorId = id;
+    setCursor(CursorFromId(id));
+}
+
+void TSuperLab::SetFontColour(const QColor &c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, c);
+    setPalette(p);
+}
+
+QColor TSuperLab::FontColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void TSuperLab::MouseEnter()
+{
+    if (hovering || !LinkEnabled)
+        return;
+    hovering = true;
+    savedCursor = cursorId;
+    SetCursorId(LinkCursor);
+    savedColour = FontColour();
+    SetFontColour(LinkColor);
+}
+
+void TSuperLab::MouseLeave()
+{
+    // Switched off while hovered, the label keeps the link look until a
+    // later leave finds it switched on again.
+    if (!hovering || !LinkEnabled)
+        return;
+    hovering = false;
+    SetCursorId(savedCursor);
+    SetFontColour(savedColour);
+}
+
+void TSuperLab::enterEvent(QEnterEvent *event)
+{
+    QLabel::enterEvent(event);
+    MouseEnter();
+}
+
+void TSuperLab::leaveEvent(QEvent *event)
+{
+    QLabel::leaveEvent(event);
+    MouseLeave();
+}
+
+void TSuperLab::mousePressEvent(QMouseEvent *event)
+{
+    pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void TSuperLab::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a press and a release of the left button on the label.
+    const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}

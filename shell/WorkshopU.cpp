@@ -1,0 +1,198 @@
+#include "shell/WorkshopU.h"
+
+#include "shell/AppStateU.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+
+namespace {
+
+// Hints of a workshop's controls reach the pupil only while that window's
+// switch is on; one filter on the application serves every workshop.
+class THintFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip && watched->isWidgetType()) {
+            if (const auto *w = qobject_cast<const TWorkshopF *>(static_cast<QWidget *>(watched)->window()))
+                return !w->ShowHints();
+        }
+        return false;
+    }
+};
+
+void InstallHintFilter()
+{
+    static bool installed = false;
+    if (!installed && qApp) {
+        qApp->installEventFilter(new THintFilter(qApp));
+        installed = true;
+    }
+}
+
+} // namespace
+
+TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
+    : QWidget(parent, Qt::Window), frame(f)
+{
+    InstallHintFilter();
+    setWindowTitle(frame.caption);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    ToolBar = new QFrame(this);
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setFrameShape(QFrame::Panel);
+    ToolBar->setFrameShadow(QFrame::Raised);
+    ToolBar->setAutoFillBackground(true);
+    CloseBout = MakeButton(QStringLiteral("CloseBout"), 5, QStringLiteral(" Fermer la fenêtre"), ToolGlyph(EGlyph::Close));
+    CopierBout = MakeButton(QStringLiteral("CopierBout"), 37, QStringLiteral(" Copier l'image dans le presse-papiers"), ToolGlyph(EGlyph::Copy));
+    AideBout = MakeButton(QStringLiteral("AideBout"), 69, QStringLiteral(" Accéder à l'aide"), ToolGlyph(EGlyph::Help));
+    connect(CloseBout, &QToolButton::clicked, this, &TWorkshopF::CloseBoutClick);
+    connect(CopierBout, &QToolButton::clicked, this, &TWorkshopF::CopierBoutClick);
+    connect(AideBout, &QToolButton::clicked, this, &TWorkshopF::AideBoutClick);
+    if (frame.pictureButtons) {
+        OuvreBout = MakeButton(QStringLiteral("OuvreBout"), 108, QStringLiteral(" Ouvrir un fichier image"), ToolGlyph(EGlyph::Open));
+        DefautBout = MakeButton(QStringLiteral("DefautBout"), 140, QStringLiteral(" Revenir à l'image par défaut"), ToolGlyph(EGlyph::Default));
+        connect(OuvreBout, &QToolButton::clicked, this, [this] { OuvreBoutClick(); });
+        connect(DefautBout, &QToolButton::clicked, this, [this] { DefautBoutClick(); });
+    }
+}
+
+QToolButton *TWorkshopF::MakeButton(const QString &name, int left, const QString &hint, const QIcon &glyph)
+{
+    auto *b = new QToolButton(ToolBar);
+    b->setObjectName(name);
+    b->setGeometry(left, 3, 30, 26);
+    b->setToolTip(hint);
+    b->setIcon(glyph);
+    b->setIconSize(QSize(20, 20));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus); // speed buttons take no keyboard focus
+    return b;
+}
+
+int TWorkshopF::WorkHeight() const
+{
+    return qMax(0, height() - frame.toolbarHeight);
+}
+
+void TWorkshopF::resizeEvent(QResizeEvent *event)
+{
+    ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    QWidget::resizeEvent(event);
+}
+
+void TWorkshopF::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A window coming back from the task bar is not a new showing.
+    if (event->spontaneous() || shown)
+        return;
+    shown = true;
+    ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    FormShow();
+}
+
+void TWorkshopF::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (!shown)
+        return;
+    shown = false;
+    FormClose();
+    emit Closed();
+}
+
+void TWorkshopF::CloseBoutClick()
+{
+    close();
+}
+
+void TWorkshopF::CopierBoutClick()
+{
+    const QImage image = CopyImage();
+    if (!image.isNull())
+        QApplication::clipboard()->setImage(image);
+}
+
+void TWorkshopF::AideBoutClick()
+{
+    App::ShowHelp(frame.helpTopic);
+}
+
+QIcon ToolGlyph(EGlyph g)
+{
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(40, 40, 60);
+    switch (g) {
+    case EGlyph::Close: // an open door with an arrow leaving
+        p.setPen(QPen(ink, 1.2));
+        p.setBrush(QColor(190, 150, 90));
+        p.drawRect(QRectF(3.5, 2.5, 9, 15));
+        p.setBrush(QColor(120, 80, 40));
+        p.drawPolygon(QPolygonF({{3.5, 2.5}, {9.5, 4.5}, {9.5, 19}, {3.5, 17.5}}));
+        p.setPen(QPen(QColor(180, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, 10), QPointF(18, 10));
+        p.drawLine(QPointF(15.5, 7), QPointF(18.5, 10));
+        p.drawLine(QPointF(15.5, 13), QPointF(18.5, 10));
+        break;
+    case EGlyph::Copy: // two sheets, the front one bearing the three lights
+        p.setPen(QPen(ink, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(2.5, 2.5, 10, 12));
+        p.drawRect(QRectF(7.5, 6.5, 10, 12));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 40, 40));
+        p.drawEllipse(QPointF(11, 11), 2.3, 2.3);
+        p.setBrush(QColor(40, 190, 60));
+        p.drawEllipse(QPointF(14.3, 11), 2.3, 2.3);
+        p.setBrush(QColor(50, 80, 230));
+        p.drawEllipse(QPointF(12.6, 14.3), 2.3, 2.3);
+        break;
+    case EGlyph::Help: { // a blue disc with a question mark
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 90, 200));
+        p.drawEllipse(QRectF(1.5, 1.5, 17, 17));
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(14);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(1.5, 1.5, 17, 17), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
+    case EGlyph::Open: // an open folder
+        p.setPen(QPen(QColor(120, 90, 20), 1));
+        p.setBrush(QColor(240, 200, 80));
+        p.drawPolygon(QPolygonF({{1.5, 4.5}, {7.5, 4.5}, {9.5, 6.5}, {16.5, 6.5}, {16.5, 16.5}, {1.5, 16.5}}));
+        p.setBrush(QColor(250, 225, 120));
+        p.drawPolygon(QPolygonF({{4.5, 9.5}, {19, 9.5}, {16.5, 16.5}, {1.5, 16.5}}));
+        break;
+    case EGlyph::Default: { // a small test card: colour bars under a disc
+        p.setPen(QPen(ink, 1));
+        p.setBrush(QColor(128, 128, 128));
+        p.drawRect(QRectF(1.5, 3.5, 17, 13));
+        const QColor bars[] = {Qt::yellow, Qt::cyan, Qt::green, Qt::magenta, Qt::red, Qt::blue};
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 6; ++i) {
+            p.setBrush(bars[i]);
+            p.drawRect(QRectF(3 + 2.4 * i, 7, 2.4, 4));
+        }
+        p.setBrush(Qt::black);
+        p.drawRect(QRectF(3, 11, 14.4, 3));
+        break;
+    }
+    }
+    return QIcon(pm);
+}
