@@ -1,0 +1,246 @@
+// The settings store: the integer reading rule, defaults, the maximised rule,
+// text round trips through a fresh process, and store failures.
+#include "shell/SettingsU.h"
+#include "tests/support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QtTest>
+#include <unistd.h>
+
+class TstSettings : public QObject {
+    Q_OBJECT
+
+    QString confPath() const
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde")).fileName();
+    }
+    void writeConf(const QByteArray &text)
+    {
+        QDir().mkpath(QFileInfo(confPath()).absolutePath());
+        QFile f(confPath());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    static QString helper() { return QStringLiteral(IRISONDE_BUILD_DIR "/tests/settings_helper"); }
+
+    QMap<QString, QString> runLoad(const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(helper(), {QStringLiteral("load")});
+        p.waitForFinished(30000);
+        QMap<QString, QString> values;
+        for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            values.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+        return values;
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(confPath());
+        QDir(QFileInfo(confPath()).absolutePath()).removeRecursively();
+        QFile::remove(QFileInfo(confPath()).absolutePath()); // a plain file left by a failure case
+    }
+
+    void integerReading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("decimal") << "510" << 510;
+        QTest::newRow("negative decimal") << "-5" << -5;
+        QTest::newRow("plus sign") << "+7" << 7;
+        QTest::newRow("0x hexadecimal") << "0x1F4" << 500;
+        QTest::newRow("0X upper case") << "0X1f4" << 500;
+        QTest::newRow("dollar hexadecimal") << "$1F4" << 500;
+        QTest::newRow("negative dollar") << "-$10" << -16;
+        QTest::newRow("0x alone is too short") << "0x" << 77;
+        QTest::newRow("letters") << "abc" << 77;
+        QTest::newRow("empty") << "" << 77;
+        QTest::newRow("trailing garbage") << "12abc" << 77;
+        QTest::newRow("inner blank") << "1 2" << 77;
+        QTest::newRow("sign alone") << "-" << 77;
+        QTest::newRow("largest") << "2147483647" << 2147483647;
+        QTest::newRow("smallest") << "-2147483648" << int(-2147483647 - 1);
+        QTest::newRow("decimal overflow") << "2147483648" << 77;
+        QTest::newRow("hex full pattern") << "0xFFFFFFFF" << -1;
+        QTest::newRow("hex overflow") << "0x100000000" << 77;
+        QTest::newRow("bad hex digit") << "0x1G" << 77;
+    }
+    void integerReading()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QCOMPARE(ParseStoredInteger(text, 77), expected);
+    }
+
+    void emptyStoreGivesDefaults()
+    {
+        Settings::MainF = {5, 5, 5, 5, true};
+        Settings::TipFlag = false;
+        Settings::wThumb = 1;
+        LoadSettings(QStringLiteral("/opt/irisonde"));
+        QCOMPARE(Settings::MainF, (TPlacement{1, 1, 510, 400, false}));
+        QCOMPARE(Settings::RGBF, (TPlacement{1, 1, 510, 400, false}));
+        QCOMPARE(Settings::TipIndex, 0);
+        QVERIFY(Settings::TipFlag && Settings::BullesFlag && Settings::SplashFlag);
+        QCOMPARE(Settings::wThumb, 80);
+        QVERIFY(Settings::brwRecurseFlag && Settings::brwMetaFlag && Settings::brwBmpFlag);
+        QCOMPARE(Settings::brwPath, QStringLiteral("/opt/irisonde"));
+    }
+
+    void storedTextsAreReadByTheRule()
+    {
+        writeConf("[MainF]\nX=-5\nW=0x1F4\nH=abc\nMaxis=2\n[AddF]\nW=\nMaxis=0\n[Tips]\nTipFlag=0\nTipIndex=$A\n"
+                  "[Browser]\nwThumb=\"1, 2\"\nbrwPath=/srv/images\n");
+        LoadSettings(QStringLiteral("/p"));
+        QCOMPARE(Settings::MainF, (TPlacement{-5, 1, 500, 400, true}));
+        QCOMPARE(Settings::AddF.W, 510);
+        QVERIFY(!Settings::AddF.Maxis);
+        QVERIFY(!Settings::TipFlag);
+        QCOMPARE(Settings::TipIndex, 10);
+        QCOMPARE(Settings::wThumb, 80);
+        QCOMPARE(Settings::brwPath, QStringLiteral("/srv/images"));
+    }
+
+    void valueOfAnotherTypeReadsAsDefault()
+    {
+        // An unquoted comma makes the native format read a list, not a text.
+        writeConf("[MainF]\nX=1, 2\nY=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5)\n[Browser]\nbrwPath=a, b\n");
+        LoadSettings(QStringLiteral("/p"));
+        QCOMPARE(Settings::MainF.X, 1);
+        QCOMPARE(Settings::MainF.Y, 1);
+        QCOMPARE(Settings::brwPath, QStringLiteral("/p"));
+    }
+
+    void damagedFileReadsAsDefaults()
+    {
+        QByteArray junk;
+        for (int i = 0; i < 4096; ++i)
+            junk.append(char((i * 7919) & 0xFF));
+        writeConf(junk);
+        LoadSettings(QStringLiteral("/p"));
+        QCOMPARE(Settings::MainF, TPlacement{});
+        QCOMPARE(Settings::wThumb, 80);
+    }
+
+    void roundTripThroughAFreshProcess()
+    {
+        QProcess save;
+        save.start(helper(), {QStringLiteral("save")});
+        QVERIFY(save.waitForFinished(30000));
+        QCOMPARE(save.exitCode(), 0);
+
+        // Every value is stored as text.
+        QFile f(confPath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString conf = QString::fromUtf8(f.readAll());
+        QVERIFY2(conf.contains(QStringLiteral("[MainF]\nH=-1\nMaxis=1\nW=-1\nX=0\nY=0")), qPrintable(conf));
+        QVERIFY(conf.contains(QStringLiteral("wThumb=120")));
+
+        const auto v = runLoad();
+        QCOMPARE(v.value(QStringLiteral("MainF")), QStringLiteral("0,0,-1,-1,1"));
+        QCOMPARE(v.value(QStringLiteral("AddF")), QStringLiteral("-5,7,640,480,0"));
+        QCOMPARE(v.value(QStringLiteral("RGBF")), QStringLiteral("1,1,510,400,0"));
+        QCOMPARE(v.value(QStringLiteral("TipIndex")), QStringLiteral("12"));
+        QCOMPARE(v.value(QStringLiteral("TipFlag")), QStringLiteral("0"));
+        QCOMPARE(v.value(QStringLiteral("SplashFlag")), QStringLiteral("0"));
+        QCOMPARE(v.value(QStringLiteral("wThumb")), QStringLiteral("120"));
+        QCOMPARE(v.value(QStringLiteral("brwRecurseFlag")), QStringLiteral("0"));
+        QCOMPARE(v.value(QStringLiteral("brwPath")), QStringLiteral("/tmp/images élève"));
+    }
+
+    void maximisedRuleLeavesTheRecord()
+    {
+        Settings::MainF = {10, 20, 600, 500, true};
+        QVERIFY(SaveSettings().isEmpty());
+        QCOMPARE(Settings::MainF, (TPlacement{10, 20, 600, 500, true}));
+    }
+
+    void unwritableStoreIsReported_data()
+    {
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("folder is a file") << "folder" << "Erreur de création de la clé MainF";
+        QTest::newRow("file is a folder") << "file" << "Erreur à définition des données pour 'X'";
+    }
+    void unwritableStoreIsReported()
+    {
+        // Works as root too: no permission bit is involved.
+        QFETCH(QString, blocker);
+        QFETCH(QString, message);
+        const QString folder = QFileInfo(confPath()).absolutePath();
+        if (blocker == QLatin1String("folder")) {
+            QDir().mkpath(QFileInfo(folder).absolutePath());
+            QFile f(folder);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else {
+            QVERIFY(QDir().mkpath(confPath()));
+        }
+        QCOMPARE(SaveSettings(), message);
+        QDir(confPath()).removeRecursively();
+    }
+
+    void unwritableStoreAsOrdinaryUser()
+    {
+        // Permission bits bind only an ordinary user: run the saving process as one.
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (geteuid() != 0 || setpriv.isEmpty())
+            QSKIP("needs root to become an ordinary user");
+        const QString home = QDir::tempPath() + QStringLiteral("/irisonde-readonly-%1").arg(getpid());
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/config")));
+        QFile::setPermissions(home + QStringLiteral("/config"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        env.insert(QStringLiteral("HOME"), home);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                          helper(), QStringLiteral("save")});
+        QVERIFY(p.waitForFinished(30000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        QDir(home).removeRecursively();
+        if (out.isEmpty())
+            QSKIP("the test program cannot run as an ordinary user here (build folder not reachable)");
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(out, QStringLiteral("Erreur de création de la clé MainF"));
+    }
+
+    void smallUtilities()
+    {
+        QCOMPARE(Square(-7), 49);
+        QCOMPARE(PluralS(QStringLiteral("image"), 0), QStringLiteral("image"));
+        QCOMPARE(PluralS(QStringLiteral("image"), 1), QStringLiteral("image"));
+        QCOMPARE(PluralS(QStringLiteral("image"), 2), QStringLiteral("images"));
+
+        QImage img(3, 2, QImage::Format_RGB32);
+        img.fill(QColor(128, 128, 0));
+        img.setPixelColor(1, 1, QColor(1, 2, 3));
+        ReplaceBitmapColour(img, QColor(128, 128, 0), QColor(192, 192, 192));
+        QCOMPARE(img.pixelColor(0, 0), QColor(192, 192, 192));
+        QCOMPARE(img.pixelColor(2, 1), QColor(192, 192, 192));
+        QCOMPARE(img.pixelColor(1, 1), QColor(1, 2, 3));
+    }
+
+    void setCheckSilentlyRunsNoHandler()
+    {
+        QCheckBox box;
+        int clicks = 0;
+        connect(&box, &QCheckBox::toggled, [&] { ++clicks; });
+        connect(&box, &QCheckBox::clicked, [&] { ++clicks; });
+        SetCheckSilently(box, true);
+        QVERIFY(box.isChecked());
+        SetCheckSilently(box, false);
+        QVERIFY(!box.isChecked());
+        QCOMPARE(clicks, 0);
+    }
+};
+
+QTEST_MAIN(TstSettings)
+#include "tst_settings.moc"
