@@ -1,0 +1,186 @@
+#include "imaging/MetafileU.h"
+#include "imaging/BitmapFileU.h"
+#include "imaging/WmfPlayerU.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7u;
+constexpr int PlaceableSize = 22, HeaderSize = 18;
+// Metafiles are read whole; none a producer writes comes near this.
+constexpr qint64 MaxMetafileBytes = 256ll * 1024 * 1024;
+
+std::uint16_t U16(const QByteArray &b, qsizetype at)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(b.constData()) + at;
+    return std::uint16_t(p[0] | p[1] << 8);
+}
+std::uint32_t U32(const QByteArray &b, qsizetype at) { return U16(b, at) | std::uint32_t(U16(b, at + 2)) << 16; }
+void Put16(QByteArray &b, qsizetype at, std::uint16_t v)
+{
+    b[at] = char(v & 0xFF);
+    b[at + 1] = char(v >> 8);
+}
+void Put32(QByteArray &b, qsizetype at, std::uint32_t v)
+{
+    Put16(b, at, std::uint16_t(v & 0xFFFF));
+    Put16(b, at + 2, std::uint16_t(v >> 16));
+}
+
+// Where a record carrying a bitmap keeps it, from the start of its
+// parameters; -1 for records without one.
+qsizetype BitmapParameterOffset(std::uint16_t function, std::uint32_t words)
+{
+    switch (function) {
+    case 0x0F43: return 22;                            // STRETCHDIB
+    case 0x0B41: return words > 13 ? 20 : -1;          // DIBSTRETCHBLT with a bitmap
+    case 0x0940: return words > 11 ? 16 : -1;          // DIBBITBLT with a bitmap
+    case 0x0142: return 4;                             // DIBCREATEPATTERNBRUSH
+    default: return -1;
+    }
+}
+
+} // namespace
+
+TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, QByteArray &playable)
+{
+    TMetafileInfo result;
+    QByteArray out = bytes;
+    qsizetype at = 0;
+    if (bytes.size() >= 4 && U32(bytes, 0) == PlaceableKey) {
+        if (bytes.size() < PlaceableSize + HeaderSize)
+            return TPictureFault::InvalidMetafile;
+        result.Placeable = true;
+        const auto s16 = [&](qsizetype i) { return int(std::int16_t(U16(bytes, i))); };
+        result.Frame = QRect(QPoint(s16(6), s16(8)), QPoint(s16(10) - 1, s16(12) - 1));
+        result.UnitsPerInch = U16(bytes, 14);
+        const int w = std::abs(s16(10) - s16(6)), h = std::abs(s16(12) - s16(8));
+        if (result.UnitsPerInch == 0 || w == 0 || h == 0)
+            return TPictureFault::InvalidMetafile;
+        result.NaturalSize = QSize(std::max(1, int(std::lround(w * 96.0 / result.UnitsPerInch))),
+                                   std::max(1, int(std::lround(h * 96.0 / result.UnitsPerInch))));
+        // Producers often get the checksum wrong; it guards nothing here.
+        std::uint16_t sum = 0;
+        for (int i = 0; i < 10; ++i)
+            sum ^= U16(bytes, 2 * i);
+        Put16(out, 20, sum);
+        at = PlaceableSize;
+    }
+    if (bytes.size() < at + HeaderSize)
+        return TPictureFault::InvalidMetafile;
+    const int fileType = U16(bytes, at), headerWords = U16(bytes, at + 2), version = U16(bytes, at + 4);
+    if ((fileType != 1 && fileType != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
+        return TPictureFault::InvalidMetafile;
+
+    // Walk the records: each must lie whole inside the file.
+    qsizetype pos = at + HeaderSize;
+    std::uint32_t largest = 3;
+    bool ended = false;
+    while (pos + 6 <= bytes.size()) {
+        const std::uint32_t words = U32(bytes, pos);
+        const std::uint16_t function = U16(bytes, pos + 4);
+        if (words < 3 || qint64(words) * 2 > bytes.size() - pos)
+            return TPictureFault::InvalidMetafile;
+        largest = std::max(largest, words);
+        if (function == 0) {
+            ended = true;
+            break;
+        }
+        if (function == 0x020C && result.WindowExtent.isEmpty() && words >= 5) // SETWINDOWEXT: y, x
+            result.WindowExtent = QSize(std::abs(int(std::int16_t(U16(bytes, pos + 8)))),
+                                        std::abs(int(std::int16_t(U16(bytes, pos + 6)))));
+        // Absurd bitmaps inside records are refused here, before the player sees them.
+        const qsizetype dibAt = BitmapParameterOffset(function, words);
+        if (dibAt >= 0 && 6 + dibAt < qsizetype(words) * 2) {
+            const QByteArray dib = bytes.mid(pos + 6 + dibAt, qsizetype(words) * 2 - 6 - dibAt);
+            TBitmapHeader header;
+            if (ReadBitmapHeader(DibToBitmapFile(dib), header) == TPictureFault::TooLarge)
+                return TPictureFault::TooLarge;
+        }
+        pos += qsizetype(words) * 2;
+    }
+    if (!ended) {
+        // A missing end record is forgiven when the records fill the file.
+        if (pos != bytes.size())
+            return TPictureFault::InvalidMetafile;
+        out.append("\x03\0\0\0\0\0", 6);
+    }
+    // The player allocates what the header calls the largest record: the
+    // true value is put there, and the size in words likewise.
+    Put32(out, at + 6, std::uint32_t((out.size() - at) / 2));
+    Put32(out, at + 12, largest);
+    if (!result.Placeable)
+        result.NaturalSize = result.WindowExtent;
+    info = result;
+    playable = out;
+    return TPictureFault::None;
+}
+
+TPictureFault TPictureMetafile::LoadFromBytes(const QByteArray &bytes)
+{
+    TMetafileInfo info;
+    QByteArray playable;
+    if (const TPictureFault fault = ReadMetafileHeader(bytes, info, playable); fault != TPictureFault::None)
+        return fault;
+    QRectF box;
+    if (!WmfScan(playable, box))
+        return TPictureFault::InvalidMetafile;
+    if (info.NaturalSize.isEmpty()) {
+        // A plain metafile without a window extent: the drawn extent, at one
+        // pixel per unit.
+        info.NaturalSize = QSize(int(std::lround(std::min(box.width(), 1e6))), int(std::lround(std::min(box.height(), 1e6))));
+        if (info.NaturalSize.isEmpty())
+            return TPictureFault::InvalidMetafile;
+    }
+    if (!info.Placeable && (box.width() <= 0 || box.height() <= 0))
+        return TPictureFault::InvalidMetafile;
+    FBytes = playable;
+    FInfo = info;
+    FBox = box;
+    FDisplay = info.NaturalSize;
+    return TPictureFault::None;
+}
+
+TPictureFault TPictureMetafile::LoadFromFile(const QString &path)
+{
+    const QFileInfo fileInfo(path);
+    if (!fileInfo.exists())
+        return TPictureFault::MissingMetafile;
+    if (!fileInfo.isFile())
+        return TPictureFault::InvalidMetafile;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return TPictureFault::Unreadable;
+    if (file.size() > MaxMetafileBytes)
+        return TPictureFault::TooLarge;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return TPictureFault::Unreadable;
+    return LoadFromBytes(bytes);
+}
+
+void TPictureMetafile::Draw(QPainter &canvas, const QRectF &target) const
+{
+    if (FBytes.isEmpty() || target.isEmpty())
+        return;
+    TWmfMapping mapping;
+    mapping.UseFrame = FInfo.Placeable;
+    const QRect &f = FInfo.Frame;
+    mapping.Frame = QRectF(f.left(), f.top(), f.right() + 1 - f.left(), f.bottom() + 1 - f.top());
+    mapping.Box = FBox;
+    (void)WmfPlay(FBytes, canvas, target, mapping);
+}
+
+void TPictureMetafile::Clear()
+{
+    FBytes.clear();
+    FInfo = TMetafileInfo();
+    FBox = QRectF();
+    FDisplay = QSize();
+}

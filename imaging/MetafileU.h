@@ -1,0 +1,52 @@
+#pragma once
+// Windows metafiles (".wmf"): header checks, natural size, and the loaded
+// metafile object of the picture workshops (`PictureMetafile`).
+#include "imaging/PictureFaultU.h"
+#include <QByteArray>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+// What the headers and records of a metafile declare.
+struct TMetafileInfo {
+    bool Placeable = false;
+    QRect Frame;            // placeable: left, top, right, bottom in metafile units (may be reversed)
+    int UnitsPerInch = 0;   // placeable only
+    QSize WindowExtent;     // first SETWINDOWEXT, absolute values; empty if none
+    QSize NaturalSize;      // pixels at 96 per inch (placeable) or window extent (plain)
+};
+
+// Checks the headers and walks the records of the metafile in `bytes`
+// without playing it. On success `playable` holds the bytes as handed to the
+// player: header fields that the player trusts blindly (largest record,
+// checksum) recomputed, and an end record added when the producer left it out.
+[[nodiscard]] TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, QByteArray &playable);
+
+class TPictureMetafile {
+public:
+    // Loads the file `path`; on failure the previous picture stays.
+    [[nodiscard]] TPictureFault LoadFromFile(const QString &path);
+    // Loads a whole metafile held in memory; on failure the previous picture stays.
+    [[nodiscard]] TPictureFault LoadFromBytes(const QByteArray &bytes);
+
+    [[nodiscard]] bool IsEmpty() const { return FBytes.isEmpty(); }
+    [[nodiscard]] QSize NaturalSize() const { return FInfo.NaturalSize; }
+    [[nodiscard]] const TMetafileInfo &Info() const { return FInfo; }
+    // The display size: the natural size until changed.
+    [[nodiscard]] int Width() const { return FDisplay.width(); }
+    [[nodiscard]] int Height() const { return FDisplay.height(); }
+    void SetDisplaySize(int width, int height) { FDisplay = QSize(width, height); }
+
+    // Plays the metafile stretched into `target` (canvas coordinates);
+    // nothing is drawn outside it.
+    void Draw(QPainter &canvas, const QRectF &target) const;
+    void Clear();
+
+private:
+    QByteArray FBytes;     // as handed to the player
+    TMetafileInfo FInfo;
+    QRectF FBox;           // the player's bounding box, for plain metafiles
+    QSize FDisplay;
+};

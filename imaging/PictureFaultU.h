@@ -1,0 +1,19 @@
+#pragma once
+// What went wrong when a picture file was loaded, and the message the user
+// reads about it. imaging/ shows no boxes: the shell shows the message.
+#include <QString>
+
+enum class TPictureFault {
+    None,             // loaded
+    MissingMetafile,  // the metafile vanished before it could be read
+    InvalidMetafile,  // not a metafile, or a damaged one
+    MissingBitmap,    // the bitmap vanished before it could be read
+    InvalidBitmap,    // not a bitmap, or a damaged one
+    Unreadable,       // the file exists but cannot be read (rights, I/O error)
+    TooLarge,         // the declared picture would need an absurd amount of memory
+    UnknownKind,      // neither ".bmp" nor ".wmf"
+};
+
+// The French message for `fault` about the file `path`, lines separated by
+// '\n'; empty for TPictureFault::None.
+[[nodiscard]] QString PictureFaultMessage(TPictureFault fault, const QString &path);

@@ -1,0 +1,10 @@
+#pragma once
+// The kind and natural size of a picture file, read without drawing it (for
+// the catalogue's thumbnails and captions).
+#include "imaging/PictureU.h"
+#include <QSize>
+#include <QString>
+
+// `kind` from the extension (".bmp" or ".wmf", any case) and `naturalSize`
+// from the file's headers; the fault the loader would report otherwise.
+[[nodiscard]] TPictureFault ProbePictureFile(const QString &path, TPictureKind &kind, QSize &naturalSize);
