@@ -1,0 +1,336 @@
+// The main window driven as a pupil would: its layout and menus, the link
+// labels, the workshop frame through a small test workshop, placements,
+// the clipboard, help, hints and the companion commands.
+#include "IrisondeConfig.h"
+#include "shell/AppStateU.h"
+#include "shell/HelpU.h"
+#include "shell/HintStyleU.h"
+#include "shell/MainU.h"
+#include "shell/SettingsU.h"
+#include "shell/SupLabU.h"
+#include "shell/WorkshopU.h"
+#include "tests/support/TestSupport.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+
+class TTestShopF : public TWorkshopF {
+public:
+    TTestShopF() : TWorkshopF({QStringLiteral(" Atelier d'essai"), QStringLiteral("TESTSHOP"), 93, true}) {}
+    int shows = 0, closes = 0;
+
+protected:
+    void FormShow() override { ++shows; }
+    void FormClose() override { ++closes; }
+    QImage CopyImage() const override
+    {
+        QImage img(10, 7, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        return img;
+    }
+};
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void record(const QUrl &url) { urls << url; }
+};
+
+QStringList MenuCaptions(const QMenu *menu)
+{
+    QStringList out;
+    for (const QAction *a : menu->actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+} // namespace
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+    UrlRecorder recorder;
+
+private slots:
+    void initTestCase()
+    {
+        RestoreTitles();
+        for (const char *scheme : {"file", "https", "http", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "record");
+    }
+    void init()
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde")).clear();
+        recorder.urls.clear();
+    }
+
+    void displayMode_data()
+    {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("low");
+        QTest::newRow("8 bits") << 8 << "Affichage 1024 sur 768 pixels, 256 couleurs." << true;
+        QTest::newRow("15 bits") << 15 << "Affichage 1024 sur 768 pixels, 16 couleurs." << true;
+        QTest::newRow("16 bits") << 16 << "Affichage 1024 sur 768 pixels, 65536 couleurs." << false;
+        QTest::newRow("24 bits") << 24 << "Affichage 1024 sur 768 pixels, 16 millions de couleurs." << false;
+        QTest::newRow("32 bits") << 32 << "Affichage 1024 sur 768 pixels, 16 millions de couleurs." << false;
+    }
+    void displayMode()
+    {
+        QFETCH(int, bits);
+        QFETCH(QString, text);
+        QFETCH(bool, low);
+        const TDisplayMode m = DisplayModeFor(1024, 768, bits);
+        QCOMPARE(m.text, text);
+        QCOMPARE(m.lowColour, low);
+    }
+
+    void programFolder_data()
+    {
+        QTest::addColumn<QString>("exe");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("ordinary") << "/opt/irisonde/irisonde" << "/opt/irisonde";
+        QTest::newRow("root of the file system") << "/irisonde" << "/";
+        QTest::newRow("drive colon") << "C:irisonde.exe" << "C:";
+    }
+    void programFolder()
+    {
+        QFETCH(QString, exe);
+        QFETCH(QString, folder);
+        QCOMPARE(ProgramFolderOf(exe), folder);
+    }
+
+    void layoutAndCaptions()
+    {
+        TMainF main;
+        QCOMPARE(main.Client->size(), QSize(527, 378));
+        QCOMPARE(main.windowTitle(), App::DisplayTitle);
+        QCOMPARE(main.Label1->pos(), QPoint(20, 12));
+        QCOMPARE(main.Label1->font().pixelSize(), 19);
+        const struct { int n, top; const char *caption; } links[] = {
+            {1, 48, "Synthèse trichromique additive  "}, {2, 76, "Synthèse trichromique soustractive "},
+            {3, 104, "Eclairage d'une scène "}, {4, 132, "La télévision à la loupe "},
+            {8, 176, "Impression en trichromie ou quadrichromie "}, {9, 204, " Décomposition RVB d'une image "},
+            {7, 244, "Aide de Irisonde"}, {6, 272, "Cataloguer les images "}, {5, 300, "Quitter "}};
+        for (const auto &l : links) {
+            const TSuperLab *lab = main.LinkLab[l.n - 1];
+            QCOMPARE(lab->objectName(), QStringLiteral("LinkLab%1").arg(l.n));
+            QCOMPARE(lab->text(), QString::fromUtf8(l.caption));
+            QCOMPARE(lab->pos(), QPoint(52, l.top));
+            QVERIFY(lab->font().bold() && lab->font().italic());
+            QCOMPARE(lab->font().pixelSize(), 16);
+            QCOMPARE(lab->LinkCursor, crLinkHand);
+            // Its bullet sits 20 pixels to the left, 4 lower.
+            const QWidget *bullet = main.Client->childAt(32 + 6, l.top + 4 + 4);
+            QVERIFY2(bullet && bullet->geometry() == QRect(32, l.top + 4, 13, 9), l.caption);
+        }
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(main.Panel1->geometry(), QRect(0, main.Client->height() - 20, main.Client->width(), 20));
+        QCOMPARE(main.ModeLab->text(), App::ShortTitle + QStringLiteral(" - ") + App::DisplayModeText);
+        QCOMPARE(main.WarningLab->x(), main.ModeLab->x() + main.ModeLab->width() + 10);
+        QCOMPARE(main.findChild<QFrame *>(QStringLiteral("Bevel2"))->geometry().bottom(), main.Panel1->y() - 1);
+
+        QCOMPARE(MenuCaptions(main.Fichier1), (QStringList{
+            "Synthèse trichromique &additive", "Synthèse trichromique &soustractive", "&Eclairage d'une scène",
+            "L'écran de télévision à la &Loupe", "-", "&Impression par quadrichromie ou trichromie",
+            "&Décomposition RVB d'une image", "-", "&Cataloguer les images", "-", "&Quitter"}));
+        QCOMPARE(MenuCaptions(main.EditionMenu), (QStringList{"&Calculatrice de Windows", "-", "Vider le presse-papiers"}));
+        QCOMPARE(MenuCaptions(main.OptionsMenu), QStringList{"&Préférences"});
+        QCOMPARE(MenuCaptions(main.AideMenu), (QStringList{"&Aide du logiciel", "Astuce du &jour", "&Lisez Moi", "-",
+                                                           "&Irisonde sur le web", "e-&Mail", "-", "A &propos de..."}));
+        QCOMPARE(main.menuBar()->actions().size(), 4);
+        // Windows not made yet keep their commands greyed out.
+        QVERIFY(!main.AddMenu->isEnabled());
+        QVERIFY(!main.BrowserMenu->isEnabled());
+    }
+
+    void warningLabelBlinksOnlyInLowColourWhileVisible()
+    {
+        TMainF main;
+        App::LowColourFlag = true;
+        main.show();
+        QCOMPARE(main.WarningLab->text(), QStringLiteral("Affichage conseillé : 65536 couleurs"));
+        QCOMPARE(main.WarningLab->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(main.WarningTimer->isActive());
+        main.WarningTimerTimer();
+        QVERIFY(main.WarningLab->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
+        main.WarningTimerTimer();
+        QCOMPARE(main.WarningLab->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        main.hide();
+        QVERIFY(!main.WarningTimer->isActive());
+        App::LowColourFlag = false;
+
+        TMainF good;
+        good.show();
+        QCOMPARE(good.WarningLab->text(), QStringLiteral("Affichage convenable"));
+        QCOMPARE(good.WarningLab->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        QVERIFY(!good.WarningTimer->isActive());
+    }
+
+    void workshopOpensFromItsLinkAndClosesBackHome()
+    {
+        TMainF main;
+        Settings::TipFlag = true;
+        TTestShopF shop;
+        main.SetWorkshop(EWorkshop::Add, &shop);
+        QVERIFY(main.AddMenu->isEnabled());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(main.TipTime->isActive());
+        main.TipTime->stop();
+
+        emit main.LinkLab[0]->clicked();
+        QVERIFY(shop.isVisible());
+        QVERIFY(!main.isVisible());
+        QCOMPARE(shop.shows, 1);
+        QCOMPARE(shop.ToolBar->geometry(), QRect(0, shop.height() - 93, shop.width(), 93));
+        QCOMPARE(shop.CloseBout->geometry(), QRect(5, 3, 30, 26));
+        QCOMPARE(shop.DefautBout->geometry(), QRect(140, 3, 30, 26));
+        QCOMPARE(shop.CopierBout->toolTip(), QStringLiteral(" Copier l'image dans le presse-papiers"));
+        QCOMPARE(shop.CloseBout->focusPolicy(), Qt::NoFocus);
+
+        QTest::mouseClick(shop.CopierBout, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->image().size(), QSize(10, 7));
+
+        QTest::mouseClick(shop.AideBout, Qt::LeftButton);
+        QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("TESTSHOP"));
+        THelpF::Instance().close();
+
+        QTest::mouseClick(shop.CloseBout, Qt::LeftButton);
+        QVERIFY(!shop.isVisible());
+        QVERIFY(main.isVisible());
+        QCOMPARE(shop.closes, 1);
+        // Coming home does not repeat the first-show work.
+        QVERIFY(!main.TipTime->isActive());
+
+        // Same window object, re-initialised on the next opening.
+        main.AddMenu->trigger();
+        QCOMPARE(shop.shows, 2);
+        shop.close();
+        QCOMPARE(shop.closes, 2);
+        QVERIFY(main.isVisible());
+    }
+
+    void hintSwitchFollowsBullesFlag()
+    {
+        QCOMPARE(THintStyle().styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
+        TMainF main;
+        TTestShopF shop;
+        main.SetWorkshop(EWorkshop::Sub, &shop);
+        shop.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shop));
+        const auto askHint = [&] {
+            QToolTip::hideText();
+            QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), shop.CopierBout->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(shop.CopierBout, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        Settings::BullesFlag = false;
+        main.ApplyHintSetting();
+        QVERIFY(!shop.ShowHints());
+        QCOMPARE(askHint(), QString());
+        Settings::BullesFlag = true;
+        main.ApplyHintSetting();
+        QCOMPARE(askHint(), QStringLiteral(" Copier l'image dans le presse-papiers"));
+        QToolTip::hideText();
+        shop.close();
+    }
+
+    void placementsAppliedAtFirstShowAndSavedAtClose()
+    {
+        TMainF main; // loads the settings: the records are set after it
+        Settings::MainF = {40, 30, 560, 420, false};
+        Settings::AddF = {-5, 60, 0, 450, false}; // out-of-range fields leave their bound
+        Settings::SubF = {1, 1, 510, 400, true};
+        Settings::TipFlag = false;
+        TTestShopF add, sub;
+        add.resize(333, 222);
+        add.move(11, 12);
+        main.SetWorkshop(EWorkshop::Add, &add);
+        main.SetWorkshop(EWorkshop::Sub, &sub);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(main.frameGeometry().topLeft(), QPoint(40, 30));
+        QCOMPARE(main.frameGeometry().size(), QSize(560, 420));
+        QCOMPARE(add.frameGeometry().topLeft(), QPoint(11, 60));
+        QCOMPARE(add.width(), 333);
+        QCOMPARE(add.height(), 450 - (add.frameGeometry().height() - add.height()));
+        QVERIFY(sub.windowState() & Qt::WindowMaximized);
+
+        add.move(100, 110);
+        main.close();
+        QCOMPARE(Settings::AddF.X, 100);
+        QCOMPARE(Settings::AddF.Y, 110);
+        QVERIFY(Settings::SubF.Maxis);
+        QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde"));
+        QCOMPARE(stored.value(QStringLiteral("AddF/X")).toString(), QStringLiteral("100"));
+        QCOMPARE(stored.value(QStringLiteral("SubF/W")).toString(), QStringLiteral("-1"));
+        QCOMPARE(stored.value(QStringLiteral("Tips/TipFlag")).toString(), QStringLiteral("0"));
+        QCOMPARE(stored.value(QStringLiteral("Browser/wThumb")).toString(), QStringLiteral("80"));
+    }
+
+    void clearClipboardOnlyWhenItHoldsAPicture()
+    {
+        TMainF main;
+        QImage img(4, 4, QImage::Format_RGB32);
+        img.fill(Qt::blue);
+        QApplication::clipboard()->setImage(img);
+        emit main.EditionMenu->aboutToShow();
+        QVERIFY(main.ClearMenu->isEnabled());
+        main.ClearMenu->trigger();
+        const QMimeData *left = QApplication::clipboard()->mimeData();
+        QVERIFY(!left || !left->hasImage());
+        QApplication::clipboard()->setText(QStringLiteral("texte"));
+        emit main.EditionMenu->aboutToShow();
+        QVERIFY(!main.ClearMenu->isEnabled());
+    }
+
+    void helpWebMailReadmeAndCalculator()
+    {
+        TMainF main;
+        emit main.LinkLab[6]->clicked(); // "Aide de Irisonde"
+        QVERIFY(THelpF::Instance().isVisible());
+        QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("Sommaire"));
+        THelpF::Instance().close();
+
+        main.WebAuteurMenu->trigger();
+        main.MailAuteurMenu->trigger();
+        main.LisezMoiMenu->trigger();
+        QCOMPARE(recorder.urls.size(), 3);
+        QCOMPARE(recorder.urls[0].scheme(), QStringLiteral("https"));
+        QCOMPARE(recorder.urls[1].toString(), QStringLiteral("mailto:" IRISONDE_AUTHOR_EMAIL "?Subject=Irisonde"));
+        QCOMPARE(recorder.urls[2].toLocalFile(), App::ProgramFolder + QStringLiteral("/lisezmoi.txt"));
+
+        // No calculator on the path: nothing happens, silently.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        main.CalcMenu->trigger();
+        qputenv("PATH", path);
+    }
+
+    void quitLinkClosesTheWindow()
+    {
+        TMainF main;
+        main.show();
+        emit main.LinkLab[4]->clicked(); // "Quitter "
+        QVERIFY(!main.isVisible());
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,103 @@
+// The link label: one saved look per crossing, restored exactly.
+#include "shell/SupLabU.h"
+#include "tests/support/TestSupport.h"
+
+#include <QtTest>
+
+class TstSupLab : public QObject {
+    Q_OBJECT
+private slots:
+    void defaults()
+    {
+        TSuperLab lab;
+        QCOMPARE(lab.size(), QSize(65, 65));
+        QCOMPARE(lab.LinkCursor, crHourGlass);
+        QCOMPARE(lab.LinkColor, QColor(0, 0, 255));
+        QVERIFY(lab.LinkEnabled);
+        QVERIFY(!lab.Hovering());
+        QCOMPARE(CursorFromId(crHourGlass).shape(), Qt::WaitCursor);
+        QCOMPARE(CursorFromId(crLinkHand).shape(), Qt::BitmapCursor);
+    }
+
+    void enterAndLeaveRestoreTheLookOfTheMomentBefore()
+    {
+        TSuperLab lab;
+        lab.LinkCursor = crLinkHand;
+        lab.SetFontColour(QColor(10, 20, 30));
+        lab.MouseEnter();
+        QCOMPARE(lab.CursorId(), crLinkHand);
+        QCOMPARE(lab.FontColour(), QColor(0, 0, 255));
+        lab.MouseLeave();
+        QCOMPARE(lab.CursorId(), crDefault);
+        QCOMPARE(lab.FontColour(), QColor(10, 20, 30));
+        // A colour changed while the pointer was away is the one restored next time.
+        lab.SetFontColour(QColor(200, 0, 0));
+        lab.MouseEnter();
+        lab.MouseLeave();
+        QCOMPARE(lab.FontColour(), QColor(200, 0, 0));
+    }
+
+    void repeatedEnterSavesOnce()
+    {
+        TSuperLab lab;
+        lab.SetFontColour(Qt::black);
+        lab.MouseEnter();
+        lab.MouseEnter(); // must not save the link colour as "before"
+        lab.MouseLeave();
+        QCOMPARE(lab.FontColour(), QColor(Qt::black));
+        QCOMPARE(lab.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void disabledLinkChangesNothing()
+    {
+        TSuperLab lab;
+        lab.LinkEnabled = false;
+        lab.SetFontColour(Qt::black);
+        lab.MouseEnter();
+        QVERIFY(!lab.Hovering());
+        QCOMPARE(lab.FontColour(), QColor(Qt::black));
+    }
+
+    void switchedOffWhileHoveredKeepsTheLinkLook()
+    {
+        TSuperLab lab;
+        lab.SetFontColour(Qt::black);
+        lab.MouseEnter();
+        lab.LinkEnabled = false;
+        lab.MouseLeave();
+        QCOMPARE(lab.FontColour(), QColor(0, 0, 255));
+        lab.LinkEnabled = true;
+        lab.MouseEnter(); // still hovering: nothing new is saved
+        lab.MouseLeave();
+        QCOMPARE(lab.FontColour(), QColor(Qt::black));
+        QVERIFY(!lab.Hovering());
+    }
+
+    void realPointerCrossingsAndClick()
+    {
+        QWidget host;
+        host.resize(300, 100);
+        auto *lab = new TSuperLab(&host);
+        lab->setText(QStringLiteral("Quitter "));
+        lab->move(20, 20);
+        lab->adjustSize();
+        lab->SetFontColour(Qt::black);
+        int clicks = 0;
+        connect(lab, &TSuperLab::clicked, [&] { ++clicks; });
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTest::mouseMove(lab, QPoint(5, 5));
+        QTRY_VERIFY(lab->Hovering());
+        QCOMPARE(lab->FontColour(), QColor(0, 0, 255));
+        QTest::mouseClick(lab, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks, 1);
+        QTest::mouseClick(lab, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks, 1);
+        QTest::mouseMove(&host, QPoint(250, 90));
+        QTRY_VERIFY(!lab->Hovering());
+        QCOMPARE(lab->FontColour(), QColor(Qt::black));
+    }
+};
+
+QTEST_MAIN(TstSupLab)
+#include "tst_suplab.moc"
