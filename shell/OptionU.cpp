@@ -1,0 +1,119 @@
+#include "shell/OptionU.h"
+
+#include "shell/AppStateU.h"
+#include "shell/PaintBoxU.h"
+#include "shell/SettingsU.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+
+TOptionF::TOptionF(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("OptionF"));
+    setWindowTitle(QStringLiteral(" Options du logiciel"));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    setFont(f);
+    setFixedSize(365, 252);
+    setModal(true);
+
+    Classeur = new QTabWidget(this);
+    Classeur->setObjectName(QStringLiteral("Classeur"));
+    Classeur->setGeometry(3, 1, 360, 216);
+    PTab = new QWidget;
+    PTab->setObjectName(QStringLiteral("PTab"));
+    Classeur->addTab(PTab, QStringLiteral(" Préférences "));
+
+    const auto check = [this](const char *name, const QString &caption, QRect place) {
+        auto *c = new QCheckBox(caption, PTab);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setGeometry(place);
+        return c;
+    };
+    SplashCheck = check("SplashCheck", QStringLiteral(" Afficher l'écran de démarrage"), QRect(16, 12, 230, 17));
+    TipCheck = check("TipCheck", QStringLiteral(" Afficher les astuces du jour au démarrage"), QRect(16, 38, 230, 17));
+    BullesCheck = check("BullesCheck", QStringLiteral(" Afficher les bulles d'aide "), QRect(16, 64, 161, 17));
+
+    PB = new TPaintBox(PTab, QRect(212, 132, 123, 44), [](QPainter &p) { p.drawImage(0, 0, App::Logo); });
+    PB->setObjectName(QStringLiteral("PB"));
+
+    const auto button = [this](const char *name, const QString &caption, int left) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(left, 224, 62, 22);
+        b->setAutoDefault(false);
+        return b;
+    };
+    AideBout = button("AideBout", QStringLiteral("&Aide"), 101);
+    AnnulBout = button("AnnulBout", QStringLiteral("A&nnuler"), 167);
+    AppliqueBout = button("AppliqueBout", QStringLiteral("A&ppliquer"), 232);
+    OkBout = button("OkBout", QStringLiteral("&Ok"), 300);
+    connect(AideBout, &QPushButton::clicked, this, &TOptionF::AideBoutClick);
+    connect(AnnulBout, &QPushButton::clicked, this, &TOptionF::AnnulBoutClick);
+    connect(AppliqueBout, &QPushButton::clicked, this, &TOptionF::AppliqueBoutClick);
+    connect(OkBout, &QPushButton::clicked, this, &TOptionF::OkBoutClick);
+}
+
+void TOptionF::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        }
+        LoadOptions();
+    }
+    QDialog::showEvent(event);
+}
+
+void TOptionF::LoadOptions()
+{
+    SavedTipFlag = Settings::TipFlag;
+    SetCheckSilently(*TipCheck, Settings::TipFlag);
+    SavedBullesFlag = Settings::BullesFlag;
+    SetCheckSilently(*BullesCheck, Settings::BullesFlag);
+    SavedSplashFlag = Settings::SplashFlag;
+    SetCheckSilently(*SplashCheck, Settings::SplashFlag);
+}
+
+void TOptionF::ApplyOptions()
+{
+    Settings::TipFlag = TipCheck->isChecked();
+    Settings::BullesFlag = BullesCheck->isChecked();
+    Settings::SplashFlag = SplashCheck->isChecked();
+}
+
+void TOptionF::RestoreOptions()
+{
+    Settings::TipFlag = SavedTipFlag;
+    Settings::BullesFlag = SavedBullesFlag;
+    Settings::SplashFlag = SavedSplashFlag;
+}
+
+void TOptionF::OkBoutClick()
+{
+    ApplyOptions();
+    accept();
+}
+
+void TOptionF::AppliqueBoutClick()
+{
+    ApplyOptions();
+}
+
+void TOptionF::AnnulBoutClick()
+{
+    RestoreOptions();
+    reject();
+}
+
+void TOptionF::AideBoutClick()
+{
+    App::ShowHelp(QStringLiteral("Options"));
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The preferences: splash screen and tip of the day at start, bubble hints in
+// the workshops. OK applies, "A&ppliquer" applies and stays, "A&nnuler" takes
+// back everything applied since the dialog was shown, the close box leaves
+// things as they are.
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class TPaintBox;
+
+class TOptionF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOptionF(QWidget *parent = nullptr);
+
+    void LoadOptions();
+    void ApplyOptions();
+    void RestoreOptions();
+
+    QTabWidget *Classeur;
+    QWidget *PTab;
+    QCheckBox *SplashCheck;
+    QCheckBox *TipCheck;
+    QCheckBox *BullesCheck;
+    TPaintBox *PB;
+    QPushButton *AideBout;
+    QPushButton *AnnulBout;
+    QPushButton *AppliqueBout;
+    QPushButton *OkBout;
+
+public slots:
+    void OkBoutClick();
+    void AppliqueBoutClick();
+    void AnnulBoutClick();
+    void AideBoutClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool SavedTipFlag = true;
+    bool SavedBullesFlag = true;
+    bool SavedSplashFlag = true;
+};

@@ -1,0 +1,142 @@
+#include "shell/SplashU.h"
+
+#include "IrisondeConfig.h"
+#include "shell/AppStateU.h"
+#include "shell/PaintBoxU.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int kClientWidth = 366;
+constexpr int kClientHeight = 228;
+constexpr int kBevel = 5;
+constexpr int kStopDelayMs = 7000;
+
+} // namespace
+
+TSplashF::TSplashF(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("SplashF"));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    setFont(f);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(kBevel);
+    Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
+
+    Zone = new TPaintBox(Panel1, QRect(kBevel, kBevel, kClientWidth - 2 * kBevel, kClientHeight - 2 * kBevel),
+                         [this](QPainter &p) { ZonePaint(p); });
+    Zone->setObjectName(QStringLiteral("Zone"));
+    Zone->installEventFilter(this);
+
+    StopTimer = new QTimer(this);
+    StopTimer->setObjectName(QStringLiteral("StopTimer"));
+    StopTimer->setInterval(kStopDelayMs);
+    connect(StopTimer, &QTimer::timeout, this, &TSplashF::StopTimerTimer);
+}
+
+void TSplashF::ShowAtStartup()
+{
+    show();
+    StopTimer->start();
+    // Painted now: the event loop does not run until every window is made.
+    // Input waits, so that a click is taken only once the program runs.
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    Zone->repaint();
+}
+
+void TSplashF::ShowAbout()
+{
+    if (isVisible()) {
+        StopTimer->stop();
+        raise();
+        activateWindow();
+        return;
+    }
+    StopTimer->stop();
+    exec();
+}
+
+void TSplashF::ZoneClick()
+{
+    StopTimer->stop();
+    close();
+}
+
+void TSplashF::StopTimerTimer()
+{
+    StopTimer->stop();
+    close();
+}
+
+bool TSplashF::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click is a press and a release on the box.
+    if (watched == Zone && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (Zone->rect().contains(mouse->position().toPoint()))
+            ZoneClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TSplashF::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::showEvent(event);
+}
+
+void TSplashF::hideEvent(QHideEvent *event)
+{
+    // However the window goes (click, timer, Escape), no close may follow.
+    StopTimer->stop();
+    QDialog::hideEvent(event);
+}
+
+void TSplashF::ZonePaint(QPainter &p) const
+{
+    const int w = Zone->width();
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    p.setPen(face);
+    p.setBrush(face);
+    p.drawRect(0, 0, w - 1, Zone->height() - 1);
+    p.drawImage(18, 18, App::Logo);
+
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(8);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(face);
+    const QFontMetrics metrics(font, Zone);
+    const struct {
+        int top;
+        QString text;
+    } lines[] = {
+        {76, QStringLiteral(IRISONDE_FAMILY_LINE)},
+        {100, App::DisplayTitle},
+        {116, QStringLiteral("Pour Windows 95, 98 et NT.")},
+        {132, QStringLiteral(IRISONDE_AUTHOR_WEB)},
+    };
+    for (const auto &line : lines) {
+        // Integer division truncates toward zero, also for a line wider than the box.
+        const int left = (w - metrics.horizontalAdvance(line.text)) / 2;
+        p.drawText(left, line.top + metrics.ascent(), line.text);
+    }
+}

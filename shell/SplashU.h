@@ -1,0 +1,41 @@
+#pragma once
+// The splash window: the logo and four centred lines. At start it shows
+// without blocking and goes at the first click or after seven seconds; from
+// the menu it is the About box, modal until a click.
+#include <QDialog>
+
+class QFrame;
+class QPainter;
+class QTimer;
+class TPaintBox;
+
+class TSplashF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSplashF(QWidget *parent = nullptr);
+
+    // Start-up use: shown modeless and painted at once, so that it is seen
+    // while the other windows are made; it closes itself.
+    void ShowAtStartup();
+    // The About box. If the start-up splash is still on screen it becomes the
+    // About box where it stands: its closing timer stops and it stays until
+    // clicked. A window already shown cannot be made modal, and showing it a
+    // second time would leave a modal loop no click could end.
+    void ShowAbout();
+
+    QFrame *Panel1;
+    TPaintBox *Zone;
+    QTimer *StopTimer;
+
+public slots:
+    void ZoneClick();
+    void StopTimerTimer();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void ZonePaint(QPainter &p) const;
+};

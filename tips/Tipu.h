@@ -1,0 +1,51 @@
+#pragma once
+// The tip of the day: one hint about the program at a time, browsed forwards
+// and backwards, with the choice of seeing it at start.
+#include <QDialog>
+#include <QImage>
+#include <QStringList>
+
+class QCheckBox;
+class QLabel;
+class QPainter;
+class QPushButton;
+class TPaintBox;
+
+class TTipF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTipF(QWidget *parent = nullptr);
+
+    // The tip list and the bulbs, as loaded for the current showing.
+    [[nodiscard]] const QStringList &TipList() const { return tipList; }
+    [[nodiscard]] const QImage &TipBitmap() const { return tipBitmap; }
+
+    TPaintBox *tipBox;
+    QLabel *TipLab;
+    QLabel *NumeroLab;
+    QCheckBox *TipCroix;
+    QPushButton *CloseBout;
+    QPushButton *PredBout;
+    QPushButton *Nextbout;
+
+public slots:
+    void NextboutClick();
+    void PredBoutClick();
+    void TipCroixClick();
+    void CloseBoutClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void FormShow();
+    void FormClose();
+    void ShowTip();
+    void DrawTipIcon(QPainter &p) const;
+    void tipBoxPaint(QPainter &p) const;
+
+    QStringList tipList;
+    QImage tipBitmap;
+    bool showing = false;
+};
