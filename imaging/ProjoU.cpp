@@ -49,9 +49,33 @@ void PrepareDraw(uint32_t lampColour)
         ProjoSource->SetPixelFast(ProjoLamps[i].x(), ProjoLamps[i].y(), lampPixel);
 }
 
-inline bool IsKey(const uint8_t *p, uint8_t kb, uint8_t kg, uint8_t kr)
+// The source coordinates of one output row, before any pixel is read: a
+// branch-free loop the compiler turns into vector arithmetic.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("tree-vectorize")))
+#endif
+void SourceCoordinates(const double *dxc, const double *dxs, double dys, double dyc, int32_t *sxs, int32_t *sys)
 {
-    return p[0] == kb && p[1] == kg && p[2] == kr;
+    constexpr int32_t centre = ProjoSize / 2;
+    for (int32_t col = 0; col < ProjoSize; ++col) {
+        sxs[col] = int32_t(RoundHalfEven(dxc[col] - dys)) + centre;
+        sys[col] = int32_t(RoundHalfEven(dxs[col] + dyc)) + centre;
+    }
+}
+
+// The key's bytes, blue first as stored.
+struct KeyBytes {
+    uint8_t b, g, r;
+    explicit KeyBytes(uint32_t key) : b(uint8_t(key)), g(uint8_t(key >> 8)), r(uint8_t(key >> 16)) {}
+    // Byte by byte, so that most projector pixels are told apart at the first.
+    bool Matches(const uint8_t *p) const { return p[0] == b && p[1] == g && p[2] == r; }
+};
+
+inline void CopyPixel(uint8_t *q, const uint8_t *p)
+{
+    q[0] = p[0];
+    q[1] = p[1];
+    q[2] = p[2];
 }
 
 } // namespace
@@ -98,19 +122,16 @@ void DrawProjo(QPainter &target, int32_t x, int32_t y, uint32_t lampColour)
     if (!SpriteReady())
         return;
     PrepareDraw(lampColour);
-    const auto kb = uint8_t(ProjoKeyPixel), kg = uint8_t(ProjoKeyPixel >> 8), kr = uint8_t(ProjoKeyPixel >> 16);
     const uint8_t *src = ProjoSource->Bits();
     uint8_t *dst = ProjoOutput->Bits();
     const ptrdiff_t stride = ProjoSource->Stride(); // both images have the same layout
+    const KeyBytes key(ProjoKeyPixel);
     for (int32_t row = 0; row < ProjoSize; ++row) {
         const uint8_t *s = src + row * stride;
         uint8_t *d = dst + row * stride;
         for (int32_t col = 0; col < 3 * ProjoSize; col += 3)
-            if (!IsKey(s + col, kb, kg, kr)) {
-                d[col] = s[col];
-                d[col + 1] = s[col + 1];
-                d[col + 2] = s[col + 2];
-            }
+            if (!key.Matches(s + col))
+                CopyPixel(d + col, s + col);
     }
     ProjoOutput->Draw(target, x, y);
 }
@@ -131,27 +152,24 @@ void DrawProjoRotated(QPainter &target, int32_t x, int32_t y, uint32_t lampColou
         dxc[i] = double(i - centre) * c;
         dxs[i] = double(i - centre) * s;
     }
-    const auto kb = uint8_t(ProjoKeyPixel), kg = uint8_t(ProjoKeyPixel >> 8), kr = uint8_t(ProjoKeyPixel >> 16);
     const uint8_t *src = ProjoSource->Bits();
     uint8_t *dst = ProjoOutput->Bits();
     const ptrdiff_t stride = ProjoSource->Stride();
+    const KeyBytes key(ProjoKeyPixel);
+    int32_t sxs[ProjoSize], sys[ProjoSize];
     for (int32_t row = 0; row < ProjoSize; ++row) {
         const double dys = double(row - centre) * s;
         const double dyc = double(row - centre) * c;
+        SourceCoordinates(dxc, dxs, dys, dyc, sxs, sys);
         uint8_t *d = dst + row * stride;
         for (int32_t col = 0; col < ProjoSize; ++col) {
-            const int32_t sx = int32_t(RoundHalfEven(dxc[col] - dys)) + centre;
-            const int32_t sy = int32_t(RoundHalfEven(dxs[col] + dyc)) + centre;
-            // The picture lies within 11..69 both ways; outside is background.
-            if (sx <= 10 || sx >= 70 || sy <= 10 || sy >= 70)
+            // Only the window 11..69, where the picture lies, is read; every
+            // other output pixel stays black.
+            if (uint32_t(sxs[col] - 11) >= 59u || uint32_t(sys[col] - 11) >= 59u)
                 continue;
-            const uint8_t *p = src + sy * stride + 3 * sx;
-            if (!IsKey(p, kb, kg, kr)) {
-                uint8_t *q = d + 3 * col;
-                q[0] = p[0];
-                q[1] = p[1];
-                q[2] = p[2];
-            }
+            const uint8_t *p = src + sys[col] * stride + 3 * sxs[col];
+            if (!key.Matches(p))
+                CopyPixel(d + 3 * col, p);
         }
     }
     ProjoOutput->Draw(target, x, y);
