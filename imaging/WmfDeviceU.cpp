@@ -139,9 +139,19 @@ void DrawArcKind(wmfAPI *api, wmfDrawArc_t *a, TArcKind kind)
     if (!dev || !dev->Painter)
         return;
     const QRectF r = MappedRect(*dev, a->dc, a->TL, a->BR);
-    const double start = EllipseAngle(r, dev->Map(a->dc, a->start));
-    double span = EllipseAngle(r, dev->Map(a->dc, a->end)) - start;
-    // Arcs run counter-clockwise from the start to the end; equal ends make a whole turn.
+    // The player gives the ends relative to the centre, in its device units.
+    const auto end = [&](wmfD_Coord v) {
+        wmfD_Coord d;
+        d.x = (a->TL.x + a->BR.x) / 2 + v.x;
+        d.y = (a->TL.y + a->BR.y) / 2 + v.y;
+        return dev->Map(a->dc, d);
+    };
+    // The player hands over the record's ends swapped, for a clockwise
+    // sweep from its start to its end: the same arc as the counter-clockwise
+    // one from the record's start to the record's end drawn here.
+    const double start = EllipseAngle(r, end(a->end));
+    double span = EllipseAngle(r, end(a->start)) - start;
+    // Equal ends make a whole turn.
     while (span <= 0)
         span += 360;
     QPainterPath path;

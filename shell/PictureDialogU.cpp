@@ -1,0 +1,28 @@
+#include "shell/PictureDialogU.h"
+#include "imaging/PictureU.h"
+#include "shell/AppStateU.h"
+
+#include <QFileDialog>
+
+QString LoadPictureFileShowing(const QString &path, QPainter &canvas, const QString &baseCaption,
+                               const QString &currentCaption, QWidget *parent)
+{
+    const TPictureLoad load = LoadPictureFile(path, baseCaption, currentCaption, canvas);
+    if (load.Fault != TPictureFault::None)
+        App::ShowWarning(load.Message, parent);
+    return load.Caption;
+}
+
+QString ChoosePictureFile(QPainter &canvas, const QString &baseCaption, const QString &currentCaption, QWidget *parent)
+{
+    QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"), App::ProgramFolder);
+    // The one filter shows its own description; the patterns behind it also
+    // take upper-case names, which the file systems here tell apart.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilter(QStringLiteral("Images Bitmap et métafichiers (*.bmp, *.wmf) (*.bmp *.wmf *.BMP *.WMF)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return currentCaption;
+    return LoadPictureFileShowing(dialog.selectedFiles().constFirst(), canvas, baseCaption, currentCaption, parent);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The open-picture dialog of the picture workshops (`OuvreBout`).
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+// Runs the open dialog in the program folder; on confirmation loads and
+// draws the chosen file (LoadPictureFile), showing its message on failure.
+// The new caption: the current one when cancelled or failed.
+[[nodiscard]] QString ChoosePictureFile(QPainter &canvas, const QString &baseCaption, const QString &currentCaption,
+                                        QWidget *parent);
+
+// The same after the dialog: loads `path`, shows the message of a failure.
+[[nodiscard]] QString LoadPictureFileShowing(const QString &path, QPainter &canvas, const QString &baseCaption,
+                                             const QString &currentCaption, QWidget *parent);
