@@ -62,6 +62,9 @@ private slots:
             const long double prod = sub * 255.0L;
             return uint32_t(std::nearbyintl(prod)) & 0xFFu;
         };
+        // Emulators (valgrind) run long double at double precision.
+        if (reference(30 * 0.01) != 179)
+            QSKIP("long double arithmetic is not carried out in extended precision here");
         for (int percent = 0; percent <= 100; ++percent) {
             const double f = percent * 0.01;
             QVERIFY2(CmyToColour(f, 0, 0) == PackRGB(reference(f), 255, 255), qPrintable(QString::number(percent)));
