@@ -188,7 +188,11 @@ void TMainF::BuildMenus()
     AideMenu = bar->addMenu(QStringLiteral("&Aide"));
     AideMenu->setObjectName(QStringLiteral("AideMenu"));
     WinHlpMenu = item(AideMenu, "WinHlpMenu", QStringLiteral("&Aide du logiciel"), [] { App::ShowHelp(QStringLiteral("Sommaire")); });
-    TipMenu = item(AideMenu, "TipMenu", QStringLiteral("Astuce du &jour"), [this] { ShowModalOnce(tipWindow); });
+    TipMenu = item(AideMenu, "TipMenu", QStringLiteral("Astuce du &jour"), [this] {
+        // Seen from the menu before the splash went: not shown again by itself.
+        TipTime->stop();
+        ShowModalOnce(tipWindow);
+    });
     TipMenu->setEnabled(false);
     LisezMoiMenu = item(AideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(App::ProgramFolder + QStringLiteral("/lisezmoi.txt")));

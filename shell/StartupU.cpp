@@ -3,7 +3,10 @@
 #include "shell/AppStateU.h"
 #include "shell/HintStyleU.h"
 #include "shell/MainU.h"
+#include "shell/OptionU.h"
 #include "shell/SettingsU.h"
+#include "shell/SplashU.h"
+#include "tips/Tipu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,7 +58,17 @@ int RunIrisonde(QApplication &app)
 
     // Every window is made once, the main window first, and lives to the end.
     TMainF main;
+    auto *splash = new TSplashF(&main);
+    auto *options = new TOptionF(&main);
 
+    if (Settings::SplashFlag)
+        splash->ShowAtStartup();
+
+    auto *tip = new TTipF(&main);
+
+    main.SetSplash(splash, [splash] { splash->ShowAbout(); });
+    main.SetOptionsDialog(options);
+    main.SetTipWindow(tip);
     main.show();
     return app.exec();
 }
