@@ -1,0 +1,20 @@
+// Takes the single-instance lock as a running copy would, says so, and waits
+// to be killed: the test then checks that a dead owner's lock is taken over.
+#include "shell/StartupU.h"
+
+#include <QCoreApplication>
+#include <QLockFile>
+#include <QThread>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const auto lock = CheckSingleInstance();
+    std::printf("%s\n", lock ? "locked" : "refused");
+    std::fflush(stdout);
+    if (!lock)
+        return 1;
+    QThread::sleep(60);
+    return 0;
+}

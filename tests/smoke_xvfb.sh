@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Starts the real program in a real X server (24 bits) with a fresh home
+# folder, waits for its main window, checks that a second copy is refused,
+# closes the main window through its menu, and checks the settings written.
+set -euo pipefail
+exe="$1"
+
+if [ "${2:-}" != "--inner" ]; then
+  home=$(mktemp -d)
+  mkdir -p "$home/run" && chmod 700 "$home/run"
+  # The server picks a free display itself and tells which: no race with
+  # other X servers started at the same moment.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$home/display" 2>"$home/xvfb.log" &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
+  for ((i = 0; i < 100; i++)); do [ -s "$home/display" ] && break; sleep 0.1; done
+  [ -s "$home/display" ] || { echo "smoke: Xvfb did not start" >&2; cat "$home/xvfb.log" >&2; exit 1; }
+  env -u QT_QPA_PLATFORM DISPLAY=":$(head -n 1 "$home/display")" HOME="$home" \
+    XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/run" bash "$0" "$exe" --inner
+  exit $?
+fi
+
+fail() { echo "smoke: $*" >&2; exit 1; }
+title="Irisonde - Couleurs et perception visuelle"
+
+wait_window() { # name, seconds -> window id
+  local i
+  for ((i = 0; i < $2 * 5; i++)); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+"$exe" & pid=$!
+main=$(wait_window "$title" 30) || fail "no main window"
+
+# A second copy says so and ends, leaving the first alone.
+"$exe" & second=$!
+box=$(wait_window "Avertissement" 20) || fail "second copy showed no warning"
+# No window manager here: give the box the focus, then type as a user.
+xdotool windowfocus --sync "$box" key Return
+for ((i = 0; i < 50; i++)); do kill -0 "$second" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$second" 2>/dev/null && fail "second copy did not end"
+wait "$second" || fail "second copy failed"
+kill -0 "$pid" || fail "first copy ended"
+[ -f "$XDG_CONFIG_HOME/Veltrane/Irisonde.conf" ] && fail "settings written before exit"
+
+# Start-up windows above the main one (splash, tip of the day) are closed
+# the way a pupil would: a click on the splash, Escape on a dialog.
+for ((i = 0; i < 60; i++)); do
+  others=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$main" || true)
+  [ -z "$others" ] && [ "$i" -gt 12 ] && break
+  for w in $others; do
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    [ "${WIDTH:-0}" -gt 50 ] || continue
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 2>/dev/null || true
+    xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
+  done
+  sleep 0.5
+done
+
+# Fichier > Quitter, by the keyboard.
+xdotool windowfocus --sync "$main" key alt+f
+sleep 0.5
+xdotool key q
+for ((i = 0; i < 100; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the menu did not close the program"; }
+wait "$pid" || fail "program exit code $?"
+
+conf="$XDG_CONFIG_HOME/Veltrane/Irisonde.conf"
+[ -f "$conf" ] || fail "no settings written"
+for section in MainF AddF SubF LoupF EclaireF QuadriF RGBF Tips Browser; do
+  grep -qx "\[$section\]" "$conf" || fail "section $section missing"
+done
+grep -qx 'wThumb=80' "$conf" || fail "wThumb not stored as text 80"
+grep -qx 'W=510' "$conf" || fail "default width not stored"
+grep -qx 'brwMetaFlag=1' "$conf" || fail "boolean not stored as 1"
+echo "smoke: main window shown, second copy refused, settings written"

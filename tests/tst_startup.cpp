@@ -1,0 +1,71 @@
+// Program start: a second copy is refused with its message and leaves no
+// trace; a lock left by a killed copy does not block the next start.
+#include "shell/MainU.h"
+#include "shell/StartupU.h"
+#include "tests/support/TestSupport.h"
+
+#include <QApplication>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+class TstStartup : public QObject {
+    Q_OBJECT
+
+    static QString settingsFile()
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde")).fileName();
+    }
+
+private slots:
+    void secondCopyIsRefused()
+    {
+        QFile::remove(settingsFile());
+        const auto first = CheckSingleInstance();
+        QVERIFY(first);
+
+        QString title, text, buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        bool mainWindowMade = false;
+        QTimer::singleShot(200, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            for (QAbstractButton *b : box->buttons())
+                buttons += b->text() + QLatin1Char('|');
+            for (QWidget *w : QApplication::topLevelWidgets())
+                mainWindowMade = mainWindowMade || qobject_cast<TMainF *>(w);
+            box->buttons().constFirst()->click();
+        });
+        QCOMPARE(RunIrisonde(*qApp), 0);
+        QCOMPARE(title, QStringLiteral("Avertissement"));
+        QCOMPARE(text, QStringLiteral("Attention, Irisonde est déjà en cours d'exécution."));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, QStringLiteral("&Oui|"));
+        QVERIFY(!mainWindowMade);
+        QVERIFY(!QFile::exists(settingsFile()));
+    }
+
+    void lockOfAKilledCopyIsTakenOver()
+    {
+        QProcess holder;
+        holder.start(QStringLiteral(IRISONDE_BUILD_DIR "/tests/lock_holder"));
+        QVERIFY(holder.waitForReadyRead(30000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+        QVERIFY(!CheckSingleInstance()); // alive: refused
+        holder.kill();                   // SIGKILL: no chance to unlock
+        QVERIFY(holder.waitForFinished(30000));
+        QVERIFY(QFile::exists(InstanceLockPath()));
+        QVERIFY(CheckSingleInstance());
+    }
+};
+
+QTEST_MAIN(TstStartup)
+#include "tst_startup.moc"
