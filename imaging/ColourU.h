@@ -25,14 +25,19 @@
 
 // The colour value (red low) left on white paper by the given ink fractions
 // 0..1; each channel is Round((1 - ink) x 255), halves to even, low 8 bits kept.
+// Teaching simplification: ideal inks, each absorbing exactly one primary in
+// proportion to its amount, with no spread into the other two.
 [[nodiscard]] uint32_t CmyToColour(double cyan, double magenta, double yellow);
 
 // The pixel value a four-colour print shows where the inks with the given
 // factors are laid down: the black plate takes the common part of the three
 // inks (grey-component replacement); sums of 255 or more give 0.
+// Teaching simplification: full replacement of the grey component and inks
+// that add linearly, where real presses use partial replacement and curves.
 [[nodiscard]] uint32_t FourColourPlate(uint32_t pixel, int32_t cyanFactor, int32_t magentaFactor,
                                        int32_t yellowFactor, int32_t blackFactor);
 // The pixel value of a three-colour print with the given inks (factors 0 or 1).
+// Teaching simplification: each ink removes only its own primary, exactly.
 [[nodiscard]] uint32_t ThreeColourPlate(uint32_t pixel, int32_t cyanFactor, int32_t magentaFactor,
                                         int32_t yellowFactor);
 

@@ -34,7 +34,7 @@ inline double RoundHalfEven(double v)
     return (v + magic) - magic;
 }
 
-// Steps 1 to 3 shared by both draws: keep the lamp off the key, black output,
+// What both draws do first: keep the lamp off the key, black output,
 // lamp pixels in the lamp colour.
 void PrepareDraw(uint32_t lampColour)
 {
