@@ -1,0 +1,32 @@
+#pragma once
+// Shared set-up of the picture fuzz targets: a GUI application on the
+// offscreen platform (fonts for metafile text) and a small canvas.
+#include "imaging/PictureU.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdlib>
+
+inline void FuzzStartApplication()
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char *argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication app(argc, argv);
+}
+
+// Draws the current picture of `kind` fitted (or centred) and stretched.
+template <typename Draw> void FuzzDrawBothWays(Draw draw)
+{
+    QImage canvasImage(64, 48, QImage::Format_BGR888);
+    QPainter canvas(&canvasImage);
+    PictureWidth = 64;
+    PictureHeight = 48;
+    for (const bool stretch : {false, true}) {
+        StretchFlag = stretch;
+        draw(canvas);
+    }
+}

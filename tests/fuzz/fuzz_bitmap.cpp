@@ -1,0 +1,24 @@
+// Bitmap files: header checks, decoding (Qt's reader and our run-length
+// decoder) and drawing centred and stretched.
+#include "FuzzSupport.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    FuzzStartApplication();
+    ResetPictureState();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    TBitmapHeader header;
+    (void)ReadBitmapHeader(bytes, header);
+    if (PictureBitmap->LoadFromBytes(bytes) == TPictureFault::None)
+        FuzzDrawBothWays([](QPainter &canvas) { DrawBitmapPicture(canvas); });
+    // The same bytes as a bitmap embedded in a metafile record.
+    QImage image;
+    (void)DecodeBitmap(DibToBitmapFile(bytes), image);
+    PictureBitmap->Clear();
+    return 0;
+}

@@ -1,0 +1,19 @@
+// Metafiles: header checks and record walk, libwmf's scan, and playing
+// through our device layer fitted and stretched.
+#include "FuzzSupport.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    FuzzStartApplication();
+    ResetPictureState();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (PictureMetafile->LoadFromBytes(bytes) == TPictureFault::None)
+        FuzzDrawBothWays([](QPainter &canvas) { DrawMetafilePicture(canvas); });
+    PictureMetafile->Clear();
+    return 0;
+}
