@@ -81,7 +81,7 @@ TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, Q
     // Walk the records: each must lie whole inside the file.
     qsizetype pos = at + HeaderSize;
     std::uint32_t largest = 3;
-    bool ended = false;
+    bool ended = false, windowOrigin = false;
     while (pos + 6 <= bytes.size()) {
         const std::uint32_t words = U32(bytes, pos);
         const std::uint16_t function = U16(bytes, pos + 4);
@@ -92,9 +92,15 @@ TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, Q
             ended = true;
             break;
         }
-        if (function == 0x020C && result.WindowExtent.isEmpty() && words >= 5) // SETWINDOWEXT: y, x
-            result.WindowExtent = QSize(std::abs(int(std::int16_t(U16(bytes, pos + 8)))),
-                                        std::abs(int(std::int16_t(U16(bytes, pos + 6)))));
+        const auto s16 = [&](qsizetype i) { return int(std::int16_t(U16(bytes, i))); };
+        if (function == 0x020B && !windowOrigin && words >= 5) { // SETWINDOWORG: y, x
+            windowOrigin = true;
+            result.Window.moveTopLeft(QPointF(s16(pos + 8), s16(pos + 6)));
+        }
+        if (function == 0x020C && result.WindowExtent.isEmpty() && words >= 5) { // SETWINDOWEXT: y, x
+            result.WindowExtent = QSize(std::abs(s16(pos + 8)), std::abs(s16(pos + 6)));
+            result.Window.setSize(QSizeF(s16(pos + 8), s16(pos + 6)));
+        }
         // Absurd bitmaps inside records are refused here, before the player sees them.
         const qsizetype dibAt = BitmapParameterOffset(function, words);
         if (dibAt >= 0 && 6 + dibAt < qsizetype(words) * 2) {
@@ -170,9 +176,13 @@ void TPictureMetafile::Draw(QPainter &canvas, const QRectF &target) const
     if (FBytes.isEmpty() || target.isEmpty())
         return;
     TWmfMapping mapping;
-    mapping.UseFrame = FInfo.Placeable;
+    // Placeable: through the header's frame. Plain: through the window the
+    // records set, as Windows plays it into a rectangle; without one, the
+    // player's bounding box.
+    mapping.UseFrame = FInfo.Placeable || !FInfo.WindowExtent.isEmpty();
     const QRect &f = FInfo.Frame;
-    mapping.Frame = QRectF(f.left(), f.top(), f.right() + 1 - f.left(), f.bottom() + 1 - f.top());
+    mapping.Frame = FInfo.Placeable ? QRectF(f.left(), f.top(), f.right() + 1 - f.left(), f.bottom() + 1 - f.top())
+                                    : FInfo.Window;
     mapping.Box = FBox;
     (void)WmfPlay(FBytes, canvas, target, mapping);
 }

@@ -15,6 +15,7 @@ struct TMetafileInfo {
     QRect Frame;            // placeable: left, top, right, bottom in metafile units (may be reversed)
     int UnitsPerInch = 0;   // placeable only
     QSize WindowExtent;     // first SETWINDOWEXT, absolute values; empty if none
+    QRectF Window;          // first SETWINDOWORG and SETWINDOWEXT, signed
     QSize NaturalSize;      // pixels at 96 per inch (placeable) or window extent (plain)
 };
 
