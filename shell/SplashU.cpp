@@ -43,6 +43,8 @@ TSplashF::TSplashF(QWidget *parent)
     StopTimer = new QTimer(this);
     StopTimer->setObjectName(QStringLiteral("StopTimer"));
     StopTimer->setInterval(kStopDelayMs);
+    // A coarse timer may fire a twentieth early; seven seconds are promised.
+    StopTimer->setTimerType(Qt::PreciseTimer);
     connect(StopTimer, &QTimer::timeout, this, &TSplashF::StopTimerTimer);
 }
 

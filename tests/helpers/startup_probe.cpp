@@ -1,0 +1,108 @@
+// Runs the real program start and watches its windows from inside, for the
+// start-up tests. Prints one "event milliseconds" line per change seen:
+// splash-shown, splash-gone, main-shown, tip-shown (with "modal" when it is the
+// modal window), tip-gone, end. Options:
+//   click-splash=MS   click the splash box MS ms after start
+//   untick            untick the tip window's box before closing it
+//   about=MS          choose "A &propos de..." MS ms after start
+//   quit=MS           close the main window MS ms after start (default 3000)
+// The main window is closed right after the tip window, which saves the
+// settings as at any end of the program.
+#include "shell/StartupU.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QWidget *Window(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name))
+            return w;
+    return nullptr;
+}
+
+int Option(const QStringList &args, const QString &name, int def)
+{
+    for (const QString &a : args)
+        if (a.startsWith(name + QLatin1Char('=')))
+            return a.section(QLatin1Char('='), 1).toInt();
+    return def;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int clickAt = Option(args, QStringLiteral("click-splash"), -1);
+    const int aboutAt = Option(args, QStringLiteral("about"), -1);
+    const int quitAt = Option(args, QStringLiteral("quit"), 3000);
+    const bool untick = args.contains(QStringLiteral("untick"));
+
+    QElapsedTimer clock;
+    clock.start();
+    bool splashUp = false, mainUp = false, tipUp = false, clicked = false, aboutAsked = false, tipClosed = false;
+    const auto say = [&clock](const char *event, const char *extra = "") {
+        std::printf("%s %lld%s\n", event, static_cast<long long>(clock.elapsed()), extra);
+        std::fflush(stdout);
+    };
+
+    QTimer probe;
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        QWidget *splash = Window("SplashF");
+        QWidget *main = Window("MainF");
+        QWidget *tip = Window("TipF");
+        const bool s = splash && splash->isVisible();
+        if (s != splashUp)
+            say(s ? "splash-shown" : "splash-gone");
+        splashUp = s;
+        const bool m = main && main->isVisible();
+        if (m != mainUp)
+            say(m ? "main-shown" : "main-gone");
+        mainUp = m;
+        const bool t = tip && tip->isVisible();
+        if (t != tipUp)
+            say(t ? "tip-shown" : "tip-gone", t && QApplication::activeModalWidget() == tip ? " modal" : "");
+        tipUp = t;
+
+        const qint64 now = clock.elapsed();
+        if (splash && clickAt >= 0 && !clicked && now >= clickAt) {
+            clicked = true;
+            if (auto *zone = splash->findChild<QWidget *>(QStringLiteral("Zone")))
+                QTest::mouseClick(zone, Qt::LeftButton, {}, QPoint(100, 100));
+        }
+        if (main && aboutAt >= 0 && !aboutAsked && now >= aboutAt) {
+            aboutAsked = true;
+            // Queued: the About box may run its own loop, and the probe must go on.
+            if (auto *about = main->findChild<QAction *>(QStringLiteral("AboutMenu")))
+                QTimer::singleShot(0, about, &QAction::trigger);
+            say("about-chosen", QApplication::activeModalWidget() ? " while-modal" : "");
+        }
+        if (t && !tipClosed) {
+            tipClosed = true;
+            if (untick)
+                tip->findChild<QCheckBox *>(QStringLiteral("TipCroix"))->setChecked(false);
+            QTest::mouseClick(tip->findChild<QPushButton *>(QStringLiteral("CloseBout")), Qt::LeftButton);
+            QTimer::singleShot(200, main, &QWidget::close);
+        }
+        if (main && now >= quitAt) {
+            say("end");
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+            main->close();
+        }
+    });
+    probe.start();
+    return RunIrisonde(app);
+}

@@ -1,0 +1,255 @@
+// The splash window and About box, and the order of the start-up windows in
+// the real program (splash first, the tip of the day only once it has gone).
+#include "imaging/ResourceU.h"
+#include "shell/AppStateU.h"
+#include "shell/PaintBoxU.h"
+#include "shell/SettingsU.h"
+#include "shell/SplashU.h"
+#include "tests/support/TestSupport.h"
+
+#include <QApplication>
+#include <QMap>
+#include <QProcess>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QColor Face()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// Columns of the zone holding anything but the background, in rows top..bottom.
+std::pair<int, int> InkColumns(const QImage &img, int top, int bottom)
+{
+    int first = img.width(), last = -1;
+    const QRgb face = Face().rgb() & 0xFFFFFF;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) != face) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+struct TRun {
+    QMap<QString, qint64> at; // first time of each event, in ms
+    QStringList lines;
+};
+
+} // namespace
+
+class TstSplash : public QObject {
+    Q_OBJECT
+
+    static QString settingsFile()
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"),
+                         QStringLiteral("Irisonde")).fileName();
+    }
+    static void StoreFlags(bool splash, bool tip)
+    {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde"));
+        s.setValue(QStringLiteral("Tips/SplashFlag"), splash ? QStringLiteral("1") : QStringLiteral("0"));
+        s.setValue(QStringLiteral("Tips/TipFlag"), tip ? QStringLiteral("1") : QStringLiteral("0"));
+        s.sync();
+    }
+    static TRun Start(const QStringList &options)
+    {
+        TRun run;
+        QProcess p;
+        p.start(QStringLiteral(IRISONDE_BUILD_DIR "/tests/startup_probe"), options);
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+        }
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        run.lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString &line : run.lines) {
+            const QString event = line.section(QLatin1Char(' '), 0, 0);
+            if (!run.at.contains(event))
+                run.at[event] = line.section(QLatin1Char(' '), 1, 1).toLongLong();
+        }
+        return run;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        App::Logo = LoadResourceBitmap(QStringLiteral("Logo"));
+        QVERIFY(!App::Logo.isNull());
+        ReplaceBitmapColour(App::Logo, App::Logo.pixelColor(0, 0), Face());
+        App::DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
+    }
+
+    // A click ends the start-up splash at once, and its timer cannot close
+    // the window later (for instance the About box shown in between).
+    void clickBeatsTimer()
+    {
+        TSplashF splash;
+        splash.StopTimer->setInterval(400);
+        splash.ShowAtStartup();
+        QVERIFY(splash.isVisible());
+        QVERIFY(splash.StopTimer->isActive());
+        QTest::qWait(100);
+        QTest::mouseClick(splash.Zone, Qt::LeftButton, {}, QPoint(50, 50));
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!splash.StopTimer->isActive());
+        splash.show(); // up again, as the About box would be
+        QTest::qWait(700);
+        QVERIFY2(splash.isVisible(), "closed by a timer that should have stopped");
+        splash.hide();
+    }
+
+    void timerClosesOnce()
+    {
+        TSplashF splash;
+        splash.StopTimer->setInterval(200);
+        splash.ShowAtStartup();
+        QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 2000);
+        QVERIFY(!splash.StopTimer->isActive());
+        splash.show();
+        QTest::qWait(500);
+        QVERIFY(splash.isVisible());
+        splash.hide();
+    }
+
+    // The About box is modal, without its timer, and goes at a click.
+    void aboutIsModalUntilClicked()
+    {
+        TSplashF splash;
+        bool wasModal = false, timerRan = true;
+        QTimer::singleShot(100, [&] {
+            wasModal = QApplication::activeModalWidget() == &splash;
+            timerRan = splash.StopTimer->isActive();
+            QTest::mouseClick(splash.Zone, Qt::LeftButton, {}, QPoint(10, 10));
+        });
+        splash.ShowAbout();
+        QVERIFY(wasModal);
+        QVERIFY(!timerRan);
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Chosen while the start-up splash is up: no second showing, the splash
+    // stays as the About box until a click, and nothing is left modal.
+    void aboutWhileStartupSplashIsUp()
+    {
+        TSplashF splash;
+        splash.StopTimer->setInterval(300);
+        splash.ShowAtStartup();
+        QElapsedTimer returned;
+        returned.start();
+        splash.ShowAbout();
+        QVERIFY2(returned.elapsed() < 200, "About waited in a loop of its own");
+        QVERIFY(splash.isVisible());
+        QVERIFY(!splash.StopTimer->isActive());
+        QTest::qWait(600);
+        QVERIFY(splash.isVisible());
+        QTest::mouseClick(splash.Zone, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void drawing_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("program title") << App::DisplayTitle;
+        QTest::newRow("longer title") << QStringLiteral("Irisonde - Couleurs, lumières et perception visuelle au lycée");
+        QTest::newRow("short title") << QStringLiteral("Iris");
+    }
+    void drawing()
+    {
+        QFETCH(QString, title);
+        App::DisplayTitle = title;
+        TSplashF splash;
+        QCOMPARE(splash.Zone->size(), QSize(356, 218));
+        const QImage img = splash.Zone->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        IRISONDE_COMPARE_IMAGES(img.copy(18, 18, 123, 44), App::Logo.convertToFormat(QImage::Format_RGB32));
+        // The title line, between the tops 100 and 116, is centred on the
+        // box's middle, 178 pixels from its left edge.
+        const auto [first, last] = InkColumns(img, 100, 115);
+        QVERIFY2(last > first, "no title drawn");
+        QVERIFY2(std::abs((first + last + 1) - 2 * 178) <= 4,
+                 qPrintable(QStringLiteral("title ink from %1 to %2").arg(first).arg(last)));
+        // Nothing but the logo and the four lines: blank between them and below.
+        QCOMPARE(InkColumns(img, 64, 75).second, -1);
+        QVERIFY(InkColumns(img, 76, 90).second >= 0);
+        QCOMPARE(InkColumns(img, 150, 217).second, -1);
+        App::DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
+    }
+
+    // The real program: the order of its windows at start.
+    void startupOrder_data()
+    {
+        QTest::addColumn<bool>("splash");
+        QTest::addColumn<bool>("tip");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("splash clicked, then tip") << true << true << QStringList{"click-splash=400"};
+        QTest::newRow("no splash: tip at the first tick") << false << true << QStringList{};
+        QTest::newRow("tips off: no tip") << true << false << QStringList{"click-splash=300", "quit=2000"};
+        QTest::newRow("About during the splash, then tip") << true << true
+                                                           << QStringList{"about=300", "click-splash=900"};
+    }
+    void startupOrder()
+    {
+        QFETCH(bool, splash);
+        QFETCH(bool, tip);
+        QFETCH(QStringList, options);
+        QFile::remove(settingsFile());
+        StoreFlags(splash, tip);
+        const TRun run = Start(options);
+        const QString log = run.lines.join(QLatin1String("; "));
+        QVERIFY2(run.at.contains(QStringLiteral("main-shown")), qPrintable(log));
+        QCOMPARE(run.at.contains(QStringLiteral("splash-shown")), splash);
+        QCOMPARE(run.at.contains(QStringLiteral("tip-shown")), tip);
+        if (splash)
+            QVERIFY2(run.at[QStringLiteral("splash-shown")] <= run.at[QStringLiteral("main-shown")], qPrintable(log));
+        if (tip) {
+            const qint64 tipAt = run.at[QStringLiteral("tip-shown")];
+            QVERIFY2(run.lines.filter(QStringLiteral("tip-shown")).constFirst().endsWith(QLatin1String(" modal")),
+                     qPrintable(log));
+            if (splash) {
+                // The first tick after the splash went, never while it is up.
+                const qint64 goneAt = run.at[QStringLiteral("splash-gone")];
+                QVERIFY2(run.at.contains(QStringLiteral("splash-gone")) && goneAt <= tipAt, qPrintable(log));
+                QVERIFY2(tipAt - goneAt <= 700, qPrintable(log));
+            } else {
+                QVERIFY2(tipAt - run.at[QStringLiteral("main-shown")] <= 1200, qPrintable(log));
+            }
+            QCOMPARE(run.lines.filter(QStringLiteral("tip-shown")).size(), 1);
+        }
+    }
+
+    // Left alone, the start-up splash goes after seven seconds.
+    void startupSplashGoesAfterSevenSeconds()
+    {
+        QFile::remove(settingsFile());
+        StoreFlags(true, false);
+        const TRun run = Start({QStringLiteral("quit=8500")});
+        const QString log = run.lines.join(QLatin1String("; "));
+        QVERIFY2(run.at.contains(QStringLiteral("splash-gone")), qPrintable(log));
+        const qint64 shownFor = run.at[QStringLiteral("splash-gone")] - run.at[QStringLiteral("splash-shown")];
+        QVERIFY2(shownFor >= 6900 && shownFor <= 8000, qPrintable(log));
+    }
+
+    // The tip box unticked at one start leaves the next start without tip.
+    void untickedTipStaysAwayNextStart()
+    {
+        QFile::remove(settingsFile());
+        StoreFlags(false, true);
+        const TRun first = Start({QStringLiteral("untick")});
+        QVERIFY2(first.at.contains(QStringLiteral("tip-shown")), qPrintable(first.lines.join(QLatin1String("; "))));
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde"));
+        QCOMPARE(store.value(QStringLiteral("Tips/TipFlag")).toString(), QStringLiteral("0"));
+        QCOMPARE(store.value(QStringLiteral("Tips/TipIndex")).toString(), QStringLiteral("1"));
+        const TRun second = Start({QStringLiteral("quit=1500")});
+        QVERIFY2(!second.at.contains(QStringLiteral("tip-shown")), qPrintable(second.lines.join(QLatin1String("; "))));
+    }
+};
+
+QTEST_MAIN(TstSplash)
+#include "tst_splash.moc"
