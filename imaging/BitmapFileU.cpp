@@ -1,5 +1,5 @@
 #include "imaging/BitmapFileU.h"
-#include "imaging/BitmapRleU.h"
+#include "imaging/BitmapDecodeU.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -160,6 +160,9 @@ TPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image)
         // Qt's run-length decoder misplaces every row after the first, so
         // compressed bitmaps are decoded here.
         if (!DecodeRleBitmap(bytes, header, decoded))
+            return TPictureFault::InvalidBitmap;
+    } else if (header.BitCount == 16) {
+        if (!DecodeSixteenBitBitmap(bytes, header, decoded))
             return TPictureFault::InvalidBitmap;
     } else {
         QBuffer buffer;

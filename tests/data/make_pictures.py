@@ -110,7 +110,7 @@ def rle4():
     for y in reversed(range(H)):
         idx = [index(c) for c in REFERENCE[y]]
         out += bytes([2, idx[0] << 4 | idx[1]])            # encoded run: two alternating indices
-        out += bytes([0, 3, idx[2] << 4 | idx[3], idx[4] << 4, 0, 0][:6])  # absolute run of three, padded
+        out += bytes([0, 3, idx[2] << 4 | idx[3], idx[4] << 4])  # absolute run of three (two bytes, aligned)
         out += b'\0\0'
     out += b'\0\1'
     return bytes(out)

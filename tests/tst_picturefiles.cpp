@@ -1,0 +1,452 @@
+// Picture files: every bitmap variant against its known pixels, each loader
+// fault with its message, metafile drawing, fitting, centring, stretching,
+// captions and the kind-and-size probe.
+#include "imaging/PictureProbeU.h"
+#include "imaging/PictureU.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using testsupport::DataFile;
+
+namespace {
+
+// The 5 x 3 picture every colour variant holds (tests/data/make_pictures.py).
+QImage Reference()
+{
+    const QRgb R = qRgb(255, 0, 0), G = qRgb(0, 255, 0), B = qRgb(0, 0, 255), W = qRgb(255, 255, 255),
+               K = qRgb(0, 0, 0), Y = qRgb(255, 255, 0), C = qRgb(0, 255, 255), M = qRgb(255, 0, 255);
+    const QRgb rows[3][5] = {{R, G, B, W, K}, {Y, C, M, K, W}, {W, K, R, G, B}};
+    QImage image(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            image.setPixel(x, y, rows[y][x]);
+    return image;
+}
+
+// The two-colour variant: its palette's second colour where the reference is not black.
+QImage MonoReference()
+{
+    QImage image = Reference();
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            image.setPixel(x, y, image.pixel(x, y) == qRgb(0, 0, 0) ? qRgb(200, 30, 40) : qRgb(10, 20, 220));
+    return image;
+}
+
+const QColor Back(0, 0, 128);
+
+struct TCanvas {
+    QImage Image;
+    QPainter Painter;
+    TCanvas(int w, int h) : Image(w, h, QImage::Format_BGR888)
+    {
+        Image.fill(Qt::green);
+        Painter.begin(&Image);
+        PictureWidth = w;
+        PictureHeight = h;
+    }
+    QColor At(int x, int y)
+    {
+        if (Painter.isActive())
+            Painter.end();
+        return Image.pixelColor(x, y);
+    }
+};
+
+const QString Base = QStringLiteral(" Eclairage d'une scène");
+
+} // namespace
+
+class TstPictureFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void bitmapVariants_data();
+    void bitmapVariants();
+    void rleDeltaSkipsToColourZero();
+    void loaderFaults_data();
+    void loaderFaults();
+    void messages_data();
+    void messages();
+    void readErrorIsReported();
+    void failedLoadKeepsPictureKindAndCaption();
+    void metafileDrawing_data();
+    void metafileDrawing();
+    void metafileNaturalSize_data();
+    void metafileNaturalSize();
+    void metafileStaysInsideItsTarget();
+    void metafileText();
+    void deletedFontDoesNotCrash();
+    void metafileFittedAndStretched();
+    void bitmapCentredCutAndStretched();
+    void captions();
+    void probe_data();
+    void probe();
+};
+
+void TstPictureFiles::init()
+{
+    ResetPictureState();
+    PictureBackColour = Back;
+}
+
+void TstPictureFiles::bitmapVariants_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QImage>("expected");
+    const QImage ref = Reference();
+    QTest::newRow("1 bit, own palette") << "bmp_1bit.bmp" << MonoReference();
+    for (const char *name : {"bmp_4bit.bmp", "bmp_8bit.bmp", "bmp_16bit_555.bmp", "bmp_16bit_565_bitfields.bmp",
+                             "bmp_24bit.bmp", "bmp_32bit.bmp", "bmp_32bit_bitfields.bmp", "bmp_32bit_v5_alpha.bmp",
+                             "bmp_rle8.bmp", "bmp_rle4.bmp", "bmp_topdown_24bit.bmp", "bmp_topdown_8bit.bmp",
+                             "bmp_os2_core_24bit.bmp", "bmp_os2_core_8bit.bmp", "Upper_Case.BMP"})
+        QTest::newRow(name) << QString::fromLatin1(name) << ref;
+}
+
+void TstPictureFiles::bitmapVariants()
+{
+    QFETCH(QString, file);
+    QFETCH(QImage, expected);
+    QCOMPARE(OpenBitmapFile(DataFile(file)), TPictureFault::None);
+    IRISONDE_COMPARE_IMAGES(PictureBitmap->Image(), expected);
+}
+
+void TstPictureFiles::rleDeltaSkipsToColourZero()
+{
+    QCOMPARE(OpenBitmapFile(DataFile("bmp_rle8_delta.bmp")), TPictureFault::None);
+    QImage expected(5, 3, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    // Red at the start of the bottom row, then a jump of 3 right and 1 up:
+    // from (1, 0) to (4, 1) counted from the bottom, row 1 from the top.
+    expected.setPixel(0, 2, qRgb(255, 0, 0));
+    expected.setPixel(4, 1, qRgb(0, 0, 255));
+    IRISONDE_COMPARE_IMAGES(PictureBitmap->Image(), expected);
+}
+
+void TstPictureFiles::loaderFaults_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<TPictureFault>("fault");
+    const TPictureFault bad = TPictureFault::InvalidBitmap, badMeta = TPictureFault::InvalidMetafile;
+    QTest::newRow("truncated pixels") << "bmp_truncated_pixels.bmp" << bad;
+    QTest::newRow("truncated header") << "bmp_truncated_header.bmp" << bad;
+    QTest::newRow("bad signature") << "bmp_bad_signature.bmp" << bad;
+    QTest::newRow("empty bitmap file") << "bmp_empty_file.bmp" << bad;
+    QTest::newRow("bad bit count") << "bmp_bad_bit_count.bmp" << bad;
+    QTest::newRow("compression unfit for depth") << "bmp_bad_compression.bmp" << bad;
+    QTest::newRow("zero width") << "bmp_zero_width.bmp" << bad;
+    QTest::newRow("colour table too large") << "bmp_palette_too_large.bmp" << bad;
+    QTest::newRow("pixel offset past the end") << "bmp_offset_past_end.bmp" << bad;
+    QTest::newRow("run-length data cut short") << "bmp_rle_truncated.bmp" << bad;
+    QTest::newRow("top-down run-length bitmap") << "bmp_topdown_rle.bmp" << bad;
+    QTest::newRow("100000 x 100000 bitmap") << "bmp_huge_dimensions.bmp" << TPictureFault::TooLarge;
+    QTest::newRow("metafile named .bmp") << "metafile_named_as_bitmap.bmp" << bad;
+    QTest::newRow("missing bitmap") << "no_such_picture.bmp" << TPictureFault::MissingBitmap;
+    QTest::newRow("bitmap named .wmf") << "bitmap_named_as_metafile.wmf" << badMeta;
+    QTest::newRow("bad metafile header") << "wmf_bad_header.wmf" << badMeta;
+    QTest::newRow("truncated metafile record") << "wmf_truncated_record.wmf" << badMeta;
+    QTest::newRow("zero units per inch") << "wmf_zero_inch.wmf" << badMeta;
+    QTest::newRow("record of size 1") << "wmf_bad_record_size.wmf" << badMeta;
+    QTest::newRow("empty metafile file") << "wmf_empty_file.wmf" << badMeta;
+    QTest::newRow("100000 x 100000 bitmap in a metafile") << "wmf_huge_bitmap.wmf" << TPictureFault::TooLarge;
+    QTest::newRow("missing metafile") << "no_such_picture.wmf" << TPictureFault::MissingMetafile;
+    QTest::newRow("neither .bmp nor .wmf") << "not_a_picture.txt" << TPictureFault::UnknownKind;
+    QTest::newRow("no extension") << "make_pictures" << TPictureFault::UnknownKind;
+}
+
+void TstPictureFiles::loaderFaults()
+{
+    QFETCH(QString, file);
+    QFETCH(TPictureFault, fault);
+    TCanvas canvas(20, 10);
+    const TPictureLoad load = LoadPictureFile(DataFile(file), Base, QStringLiteral("before"), canvas.Painter);
+    QCOMPARE(load.Fault, fault);
+    QCOMPARE(load.Caption, QStringLiteral("before"));
+    QCOMPARE(load.Message, PictureFaultMessage(fault, DataFile(file)));
+    QCOMPARE(PictureKind, TPictureKind::None);
+    QCOMPARE(canvas.At(5, 5), QColor(Qt::green)); // nothing drawn
+}
+
+void TstPictureFiles::messages_data()
+{
+    QTest::addColumn<TPictureFault>("fault");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("missing metafile") << TPictureFault::MissingMetafile
+                                      << QStringLiteral("Le métafichier que vous tentez d'ouvrir est introuvable\n[ /p/a.wmf ]");
+    QTest::newRow("invalid metafile") << TPictureFault::InvalidMetafile
+                                      << QStringLiteral("Le métafichier que vous tentez d'ouvrir\n[ /p/a.wmf ]\npossède un format de fichier incorrect.");
+    QTest::newRow("missing bitmap") << TPictureFault::MissingBitmap
+                                    << QStringLiteral("Le fichier Bitmap que vous tentez d'ouvrir est introuvable\n[ /p/a.wmf ]");
+    QTest::newRow("invalid bitmap") << TPictureFault::InvalidBitmap
+                                    << QStringLiteral("Le fichier d'image Bitmap que vous tentez d'ouvrir\n[ /p/a.wmf ]\npossède un format de fichier incorrect.");
+    QTest::newRow("no message on success") << TPictureFault::None << QString();
+}
+
+void TstPictureFiles::messages()
+{
+    QFETCH(TPictureFault, fault);
+    QFETCH(QString, text);
+    QCOMPARE(PictureFaultMessage(fault, QStringLiteral("/p/a.wmf")), text);
+}
+
+void TstPictureFiles::readErrorIsReported()
+{
+    // A file that exists but cannot be read: reading the process's own
+    // memory file at offset 0 fails with an I/O error even for root.
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("unreadable.bmp"));
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), link));
+    TCanvas canvas(10, 10);
+    const TPictureLoad load = LoadPictureFile(link, Base, QStringLiteral("before"), canvas.Painter);
+    QCOMPARE(load.Fault, TPictureFault::Unreadable);
+    QVERIFY(load.Message.contains(QStringLiteral("ne peut pas être lu")));
+    QCOMPARE(load.Caption, QStringLiteral("before"));
+}
+
+void TstPictureFiles::failedLoadKeepsPictureKindAndCaption()
+{
+    TCanvas canvas(20, 10);
+    const TPictureLoad good = LoadPictureFile(DataFile("bmp_24bit.bmp"), Base, QStringLiteral("x"), canvas.Painter);
+    QCOMPARE(good.Fault, TPictureFault::None);
+    QCOMPARE(PictureKind, TPictureKind::Bitmap);
+    const TPictureLoad bad = LoadPictureFile(DataFile("bmp_truncated_pixels.bmp"), Base, good.Caption, canvas.Painter);
+    QCOMPARE(bad.Fault, TPictureFault::InvalidBitmap);
+    QCOMPARE(bad.Caption, good.Caption);
+    QCOMPARE(PictureKind, TPictureKind::Bitmap);
+    IRISONDE_COMPARE_IMAGES(PictureBitmap->Image(), Reference()); // the previous picture is intact
+    const TPictureLoad other = LoadPictureFile(DataFile("wmf_bad_header.wmf"), Base, good.Caption, canvas.Painter);
+    QCOMPARE(other.Fault, TPictureFault::InvalidMetafile);
+    QCOMPARE(PictureKind, TPictureKind::Bitmap);
+}
+
+void TstPictureFiles::metafileDrawing_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("colour");
+    const QColor red(255, 0, 0), blue(0, 0, 255), green(0, 255, 0), none = Back;
+    QTest::newRow("rectangle inside") << "wmf_rectangle.wmf" << QSize(200, 100) << QPoint(100, 50) << red;
+    QTest::newRow("rectangle outside") << "wmf_rectangle.wmf" << QSize(200, 100) << QPoint(20, 10) << none;
+    QTest::newRow("alternate: hole in the middle") << "wmf_fill_alternate.wmf" << QSize(200, 200) << QPoint(100, 100) << none;
+    QTest::newRow("alternate: ring filled") << "wmf_fill_alternate.wmf" << QSize(200, 200) << QPoint(40, 40) << blue;
+    QTest::newRow("winding: middle filled") << "wmf_fill_winding.wmf" << QSize(200, 200) << QPoint(100, 100) << blue;
+    QTest::newRow("polygon inside") << "wmf_polygon.wmf" << QSize(200, 200) << QPoint(100, 150) << green;
+    QTest::newRow("polygon outside") << "wmf_polygon.wmf" << QSize(200, 200) << QPoint(30, 40) << none;
+    QTest::newRow("plain metafile, window left half") << "wmf_plain.wmf" << QSize(300, 150) << QPoint(75, 75) << red;
+    QTest::newRow("plain metafile, window right half") << "wmf_plain.wmf" << QSize(300, 150) << QPoint(225, 75) << none;
+    QTest::newRow("offset frame, left half") << "wmf_frame_offset.wmf" << QSize(400, 200) << QPoint(100, 100) << red;
+    QTest::newRow("offset frame, right half") << "wmf_frame_offset.wmf" << QSize(400, 200) << QPoint(300, 100) << none;
+    const QColor yellow(255, 255, 0), magenta(255, 0, 255), white(255, 255, 255);
+    QTest::newRow("bitmap record, top left") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(275, 220) << red;
+    QTest::newRow("bitmap record, top right") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(325, 220) << green;
+    QTest::newRow("bitmap record, bottom left") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(275, 260) << blue;
+    QTest::newRow("bitmap record, bottom right") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(325, 260) << white;
+    QTest::newRow("clipped rectangle, inside the clip") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(100, 250) << magenta;
+    QTest::newRow("clipped rectangle, left of the clip") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(5, 250) << none;
+    QTest::newRow("clipped rectangle, right of the clip") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(245, 290) << none;
+    QTest::newRow("pie: lower half empty") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(60, 175) << none;
+    QTest::newRow("chord: lower half empty") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(180, 175) << none;
+    QTest::newRow("arc: not filled") << "wmf_shapes.wmf" << QSize(400, 300) << QPoint(320, 40) << none;
+}
+
+void TstPictureFiles::metafileDrawing()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, area);
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+    QCOMPARE(OpenMetafileFile(DataFile(file)), TPictureFault::None);
+    TCanvas canvas(area.width(), area.height());
+    StretchFlag = true;
+    DrawMetafilePicture(canvas.Painter);
+    QCOMPARE(PictureKind, TPictureKind::Metafile);
+    QCOMPARE(canvas.At(at.x(), at.y()), colour);
+}
+
+void TstPictureFiles::metafileNaturalSize_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("placeable at 96 units per inch") << "wmf_rectangle.wmf" << QSize(200, 100);
+    QTest::newRow("placeable in twips") << "wmf_frame_offset.wmf" << QSize(27, 13);
+    QTest::newRow("plain: window extent") << "wmf_plain.wmf" << QSize(300, 150);
+    QTest::newRow("absurd largest record, no end record: mended") << "wmf_absurd_max_record.wmf" << QSize(200, 100);
+    QTest::newRow("upper-case extension") << "UPPER_CASE.WMF" << QSize(200, 100);
+}
+
+void TstPictureFiles::metafileNaturalSize()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QCOMPARE(OpenMetafileFile(DataFile(file)), TPictureFault::None);
+    QCOMPARE(PictureMetafile->NaturalSize(), size);
+}
+
+void TstPictureFiles::metafileStaysInsideItsTarget()
+{
+    // The frame's records reach far beyond it; nothing shows outside the target.
+    QCOMPARE(OpenMetafileFile(DataFile("wmf_frame_offset.wmf")), TPictureFault::None);
+    TCanvas canvas(600, 400);
+    canvas.Painter.fillRect(canvas.Image.rect(), Qt::white);
+    PictureMetafile->Draw(canvas.Painter, QRectF(100, 100, 400, 200));
+    QCOMPARE(canvas.At(200, 200), QColor(255, 0, 0));
+    QCOMPARE(canvas.At(550, 250), QColor(255, 255, 255));
+    QCOMPARE(canvas.At(450, 350), QColor(255, 255, 255));
+    QCOMPARE(canvas.At(50, 150), QColor(255, 255, 255));
+}
+
+void TstPictureFiles::metafileText()
+{
+    QCOMPARE(OpenMetafileFile(DataFile("wmf_text.wmf")), TPictureFault::None);
+    TCanvas canvas(400, 100);
+    StretchFlag = true;
+    PictureBackColour = Qt::white;
+    DrawMetafilePicture(canvas.Painter);
+    canvas.Painter.end();
+    int dark = 0, outside = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (canvas.Image.pixelColor(x, y) != QColor(Qt::white)) {
+                ++dark;
+                if (x < 15 || y < 15)
+                    ++outside;
+            }
+    QVERIFY2(dark > 500, qPrintable(QStringLiteral("%1 text pixels").arg(dark)));
+    QCOMPARE(outside, 0);
+}
+
+void TstPictureFiles::deletedFontDoesNotCrash()
+{
+    // The selected font is deleted and a pen reuses its slot before text:
+    // the device layer must describe the font from its own copy.
+    QCOMPARE(OpenMetafileFile(DataFile("wmf_deleted_font.wmf")), TPictureFault::None);
+    TCanvas canvas(200, 100);
+    DrawMetafilePicture(canvas.Painter);
+    QCOMPARE(PictureKind, TPictureKind::Metafile);
+}
+
+void TstPictureFiles::metafileFittedAndStretched()
+{
+    // Twice as wide as high in 400 x 300: drawn 400 x 200 at y = 50.
+    QCOMPARE(OpenMetafileFile(DataFile("wmf_rectangle.wmf")), TPictureFault::None);
+    {
+        TCanvas canvas(400, 300);
+        DrawMetafilePicture(canvas.Painter);
+        QCOMPARE(PictureMetafile->Width(), 400);
+        QCOMPARE(PictureMetafile->Height(), 200);
+        QCOMPARE(canvas.At(200, 105), QColor(255, 0, 0));
+        QCOMPARE(canvas.At(200, 95), Back);  // red from y = 100 to 200
+        QCOMPARE(canvas.At(200, 205), Back);
+        QCOMPARE(canvas.At(95, 150), Back);  // and from x = 100 to 300
+    }
+    {
+        StretchFlag = true;
+        TCanvas canvas(400, 300);
+        DrawMetafilePicture(canvas.Painter);
+        QCOMPARE(canvas.At(200, 80), QColor(255, 0, 0)); // red from y = 75 to 225
+        QCOMPARE(canvas.At(200, 220), QColor(255, 0, 0));
+        QCOMPARE(canvas.At(200, 70), Back);
+    }
+    {
+        // A tall area: fitted by height, centred across.
+        StretchFlag = false;
+        TCanvas canvas(300, 50);
+        DrawMetafilePicture(canvas.Painter);
+        QCOMPARE(PictureMetafile->Width(), 100);
+        QCOMPARE(PictureMetafile->Height(), 50);
+        QCOMPARE(canvas.At(150, 25), QColor(255, 0, 0)); // red from x = 125 to 175
+        QCOMPARE(canvas.At(120, 25), Back);
+        QCOMPARE(canvas.At(180, 25), Back);
+    }
+}
+
+void TstPictureFiles::bitmapCentredCutAndStretched()
+{
+    QTemporaryDir dir;
+    QImage big(640, 480, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    big.setPixel(120, 90, qRgb(255, 0, 0));
+    big.setPixel(519, 389, qRgb(0, 0, 255));
+    big.setPixel(119, 89, qRgb(0, 255, 0));
+    const QString path = dir.filePath(QStringLiteral("big.bmp"));
+    QVERIFY(big.save(path, "BMP"));
+    {
+        // 640 x 480 in 400 x 300: at (-120, -90), cut on all sides.
+        TCanvas canvas(400, 300);
+        const TPictureLoad load = LoadPictureFile(path, Base, QString(), canvas.Painter);
+        QCOMPARE(load.Fault, TPictureFault::None);
+        QCOMPARE(BitmapWidth, 640);
+        QCOMPARE(BitmapHeight, 480);
+        QVERIFY(load.Caption.endsWith(QStringLiteral(" ( 640 sur 480 pixels )")));
+        QCOMPARE(canvas.At(0, 0), QColor(255, 0, 0));
+        QCOMPARE(canvas.At(399, 299), QColor(0, 0, 255));
+    }
+    QCOMPARE(OpenBitmapFile(DataFile("bmp_24bit.bmp")), TPictureFault::None);
+    {
+        // 5 x 3 in 11 x 7: at (3, 2), framed by the background colour.
+        TCanvas canvas(11, 7);
+        DrawBitmapPicture(canvas.Painter);
+        QImage expected(11, 7, QImage::Format_RGB32);
+        expected.fill(Back);
+        QPainter p(&expected);
+        p.drawImage(3, 2, Reference());
+        p.end();
+        canvas.Painter.end();
+        IRISONDE_COMPARE_IMAGES(canvas.Image, expected);
+    }
+    {
+        StretchFlag = true;
+        TCanvas canvas(10, 6);
+        DrawBitmapPicture(canvas.Painter);
+        canvas.Painter.end();
+        IRISONDE_COMPARE_IMAGES(canvas.Image, Reference().scaled(10, 6));
+    }
+}
+
+void TstPictureFiles::captions()
+{
+    QCOMPARE(DefaultPictureCaption(Base), QStringLiteral(" Eclairage d'une scène - Image par défaut"));
+    TCanvas canvas(40, 30);
+    const QString wmf = DataFile("UPPER_CASE.WMF");
+    QCOMPARE(LoadPictureFile(wmf, Base, QString(), canvas.Painter).Caption,
+             Base + QStringLiteral(" - ") + wmf + QStringLiteral(" ( image vectorielle )"));
+    const QString bmp = DataFile("Upper_Case.BMP");
+    QCOMPARE(LoadPictureFile(bmp, Base, QString(), canvas.Painter).Caption,
+             Base + QStringLiteral(" - ") + bmp + QStringLiteral(" ( 5 sur 3 pixels )"));
+    QCOMPARE(PictureKind, TPictureKind::Bitmap);
+}
+
+void TstPictureFiles::probe_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<TPictureFault>("fault");
+    QTest::addColumn<TPictureKind>("kind");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("bitmap") << "bmp_rle4.bmp" << TPictureFault::None << TPictureKind::Bitmap << QSize(5, 3);
+    QTest::newRow("placeable metafile") << "wmf_shapes.wmf" << TPictureFault::None << TPictureKind::Metafile << QSize(400, 300);
+    QTest::newRow("plain metafile") << "wmf_plain.wmf" << TPictureFault::None << TPictureKind::Metafile << QSize(300, 150);
+    QTest::newRow("huge bitmap") << "bmp_huge_dimensions.bmp" << TPictureFault::TooLarge << TPictureKind::Bitmap << QSize();
+    QTest::newRow("text file") << "not_a_picture.txt" << TPictureFault::UnknownKind << TPictureKind::None << QSize();
+}
+
+void TstPictureFiles::probe()
+{
+    QFETCH(QString, file);
+    QFETCH(TPictureFault, fault);
+    QFETCH(TPictureKind, kind);
+    QFETCH(QSize, size);
+    TPictureKind gotKind = TPictureKind::None;
+    QSize gotSize;
+    QCOMPARE(ProbePictureFile(DataFile(file), gotKind, gotSize), fault);
+    QCOMPARE(gotKind, kind);
+    QCOMPARE(gotSize, size);
+}
+
+QTEST_MAIN(TstPictureFiles)
+#include "tst_picturefiles.moc"
