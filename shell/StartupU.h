@@ -14,5 +14,8 @@ class QLockFile;
 // Beep and the "already running" warning, with its single "&Oui" button.
 void ShowAlreadyRunning();
 
+// Qt's own texts (standard buttons, file dialog) in French.
+void InstallFrenchTranslation(QApplication &app);
+
 // Everything main() does once the application object exists.
 [[nodiscard]] int RunIrisonde(QApplication &app);

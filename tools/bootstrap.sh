@@ -5,7 +5,7 @@ set -euo pipefail
 
 IRISONDE_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libwmf-dev libfreetype-dev zlib1g-dev
   fonts-liberation2 fontconfig
   xvfb xauth xdotool xclip
