@@ -1,5 +1,6 @@
 // The test card: where it sits in the area, and its grid, bands and disc at
 // several sizes on both sides of the 1.333 threshold.
+#include "imaging/DibPlusU.h"
 #include "imaging/PictureU.h"
 #include "tests/support/TestSupport.h"
 
@@ -39,6 +40,7 @@ private slots:
     void geometry();
     void halvesRoundToEven();
     void emptyAreaDrawsNothing();
+    void drawsOnPixelImageCanvas();
 };
 
 void TstDefaultPicture::cardRect_data()
@@ -168,6 +170,21 @@ void TstDefaultPicture::emptyAreaDrawsNothing()
     DrawDefaultPicture(canvas);
     canvas.end();
     QCOMPARE(image.pixelColor(1, 1), QColor(Qt::magenta));
+}
+
+void TstDefaultPicture::drawsOnPixelImageCanvas()
+{
+    // On a workshop's pixel image, whose pixel rows count from the bottom:
+    // the bands of 600 x 300 are at the left and right, the card's top-left
+    // grid corner is canvas point (100, 0), pixel row 299.
+    TDibPlus dib(600, 300);
+    PictureWidth = 600;
+    PictureHeight = 300;
+    PictureBackColour = QColor(10, 20, 30);
+    DrawDefaultPicture(dib.Canvas());
+    QCOMPARE(dib.GetPixelFast(50, 150), 0x0A141Eu); // red 10, green 20, blue 30 as a pixel value
+    QCOMPARE(dib.GetPixelFast(100, 299), 0xFFFFFFu);  // white grid line at the card's left edge
+    QCOMPARE(dib.GetPixelFast(110, 290), 0x808080u);  // a grey cell
 }
 
 QTEST_MAIN(TstDefaultPicture)
