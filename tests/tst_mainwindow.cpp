@@ -18,6 +18,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
 #include <QTimer>
@@ -321,6 +322,34 @@ private slots:
         qputenv("PATH", "/nonexistent");
         main.CalcMenu->trigger();
         qputenv("PATH", path);
+    }
+
+    void unwritableSettingsAreSaidAtExit()
+    {
+        // The settings folder is taken by a plain file: the store cannot be made.
+        const QString conf = QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"),
+                                       QStringLiteral("Irisonde")).fileName();
+        const QString folder = QFileInfo(conf).absolutePath();
+        QDir(folder).removeRecursively();
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        TMainF main;
+        main.show();
+        QString title, text;
+        QTimer::singleShot(100, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                box->accept();
+            }
+        });
+        main.close();
+        QFile::remove(folder);
+        QCOMPARE(title, QStringLiteral("Avertissement"));
+        QCOMPARE(text, QStringLiteral("Erreur de création de la clé MainF"));
+        QVERIFY(!main.isVisible());
     }
 
     void quitLinkClosesTheWindow()
