@@ -29,6 +29,11 @@ TOptionF::TOptionF(QWidget *parent)
     PTab = new QWidget;
     PTab->setObjectName(QStringLiteral("PTab"));
     Classeur->addTab(PTab, QStringLiteral(" Préférences "));
+    // The page in the button-face colour that the logo's background was given.
+    QPalette page = PTab->palette();
+    page.setColor(QPalette::Window, page.color(QPalette::Button));
+    PTab->setPalette(page);
+    PTab->setAutoFillBackground(true);
 
     const auto check = [this](const char *name, const QString &caption, QRect place) {
         auto *c = new QCheckBox(caption, PTab);
