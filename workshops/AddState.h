@@ -1,0 +1,52 @@
+#pragma once
+// The additive-synthesis workshop without its window: three projectors in a
+// strip below a black screen throw red, green and blue discs of light; where
+// the discs overlap their light adds (bitwise OR of single-channel colours).
+// Teaching simplification: light adds by channel with no saturation beyond
+// 255 and no spread of the beams; real projectors mix spectra.
+#include "workshops/SynthState.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class TAddState : public TSynthState {
+public:
+    static constexpr int32_t ProjoStripH = 81; // height of the projector strip
+    static constexpr int32_t ShowMargin = 180;  // client height minus the screen, on show
+    static constexpr int32_t ResizeMargin = 182; // the same, on a resize
+
+    TAddState();
+
+    std::array<int32_t, 4> ProjoX{};   // left edge of each sprite in the strip
+    std::array<double, 4> ProjoAngle{}; // radians, positive turns clockwise
+    // The strip as painted below the screen (DiscAreaW x 81), black with the
+    // three projectors.
+    std::unique_ptr<TDibPlus> ProjoStrip;
+
+    void SetColours() override;
+    void DrawDiscs() override;
+    void AimProjector(int32_t k);
+    void DrawProjector(int32_t k);
+    // The whole strip afresh: black, then the three projectors.
+    void PaintProjectors();
+
+    // Also releases the projector sprite.
+    void Close() override;
+
+    [[nodiscard]] TDibPlus *StripImage() const override { return ProjoStrip.get(); }
+    void DrawStripItem(int32_t k) override { DrawProjector(k); }
+    void PaintStrip() override { PaintProjectors(); }
+    [[nodiscard]] QRect StripItemRect(int32_t k) const override;
+    [[nodiscard]] int32_t StripHeight() const override { return ProjoStripH; }
+    [[nodiscard]] int32_t AreaMargin(bool onShow) const override { return onShow ? ShowMargin : ResizeMargin; }
+
+protected:
+    void DiscMoved(int32_t k) override;
+    void Opening() override;
+    void AreaSized() override;
+    void DiscsPlaced() override;
+};

@@ -1,0 +1,23 @@
+#include "workshops/AddU.h"
+
+TAddF::TAddF(QWidget *parent)
+    : TSynthF({QStringLiteral(" Synthèse additive"), QStringLiteral("ADDITIVE"), 93, false},
+              {QStringLiteral("ProjoZone"),
+               {QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Label3")},
+               {QStringLiteral("Rouge"), QStringLiteral("Vert"), QStringLiteral("Bleu")},
+               {QStringLiteral("rBar"), QStringLiteral("gBar"), QStringLiteral("bBar")},
+               {QStringLiteral(" Ajuster la composante rouge"), QStringLiteral(" Ajuster la composante verte"),
+                QStringLiteral(" Ajuster la composante bleue")},
+               QStringLiteral(" Lier les composantes rouge, verte et bleue"),
+               QStringLiteral(" Utiliser la synthèse additive étendue")},
+              std::make_unique<TAddState>(), parent)
+{
+    setObjectName(QStringLiteral("AddF"));
+    ProjoZone = StripZone;
+    Label1 = Labs[1];
+    Label2 = Labs[2];
+    Label3 = Labs[3];
+    rBar = Bars[1];
+    gBar = Bars[2];
+    bBar = Bars[3];
+}

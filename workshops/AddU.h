@@ -1,0 +1,17 @@
+#pragma once
+// The additive-synthesis workshop window " Synthèse additive": red, green
+// and blue light from three projectors mixing on a black screen.
+#include "workshops/AddState.h"
+#include "workshops/SynthU.h"
+
+class TAddF : public TSynthF {
+    Q_OBJECT
+public:
+    explicit TAddF(QWidget *parent = nullptr);
+
+    [[nodiscard]] TAddState &State() const { return static_cast<TAddState &>(Synth()); }
+
+    TPaintBox *ProjoZone;
+    QLabel *Label1, *Label2, *Label3;
+    QScrollBar *rBar, *gBar, *bBar;
+};

@@ -1,0 +1,106 @@
+#include "workshops/SubState.h"
+
+#include "imaging/ColourU.h"
+#include "imaging/ResourceU.h"
+
+#include <QPainter>
+
+TSubState::TSubState() : TSynthState(ERasterOp::And, 0xFFFFFF) {}
+
+void TSubState::Opening()
+{
+    BlotShape = std::make_unique<TPictureMetafile>();
+    // The resource is part of the program; should it ever fail to load, the
+    // blots fall back to round discs rather than vanishing.
+    if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != TPictureFault::None)
+        BlotShape->Clear();
+    blotMaskSize = -1;
+    BrushImage = std::make_unique<TDibPlus>(BrushW, BrushH);
+    BrushPicture = LoadResourceBitmap(QStringLiteral("Pinceau"));
+}
+
+void TSubState::Close()
+{
+    TSynthState::Close();
+    BrushImage.reset();
+    BrushStrip.reset();
+    BrushPicture = QImage();
+    BlotShape.reset();
+    blotMask.clear();
+    blotMaskSize = -1;
+}
+
+void TSubState::SetColours()
+{
+    BackColour = 0xFFFFFF;
+    if (ExtendedFlag) {
+        DiscColour = {0, CmyToColour(Percent[1] * 0.01, 0, 0), CmyToColour(0, Percent[2] * 0.01, 0),
+                      CmyToColour(0, 0, Percent[3] * 0.01)};
+    } else {
+        DiscColour = {0, 0xFFFF00, 0xFF00FF, 0x00FFFF};
+    }
+}
+
+void TSubState::MakeBlotMask()
+{
+    if (blotMaskSize == DiscSize)
+        return;
+    blotMaskSize = DiscSize;
+    blotMask.assign(size_t(DiscSize) * size_t(DiscSize), 0);
+    TDibPlus sheet(DiscSize, DiscSize);
+    if (!sheet.HasStore())
+        return;
+    FillImage(sheet, 0xFFFFFF);
+    if (BlotShape && !BlotShape->IsEmpty()) {
+        // The metafile's frame stretched to the whole square, proportions
+        // not kept.
+        BlotShape->Draw(sheet.Canvas(), QRectF(0, 0, DiscSize, DiscSize));
+    } else {
+        FillDiscSpans(sheet, DiscRadius, 0x000000);
+    }
+    // Mask row j is canvas row j (from the top).
+    for (int32_t j = 0; j < DiscSize; ++j)
+        for (int32_t i = 0; i < DiscSize; ++i)
+            blotMask[size_t(j) * DiscSize + i] = sheet.GetPixelFast(i, DiscSize - 1 - j) == 0;
+}
+
+void TSubState::DrawDiscs()
+{
+    MakeBlotMask();
+    for (int k = 1; k <= 3; ++k) {
+        TDibPlus *disc = DiscBitmap[k].get();
+        if (!disc || !disc->HasStore() || disc->Width() != DiscSize)
+            continue;
+        FillImage(*disc, 0xFFFFFF);
+        // Every black pixel of the blot takes the ink colour.
+        const uint32_t ink = SwapRB(DiscColour[k]);
+        for (int32_t j = 0; j < DiscSize; ++j) {
+            const uint8_t *m = &blotMask[size_t(j) * DiscSize];
+            for (int32_t i = 0; i < DiscSize; ++i)
+                if (m[i])
+                    disc->SetPixelFast(i, DiscSize - 1 - j, ink);
+        }
+    }
+}
+
+void TSubState::DrawBrush(int32_t k)
+{
+    if (!BrushImage || !BrushImage->HasStore() || !BrushStrip || !BrushStrip->HasStore())
+        return;
+    QPainter &canvas = BrushImage->Canvas();
+    canvas.setCompositionMode(QPainter::CompositionMode_Source);
+    canvas.drawImage(0, 0, BrushPicture);
+    BrushImage->ReplaceColour(PaintPixel, SwapRB(DiscColour[k]));
+    CombineImage(*BrushStrip, *BrushImage, BrushLeft[k], BrushTop, ERasterOp::Copy);
+}
+
+void TSubState::PaintBrushes()
+{
+    if (!BrushStrip)
+        BrushStrip = std::make_unique<TDibPlus>();
+    if (BrushStrip->Width() != DiscAreaW || BrushStrip->Height() != BrushStripH)
+        (void)BrushStrip->Create(DiscAreaW, BrushStripH);
+    FillImage(*BrushStrip, 0xFFFFFF);
+    for (int k = 1; k <= 3; ++k)
+        DrawBrush(k);
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The subtractive-synthesis workshop without its window: cyan, magenta and
+// yellow ink blots on a white sheet, three paint brushes in a strip under
+// it; where blots overlap each ink takes its own primary out of the white
+// (bitwise AND of colours that each lower one channel).
+// Teaching simplification: ideal inks, each absorbing exactly one primary,
+// laid as transparent layers whose effects multiply to a plain minimum.
+#include "imaging/MetafileU.h"
+#include "workshops/SynthState.h"
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TSubState : public TSynthState {
+public:
+    static constexpr int32_t BrushStripH = 50;
+    static constexpr int32_t AreaMarginH = 152;      // client height minus the sheet
+    static constexpr int32_t BrushW = 140, BrushH = 43;
+    static constexpr std::array<int32_t, 4> BrushLeft{0, 2, 160, 320}; // fixed, whatever the width
+    static constexpr int32_t BrushTop = 3;
+    static constexpr uint32_t PaintPixel = 0xFFFF00; // pure yellow, the brush's paint
+
+    TSubState();
+
+    std::unique_ptr<TPictureMetafile> BlotShape; // the blot outline ("Trace")
+    QImage BrushPicture;                         // the brush ("Pinceau")
+    std::unique_ptr<TDibPlus> BrushImage;        // the brush in one ink
+    // The strip as painted under the sheet (DiscAreaW x 50): white with the
+    // three brushes.
+    std::unique_ptr<TDibPlus> BrushStrip;
+
+    void SetColours() override;
+    void DrawDiscs() override;
+    void DrawBrush(int32_t k);
+    // The whole strip afresh: white, then the three brushes.
+    void PaintBrushes();
+    // Also releases the brush and blot pictures.
+    void Close() override;
+
+    [[nodiscard]] TDibPlus *StripImage() const override { return BrushStrip.get(); }
+    void DrawStripItem(int32_t k) override { DrawBrush(k); }
+    void PaintStrip() override { PaintBrushes(); }
+    [[nodiscard]] QRect StripItemRect(int32_t k) const override
+    {
+        return QRect(BrushLeft[k], BrushTop, BrushW, BrushH);
+    }
+    [[nodiscard]] int32_t StripHeight() const override { return BrushStripH; }
+    [[nodiscard]] int32_t AreaMargin(bool) const override { return AreaMarginH; }
+
+protected:
+    void Opening() override;
+
+private:
+    // The blot rendered once per disc size: true where the ink goes.
+    std::vector<uint8_t> blotMask;
+    int32_t blotMaskSize = -1;
+    void MakeBlotMask();
+};

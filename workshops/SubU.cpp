@@ -1,0 +1,23 @@
+#include "workshops/SubU.h"
+
+TSubF::TSubF(QWidget *parent)
+    : TSynthF({QStringLiteral(" Synthèse soustractive"), QStringLiteral("SOUSTRACTIVE"), 93, false},
+              {QStringLiteral("PinceauZone"),
+               {QStringLiteral("CLab"), QStringLiteral("MLab"), QStringLiteral("JLab")},
+               {QStringLiteral("Cyan"), QStringLiteral("Magenta"), QStringLiteral("Jaune")},
+               {QStringLiteral("CBar"), QStringLiteral("MBar"), QStringLiteral("JBar")},
+               {QStringLiteral(" Ajuster la composante cyan"), QStringLiteral(" Ajuster la composante magneta"),
+                QStringLiteral(" Ajuster la composante jaune")},
+               QStringLiteral(" Lier les composantes cyan, magenta et jaune"),
+               QStringLiteral(" Utiliser la synthèse soustractiveétendue")},
+              std::make_unique<TSubState>(), parent)
+{
+    setObjectName(QStringLiteral("SubF"));
+    PinceauZone = StripZone;
+    CLab = Labs[1];
+    MLab = Labs[2];
+    JLab = Labs[3];
+    CBar = Bars[1];
+    MBar = Bars[2];
+    JBar = Bars[3];
+}

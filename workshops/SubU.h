@@ -1,0 +1,17 @@
+#pragma once
+// The subtractive-synthesis workshop window " Synthèse soustractive": cyan,
+// magenta and yellow ink blots mixing on a white sheet.
+#include "workshops/SubState.h"
+#include "workshops/SynthU.h"
+
+class TSubF : public TSynthF {
+    Q_OBJECT
+public:
+    explicit TSubF(QWidget *parent = nullptr);
+
+    [[nodiscard]] TSubState &State() const { return static_cast<TSubState &>(Synth()); }
+
+    TPaintBox *PinceauZone;
+    QLabel *CLab, *MLab, *JLab;
+    QScrollBar *CBar, *MBar, *JBar;
+};

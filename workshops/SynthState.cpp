@@ -1,0 +1,332 @@
+#include "workshops/SynthState.h"
+
+#include "imaging/ColourU.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Byte loops over whole rows: the compiler turns them into vector code, so a
+// drag step costs little more than the copy of the background.
+void CombineBytes(uint8_t *d, const uint8_t *s, size_t n, ERasterOp op)
+{
+    switch (op) {
+    case ERasterOp::Copy:
+        std::memcpy(d, s, n);
+        break;
+    case ERasterOp::Or:
+        for (size_t i = 0; i < n; ++i)
+            d[i] |= s[i];
+        break;
+    case ERasterOp::And:
+        for (size_t i = 0; i < n; ++i)
+            d[i] &= s[i];
+        break;
+    }
+}
+
+// Largest integer whose square is at most n (n >= 0).
+int64_t ISqrt(int64_t n)
+{
+    auto r = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
+    while (r * r > n)
+        --r;
+    while ((r + 1) * (r + 1) <= n)
+        ++r;
+    return r;
+}
+
+} // namespace
+
+void CombineImage(TDibPlus &dst, const TDibPlus &src, int32_t left, int32_t top, ERasterOp op)
+{
+    if (!dst.HasStore() || !src.HasStore())
+        return;
+    const int32_t x1 = std::max(left, 0), x2 = std::min(left + src.Width(), dst.Width());
+    const int32_t y1 = std::max(top, 0), y2 = std::min(top + src.Height(), dst.Height());
+    if (x1 >= x2 || y1 >= y2)
+        return;
+    const size_t n = 3 * size_t(x2 - x1);
+    const uint8_t *sBase = src.ConstBits();
+    for (int32_t ty = y1; ty < y2; ++ty) {
+        // Canvas row ty is pixel row Height - 1 - ty.
+        uint8_t *d = dst.RowAddress(dst.Height() - 1 - ty) + 3 * ptrdiff_t(x1);
+        const uint8_t *s = sBase + ptrdiff_t(src.Height() - 1 - (ty - top)) * src.Stride() + 3 * ptrdiff_t(x1 - left);
+        CombineBytes(d, s, n, op);
+    }
+}
+
+void FillImage(TDibPlus &image, uint32_t pixel)
+{
+    if (!image.HasStore())
+        return;
+    const uint8_t b = uint8_t(pixel), g = uint8_t(pixel >> 8), r = uint8_t(pixel >> 16);
+    uint8_t *row0 = image.RowAddress(0);
+    if (b == g && g == r) {
+        // Grey (black, white): one memset over the store, padding included.
+        std::memset(image.RowAddress(image.Height() - 1), b, size_t(image.ImageSize()));
+        return;
+    }
+    image.HorzLine(0, 0, image.Width() - 1, pixel);
+    for (int32_t y = 1; y < image.Height(); ++y)
+        std::memcpy(image.RowAddress(y), row0, 3 * size_t(image.Width()));
+}
+
+void CopyStore(TDibPlus &dst, const TDibPlus &src)
+{
+    if (!dst.HasStore() || !src.HasStore() || dst.ImageSize() != src.ImageSize())
+        return;
+    // The lowest address holds the top row (the store is a top-down QImage).
+    const uint8_t *s = src.ConstBits() + ptrdiff_t(src.Height() - 1) * src.Stride();
+    std::memcpy(dst.RowAddress(dst.Height() - 1), s, size_t(src.ImageSize()));
+}
+
+TSynthState::TSynthState(ERasterOp mix, uint32_t backColour)
+    : BackColour(backColour), mixOp(mix)
+{
+}
+
+TSynthState::~TSynthState() = default;
+
+void TSynthState::ResetState()
+{
+    Percent = {0, 100, 100, 100};
+    LinkFlag = false;
+    ExtendedFlag = false;
+    BarsLive = true;
+}
+
+void TSynthState::SetDiscRadius(int32_t r)
+{
+    const int32_t limit = DiscAreaH / 3;
+    DiscRadius = r > limit ? limit : (r < MinRadius ? MinRadius : r);
+    HalfRadius = DiscRadius / 2;
+    DiscSize = 2 * DiscRadius;
+    for (int k = 1; k <= 3; ++k) {
+        if (!DiscBitmap[k])
+            DiscBitmap[k] = std::make_unique<TDibPlus>();
+        if (DiscBitmap[k]->Width() != DiscSize || DiscBitmap[k]->Height() != DiscSize)
+            (void)DiscBitmap[k]->Create(DiscSize, DiscSize);
+    }
+    DrawDiscs();
+}
+
+void TSynthState::SizeLayers()
+{
+    for (auto *layer : {&BackLayer, &FrameLayer}) {
+        if (!*layer)
+            *layer = std::make_unique<TDibPlus>();
+        if ((*layer)->Width() != DiscAreaW || (*layer)->Height() != DiscAreaH)
+            (void)(*layer)->Create(DiscAreaW, DiscAreaH);
+    }
+    dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
+}
+
+bool TSynthState::Ready() const
+{
+    if (!BackLayer || !FrameLayer || !BackLayer->HasStore() || !FrameLayer->HasStore())
+        return false;
+    for (int k = 1; k <= 3; ++k)
+        if (!DiscBitmap[k] || !DiscBitmap[k]->HasStore())
+            return false;
+    return true;
+}
+
+QRect TSynthState::DiscBox(int32_t k) const
+{
+    return QRect(DiscX[k] - DiscRadius, DiscY[k] - DiscRadius, DiscSize, DiscSize);
+}
+
+void TSynthState::PrepareBackground()
+{
+    if (!Ready())
+        return;
+    FillImage(*BackLayer, SwapRB(BackColour));
+    // The discs that stay put, in the order that keeps the priority of the
+    // drag among the others.
+    static constexpr int32_t others[4][2] = {{0, 0}, {2, 3}, {1, 3}, {2, 1}};
+    if (DragDisc < 1 || DragDisc > 3)
+        return;
+    for (int32_t k : others[DragDisc])
+        CombineImage(*BackLayer, *DiscBitmap[k], DiscX[k] - DiscRadius, DiscY[k] - DiscRadius, mixOp);
+}
+
+void TSynthState::Compose()
+{
+    dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
+    if (!Ready())
+        return;
+    if (DragDisc >= 1 && DragDisc <= 3) {
+        CopyStore(*FrameLayer, *BackLayer);
+        CombineImage(*FrameLayer, *DiscBitmap[DragDisc], DiscX[DragDisc] - DiscRadius, DiscY[DragDisc] - DiscRadius, mixOp);
+        return;
+    }
+    FillImage(*FrameLayer, SwapRB(BackColour));
+    CombineImage(*FrameLayer, *DiscBitmap[1], DiscX[1] - DiscRadius, DiscY[1] - DiscRadius, ERasterOp::Copy);
+    for (int k = 2; k <= 3; ++k)
+        CombineImage(*FrameLayer, *DiscBitmap[k], DiscX[k] - DiscRadius, DiscY[k] - DiscRadius, mixOp);
+}
+
+void TSynthState::ClampDisc(int32_t &x, int32_t &y) const
+{
+    // Lower bounds first: in an area too small for the rules, the centre
+    // stays at the top-left rather than below the strip.
+    x = std::max(std::min(x, DiscAreaW + HalfRadius), -HalfRadius);
+    y = std::max(std::min(y, DiscAreaH - DiscRadius), -HalfRadius);
+}
+
+bool TSynthState::InDisc(int32_t x, int32_t y, int32_t cx, int32_t cy) const
+{
+    const int64_t dx = int64_t(x) - cx, dy = int64_t(y) - cy;
+    return dx * dx + dy * dy <= int64_t(DiscRadius) * DiscRadius;
+}
+
+int32_t TSynthState::DiscAt(int32_t x, int32_t y) const
+{
+    for (int32_t k = 1; k <= 3; ++k)
+        if (InDisc(x, y, DiscX[k], DiscY[k]))
+            return k;
+    return 0;
+}
+
+void TSynthState::StartDrag(int32_t x, int32_t y)
+{
+    DragDisc = DiscAt(x, y);
+    PrepareBackground();
+}
+
+bool TSynthState::DragTo(int32_t x, int32_t y)
+{
+    if (DragDisc < 1 || DragDisc > 3)
+        return false;
+    const QRect before = DiscBox(DragDisc);
+    ClampDisc(x, y);
+    DiscX[DragDisc] = x;
+    DiscY[DragDisc] = y;
+    DiscMoved(DragDisc);
+    Compose();
+    dirty = (before | DiscBox(DragDisc)) & QRect(0, 0, DiscAreaW, DiscAreaH);
+    return true;
+}
+
+void TSynthState::EndDrag()
+{
+    DragDisc = 0;
+    PrepareBackground();
+}
+
+bool TSynthState::ChangeRadius(int32_t delta)
+{
+    const int32_t before = DiscRadius;
+    SetDiscRadius(DiscRadius + delta);
+    if (DiscRadius == before)
+        return false;
+    PrepareBackground();
+    Compose();
+    return true;
+}
+
+void TSynthState::SetPercentFromBars(int32_t pos1, int32_t pos2, int32_t pos3)
+{
+    Percent = {0, 100 - pos1, 100 - pos2, 100 - pos3};
+}
+
+void TSynthState::SetAllPercent(int32_t percent)
+{
+    Percent = {0, percent, percent, percent};
+}
+
+void TSynthState::Show(int32_t clientW, int32_t clientH)
+{
+    Opening();
+    DiscAreaW = clientW - 10;
+    DiscAreaH = clientH - AreaMargin(true);
+    AreaSized();
+    // A drag left unfinished by the last closing does not survive it.
+    DragDisc = 0;
+    SetColours();
+    SetDiscRadius(DiscAreaH / 6);
+    SizeLayers();
+    PrepareBackground();
+    PlaceDiscs();
+    DiscsPlaced();
+    PaintStrip();
+    Compose();
+}
+
+void TSynthState::Resize(int32_t clientW, int32_t clientH, bool showing)
+{
+    DiscAreaW = clientW - 10;
+    DiscAreaH = clientH - AreaMargin(false);
+    AreaSized();
+    if (showing) {
+        SetDiscRadius(DiscAreaH / 6);
+        SizeLayers();
+    }
+    for (int k = 1; k <= 3; ++k)
+        ClampDisc(DiscX[k], DiscY[k]);
+    DiscsPlaced();
+    if (showing) {
+        // After the clamp, so that a drag going on meets its background.
+        PrepareBackground();
+        PaintStrip();
+        Compose();
+    }
+}
+
+void TSynthState::Close()
+{
+    for (auto &d : DiscBitmap)
+        d.reset();
+    BackLayer.reset();
+    FrameLayer.reset();
+    DragDisc = 0;
+}
+
+QImage TSynthState::CopyImage() const
+{
+    if (!FrameLayer || !FrameLayer->HasStore())
+        return {};
+    QImage out(DiscAreaW, DiscAreaH + StripHeight(), QImage::Format_RGB32);
+    out.fill(QColor(ColourToQColor(BackColour)));
+    QPainter p(&out);
+    p.drawImage(0, 0, FrameLayer->Image());
+    if (const TDibPlus *strip = StripImage(); strip && strip->HasStore())
+        p.drawImage(0, DiscAreaH, strip->Image());
+    return out;
+}
+
+void TSynthState::PlaceDiscs()
+{
+    DiscX[1] = DiscAreaW / 2;
+    DiscY[1] = DiscAreaH / 2;
+    DiscX[2] = DiscX[1] + HalfRadius;
+    DiscY[2] = DiscY[1] - HalfRadius;
+    DiscX[3] = DiscX[1] - HalfRadius;
+    DiscY[3] = DiscY[1] - HalfRadius;
+}
+
+void TSynthState::FillDiscSpans(TDibPlus &bitmap, int32_t radius, uint32_t pixel)
+{
+    const int32_t size = 2 * radius;
+    if (radius <= 0 || !bitmap.HasStore() || bitmap.Width() < size || bitmap.Height() < size)
+        return;
+    // The disc of radius R about the middle of the square (R - 1/2, R - 1/2
+    // in pixel centres): pixel x is in row j when
+    // (2x + 1 - 2R)^2 + (2j + 1 - 2R)^2 <= (2R)^2. Halving the widest odd
+    // offset gives the same span on both sides and on mirrored rows.
+    const int64_t outer = 4 * int64_t(radius) * radius;
+    for (int32_t j = 0; j < size; ++j) {
+        const int64_t dy = 2 * int64_t(j) + 1 - 2 * int64_t(radius);
+        int64_t a = ISqrt(outer - dy * dy);
+        if (a % 2 == 0)
+            --a;
+        if (a < 1)
+            continue;
+        const auto first = int32_t((2 * int64_t(radius) - 1 - a) / 2);
+        bitmap.HorzLine(first, size - 1 - j, size - 1 - first, pixel);
+    }
+}

@@ -1,0 +1,298 @@
+#include "workshops/SynthU.h"
+
+#include "shell/PaintBoxU.h"
+#include "shell/SettingsU.h"
+#include "workshops/SynthState.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int MinOuterWidth = 460;
+constexpr int MinOuterHeight = 360;
+constexpr int DesignClientW = 592;
+constexpr int DesignClientH = 413;
+
+// Draws `image` at the top-left of a paint box, or the background colour
+// while there is none.
+void DrawOrFill(QPainter &p, TDibPlus *image, const QColor &back, const QRect &area)
+{
+    if (image && image->HasStore())
+        image->Draw(p, 0, 0);
+    else
+        p.fillRect(area, back);
+}
+
+} // namespace
+
+TSynthF::TSynthF(const Frame &frame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
+    : TWorkshopF(frame, parent), state(std::move(s))
+{
+    resize(DesignClientW, DesignClientH);
+    setMinimumSize(MinOuterWidth, MinOuterHeight);
+
+    const QColor back = (state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
+    Zone = new TPaintBox(this, QRect(4, 4, 100, 100), [this, back](QPainter &p) {
+        DrawOrFill(p, state->FrameLayer.get(), back, Zone->rect());
+    });
+    Zone->setObjectName(QStringLiteral("Zone"));
+    StripZone = new TPaintBox(this, QRect(4, 104, 100, state->StripHeight()), [this, back](QPainter &p) {
+        DrawOrFill(p, state->StripImage(), back, StripZone->rect());
+    });
+    StripZone->setObjectName(texts.stripName);
+    for (QWidget *z : {static_cast<QWidget *>(Zone), static_cast<QWidget *>(StripZone)}) {
+        z->setAttribute(Qt::WA_OpaquePaintEvent);
+        z->installEventFilter(this);
+    }
+
+    Panel2 = ToolBar;
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    static constexpr int columns[4] = {0, 184, 260, 336};
+    const std::array<QString, 4> editNames{QString(), QStringLiteral("Redit"), QStringLiteral("GEdit"), QStringLiteral("BEdit")};
+    std::array<QLineEdit *, 4> edits{};
+    for (int k = 1; k <= 3; ++k) {
+        Labs[k] = new QLabel(texts.labTexts[k - 1], Panel2);
+        Labs[k]->setObjectName(texts.labNames[k - 1]);
+        Labs[k]->move(columns[k] + 26, 4);
+        Labs[k]->adjustSize();
+
+        Bars[k] = new QScrollBar(Qt::Vertical, Panel2);
+        Bars[k]->setObjectName(texts.barNames[k - 1]);
+        Bars[k]->setGeometry(columns[k], 5, 21, 80);
+        Bars[k]->setRange(0, 100);
+        Bars[k]->setSingleStep(2);
+        Bars[k]->setPageStep(20);
+        Bars[k]->setToolTip(texts.barHints[k - 1]);
+        connect(Bars[k], &QScrollBar::valueChanged, this, [this, k] { BarChange(k); });
+
+        edits[k] = new QLineEdit(QStringLiteral(" 100 %"), Panel2);
+        edits[k]->setObjectName(editNames[k]);
+        edits[k]->setGeometry(columns[k] + 26, 24, 41, 22);
+        edits[k]->setReadOnly(true);
+    }
+    Redit = edits[1];
+    GEdit = edits[2];
+    BEdit = edits[3];
+
+    LinkCheck = new QCheckBox(QStringLiteral(" Lier les 3 composantes"), Panel2);
+    LinkCheck->setObjectName(QStringLiteral("LinkCheck"));
+    LinkCheck->setGeometry(7, 35, 133, 17);
+    LinkCheck->setToolTip(texts.linkHint);
+    connect(LinkCheck, &QCheckBox::toggled, this, &TSynthF::LinkCheckClick);
+    EtenduCheck = new QCheckBox(QStringLiteral(" Synthèse étendue"), Panel2);
+    EtenduCheck->setObjectName(QStringLiteral("EtenduCheck"));
+    EtenduCheck->setGeometry(7, 55, 133, 17);
+    EtenduCheck->setToolTip(texts.etenduHint);
+    connect(EtenduCheck, &QCheckBox::toggled, this, &TSynthF::EtenduCheckClick);
+
+    Bevel3 = new QFrame(Panel2);
+    Bevel3->setObjectName(QStringLiteral("Bevel3"));
+    Bevel1 = new QFrame(Panel2);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    for (auto [bevel, left] : {std::pair{Bevel3, 174}, std::pair{Bevel1, 410}}) {
+        bevel->setFrameShape(QFrame::VLine);
+        bevel->setFrameShadow(QFrame::Sunken);
+        bevel->setGeometry(left, 2, 2, 89);
+    }
+}
+
+TSynthF::~TSynthF() = default;
+
+void TSynthF::ResetControls()
+{
+    state->ResetState();
+    state->BarsLive = false;
+    for (int k = 1; k <= 3; ++k)
+        Bars[k]->setValue(0);
+    state->BarsLive = true;
+    for (int k = 1; k <= 3; ++k)
+        Bars[k]->setEnabled(false);
+    LinkCheck->setEnabled(false);
+    SetCheckSilently(*LinkCheck, false);
+    SetCheckSilently(*EtenduCheck, false);
+    ShowPercentages();
+}
+
+void TSynthF::ShowPercentages()
+{
+    const std::array<QLineEdit *, 4> edits{nullptr, Redit, GEdit, BEdit};
+    for (int k = 1; k <= 3; ++k)
+        edits[k]->setText(QStringLiteral(" ") + QString::number(state->Percent[k]) + QStringLiteral(" %"));
+}
+
+void TSynthF::RecolourDiscs()
+{
+    state->SetColours();
+    state->DrawDiscs();
+    state->Compose();
+    Zone->update();
+}
+
+void TSynthF::BarChange(int k)
+{
+    if (!state->BarsLive)
+        return; // the program itself moved the bar
+    if (state->LinkFlag) {
+        state->BarsLive = false;
+        const int p = 100 - Bars[k]->value();
+        for (int j = 1; j <= 3; ++j)
+            Bars[j]->setValue(100 - p);
+        state->SetAllPercent(p);
+        state->BarsLive = true;
+    } else {
+        state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
+    }
+    RecolourDiscs();
+    ShowPercentages();
+    // Only the strip item of the bar that moved needs redrawing, unless the
+    // bars move together.
+    for (int j = 1; j <= 3; ++j)
+        if (state->LinkFlag || j == k) {
+            state->DrawStripItem(j);
+            StripZone->update(state->StripItemRect(j));
+        }
+}
+
+void TSynthF::LinkCheckClick()
+{
+    state->LinkFlag = LinkCheck->isChecked();
+}
+
+void TSynthF::EtenduCheckClick()
+{
+    state->ExtendedFlag = EtenduCheck->isChecked();
+    if (state->ExtendedFlag) {
+        LinkCheck->setEnabled(true);
+        for (int k = 1; k <= 3; ++k)
+            Bars[k]->setEnabled(true);
+        // Full intensities in the extended colours equal the plain ones:
+        // nothing changes on screen.
+        RecolourDiscs();
+        return;
+    }
+    LinkCheck->setEnabled(false); // its tick and LinkFlag stay
+    state->BarsLive = false;
+    for (int k = 1; k <= 3; ++k)
+        Bars[k]->setValue(0);
+    state->BarsLive = true;
+    state->SetAllPercent(100);
+    for (int k = 1; k <= 3; ++k)
+        Bars[k]->setEnabled(false);
+    RecolourDiscs();
+    ShowPercentages();
+    state->PaintStrip();
+    StripZone->update();
+}
+
+void TSynthF::FormShow()
+{
+    ResetControls();
+    state->Show(width(), height());
+    open = true;
+    PlaceZones();
+    Zone->update();
+    StripZone->update();
+}
+
+void TSynthF::FormClose()
+{
+    open = false;
+    state->Close();
+}
+
+void TSynthF::PlaceZones()
+{
+    const int w = std::max(state->DiscAreaW, 0), h = std::max(state->DiscAreaH, 0);
+    Zone->setGeometry(4, 4, w, h);
+    StripZone->setGeometry(4, h + 4, w, state->StripHeight());
+}
+
+void TSynthF::FormResize()
+{
+    // The outer size stays at least 460 x 360: the client's share of it
+    // depends on the window manager's decorations.
+    const QSize decoration = frameGeometry().size() - size();
+    const QSize least(std::max(1, MinOuterWidth - decoration.width()), std::max(1, MinOuterHeight - decoration.height()));
+    if (minimumSize() != least)
+        setMinimumSize(least); // resizes (and comes back here) when smaller
+    state->Resize(width(), height(), open);
+    PlaceZones();
+    Zone->update();
+    StripZone->update();
+}
+
+void TSynthF::resizeEvent(QResizeEvent *event)
+{
+    TWorkshopF::resizeEvent(event);
+    FormResize();
+}
+
+QImage TSynthF::CopyImage() const
+{
+    return state->CopyImage();
+}
+
+void TSynthF::wheelEvent(QWheelEvent *event)
+{
+    // Some platforms report Shift+wheel on the horizontal axis.
+    const QPoint delta = event->angleDelta();
+    const int d = delta.y() != 0 ? delta.y() : delta.x();
+    if (open && state->ChangeRadius(TSynthState::RadiusStep * TSynthState::WheelSteps(d)))
+        Zone->update();
+    event->accept();
+}
+
+void TSynthF::ZoneMouseDown(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        state->StartDrag(at.x(), at.y());
+    } else if (event->button() == Qt::RightButton) {
+        const bool smaller = event->modifiers() & Qt::ControlModifier;
+        if (state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep))
+            Zone->update();
+    }
+}
+
+void TSynthF::ZoneMouseMove(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    const int k = state->DragDisc;
+    if (!state->DragTo(at.x(), at.y()))
+        return;
+    Zone->update(state->DirtyRect());
+    StripZone->update(state->StripItemRect(k));
+}
+
+void TSynthF::ZoneMouseUp(QMouseEvent *)
+{
+    state->EndDrag();
+}
+
+bool TSynthF::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Zone && open) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: // a quick second press is a press too
+            ZoneMouseDown(static_cast<QMouseEvent *>(event));
+            return true;
+        case QEvent::MouseMove:
+            ZoneMouseMove(static_cast<QMouseEvent *>(event));
+            return true;
+        case QEvent::MouseButtonRelease:
+            ZoneMouseUp(static_cast<QMouseEvent *>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return TWorkshopF::eventFilter(watched, event);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The window the additive and subtractive synthesis workshops share: a
+// screen (`Zone`) where the pupil drags three discs, a strip under it
+// (projectors or brushes), and in the toolbar panel three intensity bars with
+// their labels and read-only edits, the "link" and "extended" check boxes.
+// All computing is done by the workshop's state (TSynthState); this window
+// turns events into calls on it and shows its pictures.
+#include "shell/WorkshopU.h"
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class TPaintBox;
+class TSynthState;
+
+// What differs between the two windows' controls, quoted texts included.
+struct TSynthTexts {
+    QString stripName;                  // "ProjoZone", "PinceauZone"
+    std::array<QString, 3> labNames;    // "Label1".., "CLab"..
+    std::array<QString, 3> labTexts;    // "Rouge".., "Cyan"..
+    std::array<QString, 3> barNames;    // "rBar".., "CBar"..
+    std::array<QString, 3> barHints;
+    QString linkHint;
+    QString etenduHint;
+};
+
+class TSynthF : public TWorkshopF {
+    Q_OBJECT
+public:
+    TSynthF(const Frame &frame, const TSynthTexts &texts, std::unique_ptr<TSynthState> state,
+            QWidget *parent = nullptr);
+    ~TSynthF() override;
+
+    [[nodiscard]] TSynthState &Synth() const { return *state; }
+
+    // Controls under their layout names; index 1..3 of the arrays as the discs.
+    TPaintBox *Zone;
+    TPaintBox *StripZone;
+    QFrame *Panel2; // the frame's toolbar, which holds every control below
+    std::array<QLabel *, 4> Labs{};
+    std::array<QScrollBar *, 4> Bars{};
+    QLineEdit *Redit, *GEdit, *BEdit;
+    QCheckBox *LinkCheck;
+    QCheckBox *EtenduCheck;
+    QFrame *Bevel3, *Bevel1;
+
+    void ResetControls();
+    void ShowPercentages();
+
+public slots:
+    void BarChange(int k);
+    void LinkCheckClick();
+    void EtenduCheckClick();
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    void FormResize();
+    [[nodiscard]] QImage CopyImage() const override;
+
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void ZoneMouseDown(QMouseEvent *event);
+    void ZoneMouseMove(QMouseEvent *event);
+    void ZoneMouseUp(QMouseEvent *event);
+    // The discs redrawn in new colours and the screen recomposed.
+    void RecolourDiscs();
+    void PlaceZones();
+
+    std::unique_ptr<TSynthState> state;
+    bool open = false;
+};
