@@ -374,19 +374,14 @@ void RegionClip(wmfAPI *api, wmfPolyRectangle_t *r)
     dev->Painter->setClipPath(region.simplified(), Qt::IntersectClip);
 }
 
+// The painter's state is saved and restored around the whole play by
+// WmfPlay: a play stopped by a bad record never reaches device_end.
 void DeviceBegin(wmfAPI *api)
 {
     if (TWmfDevice *dev = Device(api); dev && dev->Painter) {
-        dev->Painter->save();
         dev->Painter->setRenderHint(QPainter::Antialiasing, false);
         dev->Painter->setClipRect(dev->Target, Qt::ReplaceClip);
     }
-}
-
-void DeviceEnd(wmfAPI *api)
-{
-    if (TWmfDevice *dev = Device(api); dev && dev->Painter)
-        dev->Painter->restore();
 }
 
 // Flood fills need the pixels of the target, which a painter does not
@@ -458,7 +453,7 @@ void InstallWmfDeviceDrawing(wmfFunctionReference *fr)
     fr->device_open = NoOp;
     fr->device_close = NoOp;
     fr->device_begin = DeviceBegin;
-    fr->device_end = DeviceEnd;
+    fr->device_end = NoOp;
     fr->flood_interior = Flood;
     fr->flood_exterior = Flood;
     fr->draw_pixel = DrawPixel;

@@ -129,5 +129,8 @@ bool WmfPlay(const QByteArray &bytes, QPainter &painter, const QRectF &target, c
 {
     TWmfDevice dev(&painter, target, mapping);
     QRectF box;
-    return Run(bytes, dev, box);
+    painter.save();
+    const bool ok = Run(bytes, dev, box);
+    painter.restore();
+    return ok;
 }
