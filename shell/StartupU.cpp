@@ -7,13 +7,17 @@
 #include "shell/SettingsU.h"
 #include "shell/SplashU.h"
 #include "tips/Tipu.h"
+#include "workshops/AddU.h"
+#include "workshops/SubU.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTranslator>
 
 QString InstanceLockPath()
 {
@@ -43,11 +47,23 @@ void ShowAlreadyRunning()
     box.exec();
 }
 
+void InstallFrenchTranslation(QApplication &app)
+{
+    // The standard dialogs and buttons speak French like the rest of the
+    // program, whatever the desktop's language.
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
 int RunIrisonde(QApplication &app)
 {
     QApplication::setApplicationDisplayName(QString());
     app.setApplicationName(QStringLiteral("Irisonde"));
     app.setStyle(new THintStyle);
+    InstallFrenchTranslation(app);
     RestoreTitles();
 
     const std::unique_ptr<QLockFile> lock = CheckSingleInstance();
@@ -64,6 +80,10 @@ int RunIrisonde(QApplication &app)
     if (Settings::SplashFlag)
         splash->ShowAtStartup();
 
+    auto *add = new TAddF(&main);
+    auto *sub = new TSubF(&main);
+    main.SetWorkshop(EWorkshop::Add, add);
+    main.SetWorkshop(EWorkshop::Sub, sub);
     auto *tip = new TTipF(&main);
 
     main.SetSplash(splash, [splash] { splash->ShowAbout(); });
