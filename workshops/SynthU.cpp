@@ -83,7 +83,8 @@ TSynthF::TSynthF(const Frame &frame, const TSynthTexts &texts, std::unique_ptr<T
 
     LinkCheck = new QCheckBox(QStringLiteral(" Lier les 3 composantes"), Panel2);
     LinkCheck->setObjectName(QStringLiteral("LinkCheck"));
-    LinkCheck->setGeometry(7, 35, 133, 17);
+    // Wide enough for the caption in the platform's font, whatever its box.
+    LinkCheck->setGeometry(7, 35, std::max(133, LinkCheck->sizeHint().width()), 17);
     LinkCheck->setToolTip(texts.linkHint);
     connect(LinkCheck, &QCheckBox::toggled, this, &TSynthF::LinkCheckClick);
     EtenduCheck = new QCheckBox(QStringLiteral(" Synthèse étendue"), Panel2);
@@ -278,6 +279,11 @@ void TSynthF::ZoneMouseUp(QMouseEvent *)
 
 bool TSynthF::eventFilter(QObject *watched, QEvent *event)
 {
+    // The wheel acts wherever the pointer is on the window's pictures.
+    if ((watched == Zone || watched == StripZone) && event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
     if (watched == Zone && open) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -1,0 +1,96 @@
+// One drag step of each synthesis workshop at a 1920 x 1080 client area,
+// beside a memcpy of the bytes of its screen picture (FrameLayer), measured
+// in the same run: read the figures as ratios (drag step / memcpy). The step
+// is the move handler's whole work: for the additive workshop the clamp, the
+// projector's aim and drawing, and the composition; for the subtractive one
+// the clamp and the composition.
+#include "workshops/AddState.h"
+#include "workshops/SubState.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int ClientW = 1920, ClientH = 1080;
+
+void MemcpyFrame(benchmark::State &bench, TSynthState &state)
+{
+    const size_t bytes = size_t(state.FrameLayer->ImageSize());
+    std::vector<uint8_t> a(bytes, 1), b(bytes, 2);
+    for (auto _ : bench) {
+        std::memcpy(b.data(), a.data(), bytes);
+        benchmark::DoNotOptimize(b.data());
+        benchmark::ClobberMemory();
+    }
+    bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(bytes));
+}
+
+// Takes disc 1 and moves it to and fro across the screen, as a pupil would.
+void DragSteps(benchmark::State &bench, TSynthState &state)
+{
+    state.StartDrag(state.DiscX[1], state.DiscY[1]);
+    int x = state.DiscX[1], dx = 7;
+    for (auto _ : bench) {
+        x += dx;
+        if (x < 100 || x > state.DiscAreaW - 100)
+            dx = -dx;
+        state.DragTo(x, state.DiscY[1] + (x & 15));
+        benchmark::DoNotOptimize(state.FrameLayer->ConstBits());
+        benchmark::ClobberMemory();
+    }
+    state.EndDrag();
+    bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(state.FrameLayer->ImageSize()));
+}
+
+void BM_Memcpy_AddFrame(benchmark::State &bench)
+{
+    TAddState state;
+    state.Show(ClientW, ClientH);
+    MemcpyFrame(bench, state);
+    state.Close();
+}
+BENCHMARK(BM_Memcpy_AddFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_AddDragStep(benchmark::State &bench)
+{
+    TAddState state;
+    state.Show(ClientW, ClientH);
+    DragSteps(bench, state);
+    state.Close();
+}
+BENCHMARK(BM_AddDragStep)->Unit(benchmark::kMicrosecond);
+
+void BM_Memcpy_SubFrame(benchmark::State &bench)
+{
+    TSubState state;
+    state.Show(ClientW, ClientH);
+    MemcpyFrame(bench, state);
+    state.Close();
+}
+BENCHMARK(BM_Memcpy_SubFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_SubDragStep(benchmark::State &bench)
+{
+    TSubState state;
+    state.Show(ClientW, ClientH);
+    DragSteps(bench, state);
+    state.Close();
+}
+BENCHMARK(BM_SubDragStep)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv); // the blot's player measures text with the font database
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
