@@ -3,7 +3,7 @@
 #include "IrisondeConfig.h"
 #include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
-#include "shell/PaintBoxU.h"
+#include "shell/MainClientU.h"
 #include "shell/SettingsU.h"
 #include "shell/SupLabU.h"
 #include "shell/WorkshopU.h"
@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -31,59 +30,10 @@ namespace {
 constexpr int kClientWidth = 527;
 constexpr int kClientHeight = 378;
 
-QFont ArialPx(int pixels, bool bold = false, bool italic = false)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
 QColor ButtonFace()
 {
     return QApplication::palette().color(QPalette::Button);
 }
-
-// The client area tiles the Motif bitmap under its transparent labels.
-class TMainClient : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        const QImage &tile = App::Motif;
-        if (tile.isNull()) {
-            p.fillRect(rect(), palette().color(QPalette::Window));
-            return;
-        }
-        const int w = tile.width(), h = tile.height();
-        for (int i = 0; i <= width() / w; ++i)
-            for (int j = 0; j <= height() / h; ++j)
-                p.drawImage(i * w, j * h, tile);
-    }
-};
-
-struct LinkEntry {
-    int number; // LinkLabN
-    int top;
-    const char *caption;
-    bool workshop; // blue bullet before workshops, red before the others
-};
-
-constexpr LinkEntry kLinks[] = {
-    {1, 48, "Synthèse trichromique additive  ", true},
-    {2, 76, "Synthèse trichromique soustractive ", true},
-    {3, 104, "Eclairage d'une scène ", true},
-    {4, 132, "La télévision à la loupe ", true},
-    {8, 176, "Impression en trichromie ou quadrichromie ", true},
-    {9, 204, " Décomposition RVB d'une image ", true},
-    {7, 244, "Aide de Irisonde", false},
-    {6, 272, "Cataloguer les images ", false},
-    {5, 300, "Quitter ", false},
-};
 
 // Desktop calculators looked for on the PATH, most common first.
 constexpr const char *kCalculators[] = {"gnome-calculator", "kcalc", "galculator", "mate-calc",
@@ -224,70 +174,16 @@ void TMainF::BuildMenus()
 
 void TMainF::BuildClient()
 {
-    Client = new TMainClient(this);
-    Client->setObjectName(QStringLiteral("Client"));
-    setCentralWidget(Client);
-
-    Label1 = new QLabel(QStringLiteral("Section 1 : Couleurs et perception visuelle"), Client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(ArialPx(19));
-    Label1->move(20, 12);
-    Label1->adjustSize();
-
-    for (const LinkEntry &e : kLinks) {
-        auto *lab = new TSuperLab(Client);
-        lab->setObjectName(QStringLiteral("LinkLab%1").arg(e.number));
-        lab->setFont(ArialPx(16, true, true));
-        lab->setText(QString::fromUtf8(e.caption));
-        lab->move(52, e.top);
-        lab->adjustSize();
+    auto *client = new TMainClient(this);
+    setCentralWidget(client);
+    Client = client;
+    Label1 = client->Label1;
+    LinkLab = client->LinkLab;
+    Panel1 = client->Panel1;
+    ModeLab = client->ModeLab;
+    WarningLab = client->WarningLab;
+    for (TSuperLab *lab : LinkLab)
         connect(lab, &TSuperLab::clicked, this, &TMainF::LinkLabClick);
-        LinkLab[e.number - 1] = lab;
-        const bool blue = e.workshop;
-        new TPaintBox(Client, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
-            p.drawImage(0, 0, blue ? App::PuceB : App::PuceR);
-        });
-    }
-
-    const auto bevel = [this](const char *name) {
-        auto *b = new QFrame(Client);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFrameShape(QFrame::HLine);
-        b->setFrameShadow(QFrame::Raised);
-        return b;
-    };
-    QFrame *bevel1 = bevel("Bevel1");
-    QFrame *bevel2 = bevel("Bevel2");
-
-    Panel1 = new QFrame(Client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    ModeLab = new QLabel(Panel1);
-    ModeLab->setObjectName(QStringLiteral("ModeLab"));
-    ModeLab->move(2, 2);
-    WarningLab = new QLabel(Panel1);
-    WarningLab->setObjectName(QStringLiteral("WarningLab"));
-    WarningLab->move(2, 2);
-
-    // The status panel and the lower bevel follow the bottom edge.
-    class Anchor : public QObject {
-    public:
-        Anchor(QWidget *client, QFrame *b1, QFrame *b2, QFrame *panel)
-            : QObject(client), client(client), b1(b1), b2(b2), panel(panel) { client->installEventFilter(this); }
-        bool eventFilter(QObject *, QEvent *ev) override
-        {
-            if (ev->type() == QEvent::Resize) {
-                const int w = client->width(), h = client->height();
-                b1->setGeometry(0, 0, w, 3);
-                panel->setGeometry(0, h - 20, w, 20);
-                b2->setGeometry(0, h - 23, w, 3);
-            }
-            return false;
-        }
-        QWidget *client;
-        QFrame *b1, *b2, *panel;
-    };
-    new Anchor(Client, bevel1, bevel2, Panel1);
     Client->setMinimumSize(1, 1);
     Client->resize(kClientWidth, kClientHeight);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());

@@ -1,0 +1,109 @@
+#include "shell/MainClientU.h"
+
+#include "shell/AppStateU.h"
+#include "shell/PaintBoxU.h"
+#include "shell/SupLabU.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+struct LinkEntry {
+    int number; // LinkLabN
+    int top;
+    const char *caption;
+    bool workshop; // blue bullet before workshops, red before the others
+};
+
+constexpr LinkEntry kLinks[] = {
+    {1, 48, "Synthèse trichromique additive  ", true},
+    {2, 76, "Synthèse trichromique soustractive ", true},
+    {3, 104, "Eclairage d'une scène ", true},
+    {4, 132, "La télévision à la loupe ", true},
+    {8, 176, "Impression en trichromie ou quadrichromie ", true},
+    {9, 204, " Décomposition RVB d'une image ", true},
+    {7, 244, "Aide de Irisonde", false},
+    {6, 272, "Cataloguer les images ", false},
+    {5, 300, "Quitter ", false},
+};
+
+} // namespace
+
+QFont ArialPx(int pixels, bool bold, bool italic)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Client"));
+    Label1 = new QLabel(QStringLiteral("Section 1 : Couleurs et perception visuelle"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(ArialPx(19));
+    Label1->move(20, 12);
+    Label1->adjustSize();
+
+    for (const LinkEntry &e : kLinks) {
+        auto *lab = new TSuperLab(this);
+        lab->setObjectName(QStringLiteral("LinkLab%1").arg(e.number));
+        lab->setFont(ArialPx(16, true, true));
+        lab->setText(QString::fromUtf8(e.caption));
+        lab->move(52, e.top);
+        lab->adjustSize();
+        LinkLab[e.number - 1] = lab;
+        const bool blue = e.workshop;
+        new TPaintBox(this, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
+            p.drawImage(0, 0, blue ? App::PuceB : App::PuceR);
+        });
+    }
+
+    const auto bevel = [this](const char *name) {
+        auto *b = new QFrame(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFrameShape(QFrame::HLine);
+        b->setFrameShadow(QFrame::Raised);
+        return b;
+    };
+    Bevel1 = bevel("Bevel1");
+    Bevel2 = bevel("Bevel2");
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAutoFillBackground(true);
+    ModeLab = new QLabel(Panel1);
+    ModeLab->setObjectName(QStringLiteral("ModeLab"));
+    ModeLab->move(2, 2);
+    WarningLab = new QLabel(Panel1);
+    WarningLab->setObjectName(QStringLiteral("WarningLab"));
+    WarningLab->move(2, 2);
+}
+
+void TMainClient::resizeEvent(QResizeEvent *event)
+{
+    // The status panel and the lower bevel follow the bottom edge.
+    const int w = width(), h = height();
+    Bevel1->setGeometry(0, 0, w, 3);
+    Panel1->setGeometry(0, h - 20, w, 20);
+    Bevel2->setGeometry(0, h - 23, w, 3);
+    QWidget::resizeEvent(event);
+}
+
+void TMainClient::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QImage &tile = App::Motif;
+    if (tile.isNull()) {
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
+    const int w = tile.width(), h = tile.height();
+    for (int i = 0; i <= width() / w; ++i)
+        for (int j = 0; j <= height() / h; ++j)
+            p.drawImage(i * w, j * h, tile);
+}
