@@ -1,0 +1,236 @@
+// The subtractive-synthesis window driven as a pupil would, on the offscreen
+// platform, read back from the composed sheet (FrameLayer) and the brush
+// strip: the inks' AND mixing, their extended strengths, the recoloured
+// brushes at their fixed places, resize, copy and reopening.
+#include "imaging/ColourU.h"
+#include "shell/PaintBoxU.h"
+#include "tests/support/TestSupport.h"
+#include "workshops/SubU.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+QColor At(const TDibPlus &layer, QPoint p)
+{
+    auto &l = const_cast<TDibPlus &>(layer);
+    return PixelToQColor(l.GetPixelFast(p.x(), l.Height() - 1 - p.y()));
+}
+
+QPoint Away(QPointF m, QPointF c, double offset)
+{
+    const QPointF u = (m - c) / std::hypot(m.x() - c.x(), m.y() - c.y());
+    return (m + offset * u).toPoint();
+}
+
+int Count(const TDibPlus &image, QRect r, const QColor &c)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += At(image, QPoint(x, y)) == c;
+    return n;
+}
+
+// A point on the paint of a brush, from the brush's top-left.
+constexpr QPoint PaintSpot(20, 21);
+
+} // namespace
+
+class TstSubSynth : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TSubF> win;
+    TSubState &S() { return win->State(); }
+    QPointF Centre(int k) { return QPointF(S().DiscX[k], S().DiscY[k]); }
+    QColor Sheet(QPoint p) { return At(*S().FrameLayer, p); }
+    QColor Paint(int k) { return At(*S().BrushStrip, QPoint(TSubState::BrushLeft[k], 3) + PaintSpot); }
+    QPoint Alone(int k) { return Away(Centre(k), (Centre(1) + Centre(2) + Centre(3)) / 3, 28); }
+
+    void Drag(int k, QPoint to)
+    {
+        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(k).toPoint());
+        QCOMPARE(S().DragDisc, k);
+        QTest::mouseMove(win->Zone, to);
+        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, to);
+    }
+    // The blots in an equilateral triangle of side 24: each pair overlaps
+    // well inside both outlines, whatever the scallops.
+    void Triangle()
+    {
+        // Cyan, then magenta out of the way, so that each later press finds its own
+        // blot's centre uncovered.
+        Drag(1, QPoint(200, 130));
+        Drag(2, QPoint(224, 130));
+        Drag(3, QPoint(212, 109));
+    }
+
+private slots:
+    void init()
+    {
+        win = std::make_unique<TSubF>();
+        win->show();
+        QVERIFY(QTest::qWaitForWindowExposed(win.get()));
+    }
+    void cleanup()
+    {
+        win->close();
+        win.reset();
+    }
+
+    void designSize()
+    {
+        QCOMPARE(win->windowTitle(), QStringLiteral(" Synthèse soustractive"));
+        QCOMPARE(S().DiscAreaH, 261);
+        QCOMPARE(S().DiscRadius, 43);
+        QCOMPARE(win->PinceauZone->geometry(), QRect(4, 265, 582, 50));
+        QCOMPARE(win->MBar->toolTip(), QStringLiteral(" Ajuster la composante magneta"));
+        QCOMPARE(win->EtenduCheck->toolTip(), QStringLiteral(" Utiliser la synthèse soustractiveétendue"));
+        QCOMPARE(win->JLab->text(), QStringLiteral("Jaune"));
+    }
+
+    void openingSheet()
+    {
+        QCOMPARE(Sheet(QPoint(5, 5)), QColor(255, 255, 255));
+        QCOMPARE(Sheet(((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint()), QColor(0, 0, 0));
+        QCOMPARE(Paint(1), QColor(0, 255, 255));
+        QCOMPARE(Paint(2), QColor(255, 0, 255));
+        QCOMPARE(Paint(3), QColor(255, 255, 0));
+    }
+
+    void mixing_data()
+    {
+        QTest::addColumn<int>("region");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("cyan and magenta: blue") << 12 << QColor(0, 0, 255);
+        QTest::newRow("cyan and yellow: green") << 13 << QColor(0, 255, 0);
+        QTest::newRow("magenta and yellow: red") << 23 << QColor(255, 0, 0);
+        QTest::newRow("all three: black") << 0 << QColor(0, 0, 0);
+        QTest::newRow("cyan alone") << 1 << QColor(0, 255, 255);
+        QTest::newRow("yellow alone") << 3 << QColor(255, 255, 0);
+    }
+    void mixing()
+    {
+        QFETCH(int, region);
+        QFETCH(QColor, expected);
+        Triangle();
+        QPoint p;
+        switch (region) {
+        case 12: p = Away((Centre(1) + Centre(2)) / 2, Centre(3), 25); break;
+        case 13: p = Away((Centre(1) + Centre(3)) / 2, Centre(2), 25); break;
+        case 23: p = Away((Centre(2) + Centre(3)) / 2, Centre(1), 25); break;
+        case 0: p = ((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint(); break;
+        default: p = Alone(region); break;
+        }
+        QCOMPARE(Sheet(p), expected);
+    }
+
+    // The ink channel rounds (1 - f) x 255 in extended precision.
+    void extendedInk_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("red");
+        QTest::newRow("50 %: 128") << 50 << 128;
+        QTest::newRow("30 %: 179") << 70 << 179;
+        QTest::newRow("10 %: 229") << 90 << 229;
+        QTest::newRow("0 %: white") << 100 << 255;
+        QTest::newRow("100 %: full cyan") << 0 << 0;
+    }
+    void extendedInk()
+    {
+        QFETCH(int, position);
+        QFETCH(int, red);
+        Triangle();
+        win->EtenduCheck->click();
+        win->CBar->setValue(position);
+        QCOMPARE(win->Redit->text(), QStringLiteral(" %1 %").arg(100 - position));
+        QCOMPARE(Sheet(Alone(1)), QColor(red, 255, 255));
+        QCOMPARE(Paint(1), QColor(red, 255, 255));
+        // Where cyan lies on yellow only its own channel is lowered.
+        QCOMPARE(Sheet(Away((Centre(1) + Centre(3)) / 2, Centre(2), 25)), QColor(red, 255, 0));
+        QCOMPARE(Paint(2), QColor(255, 0, 255)); // the other brushes are not touched
+    }
+
+    // Every paint pixel takes the ink, and nothing else of the brush does.
+    void brushRecolouredExactly()
+    {
+        const QRect cyanBrush(TSubState::BrushLeft[1], 3, 140, 43);
+        const int cyan = Count(*S().BrushStrip, cyanBrush, QColor(0, 255, 255));
+        int yellowInPicture = 0;
+        for (int y = 0; y < S().BrushPicture.height(); ++y)
+            for (int x = 0; x < S().BrushPicture.width(); ++x)
+                yellowInPicture += S().BrushPicture.pixelColor(x, y) == QColor(255, 255, 0);
+        QVERIFY2(yellowInPicture > 1900 && yellowInPicture < 2030, qPrintable(QString::number(yellowInPicture)));
+        QCOMPARE(cyan, yellowInPicture);
+        QCOMPARE(Count(*S().BrushStrip, cyanBrush, QColor(255, 255, 0)), 0);
+        QCOMPARE(Count(*S().BrushStrip, QRect(TSubState::BrushLeft[3], 3, 140, 43), QColor(255, 255, 0)), yellowInPicture);
+    }
+
+    void linkedBars()
+    {
+        win->EtenduCheck->click();
+        win->LinkCheck->click();
+        win->JBar->setValue(50);
+        QCOMPARE(win->CBar->value(), 50);
+        QCOMPARE(win->MBar->value(), 50);
+        for (QLineEdit *e : {win->Redit, win->GEdit, win->BEdit})
+            QCOMPARE(e->text(), QStringLiteral(" 50 %"));
+        QCOMPARE(Paint(1), QColor(128, 255, 255));
+        QCOMPARE(Paint(2), QColor(255, 128, 255));
+        QCOMPARE(Paint(3), QColor(255, 255, 128));
+        QCOMPARE(Sheet(((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint()), QColor(128, 128, 128));
+
+        win->EtenduCheck->click(); // unticked: plain inks again
+        QCOMPARE(Paint(2), QColor(255, 0, 255));
+        QCOMPARE(win->MBar->value(), 0);
+        QVERIFY(win->LinkCheck->isChecked() && !win->LinkCheck->isEnabled());
+    }
+
+    void resizeKeepsBrushes()
+    {
+        win->resize(900, 500);
+        QCOMPARE(S().DiscAreaH, 500 - 152);
+        QCOMPARE(S().DiscRadius, (500 - 152) / 6);
+        QCOMPARE(S().BrushStrip->Width(), 890);
+        QCOMPARE(Paint(1), QColor(0, 255, 255));
+        QCOMPARE(Paint(3), QColor(255, 255, 0));
+        QCOMPARE(At(*S().BrushStrip, QPoint(700, 25)), QColor(255, 255, 255));
+        QCOMPARE(win->PinceauZone->geometry(), QRect(4, 352, 890, 50));
+    }
+
+    void copy()
+    {
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(win->CopierBout, Qt::LeftButton);
+        const QImage copy = QApplication::clipboard()->image();
+        QCOMPARE(copy.size(), QSize(582, 311));
+        IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 261), S().FrameLayer->Image());
+        IRISONDE_COMPARE_IMAGES(copy.copy(0, 261, 582, 50), S().BrushStrip->Image());
+    }
+
+    void reopenResets()
+    {
+        win->EtenduCheck->click();
+        win->MBar->setValue(60);
+        Drag(1, QPoint(30, 30));
+        win->close();
+        QVERIFY(!S().FrameLayer && !S().BrushImage && !S().BlotShape);
+        win->show();
+        QVERIFY(QTest::qWaitForWindowExposed(win.get()));
+        QCOMPARE(win->MBar->value(), 0);
+        QCOMPARE(win->GEdit->text(), QStringLiteral(" 100 %"));
+        QCOMPARE(Paint(2), QColor(255, 0, 255));
+        QCOMPARE(QPoint(S().DiscX[1], S().DiscY[1]), QPoint(291, 130));
+    }
+};
+
+QTEST_MAIN(TstSubSynth)
+#include "tst_subsynth.moc"
