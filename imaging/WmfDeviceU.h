@@ -17,6 +17,7 @@ extern "C" {
 #include "imaging/WmfPlayerU.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPainter>
 #include <QString>
 
@@ -63,6 +64,16 @@ public:
 
 // Fills the drawing entries of the player's function table.
 void InstallWmfDeviceDrawing(wmfFunctionReference *fr);
+
+// Helpers shared by the device layer's sources.
+[[nodiscard]] double Clamp(double v);                 // finite and within the canvas's reach
+[[nodiscard]] QColor Colour(const wmfRGB &c);
+[[nodiscard]] QPen MakePen(const TWmfDevice &dev, const wmfDC *dc);
+// The brush of `dc`; `hatched` tells whether an opaque background goes under it.
+[[nodiscard]] QBrush MakeBrush(const TWmfDevice &dev, const wmfDC *dc, bool &hatched);
+[[nodiscard]] QRectF MappedRect(const TWmfDevice &dev, const wmfDC *dc, wmfD_Coord tl, wmfD_Coord br);
+// Fills and outlines `path` with the pen and brush of `dc`.
+void DrawShape(wmfAPI *api, const wmfDC *dc, const QPainterPath &path, bool fill);
 
 // Fills every entry of the player's function table with the device layer's
 // callbacks and gives it the font functions it requires.

@@ -1,0 +1,7 @@
+#pragma once
+// Internal to the metafile player: the raster callbacks of the device layer
+// (block fills, bitmap records, text, regions).
+struct _wmfFunctionReference;
+
+// Fills the raster entries of the player's function table.
+void InstallWmfDeviceRaster(_wmfFunctionReference *fr);
