@@ -47,41 +47,28 @@ void DragSteps(benchmark::State &bench, TSynthState &state)
     bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(state.FrameLayer->ImageSize()));
 }
 
-void BM_Memcpy_AddFrame(benchmark::State &bench)
+template <class TState>
+void BM_MemcpyFrame(benchmark::State &bench)
 {
-    TAddState state;
+    TState state;
     state.Show(ClientW, ClientH);
     MemcpyFrame(bench, state);
     state.Close();
 }
-BENCHMARK(BM_Memcpy_AddFrame)->Unit(benchmark::kMicrosecond);
 
-void BM_AddDragStep(benchmark::State &bench)
+template <class TState>
+void BM_DragStep(benchmark::State &bench)
 {
-    TAddState state;
+    TState state;
     state.Show(ClientW, ClientH);
     DragSteps(bench, state);
     state.Close();
 }
-BENCHMARK(BM_AddDragStep)->Unit(benchmark::kMicrosecond);
 
-void BM_Memcpy_SubFrame(benchmark::State &bench)
-{
-    TSubState state;
-    state.Show(ClientW, ClientH);
-    MemcpyFrame(bench, state);
-    state.Close();
-}
-BENCHMARK(BM_Memcpy_SubFrame)->Unit(benchmark::kMicrosecond);
-
-void BM_SubDragStep(benchmark::State &bench)
-{
-    TSubState state;
-    state.Show(ClientW, ClientH);
-    DragSteps(bench, state);
-    state.Close();
-}
-BENCHMARK(BM_SubDragStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_MemcpyFrame, TAddState)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_DragStep, TAddState)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_MemcpyFrame, TSubState)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_DragStep, TSubState)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

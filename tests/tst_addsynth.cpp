@@ -3,6 +3,7 @@
 // the composed screen (FrameLayer) and the projector strip.
 #include "imaging/ColourU.h"
 #include "shell/PaintBoxU.h"
+#include "tests/support/SynthProbe.h"
 #include "tests/support/TestSupport.h"
 #include "workshops/AddU.h"
 
@@ -19,18 +20,8 @@
 
 namespace {
 
-QColor At(const TDibPlus &layer, QPoint p)
-{
-    auto &l = const_cast<TDibPlus &>(layer);
-    return PixelToQColor(l.GetPixelFast(p.x(), l.Height() - 1 - p.y()));
-}
-
-// A point at `offset` from m, away from c.
-QPoint Away(QPointF m, QPointF c, double offset)
-{
-    const QPointF u = (m - c) / std::hypot(m.x() - c.x(), m.y() - c.y());
-    return (m + offset * u).toPoint();
-}
+using testsupport::Away;
+const auto At = testsupport::ColourAt;
 
 void Wheel(QWidget *w, QPoint angle)
 {

@@ -4,6 +4,7 @@
 // brushes at their fixed places, resize, copy and reopening.
 #include "imaging/ColourU.h"
 #include "shell/PaintBoxU.h"
+#include "tests/support/SynthProbe.h"
 #include "tests/support/TestSupport.h"
 #include "workshops/SubU.h"
 
@@ -20,17 +21,8 @@
 
 namespace {
 
-QColor At(const TDibPlus &layer, QPoint p)
-{
-    auto &l = const_cast<TDibPlus &>(layer);
-    return PixelToQColor(l.GetPixelFast(p.x(), l.Height() - 1 - p.y()));
-}
-
-QPoint Away(QPointF m, QPointF c, double offset)
-{
-    const QPointF u = (m - c) / std::hypot(m.x() - c.x(), m.y() - c.y());
-    return (m + offset * u).toPoint();
-}
+using testsupport::Away;
+const auto At = testsupport::ColourAt;
 
 int Count(const TDibPlus &image, QRect r, const QColor &c)
 {
