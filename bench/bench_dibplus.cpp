@@ -4,9 +4,7 @@
 #include "imaging/DibPlusU.h"
 #include "imaging/ProjoU.h"
 
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
+#include "bench/BenchSupport.h"
 
 #include <cstring>
 #include <vector>
@@ -25,16 +23,7 @@ void FillPattern(TDibPlus &d)
         }
 }
 
-void Memcpy(benchmark::State &state, size_t bytes)
-{
-    std::vector<uint8_t> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
-}
+using benchsupport::Memcpy;
 
 // The whole store of a 1920 x 1080 image.
 void BM_Memcpy_Image1920x1080(benchmark::State &state)
@@ -111,13 +100,4 @@ BENCHMARK(BM_DrawProjo);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+IRISONDE_BENCHMARK_MAIN()

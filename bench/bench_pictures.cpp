@@ -8,25 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
+#include "bench/BenchSupport.h"
 
 #include <cstring>
 #include <vector>
 
 namespace {
 
-void Memcpy(benchmark::State &state, size_t bytes)
-{
-    std::vector<uint8_t> a(bytes, 1), b(bytes, 2);
-    for (auto _ : state) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
-}
+using benchsupport::Memcpy;
 
 size_t StoreBytes(int w, int h) { return size_t((3 * w + 3) & ~3) * size_t(h); }
 
@@ -104,13 +93,4 @@ BENCHMARK(BM_MetafileLoadDraw_800x600)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+IRISONDE_BENCHMARK_MAIN()

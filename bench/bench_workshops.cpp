@@ -7,9 +7,7 @@
 #include "workshops/AddState.h"
 #include "workshops/SubState.h"
 
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
+#include "bench/BenchSupport.h"
 
 #include <cstring>
 #include <vector>
@@ -20,14 +18,7 @@ constexpr int ClientW = 1920, ClientH = 1080;
 
 void MemcpyFrame(benchmark::State &bench, TSynthState &state)
 {
-    const size_t bytes = size_t(state.FrameLayer->ImageSize());
-    std::vector<uint8_t> a(bytes, 1), b(bytes, 2);
-    for (auto _ : bench) {
-        std::memcpy(b.data(), a.data(), bytes);
-        benchmark::DoNotOptimize(b.data());
-        benchmark::ClobberMemory();
-    }
-    bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(bytes));
+    benchsupport::Memcpy(bench, size_t(state.FrameLayer->ImageSize()));
 }
 
 // Takes disc 1 and moves it to and fro across the screen, as a pupil would.
@@ -72,12 +63,4 @@ BENCHMARK_TEMPLATE(BM_DragStep, TSubState)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv); // the blot's player measures text with the font database
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+IRISONDE_BENCHMARK_MAIN()
