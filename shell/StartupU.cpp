@@ -80,10 +80,13 @@ int RunIrisonde(QApplication &app)
     if (Settings::SplashFlag)
         splash->ShowAtStartup();
 
-    auto *add = new TAddF(&main);
-    auto *sub = new TSubF(&main);
-    main.SetWorkshop(EWorkshop::Add, add);
-    main.SetWorkshop(EWorkshop::Sub, sub);
+    // Workshops are windows of their own, not the main window's children:
+    // while one is open the main window is hidden, and a child window would
+    // then have no entry of its own in the task bar to come back from.
+    const auto add = std::make_unique<TAddF>();
+    const auto sub = std::make_unique<TSubF>();
+    main.SetWorkshop(EWorkshop::Add, add.get());
+    main.SetWorkshop(EWorkshop::Sub, sub.get());
     auto *tip = new TTipF(&main);
 
     main.SetSplash(splash, [splash] { splash->ShowAbout(); });
