@@ -5,10 +5,12 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QImage>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <limits>
@@ -210,13 +212,11 @@ TPlacement GetPlacement(const QWidget &window)
     return p;
 }
 
-void SetPlacement(QWidget &window, const TPlacement &p)
+namespace {
+
+// Applies a record's in-range fields, the sizes as outer sizes.
+void ApplyBounds(QWidget &window, const TPlacement &p)
 {
-    if (p.Maxis) {
-        window.setWindowState(window.windowState() | Qt::WindowMaximized);
-        return;
-    }
-    // Widths and heights are outer sizes; the frame's share is taken off.
     const QRect frame = window.frameGeometry();
     const QRect inner = window.geometry();
     const int extraW = frame.width() - inner.width();
@@ -227,6 +227,65 @@ void SetPlacement(QWidget &window, const TPlacement &p)
     const int height = p.H > 0 ? p.H - extraH : inner.height();
     window.move(left, top);
     window.resize(qMax(1, width), qMax(1, height));
+}
+
+// Until a window has been framed by the window manager, its frame is
+// unknown and outer bounds cannot be met: the window would come back larger
+// by its frame at every run. The record is applied again once the frame is
+// known, within the first moments the window is on screen.
+class TFramedBoundsKeeper : public QObject {
+public:
+    TFramedBoundsKeeper(QWidget &w, const TPlacement &p) : QObject(&w), window(w), placement(p)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!timing) {
+                timing = true;
+                QTimer::singleShot(3000, this, [this] { Finish(); });
+            }
+            Q_FALLTHROUGH();
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+        case QEvent::UpdateRequest:
+            if (window.isVisible() && window.frameGeometry() != window.geometry()) {
+                ApplyBounds(window, placement);
+                Finish();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void Finish()
+    {
+        window.removeEventFilter(this);
+        deleteLater();
+    }
+    QWidget &window;
+    TPlacement placement;
+    bool timing = false;
+};
+
+} // namespace
+
+void SetPlacement(QWidget &window, const TPlacement &p)
+{
+    if (p.Maxis) {
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        return;
+    }
+    ApplyBounds(window, p);
+    if (window.frameGeometry() == window.geometry())
+        new TFramedBoundsKeeper(window, p);
 }
 
 namespace {
