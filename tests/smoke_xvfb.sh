@@ -5,34 +5,10 @@
 set -euo pipefail
 exe="$1"
 
-if [ "${2:-}" != "--inner" ]; then
-  home=$(mktemp -d)
-  mkdir -p "$home/run" && chmod 700 "$home/run"
-  # The server picks a free display itself and tells which: no race with
-  # other X servers started at the same moment.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$home/display" 2>"$home/xvfb.log" &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
-  for ((i = 0; i < 100; i++)); do [ -s "$home/display" ] && break; sleep 0.1; done
-  [ -s "$home/display" ] || { echo "smoke: Xvfb did not start" >&2; cat "$home/xvfb.log" >&2; exit 1; }
-  env -u QT_QPA_PLATFORM DISPLAY=":$(head -n 1 "$home/display")" HOME="$home" \
-    XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/run" bash "$0" "$exe" --inner
-  exit $?
-fi
+source "$(dirname "$0")/xsession.sh"
+[ "${2:-}" = "--inner" ] || { xsession_run "$0" "$exe"; exit $?; }
 
-fail() { echo "smoke: $*" >&2; exit 1; }
 title="Irisonde - Couleurs et perception visuelle"
-
-wait_window() { # name, seconds -> window id
-  local i
-  for ((i = 0; i < $2 * 5; i++)); do
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
 
 "$exe" & pid=$!
 main=$(wait_window "$title" 30) || fail "no main window"

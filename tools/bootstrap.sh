@@ -8,7 +8,7 @@ IRISONDE_PACKAGES=(
   qt6-base-dev libgl-dev qt6-translations-l10n
   libwmf-dev libfreetype-dev zlib1g-dev
   fonts-liberation2 fontconfig
-  xvfb xauth xdotool xclip
+  xvfb xauth xdotool xclip x11-utils openbox
   libbenchmark-dev
 )
 
