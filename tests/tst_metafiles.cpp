@@ -2,6 +2,7 @@
 // the placeable frame and the plain window, natural sizes, fitting and
 // stretching, and the deleted-font slot that libwmf reuses.
 #include "imaging/PictureU.h"
+#include "tests/support/PictureCanvas.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPainter>
@@ -11,25 +12,8 @@ using testsupport::DataFile;
 
 namespace {
 
-const QColor Back(0, 0, 128);
-
-struct TCanvas {
-    QImage Image;
-    QPainter Painter;
-    TCanvas(int w, int h) : Image(w, h, QImage::Format_BGR888)
-    {
-        Image.fill(Qt::green);
-        Painter.begin(&Image);
-        PictureWidth = w;
-        PictureHeight = h;
-    }
-    QColor At(int x, int y)
-    {
-        if (Painter.isActive())
-            Painter.end();
-        return Image.pixelColor(x, y);
-    }
-};
+const QColor &Back = testsupport::PictureTestBack;
+using testsupport::TCanvas;
 
 } // namespace
 

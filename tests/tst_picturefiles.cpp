@@ -3,6 +3,7 @@
 // kind-and-size probe. Metafile drawing is in tst_metafiles.
 #include "imaging/PictureProbeU.h"
 #include "imaging/PictureU.h"
+#include "tests/support/PictureCanvas.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -38,25 +39,8 @@ QImage MonoReference()
     return image;
 }
 
-const QColor Back(0, 0, 128);
-
-struct TCanvas {
-    QImage Image;
-    QPainter Painter;
-    TCanvas(int w, int h) : Image(w, h, QImage::Format_BGR888)
-    {
-        Image.fill(Qt::green);
-        Painter.begin(&Image);
-        PictureWidth = w;
-        PictureHeight = h;
-    }
-    QColor At(int x, int y)
-    {
-        if (Painter.isActive())
-            Painter.end();
-        return Image.pixelColor(x, y);
-    }
-};
+const QColor &Back = testsupport::PictureTestBack;
+using testsupport::TCanvas;
 
 const QString Base = QStringLiteral(" Eclairage d'une scène");
 

@@ -1,0 +1,34 @@
+#pragma once
+// The picture area the loaders draw into, in tests: a green image (so that
+// what a drawing leaves untouched shows) set as the shared picture area.
+#include "imaging/PictureU.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+namespace testsupport {
+
+// Background the tests set for the area around a fitted picture.
+inline const QColor PictureTestBack(0, 0, 128);
+
+struct TCanvas {
+    QImage Image;
+    QPainter Painter;
+    TCanvas(int w, int h) : Image(w, h, QImage::Format_BGR888)
+    {
+        Image.fill(Qt::green);
+        Painter.begin(&Image);
+        PictureWidth = w;
+        PictureHeight = h;
+    }
+    // The colour at (x, y) from the top-left, once drawing is over.
+    QColor At(int x, int y)
+    {
+        if (Painter.isActive())
+            Painter.end();
+        return Image.pixelColor(x, y);
+    }
+};
+
+} // namespace testsupport
