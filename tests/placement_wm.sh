@@ -11,7 +11,13 @@ source "$(dirname "$0")/xsession.sh"
 openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null' EXIT
-sleep 1
+# The window manager must manage the program's windows from their first showing.
+for ((i = 0; i < 100; i++)); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
+sleep 0.5
 title="Irisonde - Couleurs et perception visuelle"
 conf="$XDG_CONFIG_HOME/Veltrane/Irisonde.conf"
 mkdir -p "$(dirname "$conf")"
