@@ -24,6 +24,16 @@ mkdir -p "$(dirname "$conf")"
 printf '[Tips]\nSplashFlag=0\nTipFlag=0\n[AddF]\nX=100\nY=50\nW=700\nH=500\nMaxis=0\n[SubF]\nMaxis=1\n' > "$conf"
 
 section() { awk -v s="[$1]" '$0 == s {on = 1; next} /^\[/ {on = 0} on && NF' "$conf" | sort | tr '\n' ' '; }
+# Fichier > the workshop of access key $1, whose window is titled $2.
+open_workshop() {
+  local main
+  main=$(wait_window "$title" 30) || fail "no main window"
+  xdotool windowactivate --sync "$main" key alt+f
+  sleep 0.5
+  xdotool key "$1"
+  wait_window "$2" 20 || fail "$2 did not open"
+  sleep 1
+}
 quit_through_menu() {
   local main
   main=$(wait_window "$title" 20) || fail "no main window"
@@ -34,13 +44,8 @@ quit_through_menu() {
 
 for run in 1 2 3; do
   "$exe" & pid=$!
-  main=$(wait_window "$title" 30) || fail "no main window"
-  # Fichier > Synthèse trichromique additive, then its window's close box.
-  xdotool windowactivate --sync "$main" key alt+f
-  sleep 0.5
-  xdotool key a
-  add=$(wait_window " Synthèse additive" 20) || fail "the additive workshop did not open"
-  sleep 1
+  # The additive workshop, then its window's close box.
+  add=$(open_workshop a " Synthèse additive")
   xdotool windowactivate --sync "$add" key alt+F4
   quit_through_menu
   wait "$pid" || fail "exit code $?"
@@ -55,12 +60,7 @@ done
 
 # A workshop left maximised opens maximised.
 "$exe" & pid=$!
-main=$(wait_window "$title" 30) || fail "no main window"
-xdotool windowactivate --sync "$main" key alt+f
-sleep 0.5
-xdotool key s
-sub=$(wait_window " Synthèse soustractive" 20) || fail "the subtractive workshop did not open"
-sleep 1
+sub=$(open_workshop s " Synthèse soustractive")
 xprop -id "$sub" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "not maximised"
 xdotool windowactivate --sync "$sub" key alt+F4
 quit_through_menu

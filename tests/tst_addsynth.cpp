@@ -32,25 +32,13 @@ void Wheel(QWidget *w, QPoint angle)
 
 } // namespace
 
-class TstAddSynth : public QObject {
+class TstAddSynth : public QObject, testsupport::TSynthWindow<TAddF> {
     Q_OBJECT
-    std::unique_ptr<TAddF> win;
-    TAddState &S() { return win->State(); }
-    QPointF Centre(int k) { return QPointF(S().DiscX[k], S().DiscY[k]); }
     QColor Screen(QPoint p) { return At(*S().FrameLayer, p); }
 
 private slots:
-    void init()
-    {
-        win = std::make_unique<TAddF>();
-        win->show();
-        QVERIFY(QTest::qWaitForWindowExposed(win.get()));
-    }
-    void cleanup()
-    {
-        win->close();
-        win.reset();
-    }
+    void init() { QVERIFY(Open()); }
+    void cleanup() { Close(); }
 
     void designSize()
     {

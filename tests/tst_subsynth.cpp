@@ -38,11 +38,8 @@ constexpr QPoint PaintSpot(20, 21);
 
 } // namespace
 
-class TstSubSynth : public QObject {
+class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF> {
     Q_OBJECT
-    std::unique_ptr<TSubF> win;
-    TSubState &S() { return win->State(); }
-    QPointF Centre(int k) { return QPointF(S().DiscX[k], S().DiscY[k]); }
     QColor Sheet(QPoint p) { return At(*S().FrameLayer, p); }
     QColor Paint(int k) { return At(*S().BrushStrip, QPoint(TSubState::BrushLeft[k], 3) + PaintSpot); }
     QPoint Alone(int k) { return Away(Centre(k), (Centre(1) + Centre(2) + Centre(3)) / 3, 28); }
@@ -66,17 +63,8 @@ class TstSubSynth : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        win = std::make_unique<TSubF>();
-        win->show();
-        QVERIFY(QTest::qWaitForWindowExposed(win.get()));
-    }
-    void cleanup()
-    {
-        win->close();
-        win.reset();
-    }
+    void init() { QVERIFY(Open()); }
+    void cleanup() { Close(); }
 
     void designSize()
     {

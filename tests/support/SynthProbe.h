@@ -1,7 +1,7 @@
 #pragma once
-// Reading the synthesis workshops' pictures in tests: a pixel of an
-// off-screen image counted from the top-left, and points placed between
-// disc centres.
+// Driving the synthesis workshops in tests: the window under test, a pixel
+// of an off-screen image counted from the top-left, and points placed
+// between disc centres.
 #include "imaging/ColourU.h"
 #include "imaging/DibPlusU.h"
 
@@ -9,7 +9,10 @@
 #include <QPoint>
 #include <QPointF>
 
+#include <QtTest>
+
 #include <cmath>
+#include <memory>
 
 namespace testsupport {
 
@@ -26,5 +29,26 @@ inline QPoint Away(QPointF m, QPointF c, double offset)
     const QPointF u = (m - c) / std::hypot(m.x() - c.x(), m.y() - c.y());
     return (m + offset * u).toPoint();
 }
+
+// The workshop window a test drives, made anew and shown for every test
+// function (Open in init, Close in cleanup).
+template <class Window>
+class TSynthWindow {
+protected:
+    std::unique_ptr<Window> win;
+    auto &S() { return win->State(); }
+    QPointF Centre(int k) { return QPointF(S().DiscX[k], S().DiscY[k]); }
+    [[nodiscard]] bool Open()
+    {
+        win = std::make_unique<Window>();
+        win->show();
+        return QTest::qWaitForWindowExposed(win.get());
+    }
+    void Close()
+    {
+        win->close();
+        win.reset();
+    }
+};
 
 } // namespace testsupport
