@@ -4,8 +4,8 @@
 // is the move handler's whole work: for the additive workshop the clamp, the
 // projector's aim and drawing, and the composition; for the subtractive one
 // the clamp and the composition.
-#include "workshops/AddState.h"
-#include "workshops/SubState.h"
+#include "workshops/state/AddState.h"
+#include "workshops/state/SubState.h"
 
 #include "bench/BenchSupport.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The additive-synthesis workshop window " Synthèse additive": red, green
 // and blue light from three projectors mixing on a black screen.
-#include "workshops/AddState.h"
+#include "workshops/state/AddState.h"
 #include "workshops/SynthU.h"
 
 class TAddF : public TSynthF {

@@ -1,7 +1,7 @@
 #pragma once
 // The subtractive-synthesis workshop window " Synthèse soustractive": cyan,
 // magenta and yellow ink blots mixing on a white sheet.
-#include "workshops/SubState.h"
+#include "workshops/state/SubState.h"
 #include "workshops/SynthU.h"
 
 class TSubF : public TSynthF {

@@ -2,7 +2,7 @@
 
 #include "shell/PaintBoxU.h"
 #include "shell/SettingsU.h"
-#include "workshops/SynthState.h"
+#include "workshops/state/SynthState.h"
 
 #include <QCheckBox>
 #include <QFrame>

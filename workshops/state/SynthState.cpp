@@ -1,4 +1,4 @@
-#include "workshops/SynthState.h"
+#include "workshops/state/SynthState.h"
 
 #include "imaging/ColourU.h"
 

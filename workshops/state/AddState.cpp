@@ -1,4 +1,4 @@
-#include "workshops/AddState.h"
+#include "workshops/state/AddState.h"
 
 #include "imaging/ColourU.h"
 #include "imaging/ProjoU.h"

@@ -4,7 +4,7 @@
 // the discs overlap their light adds (bitwise OR of single-channel colours).
 // Teaching simplification: light adds by channel with no saturation beyond
 // 255 and no spread of the beams; real projectors mix spectra.
-#include "workshops/SynthState.h"
+#include "workshops/state/SynthState.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "workshops/SubState.h"
+#include "workshops/state/SubState.h"
 
 #include "imaging/ColourU.h"
 #include "imaging/ResourceU.h"

@@ -6,7 +6,7 @@
 // Teaching simplification: ideal inks, each absorbing exactly one primary,
 // laid as transparent layers whose effects multiply to a plain minimum.
 #include "imaging/MetafileU.h"
-#include "workshops/SynthState.h"
+#include "workshops/state/SynthState.h"
 
 #include <QImage>
 

@@ -2,8 +2,8 @@
 // clipped at every edge, and areas too small for the layout rules.
 #include "tests/support/SynthProbe.h"
 #include "tests/support/TestSupport.h"
-#include "workshops/AddState.h"
-#include "workshops/SubState.h"
+#include "workshops/state/AddState.h"
+#include "workshops/state/SubState.h"
 
 #include <QtTest>
 
