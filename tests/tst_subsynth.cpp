@@ -72,8 +72,8 @@ private slots:
         QCOMPARE(S().DiscAreaH, 261);
         QCOMPARE(S().DiscRadius, 43);
         QCOMPARE(win->PinceauZone->geometry(), QRect(4, 265, 582, 50));
-        QCOMPARE(win->MBar->toolTip(), QStringLiteral(" Ajuster la composante magneta"));
-        QCOMPARE(win->EtenduCheck->toolTip(), QStringLiteral(" Utiliser la synthèse soustractiveétendue"));
+        QCOMPARE(win->MBar->toolTip(), QStringLiteral(" Ajuster la composante magenta"));
+        QCOMPARE(win->EtenduCheck->toolTip(), QStringLiteral(" Utiliser la synthèse soustractive étendue"));
         QCOMPARE(win->JLab->text(), QStringLiteral("Jaune"));
     }
 

@@ -6,10 +6,10 @@ TSubF::TSubF(QWidget *parent)
                {QStringLiteral("CLab"), QStringLiteral("MLab"), QStringLiteral("JLab")},
                {QStringLiteral("Cyan"), QStringLiteral("Magenta"), QStringLiteral("Jaune")},
                {QStringLiteral("CBar"), QStringLiteral("MBar"), QStringLiteral("JBar")},
-               {QStringLiteral(" Ajuster la composante cyan"), QStringLiteral(" Ajuster la composante magneta"),
+               {QStringLiteral(" Ajuster la composante cyan"), QStringLiteral(" Ajuster la composante magenta"),
                 QStringLiteral(" Ajuster la composante jaune")},
                QStringLiteral(" Lier les composantes cyan, magenta et jaune"),
-               QStringLiteral(" Utiliser la synthèse soustractiveétendue")},
+               QStringLiteral(" Utiliser la synthèse soustractive étendue")},
               std::make_unique<TSubState>(), parent)
 {
     setObjectName(QStringLiteral("SubF"));
