@@ -7,6 +7,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -81,9 +82,6 @@ TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header)
     // Run-length data always runs from the bottom row up.
     if (!compressionFits || (h.TopDown && (h.Compression == 1 || h.Compression == 2)))
         return TPictureFault::InvalidBitmap;
-    // Absurd sizes are refused before anything is allocated for them.
-    if (width * height > MaxBitmapPixels)
-        return TPictureFault::TooLarge;
     h.Width = int(width);
     h.Height = int(height);
 
@@ -116,8 +114,24 @@ TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header)
         if (std::int64_t(h.DataOffset) + rowBytes * (height - 1) + lastRow > size)
             return TPictureFault::InvalidBitmap;
     }
+    // Absurd sizes are refused before anything is allocated for them; a file
+    // too short for the pixels it declares was damaged, not too large.
+    if (width * height > MaxBitmapPixels)
+        return TPictureFault::TooLarge;
     header = h;
     return TPictureFault::None;
+}
+
+bool DibDeclaresTooManyPixels(const QByteArray &dib)
+{
+    if (dib.size() < CoreHeaderSize)
+        return false;
+    const bool core = U32(dib, 0) == CoreHeaderSize;
+    if (!core && dib.size() < PlainHeaderSize)
+        return false;
+    const std::int64_t width = core ? U16(dib, 4) : std::int32_t(U32(dib, 4));
+    const std::int64_t height = core ? U16(dib, 6) : std::int32_t(U32(dib, 8));
+    return std::abs(width) * std::abs(height) > MaxBitmapPixels;
 }
 
 QByteArray DibToBitmapFile(const QByteArray &dib)

@@ -29,6 +29,10 @@ struct TBitmapHeader {
 // TPictureFault::None, InvalidBitmap or TooLarge.
 [[nodiscard]] TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header);
 
+// Whether the info header of a bitmap (a DIB, without its file header)
+// declares more than MaxBitmapPixels pixels, whatever follows it.
+[[nodiscard]] bool DibDeclaresTooManyPixels(const QByteArray &dib);
+
 // A bitmap file's header and pixels without its 14-byte file header (as
 // metafiles embed them): the same bytes with a file header in front.
 [[nodiscard]] QByteArray DibToBitmapFile(const QByteArray &dib);

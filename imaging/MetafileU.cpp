@@ -105,8 +105,9 @@ TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, Q
         const qsizetype dibAt = BitmapParameterOffset(function, words);
         if (dibAt >= 0 && 6 + dibAt < qsizetype(words) * 2) {
             const QByteArray dib = bytes.mid(pos + 6 + dibAt, qsizetype(words) * 2 - 6 - dibAt);
-            TBitmapHeader header;
-            if (ReadBitmapHeader(DibToBitmapFile(dib), header) == TPictureFault::TooLarge)
+            // The declared size alone counts here: the player would size its
+            // bitmap by it, whether or not the record holds the pixels.
+            if (DibDeclaresTooManyPixels(dib))
                 return TPictureFault::TooLarge;
         }
         pos += qsizetype(words) * 2;

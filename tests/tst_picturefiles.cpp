@@ -58,6 +58,7 @@ private slots:
     void messages_data();
     void messages();
     void readErrorIsReported();
+    void tooLargeOnlyWhenThePixelsAreThere();
     void failedLoadKeepsPictureKindAndCaption();
     void bitmapCentredCutAndStretched();
     void captions();
@@ -120,7 +121,8 @@ void TstPictureFiles::loaderFaults_data()
     QTest::newRow("pixel offset past the end") << "bmp_offset_past_end.bmp" << bad;
     QTest::newRow("run-length data cut short") << "bmp_rle_truncated.bmp" << bad;
     QTest::newRow("top-down run-length bitmap") << "bmp_topdown_rle.bmp" << bad;
-    QTest::newRow("100000 x 100000 bitmap") << "bmp_huge_dimensions.bmp" << TPictureFault::TooLarge;
+    QTest::newRow("100000 x 100000 bitmap, a few pixels held") << "bmp_huge_dimensions.bmp" << bad;
+    QTest::newRow("50000 x 50000 bitmap in 57 KB") << "bmp_pixels_short_of_declared_size.bmp" << bad;
     QTest::newRow("metafile named .bmp") << "metafile_named_as_bitmap.bmp" << bad;
     QTest::newRow("missing bitmap") << "no_such_picture.bmp" << TPictureFault::MissingBitmap;
     QTest::newRow("bitmap named .wmf") << "bitmap_named_as_metafile.wmf" << badMeta;
@@ -182,6 +184,37 @@ void TstPictureFiles::readErrorIsReported()
     QCOMPARE(load.Fault, TPictureFault::Unreadable);
     QVERIFY(load.Message.contains(QStringLiteral("ne peut pas être lu")));
     QCOMPARE(load.Caption, QStringLiteral("before"));
+}
+
+void TstPictureFiles::tooLargeOnlyWhenThePixelsAreThere()
+{
+    // 8000 x 6300 one-bit pixels, every row present: too many to show.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.bmp"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    const qint64 pixelBytes = 1000ll * 6300;
+    QByteArray head(14 + 40 + 8, '\0');
+    const auto put = [&head](int at, quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            head[at + i] = char((v >> (8 * i)) & 0xFF);
+    };
+    head[0] = 'B';
+    head[1] = 'M';
+    put(2, quint32(head.size() + pixelBytes), 4);
+    put(10, quint32(head.size()), 4);
+    put(14, 40, 4);
+    put(18, 8000, 4);
+    put(22, 6300, 4);
+    put(26, 1, 2);
+    put(28, 1, 2);
+    QVERIFY(f.write(head) == head.size());
+    QVERIFY(f.resize(head.size() + pixelBytes));
+    f.close();
+    TCanvas canvas(10, 10);
+    const TPictureLoad load = LoadPictureFile(path, Base, QStringLiteral("before"), canvas.Painter);
+    QCOMPARE(load.Fault, TPictureFault::TooLarge);
+    QVERIFY(load.Message.endsWith(QStringLiteral("est trop grande pour être affichée.")));
 }
 
 void TstPictureFiles::failedLoadKeepsPictureKindAndCaption()
@@ -265,7 +298,7 @@ void TstPictureFiles::probe_data()
     QTest::newRow("bitmap") << "bmp_rle4.bmp" << TPictureFault::None << TPictureKind::Bitmap << QSize(5, 3);
     QTest::newRow("placeable metafile") << "wmf_shapes.wmf" << TPictureFault::None << TPictureKind::Metafile << QSize(400, 300);
     QTest::newRow("plain metafile") << "wmf_plain.wmf" << TPictureFault::None << TPictureKind::Metafile << QSize(300, 150);
-    QTest::newRow("huge bitmap") << "bmp_huge_dimensions.bmp" << TPictureFault::TooLarge << TPictureKind::Bitmap << QSize();
+    QTest::newRow("huge bitmap, pixels missing") << "bmp_huge_dimensions.bmp" << TPictureFault::InvalidBitmap << TPictureKind::Bitmap << QSize();
     QTest::newRow("text file") << "not_a_picture.txt" << TPictureFault::UnknownKind << TPictureKind::None << QSize();
 }
 

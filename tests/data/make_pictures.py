@@ -155,6 +155,8 @@ def bitmaps():
     write('bmp_bad_signature.bmp', b'BX' + good[2:])
     write('bmp_empty_file.bmp', b'')
     write('bmp_huge_dimensions.bmp', bmp(info_header(100000, 100000, 24), b'', rows(px24)))
+    # Claims 50000 x 50000 pixels but holds only 57 KB of them: damaged, not too large.
+    write('bmp_pixels_short_of_declared_size.bmp', bmp(info_header(50000, 50000, 24), b'', b'\x80' * 57000))
     write('bmp_bad_bit_count.bmp', bmp(info_header(W, H, 7), b'', rows(px24)))
     write('bmp_bad_compression.bmp', bmp(info_header(W, H, 24, compression=1), b'', rows(px24)))
     write('bmp_zero_width.bmp', bmp(info_header(0, H, 24), b'', rows(px24)))
@@ -288,6 +290,12 @@ def metafiles():
               rec(0x0416, 300, 240, 200, 10),                                 # clip to (10,200)-(240,300)
               brush(0, MAGENTA), select(2), rect(0, 200, 400, 300)]
     write('wmf_shapes.wmf', metafile(shapes, objects=4, placeable=(0, 0, 400, 300, 96)))
+    # A dashed pen 8 units wide (drawn solid) over a one-unit dashed pen (dashed).
+    write('wmf_wide_dashed_pen.wmf', metafile([window(0, 0, 200, 100), pen(1, 8, BLUE), select(0),
+                                               rec(0x0214, 30, 10), rec(0x0213, 30, 190),
+                                               pen(1, 1, RED), select(1),
+                                               rec(0x0214, 70, 10), rec(0x0213, 70, 190)],
+                                              objects=2, placeable=(0, 0, 200, 100, 96)))
 
     good = open('wmf_rectangle.wmf', 'rb').read()
     write('wmf_empty_file.wmf', b'')
