@@ -44,7 +44,9 @@ QPen MakePen(const TWmfDevice &dev, const wmfDC *dc)
     if (width < 1.5) // one-pixel pens stay one pixel at any scale
         width = 0;
     QPen p(Colour(pen->lopnColor), std::min(width, 1000.0));
-    switch (style) {
+    // As on the platform that defined the format, dashes and dots are for
+    // one-pixel pens only: a wider styled pen draws a solid line.
+    switch (width == 0 ? style : PS_SOLID) {
     case PS_DASH: p.setStyle(Qt::DashLine); break;
     case PS_DOT: p.setStyle(Qt::DotLine); break;
     case PS_DASHDOT: p.setStyle(Qt::DashDotLine); break;

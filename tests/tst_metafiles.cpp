@@ -33,6 +33,7 @@ private slots:
     void metafileText();
     void deletedFontDoesNotCrash();
     void metafileFittedAndStretched();
+    void wideDashedPenDrawsSolid();
 };
 
 void TstMetafiles::metafileDrawing_data()
@@ -175,6 +176,24 @@ void TstMetafiles::metafileFittedAndStretched()
         QCOMPARE(canvas.At(120, 25), Back);
         QCOMPARE(canvas.At(180, 25), Back);
     }
+}
+
+void TstMetafiles::wideDashedPenDrawsSolid()
+{
+    QCOMPARE(OpenMetafileFile(DataFile("wmf_wide_dashed_pen.wmf")), TPictureFault::None);
+    TCanvas canvas(200, 100);
+    StretchFlag = true;
+    DrawMetafilePicture(canvas.Painter);
+    canvas.At(0, 0);
+    // The wide line: unbroken along its middle and across its width.
+    for (int x = 20; x <= 180; ++x)
+        for (int y : {28, 30, 32})
+            QVERIFY2(canvas.Image.pixelColor(x, y) == QColor(Qt::blue), qPrintable(QStringLiteral("gap at %1, %2").arg(x).arg(y)));
+    // The one-pixel line keeps its dashes.
+    int red = 0, gaps = 0;
+    for (int x = 20; x <= 180; ++x)
+        (canvas.Image.pixelColor(x, 70) == QColor(Qt::red) ? red : gaps) += 1;
+    QVERIFY2(red > 40 && gaps > 20, qPrintable(QStringLiteral("%1 dash pixels, %2 gaps").arg(red).arg(gaps)));
 }
 
 QTEST_MAIN(TstMetafiles)
