@@ -152,19 +152,15 @@ void LoadSettings(const QString &programFolder)
     brwPath = s.ReadString(kBrowser, QStringLiteral("brwPath"), programFolder);
 }
 
-QString SaveSettings()
+namespace {
+
+// Every setting written into a fresh store object, as text; `clean` first
+// drops whatever the store held. The store's status after writing.
+QSettings::Status WriteEverySetting(bool clean)
 {
     TSettingsStore s;
-    // The store writes its file in one go at sync(); find out beforehand
-    // whether its folder can be made and the file replaced, so that the
-    // message names the failure the way the registry would have.
-    const QFileInfo file(s.store.fileName());
-    if (!QDir().mkpath(file.absolutePath()) || !QFileInfo(file.absolutePath()).isWritable())
-        return QStringLiteral("Erreur de création de la clé %1").arg(QStringLiteral("MainF"));
-    const QString dataError = QStringLiteral("Erreur à définition des données pour '%1'").arg(QStringLiteral("X"));
-    if (file.exists() && (!file.isFile() || !file.isWritable()))
-        return dataError;
-
+    if (clean)
+        s.store.clear();
     for (const auto &[name, record] : PlacementSections()) {
         const QString section = QString::fromLatin1(name);
         // A maximised window is stored without its normal bounds.
@@ -186,7 +182,34 @@ QString SaveSettings()
     s.WriteBool(kBrowser, QStringLiteral("brwBmpFlag"), brwBmpFlag);
     s.WriteString(kBrowser, QStringLiteral("brwPath"), brwPath);
     s.store.sync();
-    return s.store.status() == QSettings::NoError ? QString() : dataError;
+    return s.store.status();
+}
+
+} // namespace
+
+QString SaveSettings()
+{
+    const TSettingsStore s;
+    // The store writes its file in one go at sync(); find out beforehand
+    // whether its folder can be made and the file replaced, so that the
+    // message names the failure the way the registry would have.
+    const QFileInfo file(s.store.fileName());
+    if (!QDir().mkpath(file.absolutePath()) || !QFileInfo(file.absolutePath()).isWritable())
+        return QStringLiteral("Erreur de création de la clé %1").arg(QStringLiteral("MainF"));
+    const QString dataError = QStringLiteral("Erreur à définition des données pour '%1'").arg(QStringLiteral("X"));
+    if (file.exists() && (!file.isFile() || !file.isWritable()))
+        return dataError;
+
+    QSettings::Status status = WriteEverySetting(false);
+    if (status == QSettings::FormatError) {
+        // The store read the file again before writing and met content it
+        // could not read (a damaged file, read as defaults at start): no
+        // failure of the writing, which the status no longer tells apart.
+        // Written again from a clean store, the unreadable content is gone;
+        // only a file still unreadable after that was not written.
+        status = WriteEverySetting(true);
+    }
+    return status == QSettings::NoError ? QString() : dataError;
 }
 
 TPlacement GetPlacement(const QWidget &window)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
@@ -127,6 +128,28 @@ private slots:
         LoadSettings(QStringLiteral("/p"));
         QCOMPARE(Settings::MainF, TPlacement{});
         QCOMPARE(Settings::wThumb, 80);
+    }
+
+    void damagedStoreIsRewrittenWithoutMessage()
+    {
+        QByteArray junk;
+        for (int i = 0; i < 4096; ++i)
+            junk.append(char((i * 7919) & 0xFF));
+        writeConf(junk);
+        LoadSettings(QStringLiteral("/p"));
+        Settings::TipIndex = 12;
+        QCOMPARE(SaveSettings(), QString());
+        // The unreadable content is gone: a clean file of our values only.
+        QFile f(confPath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        static const QRegularExpression known(QStringLiteral(
+            "^(\\[(MainF|AddF|SubF|LoupF|EclaireF|QuadriF|RGBF|Tips|Browser)\\]|(X|Y|W|H|Maxis|TipIndex|TipFlag|BullesFlag|"
+            "SplashFlag|wThumb|brwRecurseFlag|brwMetaFlag|brwBmpFlag|brwPath)=.*)$"));
+        QCOMPARE(lines.size(), 7 * 6 + 5 + 6);
+        for (const QString &line : lines)
+            QVERIFY2(known.match(line).hasMatch(), qPrintable(line));
+        QCOMPARE(runLoad().value(QStringLiteral("TipIndex")), QStringLiteral("12"));
     }
 
     void roundTripThroughAFreshProcess()
