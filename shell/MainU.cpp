@@ -29,6 +29,10 @@ namespace {
 
 constexpr int kClientWidth = 527;
 constexpr int kClientHeight = 378;
+// Smallest client area: the menus and the first activities stay in sight,
+// and a stored placement cannot shrink the window to a sliver.
+constexpr int kLeastClientWidth = 260;
+constexpr int kLeastClientHeight = 180;
 
 QColor ButtonFace()
 {
@@ -184,7 +188,7 @@ void TMainF::BuildClient()
     WarningLab = client->WarningLab;
     for (TSuperLab *lab : LinkLab)
         connect(lab, &TSuperLab::clicked, this, &TMainF::LinkLabClick);
-    Client->setMinimumSize(1, 1);
+    Client->setMinimumSize(kLeastClientWidth, kLeastClientHeight);
     Client->resize(kClientWidth, kClientHeight);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }

@@ -1,6 +1,7 @@
 #include "shell/SettingsU.h"
 
 #include "shell/AppStateU.h"
+#include "shell/PlacementBoundsU.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -232,6 +233,10 @@ TPlacement GetPlacement(const QWidget &window)
         p.W = frame.width();
         p.H = frame.height();
     }
+    // A record never keeps a size its window could not come back with.
+    const QRect bounded = Irisonde::BoundedOuterRect(window, {p.X, p.Y, p.W, p.H});
+    p.W = bounded.width();
+    p.H = bounded.height();
     return p;
 }
 
@@ -246,10 +251,13 @@ void ApplyBounds(QWidget &window, const TPlacement &p)
     const int extraH = frame.height() - inner.height();
     const int left = p.X >= 0 ? p.X : frame.x();
     const int top = p.Y >= 0 ? p.Y : frame.y();
-    const int width = p.W > 0 ? p.W - extraW : inner.width();
-    const int height = p.H > 0 ? p.H - extraH : inner.height();
-    window.move(left, top);
-    window.resize(qMax(1, width), qMax(1, height));
+    const int width = p.W > 0 ? p.W : frame.width();
+    const int height = p.H > 0 ? p.H : frame.height();
+    // Whatever the store held, the window fits its screen and shows its
+    // title bar there.
+    const QRect bounded = Irisonde::BoundedOuterRect(window, {left, top, width, height});
+    window.move(bounded.topLeft());
+    window.resize(qMax(1, bounded.width() - extraW), qMax(1, bounded.height() - extraH));
 }
 
 // Until a window has been framed by the window manager, its frame is

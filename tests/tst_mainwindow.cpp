@@ -62,6 +62,8 @@ QStringList MenuCaptions(const QMenu *menu)
 
 } // namespace
 
+Q_DECLARE_METATYPE(TPlacement)
+
 class TstMainWindow : public QObject {
     Q_OBJECT
     UrlRecorder recorder;
@@ -283,6 +285,35 @@ private slots:
         QCOMPARE(stored.value(QStringLiteral("SubF/W")).toString(), QStringLiteral("-1"));
         QCOMPARE(stored.value(QStringLiteral("Tips/TipFlag")).toString(), QStringLiteral("0"));
         QCOMPARE(stored.value(QStringLiteral("Browser/wThumb")).toString(), QStringLiteral("80"));
+    }
+
+    void hostilePlacementGivesAUsableWindow_data()
+    {
+        QTest::addColumn<TPlacement>("stored");
+        QTest::newRow("largest integers") << TPlacement{1, 1, 2147483647, 2147483647, false};
+        QTest::newRow("100000 pixels") << TPlacement{1, 1, 100000, 100000, false};
+        QTest::newRow("larger than the screen") << TPlacement{1, 1, 5000, 4000, false};
+        QTest::newRow("far off screen") << TPlacement{5000, 5000, 510, 400, false};
+        QTest::newRow("one pixel") << TPlacement{1, 1, 1, 1, false};
+    }
+    void hostilePlacementGivesAUsableWindow()
+    {
+        QFETCH(TPlacement, stored);
+        TMainF main;
+        Settings::MainF = stored;
+        Settings::TipFlag = false;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const QRect area = main.screen()->availableGeometry();
+        const QRect outer = main.frameGeometry();
+        const QString seen = QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height());
+        QVERIFY2(area.contains(outer.topLeft()) && area.contains(outer.topRight()), qPrintable(seen));
+        QVERIFY2(outer.width() <= area.width() && outer.height() <= area.height(), qPrintable(seen));
+        QVERIFY2(main.width() >= 260 && main.Client->height() >= 180, qPrintable(seen));
+        main.close();
+        const TPlacement saved = Settings::MainF;
+        QVERIFY(saved.W <= area.width() && saved.H <= area.height());
+        QVERIFY(saved.W >= 260 && saved.H >= 180);
     }
 
     void clearClipboardOnlyWhenItHoldsAPicture()

@@ -1,5 +1,6 @@
 // The settings store: the integer reading rule, defaults, the maximised rule,
 // text round trips through a fresh process, and store failures.
+#include "shell/PlacementBoundsU.h"
 #include "shell/SettingsU.h"
 #include "tests/support/TestSupport.h"
 
@@ -12,6 +13,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 #include <unistd.h>
+
+Q_DECLARE_METATYPE(Irisonde::TOuterBounds)
 
 class TstSettings : public QObject {
     Q_OBJECT
@@ -233,6 +236,34 @@ private slots:
             QSKIP("the test program cannot run as an ordinary user here (build folder not reachable)");
         QCOMPARE(p.exitCode(), 1);
         QCOMPARE(out, QStringLiteral("Erreur de création de la clé MainF"));
+    }
+
+    void placementBounds_data()
+    {
+        // A 1280 x 1000 area at (0, 24), least size 300 x 200, title bar 25 high.
+        QTest::addColumn<Irisonde::TOuterBounds>("wanted");
+        QTest::addColumn<QRect>("expected");
+        const int big = 2147483647;
+        QTest::newRow("sane: unchanged") << Irisonde::TOuterBounds{100, 50, 700, 500} << QRect(100, 50, 700, 500);
+        QTest::newRow("lower part off screen, title on it: unchanged")
+            << Irisonde::TOuterBounds{10, 900, 510, 400} << QRect(10, 900, 510, 400);
+        QTest::newRow("largest integers") << Irisonde::TOuterBounds{1, 1, big, big} << QRect(0, 24, 1280, 1000);
+        QTest::newRow("100000 pixels") << Irisonde::TOuterBounds{1, 30, 100000, 100000} << QRect(0, 24, 1280, 1000);
+        QTest::newRow("far off screen") << Irisonde::TOuterBounds{5000, 5000, 510, 400} << QRect(770, 624, 510, 400);
+        QTest::newRow("one pixel") << Irisonde::TOuterBounds{40, 40, 1, 1} << QRect(40, 40, 300, 200);
+        QTest::newRow("title bar below the area") << Irisonde::TOuterBounds{10, 1010, 510, 400} << QRect(10, 624, 510, 400);
+        QTest::newRow("title bar above the area") << Irisonde::TOuterBounds{10, 10, 510, 400} << QRect(10, 24, 510, 400);
+        QTest::newRow("past the right edge") << Irisonde::TOuterBounds{1000, 100, 510, 400} << QRect(770, 100, 510, 400);
+        QTest::newRow("largest integer position") << Irisonde::TOuterBounds{big, big, big, big} << QRect(0, 24, 1280, 1000);
+    }
+    void placementBounds()
+    {
+        QFETCH(Irisonde::TOuterBounds, wanted);
+        QFETCH(QRect, expected);
+        QCOMPARE(Irisonde::BoundedOuterRect(wanted, QRect(0, 24, 1280, 1000), QSize(300, 200), 25), expected);
+        // An area smaller than the least size: the least size, at the area's corner.
+        if (wanted.W > 100000)
+            QCOMPARE(Irisonde::BoundedOuterRect(wanted, QRect(0, 0, 200, 100), QSize(300, 200), 25), QRect(0, 0, 300, 200));
     }
 
     void smallUtilities()

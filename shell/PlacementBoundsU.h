@@ -1,0 +1,34 @@
+#pragma once
+// The bounds every window placement keeps, whatever the settings store held:
+// a stored record may come from another screen, from a window manager still
+// starting, or from a hand-edited file.
+#include <QRect>
+#include <QSize>
+#include <cstdint>
+
+class QWidget;
+
+namespace Irisonde {
+
+// Wanted outer bounds of a window, fields as stored (any 32-bit value).
+struct TOuterBounds {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    std::int32_t W = 0;
+    std::int32_t H = 0;
+};
+
+// The rule on a screen whose available area is `area`: the size is brought
+// within the area, but never below `least` (the window's own minimum, frame
+// included); a window whose title bar (its top `titleHeight` pixels across
+// its whole width) does not lie wholly on the area is moved, by the least
+// distance, wholly onto it. A window whose title bar is on the area keeps its
+// place, even when its lower part hangs off the screen.
+[[nodiscard]] QRect BoundedOuterRect(const TOuterBounds &wanted, const QRect &area, const QSize &least, int titleHeight);
+
+// The rule for a real window: the screen is the one its wanted title bar
+// lands on (the window's own, or the primary screen, when none), the least
+// size its minimum plus its frame.
+[[nodiscard]] QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted);
+
+} // namespace Irisonde
