@@ -47,7 +47,9 @@ QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted)
     const QRect frame = window.frameGeometry();
     const QRect inner = window.geometry();
     const QSize extra = frame.size() - inner.size();
-    const QSize least = window.minimumSize().expandedTo(window.minimumSizeHint()).expandedTo(QSize(1, 1)) + extra;
+    // The minimum the window enforces itself; its size hint is not asked for,
+    // which would lay a main window out before the window manager framed it.
+    const QSize least = window.minimumSize().expandedTo(QSize(1, 1)) + extra;
     // Until the window manager has framed the window its title bar's height
     // is unknown; the rule is met again once it is (see SetPlacement).
     const int title = inner.y() - frame.y();
