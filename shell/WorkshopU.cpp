@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -88,6 +89,27 @@ void TWorkshopF::resizeEvent(QResizeEvent *event)
 {
     ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     QWidget::resizeEvent(event);
+    if (awaitingFrame && shown && frameGeometry() != geometry()) {
+        // Framed just now and resized to its outer bounds: the show's layout
+        // was made for a client area the window no longer has. Nothing has
+        // been done in it yet; it is laid out again from the real one, once
+        // this resize has been handled, as a show lays out.
+        awaitingFrame = false;
+        QTimer::singleShot(0, this, [this] {
+            if (!shown)
+                return;
+            FormClose();
+            FormShow();
+        });
+    }
+}
+
+void TWorkshopF::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // Framed without a change of size: the show's layout stands.
+    if (frameGeometry() != geometry())
+        awaitingFrame = false;
 }
 
 void TWorkshopF::showEvent(QShowEvent *event)
@@ -99,6 +121,9 @@ void TWorkshopF::showEvent(QShowEvent *event)
     shown = true;
     ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     FormShow();
+    awaitingFrame = frameGeometry() == geometry();
+    if (awaitingFrame) // no window manager to frame it: the layout stands
+        QTimer::singleShot(3000, this, [this] { awaitingFrame = false; });
 }
 
 void TWorkshopF::closeEvent(QCloseEvent *event)

@@ -55,6 +55,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 public slots:
     void CloseBoutClick();
@@ -66,6 +67,9 @@ private:
     Frame frame;
     bool showHints = true;
     bool shown = false;
+    // Shown before the window manager framed the window: its placement is met
+    // again once it is, which may change the client area the show laid out.
+    bool awaitingFrame = false;
 };
 
 // Glyphs of the toolbar buttons, drawn once.
