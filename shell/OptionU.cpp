@@ -2,6 +2,7 @@
 
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "shell/PlacementBoundsU.h"
 #include "shell/SettingsU.h"
 
 #include <QCheckBox>
@@ -12,8 +13,11 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
+// A tool window's frame, without minimise or maximise buttons: minimising a
+// modal dialog would take the main window along and leave no way back.
 TOptionF::TOptionF(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("OptionF"));
     setWindowTitle(QStringLiteral(" Options du logiciel"));
@@ -22,6 +26,7 @@ TOptionF::TOptionF(QWidget *parent)
     setFont(f);
     setFixedSize(365, 252);
     setModal(true);
+    Irisonde::RefuseMinimise(*this);
 
     Classeur = new QTabWidget(this);
     Classeur->setObjectName(QStringLiteral("Classeur"));
@@ -68,10 +73,7 @@ TOptionF::TOptionF(QWidget *parent)
 void TOptionF::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-        }
+        Irisonde::CentreOnScreen(*this);
         LoadOptions();
     }
     QDialog::showEvent(event);

@@ -1,6 +1,8 @@
 #include "shell/PlacementBoundsU.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -61,6 +63,96 @@ QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted)
     if (!screen)
         return QRect(ToInt(wanted.X), ToInt(wanted.Y), ToInt(wanted.W), ToInt(wanted.H));
     return BoundedOuterRect(wanted, screen->availableGeometry(), least, title);
+}
+
+namespace {
+
+QMargins FrameMargins(const QWidget &w)
+{
+    const QRect f = w.frameGeometry(), g = w.geometry();
+    return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
+// Centres the window once more when the window manager has framed it, in
+// case its frame is not the one guessed.
+class TFramedCentring : public QObject {
+public:
+    explicit TFramedCentring(QWidget &w) : QObject(&w), m_window(w)
+    {
+        w.installEventFilter(this);
+        QTimer::singleShot(3000, this, [this] { deleteLater(); });
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type t = event->type();
+        if ((t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowActivate || t == QEvent::UpdateRequest)
+            && m_window.isVisible() && !FrameMargins(m_window).isNull()) {
+            m_window.removeEventFilter(this);
+            CentreOnScreen(m_window);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget &m_window;
+};
+
+} // namespace
+
+void CentreOnScreen(QWidget &window)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QMargins frame = FrameMargins(window);
+    QPoint clientShift;
+    if (frame.isNull()) {
+        // Not framed yet: the window is placed by its client area, and its
+        // frame is guessed to be its parent window's.
+        if (window.parentWidget() && window.parentWidget()->window()->isVisible())
+            frame = FrameMargins(*window.parentWidget()->window());
+        clientShift = QPoint(frame.left(), frame.top());
+        new TFramedCentring(window); // owned by the window
+    }
+    const QSize outer = window.size().grownBy(frame);
+    const QRect area = screen->availableGeometry();
+    window.move(area.center() - QPoint(outer.width() / 2, outer.height() / 2) + clientShift);
+}
+
+namespace {
+
+class TMinimiseRefuser : public QObject {
+public:
+    explicit TMinimiseRefuser(QWidget &dialog) : QObject(&dialog), m_dialog(dialog) { dialog.installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowStateChange && (m_dialog.windowState() & Qt::WindowMinimized))
+            QTimer::singleShot(0, this, [this] { Restore(); });
+        return false;
+    }
+
+private:
+    void Restore()
+    {
+        if (QWidget *parent = m_dialog.parentWidget() ? m_dialog.parentWidget()->window() : nullptr;
+            parent && (parent->windowState() & Qt::WindowMinimized))
+            parent->setWindowState(parent->windowState() & ~Qt::WindowMinimized);
+        if (!m_dialog.isVisible())
+            return;
+        m_dialog.setWindowState(m_dialog.windowState() & ~Qt::WindowMinimized);
+        m_dialog.raise();
+        m_dialog.activateWindow();
+    }
+    QWidget &m_dialog;
+};
+
+} // namespace
+
+void RefuseMinimise(QWidget &dialog)
+{
+    new TMinimiseRefuser(dialog); // owned by the dialog
 }
 
 } // namespace Irisonde

@@ -31,4 +31,14 @@ struct TOuterBounds {
 // size its minimum plus its frame.
 [[nodiscard]] QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted);
 
+// Moves a dialog so that its outer bounds are centred on the primary screen.
+// Before its first framing its frame is taken to be its parent window's, so
+// that the first showing lands where the later ones do.
+void CentreOnScreen(QWidget &window);
+
+// A modal dialog that some window manager minimises anyway (and its parent
+// window with it, leaving an empty screen) comes straight back, its parent
+// too.
+void RefuseMinimise(QWidget &dialog);
+
 } // namespace Irisonde

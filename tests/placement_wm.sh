@@ -2,7 +2,9 @@
 # Under a real window manager, windows come back where and as large as they
 # were left: three runs in a row keep the main window's and a workshop's
 # stored bounds, frame included, unchanged; a maximised window comes back
-# maximised.
+# maximised. A workshop's first opening matches its second; the dialogs
+# have no minimise or maximise and keep their place; hostile stored
+# placements give a usable main window and sane stored values.
 set -euo pipefail
 exe="$1"
 source "$(dirname "$0")/xsession.sh"
@@ -66,4 +68,71 @@ xdotool windowactivate --sync "$sub" key alt+F4
 quit_through_menu
 wait "$pid" || fail "exit code $?"
 [ "$(section SubF)" = "H=-1 Maxis=1 W=-1 X=0 Y=0 " ] || fail "maximised workshop stored as $(section SubF)"
-echo "placement_wm: bounds kept over three runs, maximised window restored"
+
+# A workshop's first opening in a run lays out as the later ones: what its
+# copy button puts on the clipboard is the same.
+copy_of() { # window id, file
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --window "$1" 52 $((HEIGHT - 77)) click 1
+  sleep 0.5
+  xclip -selection clipboard -t image/png -o > "$2" || fail "nothing copied"
+}
+"$exe" & pid=$!
+add=$(open_workshop a " Synthèse additive")
+copy_of "$add" "$HOME/first.png"
+xdotool windowactivate --sync "$add" key alt+F4
+add=$(open_workshop a " Synthèse additive")
+copy_of "$add" "$HOME/second.png"
+cmp -s "$HOME/first.png" "$HOME/second.png" || fail "the first opening of a workshop laid out otherwise"
+xdotool windowactivate --sync "$add" key alt+F4
+
+# The options dialog and the tip window: a frame without minimise or
+# maximise, and the same place at every showing.
+# Menu of access key $1, item of access key $2, dialog titled $3.
+show_dialog() {
+  local main
+  main=$(wait_window "$title" 20) || fail "no main window"
+  xdotool windowactivate --sync "$main" key "alt+$1"
+  sleep 0.5
+  xdotool key "$2"
+  wait_window "$3" 20 || fail "$3 did not open"
+  sleep 1
+}
+for dialog in "o p Options du logiciel" "a j Astuce du jour"; do
+  read -r menu item name <<<"$dialog"
+  w=$(show_dialog "$menu" "$item" " $name")
+  actions=$(xprop -id "$w" _NET_WM_ALLOWED_ACTIONS)
+  case "$actions" in *MAXIMIZE*) fail "$name can be maximised: $actions" ;; esac
+  # This window manager still offers to minimise it: it comes straight back.
+  xdotool windowminimize "$w"
+  sleep 1
+  xprop -id "$w" _NET_WM_STATE | grep -q HIDDEN && fail "$name stays minimised"
+  xprop -id "$(wait_window "$title" 5)" _NET_WM_STATE | grep -q HIDDEN && fail "main window minimised with $name"
+  first=$(xdotool getwindowgeometry "$w" | grep Position)
+  xdotool windowactivate --sync "$w" key Escape
+  w=$(show_dialog "$menu" "$item" " $name")
+  second=$(xdotool getwindowgeometry "$w" | grep Position)
+  [ "$first" = "$second" ] || fail "$name moved between showings: $first, then $second"
+  xdotool windowactivate --sync "$w" key Escape
+done
+quit_through_menu
+wait "$pid" || fail "exit code $?"
+
+# Hostile stored placements start a usable main window on the screen
+# (1280 x 1024) and are saved sane.
+for bounds in "1 1 2147483647 2147483647" "1 1 100000 100000" "5000 5000 510 400" "1 1 1 1"; do
+  read -r x y w h <<<"$bounds"
+  printf '[Tips]\nSplashFlag=0\nTipFlag=0\n[MainF]\nX=%s\nY=%s\nW=%s\nH=%s\nMaxis=0\n' "$x" "$y" "$w" "$h" > "$conf"
+  "$exe" & pid=$!
+  main=$(wait_window "$title" 30) || fail "$bounds: no main window"
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] && [ $((Y + 20)) -le 1024 ] \
+    || fail "$bounds: main window at $X,$Y ${WIDTH}x$HEIGHT"
+  [ "$WIDTH" -ge 260 ] && [ "$HEIGHT" -ge 180 ] || fail "$bounds: main window only ${WIDTH}x$HEIGHT"
+  quit_through_menu
+  wait "$pid" || fail "exit code $?"
+  eval "$(section MainF | tr ' ' '\n' | grep -E '^[WH]=')"
+  [ "$W" -le 1280 ] && [ "$H" -le 1024 ] && [ "$W" -ge 260 ] && [ "$H" -ge 180 ] || fail "$bounds: stored as W=$W H=$H"
+done
+echo "placement_wm: bounds kept over three runs, maximised window restored, first openings alike, dialog frames, hostile placements bounded"

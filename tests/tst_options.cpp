@@ -75,6 +75,25 @@ private slots:
         QCOMPARE(d.BullesCheck->text(), QStringLiteral(" Afficher les bulles d'aide "));
     }
 
+    void toolFrameCentredAlike()
+    {
+        // A tool window's frame: nothing to minimise, which would hide the
+        // main window with the modal dialog.
+        TOptionF d;
+        const Qt::WindowFlags f = d.windowFlags();
+        QCOMPARE(f & Qt::WindowType_Mask, Qt::Tool);
+        QVERIFY(!(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(f & Qt::CustomizeWindowHint); // or the platform adds its own buttons
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const QRect first = d.frameGeometry();
+        QVERIFY((first.center() - d.screen()->availableGeometry().center()).manhattanLength() <= 2);
+        d.close();
+        d.show();
+        QCOMPARE(d.frameGeometry(), first);
+        d.close();
+    }
+
     void semantics_data()
     {
         QTest::addColumn<QString>("atShow");

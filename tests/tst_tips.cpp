@@ -182,6 +182,22 @@ private slots:
     }
 
     // The bulb follows the box at once; the flag only when the window closes.
+    void toolFrameCentredAlike()
+    {
+        TTipF tip;
+        const Qt::WindowFlags f = tip.windowFlags();
+        QCOMPARE(f & Qt::WindowType_Mask, Qt::Tool);
+        QVERIFY(!(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(f & Qt::CustomizeWindowHint);
+        Open(tip);
+        const QRect first = tip.frameGeometry();
+        QVERIFY((first.center() - tip.screen()->availableGeometry().center()).manhattanLength() <= 2);
+        tip.close();
+        Open(tip);
+        QCOMPARE(tip.frameGeometry(), first);
+        tip.close();
+    }
+
     void bulbAndFlag()
     {
         Settings::TipFlag = true;

@@ -3,6 +3,7 @@
 #include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "shell/PlacementBoundsU.h"
 #include "shell/SettingsU.h"
 #include "tips/TipListU.h"
 
@@ -37,15 +38,17 @@ constexpr QRect kUnlitBulb(19, 0, 19, 17);
 
 } // namespace
 
+// A tool window's frame, as the options dialog's: nothing to minimise.
 TTipF::TTipF(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("TipF"));
     setWindowTitle(QStringLiteral(" Astuce du jour"));
     setFont(Arial(11));
     setFixedSize(328, 173);
     setModal(true);
+    Irisonde::RefuseMinimise(*this);
 
     tipBox = new TPaintBox(this, QRect(14, 8, 300, 107), [this](QPainter &p) { tipBoxPaint(p); });
     tipBox->setObjectName(QStringLiteral("tipBox"));
@@ -89,10 +92,7 @@ TTipF::TTipF(QWidget *parent)
 void TTipF::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-        }
+        Irisonde::CentreOnScreen(*this);
         if (!showing)
             FormShow();
     }
