@@ -68,6 +68,20 @@ std::array<PlacementSection, 7> PlacementSections()
              {"EclaireF", &EclaireF}, {"QuadriF", &QuadriF}, {"RGBF", &RGBF}}};
 }
 
+} // namespace
+
+TPlacement &Settings::Placement(const QString &section)
+{
+    for (const auto &[name, record] : PlacementSections())
+        if (section == QLatin1String(name))
+            return *record;
+    static TPlacement unknown;
+    unknown = TPlacement();
+    return unknown;
+}
+
+namespace {
+
 const QString kTips = QStringLiteral("Tips");
 const QString kBrowser = QStringLiteral("Browser");
 

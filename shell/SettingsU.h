@@ -36,6 +36,10 @@ inline bool brwMetaFlag = true;
 inline bool brwBmpFlag = true;
 inline QString brwPath;
 
+// The placement record kept under the settings section `section` ("MainF",
+// "AddF"...); a section no window uses has a record of its own, never stored.
+[[nodiscard]] TPlacement &Placement(const QString &section);
+
 } // namespace Settings
 
 // Reads every setting; missing or unreadable values take their defaults, and

@@ -2,6 +2,7 @@
 // labels, the workshop frame through a small test workshop, placements,
 // the clipboard, help, hints and the companion commands.
 #include "IrisondeConfig.h"
+#include "app/WorkshopTableU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
 #include "shell/HintStyleU.h"
@@ -117,7 +118,7 @@ private slots:
 
     void layoutAndCaptions()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         QCOMPARE(main.Client->size(), QSize(527, 378));
         QCOMPARE(main.windowTitle(), App::DisplayTitle);
         QCOMPARE(main.Label1->pos(), QPoint(20, 12));
@@ -156,13 +157,13 @@ private slots:
                                                            "&Irisonde sur le web", "e-&Mail", "-", "A &propos de..."}));
         QCOMPARE(main.menuBar()->actions().size(), 4);
         // Windows not made yet keep their commands greyed out.
-        QVERIFY(!main.AddMenu->isEnabled());
+        QVERIFY(!main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
         QVERIFY(!main.BrowserMenu->isEnabled());
     }
 
     void warningLabelBlinksOnlyInLowColourWhileVisible()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         App::LowColourFlag = true;
         main.show();
         QCOMPARE(main.WarningLab->text(), QStringLiteral("Affichage conseillé : 65536 couleurs"));
@@ -176,7 +177,7 @@ private slots:
         QVERIFY(!main.WarningTimer->isActive());
         App::LowColourFlag = false;
 
-        TMainF good;
+        TMainF good(Irisonde::WorkshopTable());
         good.show();
         QCOMPARE(good.WarningLab->text(), QStringLiteral("Affichage convenable"));
         QCOMPARE(good.WarningLab->palette().color(QPalette::WindowText), QColor(0, 128, 0));
@@ -185,11 +186,11 @@ private slots:
 
     void workshopOpensFromItsLinkAndClosesBackHome()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         Settings::TipFlag = true;
         TTestShopF shop;
-        main.SetWorkshop(EWorkshop::Add, &shop);
-        QVERIFY(main.AddMenu->isEnabled());
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &shop);
+        QVERIFY(main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QVERIFY(main.TipTime->isActive());
@@ -220,7 +221,7 @@ private slots:
         QVERIFY(!main.TipTime->isActive());
 
         // Same window object, re-initialised on the next opening.
-        main.AddMenu->trigger();
+        main.findChild<QAction *>(QStringLiteral("AddMenu"))->trigger();
         QCOMPARE(shop.shows, 2);
         shop.close();
         QCOMPARE(shop.closes, 2);
@@ -230,9 +231,9 @@ private slots:
     void hintSwitchFollowsBullesFlag()
     {
         QCOMPARE(THintStyle().styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         TTestShopF shop;
-        main.SetWorkshop(EWorkshop::Sub, &shop);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Sub), &shop);
         shop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shop));
         const auto askHint = [&] {
@@ -254,7 +255,7 @@ private slots:
 
     void placementsAppliedAtFirstShowAndSavedAtClose()
     {
-        TMainF main; // loads the settings: the records are set after it
+        TMainF main(Irisonde::WorkshopTable()); // loads the settings: the records are set after it
         Settings::MainF = {40, 30, 560, 420, false};
         Settings::AddF = {-5, 60, 0, 450, false}; // out-of-range fields leave their bound
         Settings::SubF = {1, 1, 510, 400, true};
@@ -262,8 +263,8 @@ private slots:
         TTestShopF add, sub;
         add.resize(333, 222);
         add.move(11, 12);
-        main.SetWorkshop(EWorkshop::Add, &add);
-        main.SetWorkshop(EWorkshop::Sub, &sub);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &add);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Sub), &sub);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(main.frameGeometry().topLeft(), QPoint(40, 30));
@@ -287,7 +288,7 @@ private slots:
 
     void clearClipboardOnlyWhenItHoldsAPicture()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::blue);
         QApplication::clipboard()->setImage(img);
@@ -303,7 +304,7 @@ private slots:
 
     void helpWebMailReadmeAndCalculator()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         emit main.LinkLab[6]->clicked(); // "Aide de Irisonde"
         QVERIFY(THelpF::Instance().isVisible());
         QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("Sommaire"));
@@ -335,7 +336,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         main.show();
         QString title, text;
         QTimer::singleShot(100, [&] {
@@ -354,7 +355,7 @@ private slots:
 
     void quitLinkClosesTheWindow()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         main.show();
         emit main.LinkLab[4]->clicked(); // "Quitter "
         QVERIFY(!main.isVisible());

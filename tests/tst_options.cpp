@@ -1,5 +1,6 @@
 // The options dialog: OK, Apply, Cancel and the close box on the three
 // preferences, and the hints of the workshops after it closes.
+#include "app/WorkshopTableU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
 #include "shell/MainU.h"
@@ -140,10 +141,10 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(bool, hints);
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         SetFlags(QStringLiteral("STB"));
         TWorkshopF shop({QStringLiteral(" Atelier"), QStringLiteral("ADDITIVE"), 93, false});
-        main.SetWorkshop(EWorkshop::Add, &shop);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &shop);
         auto *d = new TOptionF(&main);
         main.SetOptionsDialog(d);
         main.ApplyHintSetting();

@@ -1,4 +1,4 @@
-#include "shell/StartupU.h"
+#include "app/StartupU.h"
 
 #include <QApplication>
 

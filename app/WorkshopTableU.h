@@ -1,0 +1,16 @@
+#pragma once
+// The program's workshops, one row each. Adding a workshop means its own
+// files, one value here, one row in WorkshopTableU.cpp and its help topic.
+#include "shell/WorkshopRowU.h"
+
+#include <span>
+
+namespace Irisonde {
+
+enum class EWorkshop { Add, Sub, Eclaire, Loup, Quadri, RGB };
+
+// Every row, in EWorkshop order, which is also their order in the menu.
+[[nodiscard]] std::span<const TWorkshopRow> WorkshopTable();
+[[nodiscard]] const TWorkshopRow &WorkshopRow(EWorkshop kind);
+
+} // namespace Irisonde
