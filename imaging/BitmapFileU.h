@@ -26,8 +26,8 @@ struct TBitmapHeader {
 
 // Checks the file header, the info header and the extent of the pixel data
 // of the bitmap file held in `bytes`, without decoding anything.
-// TPictureFault::None, InvalidBitmap or TooLarge.
-[[nodiscard]] TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header);
+// EPictureFault::None, InvalidBitmap or TooLarge.
+[[nodiscard]] EPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header);
 
 // A bitmap file's header and pixels without its 14-byte file header (as
 // metafiles embed them): the same bytes with a file header in front.
@@ -38,9 +38,9 @@ struct TBitmapHeader {
 class TPictureBitmap {
 public:
     // Loads the file `path`; on failure the previous picture stays.
-    [[nodiscard]] TPictureFault LoadFromFile(const QString &path);
+    [[nodiscard]] EPictureFault LoadFromFile(const QString &path);
     // Loads a whole bitmap file held in memory; on failure the previous picture stays.
-    [[nodiscard]] TPictureFault LoadFromBytes(const QByteArray &bytes);
+    [[nodiscard]] EPictureFault LoadFromBytes(const QByteArray &bytes);
 
     [[nodiscard]] bool IsEmpty() const { return FImage.isNull(); }
     [[nodiscard]] int Width() const { return FImage.width(); }
@@ -53,4 +53,4 @@ private:
 };
 
 // Decodes the bitmap file in `bytes` into `image` (Format_RGB32).
-[[nodiscard]] TPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image);
+[[nodiscard]] EPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image);

@@ -7,4 +7,4 @@
 
 // `kind` from the extension (".bmp" or ".wmf", any case) and `naturalSize`
 // from the file's headers; the fault the loader would report otherwise.
-[[nodiscard]] TPictureFault ProbePictureFile(const QString &path, TPictureKind &kind, QSize &naturalSize);
+[[nodiscard]] EPictureFault ProbePictureFile(const QString &path, Irisonde::EPictureKind &kind, QSize &naturalSize);

@@ -53,10 +53,10 @@ void BmpRead(wmfAPI *api, wmfBMP_Read_t *r)
         return;
     const QByteArray file = DibToBitmapFile(QByteArray(reinterpret_cast<const char *>(r->buffer), qsizetype(r->length)));
     QImage image;
-    const TPictureFault fault = DecodeBitmap(file, image);
-    if (fault == TPictureFault::TooLarge)
+    const EPictureFault fault = DecodeBitmap(file, image);
+    if (fault == EPictureFault::TooLarge)
         dev->BitmapTooLarge = true;
-    if (fault != TPictureFault::None || image.width() > 0xFFFF || image.height() > 0xFFFF)
+    if (fault != EPictureFault::None || image.width() > 0xFFFF || image.height() > 0xFFFF)
         return;
     auto owned = std::make_unique<QImage>(std::move(image));
     r->bmp.width = static_cast<unsigned short>(owned->width());

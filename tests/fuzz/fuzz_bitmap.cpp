@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     TBitmapHeader header;
     (void)ReadBitmapHeader(bytes, header);
-    if (PictureBitmap->LoadFromBytes(bytes) == TPictureFault::None)
+    if (PictureBitmap->LoadFromBytes(bytes) == EPictureFault::None)
         FuzzDrawBothWays([](QPainter &canvas) { DrawBitmapPicture(canvas); });
     // The same bytes as a bitmap embedded in a metafile record.
     QImage image;

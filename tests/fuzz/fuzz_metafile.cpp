@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (PictureMetafile->LoadFromBytes(bytes) == TPictureFault::None)
+    if (PictureMetafile->LoadFromBytes(bytes) == EPictureFault::None)
         FuzzDrawBothWays([](QPainter &canvas) { DrawMetafilePicture(canvas); });
     PictureMetafile->Clear();
     return 0;

@@ -12,7 +12,7 @@ void TSubState::Opening()
     BlotShape = std::make_unique<TPictureMetafile>();
     // The resource is part of the program; should it ever fail to load, the
     // blots fall back to round discs rather than vanishing.
-    if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != TPictureFault::None)
+    if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != EPictureFault::None)
         BlotShape->Clear();
     blotMaskSize = -1;
     BrushImage = std::make_unique<TDibPlus>(BrushW, BrushH);
