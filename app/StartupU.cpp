@@ -76,9 +76,9 @@ int RunIrisonde(QApplication &app)
     // Every window is made once, the main window first, and lives to the end.
     TMainF main(Irisonde::WorkshopTable());
     auto *splash = new TSplashF(&main);
-    auto *options = new TOptionF(&main);
+    auto *options = new TOptionF(main.Settings(), &main);
 
-    if (Settings::SplashFlag)
+    if (main.Settings().SplashFlag)
         splash->ShowAtStartup();
 
     // Workshops are windows of their own, not the main window's children:
@@ -91,7 +91,7 @@ int RunIrisonde(QApplication &app)
         workshops.push_back(row.Make());
         main.SetWorkshop(row, workshops.back().get());
     }
-    auto *tip = new TTipF(&main);
+    auto *tip = new TTipF(main.Settings(), &main);
 
     main.SetSplash(splash, [splash] { splash->ShowAbout(); });
     main.SetOptionsDialog(options);

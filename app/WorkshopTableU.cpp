@@ -1,5 +1,6 @@
 #include "app/WorkshopTableU.h"
 
+#include "shell/SettingsU.h"
 #include "workshops/AddU.h"
 #include "workshops/SubU.h"
 
@@ -35,6 +36,14 @@ std::span<const TWorkshopRow> WorkshopTable()
 const TWorkshopRow &WorkshopRow(EWorkshop kind)
 {
     return kTable[static_cast<std::size_t>(kind)];
+}
+
+QStringList PlacementSections()
+{
+    QStringList sections{QString::fromLatin1(kMainSection)};
+    for (const TWorkshopRow &row : kTable)
+        sections.append(QString::fromLatin1(row.Section));
+    return sections;
 }
 
 } // namespace Irisonde

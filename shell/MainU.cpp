@@ -182,7 +182,10 @@ void TMainF::FormCreate()
 {
     CheckDisplayMode();
     App::ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
-    LoadSettings(App::ProgramFolder);
+    QStringList sections{QString::fromLatin1(Irisonde::kMainSection)};
+    for (const Irisonde::TWorkshopRow &row : table)
+        sections.append(QString::fromLatin1(row.Section));
+    m_settings = Irisonde::LoadSettings(App::ProgramFolder, sections);
     const auto logo = [](const char *name) {
         QImage img = LoadResourceBitmap(QString::fromLatin1(name));
         if (!img.isNull())
@@ -323,7 +326,7 @@ void TMainF::ApplyHintSetting()
 {
     for (TWorkshopF *w : workshops)
         if (w)
-            w->SetShowHints(Settings::BullesFlag);
+            w->SetShowHints(m_settings.BullesFlag);
 }
 
 void TMainF::LaunchCalculator()
@@ -374,7 +377,7 @@ void TMainF::FirstShow()
     WarningLab->setPalette(p);
     WarningLab->adjustSize();
     ApplyHintSetting();
-    if (Settings::TipFlag)
+    if (m_settings.TipFlag)
         TipTime->start();
     const auto records = PlacementRecords();
     SetPlacement(*this, *records[0]);
@@ -383,11 +386,11 @@ void TMainF::FirstShow()
             SetPlacement(*workshops[k], *records[k + 1]);
 }
 
-std::vector<TPlacement *> TMainF::PlacementRecords() const
+std::vector<TPlacement *> TMainF::PlacementRecords()
 {
-    std::vector<TPlacement *> records{&Settings::MainF};
+    std::vector<TPlacement *> records{&m_settings.Placement(QString::fromLatin1(Irisonde::kMainSection))};
     for (const Irisonde::TWorkshopRow &row : table)
-        records.push_back(&Settings::Placement(QString::fromLatin1(row.Section)));
+        records.push_back(&m_settings.Placement(QString::fromLatin1(row.Section)));
     return records;
 }
 
@@ -418,7 +421,7 @@ void TMainF::closeEvent(QCloseEvent *event)
     for (std::size_t k = 0; k < workshops.size(); ++k)
         if (workshops[k])
             *records[k + 1] = GetPlacement(*workshops[k]);
-    const QString failure = SaveSettings();
+    const QString failure = Irisonde::SaveSettings(m_settings);
     if (!failure.isEmpty())
         App::ShowWarning(failure, this);
     event->accept();

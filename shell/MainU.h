@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "shell/SettingsU.h"
 #include "shell/WorkshopRowU.h"
 
 class QAction;
@@ -18,7 +19,6 @@ class QMenu;
 class QTimer;
 class TSuperLab;
 class TWorkshopF;
-struct TPlacement;
 
 // The display-mode text and low-colour flag for a screen of `width` x `height`
 // pixels at `bitsPerPixel`.
@@ -48,6 +48,10 @@ public:
     void SetBrowserWindow(QDialog *dialog);
     // The splash window, and how it is shown as the About box.
     void SetSplash(QWidget *splash, std::function<void()> showAbout);
+
+    // The preferences and placements, read when the window is made and
+    // written when it closes; lent to the windows that change them.
+    [[nodiscard]] Irisonde::TSettings &Settings() { return m_settings; }
 
     void CheckDisplayMode();
     void ApplyHintSetting();
@@ -89,8 +93,9 @@ private:
     void ShowModalOnce(QDialog *dialog);
     void EditionMenuPopup();
     // The main window's record first, then one per workshop row.
-    [[nodiscard]] std::vector<TPlacement *> PlacementRecords() const;
+    [[nodiscard]] std::vector<TPlacement *> PlacementRecords();
 
+    Irisonde::TSettings m_settings;
     std::span<const Irisonde::TWorkshopRow> table;
     std::vector<TWorkshopF *> workshops;    // one per row, null until handed over
     std::vector<QAction *> workshopMenus;   // one per row

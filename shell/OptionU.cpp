@@ -12,8 +12,9 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
-TOptionF::TOptionF(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("OptionF"));
     setWindowTitle(QStringLiteral(" Options du logiciel"));
@@ -79,26 +80,26 @@ void TOptionF::showEvent(QShowEvent *event)
 
 void TOptionF::LoadOptions()
 {
-    SavedTipFlag = Settings::TipFlag;
-    SetCheckSilently(*TipCheck, Settings::TipFlag);
-    SavedBullesFlag = Settings::BullesFlag;
-    SetCheckSilently(*BullesCheck, Settings::BullesFlag);
-    SavedSplashFlag = Settings::SplashFlag;
-    SetCheckSilently(*SplashCheck, Settings::SplashFlag);
+    SavedTipFlag = m_settings.TipFlag;
+    SetCheckSilently(*TipCheck, m_settings.TipFlag);
+    SavedBullesFlag = m_settings.BullesFlag;
+    SetCheckSilently(*BullesCheck, m_settings.BullesFlag);
+    SavedSplashFlag = m_settings.SplashFlag;
+    SetCheckSilently(*SplashCheck, m_settings.SplashFlag);
 }
 
 void TOptionF::ApplyOptions()
 {
-    Settings::TipFlag = TipCheck->isChecked();
-    Settings::BullesFlag = BullesCheck->isChecked();
-    Settings::SplashFlag = SplashCheck->isChecked();
+    m_settings.TipFlag = TipCheck->isChecked();
+    m_settings.BullesFlag = BullesCheck->isChecked();
+    m_settings.SplashFlag = SplashCheck->isChecked();
 }
 
 void TOptionF::RestoreOptions()
 {
-    Settings::TipFlag = SavedTipFlag;
-    Settings::BullesFlag = SavedBullesFlag;
-    Settings::SplashFlag = SavedSplashFlag;
+    m_settings.TipFlag = SavedTipFlag;
+    m_settings.BullesFlag = SavedBullesFlag;
+    m_settings.SplashFlag = SavedSplashFlag;
 }
 
 void TOptionF::OkBoutClick()

@@ -11,10 +11,15 @@ class QTabWidget;
 class QWidget;
 class TPaintBox;
 
+namespace Irisonde {
+struct TSettings;
+}
+
 class TOptionF : public QDialog {
     Q_OBJECT
 public:
-    explicit TOptionF(QWidget *parent = nullptr);
+    // The dialog shows and changes the flags of `settings`, which outlive it.
+    explicit TOptionF(Irisonde::TSettings &settings, QWidget *parent = nullptr);
 
     void LoadOptions();
     void ApplyOptions();
@@ -41,6 +46,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    Irisonde::TSettings &m_settings;
     bool SavedTipFlag = true;
     bool SavedBullesFlag = true;
     bool SavedSplashFlag = true;

@@ -56,32 +56,6 @@ public:
     QSettings store;
 };
 
-struct PlacementSection {
-    const char *name;
-    TPlacement *record;
-};
-
-std::array<PlacementSection, 7> PlacementSections()
-{
-    using namespace Settings;
-    return {{{"MainF", &MainF}, {"AddF", &AddF}, {"SubF", &SubF}, {"LoupF", &LoupF},
-             {"EclaireF", &EclaireF}, {"QuadriF", &QuadriF}, {"RGBF", &RGBF}}};
-}
-
-} // namespace
-
-TPlacement &Settings::Placement(const QString &section)
-{
-    for (const auto &[name, record] : PlacementSections())
-        if (section == QLatin1String(name))
-            return *record;
-    static TPlacement unknown;
-    unknown = TPlacement();
-    return unknown;
-}
-
-namespace {
-
 const QString kTips = QStringLiteral("Tips");
 const QString kBrowser = QStringLiteral("Browser");
 
@@ -142,31 +116,40 @@ std::int32_t ParseStoredInteger(const QString &text, std::int32_t def)
     return AllDigits(rest, base) ? ParseDigits(rest, base, negative, def) : def;
 }
 
-void LoadSettings(const QString &programFolder)
+namespace Irisonde {
+
+TPlacement TSettings::Placement(const QString &section) const
+{
+    const auto it = Placements.find(section);
+    return it == Placements.end() ? TPlacement() : it->second;
+}
+
+TSettings LoadSettings(const QString &programFolder, const QStringList &sections)
 {
     const TSettingsStore s;
     const TPlacement def;
-    for (const auto &[name, record] : PlacementSections()) {
-        const QString section = QString::fromLatin1(name);
+    TSettings settings;
+    for (const QString &section : sections) {
+        TPlacement *record = &settings.Placement(section);
         record->X = s.ReadInteger(section, QStringLiteral("X"), def.X);
         record->Y = s.ReadInteger(section, QStringLiteral("Y"), def.Y);
         record->W = s.ReadInteger(section, QStringLiteral("W"), def.W);
         record->H = s.ReadInteger(section, QStringLiteral("H"), def.H);
         record->Maxis = s.ReadBool(section, QStringLiteral("Maxis"), def.Maxis);
     }
-    using namespace Settings;
-    TipIndex = s.ReadInteger(kTips, QStringLiteral("TipIndex"), 0);
-    TipFlag = s.ReadBool(kTips, QStringLiteral("TipFlag"), true);
-    BullesFlag = s.ReadBool(kTips, QStringLiteral("BullesFlag"), true);
-    SplashFlag = s.ReadBool(kTips, QStringLiteral("SplashFlag"), true);
-    wThumb = s.ReadInteger(kBrowser, QStringLiteral("wThumb"), 80);
-    brwRecurseFlag = s.ReadBool(kBrowser, QStringLiteral("brwRecurseFlag"), true);
-    brwMetaFlag = s.ReadBool(kBrowser, QStringLiteral("brwMetaFlag"), true);
-    brwBmpFlag = s.ReadBool(kBrowser, QStringLiteral("brwBmpFlag"), true);
-    brwPath = s.ReadString(kBrowser, QStringLiteral("brwPath"), programFolder);
+    settings.TipIndex = s.ReadInteger(kTips, QStringLiteral("TipIndex"), 0);
+    settings.TipFlag = s.ReadBool(kTips, QStringLiteral("TipFlag"), true);
+    settings.BullesFlag = s.ReadBool(kTips, QStringLiteral("BullesFlag"), true);
+    settings.SplashFlag = s.ReadBool(kTips, QStringLiteral("SplashFlag"), true);
+    settings.wThumb = s.ReadInteger(kBrowser, QStringLiteral("wThumb"), 80);
+    settings.brwRecurseFlag = s.ReadBool(kBrowser, QStringLiteral("brwRecurseFlag"), true);
+    settings.brwMetaFlag = s.ReadBool(kBrowser, QStringLiteral("brwMetaFlag"), true);
+    settings.brwBmpFlag = s.ReadBool(kBrowser, QStringLiteral("brwBmpFlag"), true);
+    settings.brwPath = s.ReadString(kBrowser, QStringLiteral("brwPath"), programFolder);
+    return settings;
 }
 
-QString SaveSettings()
+QString SaveSettings(const TSettings &settings)
 {
     TSettingsStore s;
     // The store writes its file in one go at sync(); find out beforehand
@@ -179,8 +162,8 @@ QString SaveSettings()
     if (file.exists() && (!file.isFile() || !file.isWritable()))
         return dataError;
 
-    for (const auto &[name, record] : PlacementSections()) {
-        const QString section = QString::fromLatin1(name);
+    for (const auto &[section, placement] : settings.Placements) {
+        const TPlacement *record = &placement;
         // A maximised window is stored without its normal bounds.
         const bool m = record->Maxis;
         s.WriteInteger(section, QStringLiteral("X"), m ? 0 : record->X);
@@ -189,19 +172,20 @@ QString SaveSettings()
         s.WriteInteger(section, QStringLiteral("H"), m ? -1 : record->H);
         s.WriteBool(section, QStringLiteral("Maxis"), m);
     }
-    using namespace Settings;
-    s.WriteInteger(kTips, QStringLiteral("TipIndex"), TipIndex);
-    s.WriteBool(kTips, QStringLiteral("TipFlag"), TipFlag);
-    s.WriteBool(kTips, QStringLiteral("BullesFlag"), BullesFlag);
-    s.WriteBool(kTips, QStringLiteral("SplashFlag"), SplashFlag);
-    s.WriteInteger(kBrowser, QStringLiteral("wThumb"), wThumb);
-    s.WriteBool(kBrowser, QStringLiteral("brwRecurseFlag"), brwRecurseFlag);
-    s.WriteBool(kBrowser, QStringLiteral("brwMetaFlag"), brwMetaFlag);
-    s.WriteBool(kBrowser, QStringLiteral("brwBmpFlag"), brwBmpFlag);
-    s.WriteString(kBrowser, QStringLiteral("brwPath"), brwPath);
+    s.WriteInteger(kTips, QStringLiteral("TipIndex"), settings.TipIndex);
+    s.WriteBool(kTips, QStringLiteral("TipFlag"), settings.TipFlag);
+    s.WriteBool(kTips, QStringLiteral("BullesFlag"), settings.BullesFlag);
+    s.WriteBool(kTips, QStringLiteral("SplashFlag"), settings.SplashFlag);
+    s.WriteInteger(kBrowser, QStringLiteral("wThumb"), settings.wThumb);
+    s.WriteBool(kBrowser, QStringLiteral("brwRecurseFlag"), settings.brwRecurseFlag);
+    s.WriteBool(kBrowser, QStringLiteral("brwMetaFlag"), settings.brwMetaFlag);
+    s.WriteBool(kBrowser, QStringLiteral("brwBmpFlag"), settings.brwBmpFlag);
+    s.WriteString(kBrowser, QStringLiteral("brwPath"), settings.brwPath);
     s.store.sync();
     return s.store.status() == QSettings::NoError ? QString() : dataError;
 }
+
+} // namespace Irisonde
 
 TPlacement GetPlacement(const QWidget &window)
 {

@@ -187,7 +187,7 @@ private slots:
     void workshopOpensFromItsLinkAndClosesBackHome()
     {
         TMainF main(Irisonde::WorkshopTable());
-        Settings::TipFlag = true;
+        main.Settings().TipFlag = true;
         TTestShopF shop;
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &shop);
         QVERIFY(main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
@@ -242,11 +242,11 @@ private slots:
             QApplication::sendEvent(shop.CopierBout, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        Settings::BullesFlag = false;
+        main.Settings().BullesFlag = false;
         main.ApplyHintSetting();
         QVERIFY(!shop.ShowHints());
         QCOMPARE(askHint(), QString());
-        Settings::BullesFlag = true;
+        main.Settings().BullesFlag = true;
         main.ApplyHintSetting();
         QCOMPARE(askHint(), QStringLiteral(" Copier l'image dans le presse-papiers"));
         QToolTip::hideText();
@@ -256,10 +256,10 @@ private slots:
     void placementsAppliedAtFirstShowAndSavedAtClose()
     {
         TMainF main(Irisonde::WorkshopTable()); // loads the settings: the records are set after it
-        Settings::MainF = {40, 30, 560, 420, false};
-        Settings::AddF = {-5, 60, 0, 450, false}; // out-of-range fields leave their bound
-        Settings::SubF = {1, 1, 510, 400, true};
-        Settings::TipFlag = false;
+        main.Settings().Placement(QStringLiteral("MainF")) = {40, 30, 560, 420, false};
+        main.Settings().Placement(QStringLiteral("AddF")) = {-5, 60, 0, 450, false}; // out-of-range fields leave their bound
+        main.Settings().Placement(QStringLiteral("SubF")) = {1, 1, 510, 400, true};
+        main.Settings().TipFlag = false;
         TTestShopF add, sub;
         add.resize(333, 222);
         add.move(11, 12);
@@ -276,9 +276,9 @@ private slots:
 
         add.move(100, 110);
         main.close();
-        QCOMPARE(Settings::AddF.X, 100);
-        QCOMPARE(Settings::AddF.Y, 110);
-        QVERIFY(Settings::SubF.Maxis);
+        QCOMPARE(main.Settings().Placement(QStringLiteral("AddF")).X, 100);
+        QCOMPARE(main.Settings().Placement(QStringLiteral("AddF")).Y, 110);
+        QVERIFY(main.Settings().Placement(QStringLiteral("SubF")).Maxis);
         QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde"));
         QCOMPARE(stored.value(QStringLiteral("AddF/X")).toString(), QStringLiteral("100"));
         QCOMPARE(stored.value(QStringLiteral("SubF/W")).toString(), QStringLiteral("-1"));

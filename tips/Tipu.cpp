@@ -37,9 +37,10 @@ constexpr QRect kUnlitBulb(19, 0, 19, 17);
 
 } // namespace
 
-TTipF::TTipF(QWidget *parent)
+TTipF::TTipF(Irisonde::TSettings &settings, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("TipF"));
     setWindowTitle(QStringLiteral(" Astuce du jour"));
@@ -113,16 +114,16 @@ void TTipF::FormShow()
     tipBitmap = LoadResourceBitmap(QStringLiteral("Tips"));
     ReplaceBitmapColour(tipBitmap, QColor(255, 0, 0), App::TipColour);
     tipList = Tips::LoadTips();
-    TipCroix->setChecked(Settings::TipFlag);
-    Settings::TipIndex = Tips::ShownTipIndex(Settings::TipIndex, tipList.size());
+    TipCroix->setChecked(m_settings.TipFlag);
+    m_settings.TipIndex = Tips::ShownTipIndex(m_settings.TipIndex, tipList.size());
     ShowTip();
 }
 
 void TTipF::FormClose()
 {
     showing = false;
-    Settings::TipIndex = Tips::NextTipIndex(Settings::TipIndex, tipList.size());
-    Settings::TipFlag = TipCroix->isChecked();
+    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, tipList.size());
+    m_settings.TipFlag = TipCroix->isChecked();
     tipList.clear();
     tipBitmap = QImage();
 }
@@ -135,20 +136,20 @@ void TTipF::ShowTip()
         NumeroLab->clear();
         return;
     }
-    TipLab->setText(tipList.at(Settings::TipIndex));
-    NumeroLab->setText(Tips::NumeroText(Settings::TipIndex, tipList.size()));
+    TipLab->setText(tipList.at(m_settings.TipIndex));
+    NumeroLab->setText(Tips::NumeroText(m_settings.TipIndex, tipList.size()));
     NumeroLab->adjustSize();
 }
 
 void TTipF::NextboutClick()
 {
-    Settings::TipIndex = Tips::NextTipIndex(Settings::TipIndex, tipList.size());
+    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, tipList.size());
     ShowTip();
 }
 
 void TTipF::PredBoutClick()
 {
-    Settings::TipIndex = Tips::PredTipIndex(Settings::TipIndex, tipList.size());
+    m_settings.TipIndex = Tips::PredTipIndex(m_settings.TipIndex, tipList.size());
     ShowTip();
 }
 
