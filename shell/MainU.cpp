@@ -1,7 +1,6 @@
 #include "shell/MainU.h"
 
 #include "IrisondeConfig.h"
-#include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
 #include "shell/MainClientU.h"
 #include "shell/SettingsU.h"
@@ -186,15 +185,6 @@ void TMainF::FormCreate()
     for (const Irisonde::TWorkshopRow &row : table)
         sections.append(QString::fromLatin1(row.Section));
     m_settings = Irisonde::LoadSettings(App::ProgramFolder, sections);
-    const auto logo = [](const char *name) {
-        QImage img = LoadResourceBitmap(QString::fromLatin1(name));
-        if (!img.isNull())
-            ReplaceBitmapColour(img, img.pixelColor(0, 0), ButtonFace());
-        return img;
-    };
-    App::Logo = logo("Logo");
-    App::MiniLogo = logo("MiniLogo");
-    App::TipColour = QColor(255, 255, 235);
     App::HelpFile = App::ProgramFolder + QDir::separator() + QStringLiteral("Irisonde.html");
     // Companion programs are found on the PATH here; the system folder is
     // kept for the platforms that have one.
@@ -203,14 +193,6 @@ void TMainF::FormCreate()
         windows.chop(1);
     App::WindowsFolder = windows;
     setWindowTitle(App::DisplayTitle);
-    const auto bullet = [](const char *name) {
-        QImage img = LoadResourceBitmap(QString::fromLatin1(name));
-        ReplaceBitmapColour(img, QColor(128, 128, 0), QColor(192, 192, 192));
-        return img;
-    };
-    App::PuceR = bullet("PuceR");
-    App::PuceB = bullet("PuceB");
-    App::Motif = LoadResourceBitmap(QStringLiteral("Motif"));
     for (TSuperLab *lab : LinkLab)
         lab->LinkCursor = crLinkHand;
 }

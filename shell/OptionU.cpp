@@ -2,6 +2,7 @@
 
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "shell/CheckBoxU.h"
 #include "shell/SettingsU.h"
 
 #include <QCheckBox>
@@ -46,7 +47,7 @@ TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
     TipCheck = check("TipCheck", QStringLiteral(" Afficher les astuces du jour au démarrage"), QRect(16, 38, 230, 17));
     BullesCheck = check("BullesCheck", QStringLiteral(" Afficher les bulles d'aide "), QRect(16, 64, 161, 17));
 
-    PB = new TPaintBox(PTab, QRect(212, 132, 123, 44), [](QPainter &p) { p.drawImage(0, 0, App::Logo); });
+    PB = new TPaintBox(PTab, QRect(212, 132, 123, 44), [](QPainter &p) { p.drawImage(0, 0, App::Logo()); });
     PB->setObjectName(QStringLiteral("PB"));
 
     const auto button = [this](const char *name, const QString &caption, int left) {
@@ -81,11 +82,11 @@ void TOptionF::showEvent(QShowEvent *event)
 void TOptionF::LoadOptions()
 {
     SavedTipFlag = m_settings.TipFlag;
-    SetCheckSilently(*TipCheck, m_settings.TipFlag);
+    Irisonde::SetCheckSilently(*TipCheck, m_settings.TipFlag);
     SavedBullesFlag = m_settings.BullesFlag;
-    SetCheckSilently(*BullesCheck, m_settings.BullesFlag);
+    Irisonde::SetCheckSilently(*BullesCheck, m_settings.BullesFlag);
     SavedSplashFlag = m_settings.SplashFlag;
-    SetCheckSilently(*SplashCheck, m_settings.SplashFlag);
+    Irisonde::SetCheckSilently(*SplashCheck, m_settings.SplashFlag);
 }
 
 void TOptionF::ApplyOptions()

@@ -2,14 +2,10 @@
 
 #include "shell/AppStateU.h"
 
-#include <QCheckBox>
-#include <QColor>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QImage>
 #include <QSettings>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -324,28 +320,6 @@ void RestoreTitles()
 {
     App::DisplayTitle = Unscramble(kDisplayTitle);
     App::ShortTitle = Unscramble(kShortTitle);
-}
-
-void ReplaceBitmapColour(QImage &bitmap, const QColor &oldColour, const QColor &newColour)
-{
-    if (bitmap.isNull())
-        return;
-    if (bitmap.format() != QImage::Format_RGB32 && bitmap.format() != QImage::Format_ARGB32)
-        bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
-    const QRgb from = oldColour.rgb() & 0xFFFFFF;
-    const QRgb to = newColour.rgb();
-    for (int y = 0; y < bitmap.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
-        for (int x = 0; x < bitmap.width(); ++x)
-            if ((row[x] & 0xFFFFFF) == from)
-                row[x] = to;
-    }
-}
-
-void SetCheckSilently(QCheckBox &box, bool checked)
-{
-    const QSignalBlocker quiet(box);
-    box.setChecked(checked);
 }
 
 QString PluralS(const QString &word, int count)

@@ -9,11 +9,8 @@
 #include <cstdint>
 #include <map>
 
-class QCheckBox;
-class QImage;
 class QWidget;
 class QSettings;
-class QColor;
 
 struct TPlacement {
     std::int32_t X = 1;
@@ -75,7 +72,5 @@ void SetPlacement(QWidget &window, const TPlacement &p);
 void RestoreTitles();
 
 // Shared small utilities.
-void ReplaceBitmapColour(QImage &bitmap, const QColor &oldColour, const QColor &newColour);
-void SetCheckSilently(QCheckBox &box, bool checked);
 [[nodiscard]] constexpr std::int32_t Square(std::int32_t n) { return n * n; }
 [[nodiscard]] QString PluralS(const QString &word, int count);

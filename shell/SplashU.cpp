@@ -118,7 +118,7 @@ void TSplashF::ZonePaint(QPainter &p) const
     p.setPen(face);
     p.setBrush(face);
     p.drawRect(0, 0, w - 1, Zone->height() - 1);
-    p.drawImage(18, 18, App::Logo);
+    p.drawImage(18, 18, App::Logo());
 
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);

@@ -1,6 +1,8 @@
 // The settings store: the integer reading rule, defaults, the maximised rule,
 // text round trips through a fresh process, and store failures.
 #include "app/WorkshopTableU.h"
+#include "imaging/RecolourU.h"
+#include "shell/CheckBoxU.h"
 #include "shell/SettingsU.h"
 #include "tests/support/TestSupport.h"
 

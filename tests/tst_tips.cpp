@@ -2,6 +2,7 @@
 #include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "imaging/RecolourU.h"
 #include "shell/SettingsU.h"
 #include "tips/TipListU.h"
 #include "tips/Tipu.h"
@@ -193,7 +194,7 @@ private slots:
         Open(tip);
         QImage bulbs = LoadResourceBitmap(QStringLiteral("Tips"));
         QVERIFY(!bulbs.isNull());
-        ReplaceBitmapColour(bulbs, QColor(255, 0, 0), App::TipColour);
+        Irisonde::ReplaceBitmapColour(bulbs, QColor(255, 0, 0), App::TipColour());
         // No red is left around the bulbs.
         const QImage shown = tip.TipBitmap();
         for (int y = 0; y < shown.height(); ++y)

@@ -3,6 +3,7 @@
 #include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "imaging/RecolourU.h"
 #include "shell/SettingsU.h"
 #include "tips/TipListU.h"
 
@@ -26,7 +27,7 @@ QFont Arial(int pixels)
 void TakeTipColour(QLabel &label)
 {
     QPalette p = label.palette();
-    p.setColor(QPalette::Window, App::TipColour);
+    p.setColor(QPalette::Window, App::TipColour());
     p.setColor(QPalette::WindowText, Qt::black);
     label.setPalette(p);
     label.setAutoFillBackground(true);
@@ -112,7 +113,7 @@ void TTipF::FormShow()
 {
     showing = true;
     tipBitmap = LoadResourceBitmap(QStringLiteral("Tips"));
-    ReplaceBitmapColour(tipBitmap, QColor(255, 0, 0), App::TipColour);
+    Irisonde::ReplaceBitmapColour(tipBitmap, QColor(255, 0, 0), App::TipColour());
     tipList = Tips::LoadTips();
     TipCroix->setChecked(m_settings.TipFlag);
     m_settings.TipIndex = Tips::ShownTipIndex(m_settings.TipIndex, tipList.size());
@@ -173,7 +174,7 @@ void TTipF::DrawTipIcon(QPainter &p) const
 void TTipF::tipBoxPaint(QPainter &p) const
 {
     p.setPen(QColor(128, 128, 128));
-    p.setBrush(App::TipColour);
+    p.setBrush(App::TipColour());
     p.drawRect(0, 0, 299, 106);
     DrawTipIcon(p);
     QFont title(QStringLiteral("Liberation Sans"));

@@ -1,7 +1,7 @@
 #include "workshops/SynthU.h"
 
 #include "shell/PaintBoxU.h"
-#include "shell/SettingsU.h"
+#include "shell/CheckBoxU.h"
 #include "workshops/state/SynthState.h"
 
 #include <QCheckBox>
@@ -116,8 +116,8 @@ void TSynthF::ResetControls()
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);
     LinkCheck->setEnabled(false);
-    SetCheckSilently(*LinkCheck, false);
-    SetCheckSilently(*EtenduCheck, false);
+    Irisonde::SetCheckSilently(*LinkCheck, false);
+    Irisonde::SetCheckSilently(*EtenduCheck, false);
     ShowPercentages();
 }
 
