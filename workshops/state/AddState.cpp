@@ -46,10 +46,7 @@ void TAddState::DrawProjector(int32_t k)
 
 void TAddState::PaintProjectors()
 {
-    if (!ProjoStrip)
-        ProjoStrip = std::make_unique<TDibPlus>();
-    if (ProjoStrip->Width() != DiscAreaW || ProjoStrip->Height() != ProjoStripH)
-        (void)ProjoStrip->Create(DiscAreaW, ProjoStripH);
+    (void)MakeOrResize(ProjoStrip, DiscAreaW, ProjoStripH);
     FillImage(*ProjoStrip, 0);
     for (int k = 1; k <= 3; ++k)
         DrawProjector(k);

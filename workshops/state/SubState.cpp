@@ -96,10 +96,7 @@ void TSubState::DrawBrush(int32_t k)
 
 void TSubState::PaintBrushes()
 {
-    if (!BrushStrip)
-        BrushStrip = std::make_unique<TDibPlus>();
-    if (BrushStrip->Width() != DiscAreaW || BrushStrip->Height() != BrushStripH)
-        (void)BrushStrip->Create(DiscAreaW, BrushStripH);
+    (void)MakeOrResize(BrushStrip, DiscAreaW, BrushStripH);
     FillImage(*BrushStrip, 0xFFFFFF);
     for (int k = 1; k <= 3; ++k)
         DrawBrush(k);

@@ -16,17 +16,6 @@
 #include <cstdint>
 #include <memory>
 
-// How an off-screen picture is laid on another.
-enum class ERasterOp { Copy, Or, And };
-
-// Lays `src` on `dst` with its top-left corner at (left, top) of dst's canvas
-// (y downwards), clipped to dst, combining bytes by `op`.
-void CombineImage(TDibPlus &dst, const TDibPlus &src, int32_t left, int32_t top, ERasterOp op);
-// Fills the whole image with one pixel value.
-void FillImage(TDibPlus &image, uint32_t pixel);
-// Copies the whole store of `src` onto `dst` of the same size.
-void CopyStore(TDibPlus &dst, const TDibPlus &src);
-
 class TSynthState {
 public:
     static constexpr int32_t MinRadius = 20;
