@@ -40,7 +40,7 @@ void TAddState::DrawProjector(int32_t k)
 {
     if (!ProjoStrip || !ProjoStrip->HasStore())
         return;
-    DrawProjoRotated(ProjoStrip->Canvas(), ProjoX[k], 0, DiscColour[k], ProjoAngle[k]);
+    m_projo.DrawProjoRotated(ProjoStrip->Canvas(), ProjoX[k], 0, DiscColour[k], ProjoAngle[k]);
     ProjoStrip->Flush();
 }
 
@@ -77,12 +77,12 @@ void TAddState::DiscMoved(int32_t k)
 
 void TAddState::Opening()
 {
-    CreateProjo();
+    m_projo.CreateProjo();
 }
 
 void TAddState::Close()
 {
-    FreeProjo();
+    m_projo.FreeProjo();
     TSynthState::Close();
     ProjoStrip.reset();
 }
