@@ -20,6 +20,8 @@
 #include <QTranslator>
 #include <vector>
 
+namespace Irisonde {
+
 QString InstanceLockPath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -99,3 +101,5 @@ int RunIrisonde(QApplication &app)
     main.show();
     return app.exec();
 }
+
+} // namespace Irisonde

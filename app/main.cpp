@@ -5,5 +5,5 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return RunIrisonde(app);
+    return Irisonde::RunIrisonde(app);
 }

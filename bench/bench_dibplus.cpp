@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+using namespace Irisonde;
+
 namespace {
 
 constexpr int W = 1920, H = 1080;

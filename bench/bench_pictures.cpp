@@ -13,6 +13,8 @@
 #include <cstring>
 #include <vector>
 
+using namespace Irisonde;
+
 namespace {
 
 using benchsupport::Memcpy;

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr int FileHeaderSize = 14;
@@ -212,3 +214,5 @@ EPictureFault TPictureBitmap::LoadFromFile(const QString &path)
         return EPictureFault::Unreadable;
     return LoadFromBytes(bytes);
 }
+
+} // namespace Irisonde

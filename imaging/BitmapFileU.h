@@ -7,6 +7,8 @@
 #include <QSize>
 #include <cstdint>
 
+namespace Irisonde {
+
 // Largest bitmap the program agrees to decode, in pixels (width x height):
 // 50 million pixels, 200 MB once decoded. Larger declared sizes are refused
 // before anything is allocated.
@@ -54,3 +56,5 @@ private:
 
 // Decodes the bitmap file in `bytes` into `image` (Format_RGB32).
 [[nodiscard]] EPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image);
+
+} // namespace Irisonde

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+namespace Irisonde {
+
 namespace {
 
 // Byte loops over whole rows: the compiler turns them into vector code, so a
@@ -338,3 +340,5 @@ bool MakeOrResize(std::unique_ptr<TDibPlus> &image, int32_t width, int32_t heigh
         return true;
     return image->Create(width, height);
 }
+
+} // namespace Irisonde

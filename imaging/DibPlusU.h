@@ -23,6 +23,8 @@
 #include <cstring>
 #include <memory>
 
+namespace Irisonde {
+
 class TDibPlus {
 public:
     // An image without a store: every safe operation tolerates it.
@@ -162,3 +164,5 @@ void CopyStore(TDibPlus &dst, const TDibPlus &src);
 // unless it has that size already (its pixels then stay). False when the
 // store cannot be made.
 [[nodiscard]] bool MakeOrResize(std::unique_ptr<TDibPlus> &image, int32_t width, int32_t height);
+
+} // namespace Irisonde

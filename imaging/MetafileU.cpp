@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7u;
@@ -194,3 +196,5 @@ void TPictureMetafile::Clear()
     FBox = QRectF();
     FDisplay = QSize();
 }
+
+} // namespace Irisonde

@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace Irisonde {
+
 // What the headers and records of a metafile declare.
 struct TMetafileInfo {
     bool Placeable = false;
@@ -51,3 +53,5 @@ private:
     QRectF FBox;           // the player's bounding box, for plain metafiles
     QSize FDisplay;
 };
+
+} // namespace Irisonde

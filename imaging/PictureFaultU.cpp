@@ -1,5 +1,7 @@
 #include "imaging/PictureFaultU.h"
 
+namespace Irisonde {
+
 QString PictureFaultMessage(EPictureFault fault, const QString &path)
 {
     const QString named = QStringLiteral("[ ") + path + QStringLiteral(" ]");
@@ -30,3 +32,5 @@ QString PictureFaultMessage(EPictureFault fault, const QString &path)
     }
     return {};
 }
+
+} // namespace Irisonde

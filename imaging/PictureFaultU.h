@@ -3,6 +3,8 @@
 // reads about it. imaging/ shows no boxes: the shell shows the message.
 #include <QString>
 
+namespace Irisonde {
+
 enum class EPictureFault {
     None,             // loaded
     MissingMetafile,  // the metafile vanished before it could be read
@@ -17,3 +19,5 @@ enum class EPictureFault {
 // The French message for `fault` about the file `path`, lines separated by
 // '\n'; empty for EPictureFault::None.
 [[nodiscard]] QString PictureFaultMessage(EPictureFault fault, const QString &path);
+
+} // namespace Irisonde

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace Irisonde {
+
 EPictureFault ProbePictureFile(const QString &path, Irisonde::EPictureKind &kind, QSize &naturalSize)
 {
     const QFileInfo info(path);
@@ -44,3 +46,5 @@ EPictureFault ProbePictureFile(const QString &path, Irisonde::EPictureKind &kind
     naturalSize = metaInfo.NaturalSize;
     return EPictureFault::None;
 }
+
+} // namespace Irisonde

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr uint32_t Yellow = 0x00FFFF; // colour values
@@ -52,8 +54,6 @@ inline void CopyPixel(uint8_t *q, const uint8_t *p)
 }
 
 } // namespace
-
-namespace Irisonde {
 
 bool TProjo::SpriteReady() const
 {

@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <memory>
 
+namespace Irisonde {
+
 constexpr int32_t ProjoSize = 81;       // both sprite images are square
 constexpr int32_t ProjoMaxLamps = 120;  // capacity of ProjoLamps
-
-namespace Irisonde {
 
 // One projector sprite, owned by the workshop state that draws it.
 class TProjo {

@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+namespace Irisonde {
+
 namespace {
 
 // The player reports a font as soon as it is created: the copy kept here is
@@ -134,3 +136,5 @@ bool WmfPlay(const QByteArray &bytes, QPainter &painter, const QRectF &target, c
     painter.restore();
     return ok;
 }
+
+} // namespace Irisonde

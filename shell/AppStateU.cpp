@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+namespace Irisonde {
+
 namespace App {
 
 namespace {
@@ -89,3 +91,5 @@ void ShowHelp(const QString &topic)
 }
 
 } // namespace App
+
+} // namespace Irisonde

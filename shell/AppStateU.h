@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace Irisonde {
+
 namespace App {
 
 inline QString ProgramFolder;      // executable's folder, no trailing separator
@@ -40,3 +42,5 @@ void ShowWarning(const QString &text, QWidget *parent = nullptr);
 void ShowHelp(const QString &topic);
 
 } // namespace App
+
+} // namespace Irisonde

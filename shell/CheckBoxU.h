@@ -1,6 +1,7 @@
 #pragma once
 // Setting a check box from the program's state without running the handlers
 // that a pupil's click runs.
+
 class QCheckBox;
 
 namespace Irisonde {

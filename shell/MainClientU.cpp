@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 
+namespace Irisonde {
+
 namespace {
 
 struct LinkEntry {
@@ -107,3 +109,5 @@ void TMainClient::paintEvent(QPaintEvent *)
         for (int j = 0; j <= height() / h; ++j)
             p.drawImage(i * w, j * h, tile);
 }
+
+} // namespace Irisonde

@@ -24,6 +24,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr int kClientWidth = 527;
@@ -411,3 +413,5 @@ void TMainF::closeEvent(QCloseEvent *event)
     // Closing the main window ends the program, whatever else is open.
     QCoreApplication::quit();
 }
+
+} // namespace Irisonde

@@ -17,6 +17,9 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QTimer;
+
+namespace Irisonde {
+
 class TSuperLab;
 class TWorkshopF;
 
@@ -107,3 +110,5 @@ private:
     qint64 calculatorPid = 0;
     bool firstShow = true;
 };
+
+} // namespace Irisonde

@@ -13,6 +13,8 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
+namespace Irisonde {
+
 TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_settings(settings)
@@ -124,3 +126,5 @@ void TOptionF::AideBoutClick()
 {
     App::ShowHelp(QStringLiteral("Options"));
 }
+
+} // namespace Irisonde

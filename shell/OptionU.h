@@ -9,11 +9,12 @@ class QCheckBox;
 class QPushButton;
 class QTabWidget;
 class QWidget;
-class TPaintBox;
 
 namespace Irisonde {
+
+class TPaintBox;
+
 struct TSettings;
-}
 
 class TOptionF : public QDialog {
     Q_OBJECT
@@ -51,3 +52,5 @@ private:
     bool SavedBullesFlag = true;
     bool SavedSplashFlag = true;
 };
+
+} // namespace Irisonde

@@ -4,6 +4,8 @@
 
 #include <QFileDialog>
 
+namespace Irisonde {
+
 QString LoadPictureFileShowing(Irisonde::TPicture &picture, const QString &path, QPainter &canvas, const QString &baseCaption,
                                const QString &currentCaption, QWidget *parent)
 {
@@ -26,3 +28,5 @@ QString ChoosePictureFile(Irisonde::TPicture &picture, QPainter &canvas, const Q
         return currentCaption;
     return LoadPictureFileShowing(picture, dialog.selectedFiles().constFirst(), canvas, baseCaption, currentCaption, parent);
 }
+
+} // namespace Irisonde

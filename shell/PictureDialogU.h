@@ -6,8 +6,8 @@ class QPainter;
 class QWidget;
 
 namespace Irisonde {
+
 class TPicture;
-}
 
 // Runs the open dialog in the program folder; on confirmation loads and
 // draws the chosen file into `picture` (LoadPictureFile), showing its message on failure.
@@ -18,3 +18,5 @@ class TPicture;
 // The same after the dialog: loads `path`, shows the message of a failure.
 [[nodiscard]] QString LoadPictureFileShowing(Irisonde::TPicture &picture, const QString &path, QPainter &canvas, const QString &baseCaption,
                                              const QString &currentCaption, QWidget *parent);
+
+} // namespace Irisonde

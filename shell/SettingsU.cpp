@@ -11,6 +11,8 @@
 #include <array>
 #include <limits>
 
+namespace Irisonde {
+
 namespace {
 
 // One open store per load or save, as the registry key would be.
@@ -112,8 +114,6 @@ std::int32_t ParseStoredInteger(const QString &text, std::int32_t def)
     return AllDigits(rest, base) ? ParseDigits(rest, base, negative, def) : def;
 }
 
-namespace Irisonde {
-
 TPlacement TSettings::Placement(const QString &section) const
 {
     const auto it = Placements.find(section);
@@ -181,7 +181,6 @@ QString SaveSettings(const TSettings &settings)
     return s.store.status() == QSettings::NoError ? QString() : dataError;
 }
 
-} // namespace Irisonde
 
 TPlacement GetPlacement(const QWidget &window)
 {
@@ -326,3 +325,5 @@ QString PluralS(const QString &word, int count)
 {
     return count < 2 ? word : word + QLatin1Char('s');
 }
+
+} // namespace Irisonde

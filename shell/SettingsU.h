@@ -12,6 +12,8 @@
 class QWidget;
 class QSettings;
 
+namespace Irisonde {
+
 struct TPlacement {
     std::int32_t X = 1;
     std::int32_t Y = 1;
@@ -20,8 +22,6 @@ struct TPlacement {
     bool Maxis = false;
     bool operator==(const TPlacement &) const = default;
 };
-
-namespace Irisonde {
 
 struct TSettings {
     // Window placements by settings section ("MainF", "AddF"...).
@@ -59,7 +59,6 @@ inline constexpr const char *kMainSection = "MainF";
 // "Erreur à définition des données pour '...'") for the caller to show.
 [[nodiscard]] QString SaveSettings(const TSettings &settings);
 
-} // namespace Irisonde
 
 // The reading rule of stored integers: "0x"/"0X" hexadecimal, "$" hexadecimal,
 // signed decimal; anything else, or an empty text, gives `def`.
@@ -74,3 +73,5 @@ void RestoreTitles();
 // Shared small utilities.
 [[nodiscard]] constexpr std::int32_t Square(std::int32_t n) { return n * n; }
 [[nodiscard]] QString PluralS(const QString &word, int count);
+
+} // namespace Irisonde

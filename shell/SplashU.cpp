@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr int kClientWidth = 366;
@@ -142,3 +144,5 @@ void TSplashF::ZonePaint(QPainter &p) const
         p.drawText(left, line.top + metrics.ascent(), line.text);
     }
 }
+
+} // namespace Irisonde

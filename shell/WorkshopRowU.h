@@ -5,9 +5,9 @@
 // window; the main window is handed that table.
 #include <memory>
 
-class TWorkshopF;
-
 namespace Irisonde {
+
+class TWorkshopF;
 
 struct TWorkshopRow {
     const char *SpecName;    // the window's class name, "TAddF"

@@ -10,6 +10,8 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+namespace Irisonde {
+
 namespace {
 
 // Hints of a workshop's controls reach the pupil only while that window's
@@ -196,3 +198,5 @@ QIcon ToolGlyph(EGlyph g)
     }
     return QIcon(pm);
 }
+
+} // namespace Irisonde

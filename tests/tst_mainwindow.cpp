@@ -27,6 +27,8 @@
 #include <QToolTip>
 #include <QtTest>
 
+using namespace Irisonde;
+
 namespace {
 
 class TTestShopF : public TWorkshopF {

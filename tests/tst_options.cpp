@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Irisonde;
+
 namespace {
 
 // The settings the dialogs under test are given.

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace Irisonde;
+
 namespace {
 
 // The sprite under test.

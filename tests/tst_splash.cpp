@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Irisonde;
+
 namespace {
 
 QColor Face()

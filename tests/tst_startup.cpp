@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Irisonde;
+
 class TstStartup : public QObject {
     Q_OBJECT
 

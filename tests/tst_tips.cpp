@@ -14,6 +14,8 @@
 #include <QStringDecoder>
 #include <QtTest>
 
+using namespace Irisonde;
+
 class TstTips : public QObject {
     Q_OBJECT
 private:

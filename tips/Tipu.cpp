@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+namespace Irisonde {
+
 namespace {
 
 QFont Arial(int pixels)
@@ -185,3 +187,5 @@ void TTipF::tipBoxPaint(QPainter &p) const
     p.drawText(QRect(26, 5, 300 - 26, 107 - 5), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                QStringLiteral("Le saviez vous..."));
 }
+
+} // namespace Irisonde

@@ -9,11 +9,12 @@ class QCheckBox;
 class QLabel;
 class QPainter;
 class QPushButton;
-class TPaintBox;
 
 namespace Irisonde {
+
+class TPaintBox;
+
 struct TSettings;
-}
 
 class TTipF : public QDialog {
     Q_OBJECT
@@ -56,3 +57,5 @@ private:
     QImage tipBitmap;
     bool showing = false;
 };
+
+} // namespace Irisonde

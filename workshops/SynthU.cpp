@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr int MinOuterWidth = 460;
@@ -302,3 +304,5 @@ bool TSynthF::eventFilter(QObject *watched, QEvent *event)
     }
     return TWorkshopF::eventFilter(watched, event);
 }
+
+} // namespace Irisonde

@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 
+using namespace Irisonde;
+
 // The picture object every input is loaded into.
 inline Irisonde::TPicture &FuzzPicture()
 {

@@ -2,6 +2,8 @@
 // decoder) and drawing centred and stretched.
 #include "FuzzSupport.h"
 
+using namespace Irisonde;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     FuzzStartApplication();

@@ -2,6 +2,8 @@
 // through our device layer fitted and stretched.
 #include "FuzzSupport.h"
 
+using namespace Irisonde;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     FuzzStartApplication();

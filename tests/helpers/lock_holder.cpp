@@ -7,6 +7,8 @@
 #include <QThread>
 #include <cstdio>
 
+using namespace Irisonde;
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);

@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <cstdio>
 
+using namespace Irisonde;
+
 namespace {
 
 QWidget *Window(const char *name)

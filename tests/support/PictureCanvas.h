@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
+using namespace Irisonde;
+
 namespace testsupport {
 
 // The picture object the picture tests drive, one per test program.

@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+using namespace Irisonde;
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace Irisonde {
+
 TAddState::TAddState() : TSynthState(ERasterOp::Or, 0x000000) {}
 
 void TAddState::SetColours()
@@ -86,3 +88,5 @@ void TAddState::Close()
     TSynthState::Close();
     ProjoStrip.reset();
 }
+
+} // namespace Irisonde

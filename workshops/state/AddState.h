@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace Irisonde {
+
 class TAddState : public TSynthState {
 public:
     static constexpr int32_t ProjoStripH = 81; // height of the projector strip
@@ -57,3 +59,5 @@ protected:
 private:
     Irisonde::TProjo m_projo;
 };
+
+} // namespace Irisonde

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+namespace Irisonde {
+
 TSubState::TSubState() : TSynthState(ERasterOp::And, 0xFFFFFF) {}
 
 void TSubState::Opening()
@@ -101,3 +103,5 @@ void TSubState::PaintBrushes()
     for (int k = 1; k <= 3; ++k)
         DrawBrush(k);
 }
+
+} // namespace Irisonde

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Irisonde {
+
 namespace {
 
 // Largest integer whose square is at most n (n >= 0).
@@ -262,3 +264,5 @@ void TSynthState::FillDiscSpans(TDibPlus &bitmap, int32_t radius, uint32_t pixel
         bitmap.HorzLine(first, size - 1 - j, size - 1 - first, pixel);
     }
 }
+
+} // namespace Irisonde

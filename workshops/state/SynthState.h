@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace Irisonde {
+
 class TSynthState {
 public:
     static constexpr int32_t MinRadius = 20;
@@ -131,3 +133,5 @@ private:
     ERasterOp mixOp;
     QRect dirty;
 };
+
+} // namespace Irisonde
