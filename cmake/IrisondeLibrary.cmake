@@ -9,6 +9,13 @@
 # The folder's main.cpp, if any, is the program's entry, not library code.
 add_library(irisonde_all INTERFACE)
 
+# The stricter warnings hold for the program's own code, not for the headers
+# of the libraries it uses (those come in as system headers).
+set(IRISONDE_WARNINGS)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  set(IRISONDE_WARNINGS -Wshadow -Wpedantic -Wold-style-cast -Wconversion)
+endif()
+
 function(irisonde_library name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -24,6 +31,7 @@ function(irisonde_library name)
     endforeach()
     add_library(${name} STATIC ${_src} ${_hdr})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    target_compile_options(${name} PRIVATE ${IRISONDE_WARNINGS})
   else()
     add_library(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})

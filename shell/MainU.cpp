@@ -302,8 +302,8 @@ void TMainF::LinkLabClick()
 
 void TMainF::EditionMenuPopup()
 {
-    const QMimeData *data = QApplication::clipboard()->mimeData();
-    ClearMenu->setEnabled(data && data->hasImage());
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    ClearMenu->setEnabled(mime && mime->hasImage());
 }
 
 void TMainF::ApplyHintSetting()

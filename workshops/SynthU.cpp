@@ -34,8 +34,8 @@ void DrawOrFill(QPainter &p, TDibPlus *image, const QColor &back, const QRect &a
 
 } // namespace
 
-TSynthF::TSynthF(const Frame &frame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
-    : TWorkshopF(frame, parent), state(std::move(s))
+TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
+    : TWorkshopF(windowFrame, parent), state(std::move(s))
 {
     resize(DesignClientW, DesignClientH);
     setMinimumSize(MinOuterWidth, MinOuterHeight);
