@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+using namespace Irisonde;
+
 namespace {
 
 constexpr int W = 1920, H = 1080;
@@ -72,29 +74,31 @@ BENCHMARK(BM_Memcpy_ProjoSprite);
 
 void BM_DrawProjoRotated(benchmark::State &state)
 {
-    CreateProjo();
+    Irisonde::TProjo projo;
+    projo.CreateProjo();
     TDibPlus screen(400, 300);
     double angle = 0.0;
     for (auto _ : state) {
-        DrawProjoRotated(screen.Canvas(), 100, 100, 0x00FF80, angle);
+        projo.DrawProjoRotated(screen.Canvas(), 100, 100, 0x00FF80, angle);
         angle += 0.01;
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(ProjoBytesWritten()));
-    FreeProjo();
+    projo.FreeProjo();
 }
 BENCHMARK(BM_DrawProjoRotated);
 
 void BM_DrawProjo(benchmark::State &state)
 {
-    CreateProjo();
+    Irisonde::TProjo projo;
+    projo.CreateProjo();
     TDibPlus screen(400, 300);
     for (auto _ : state) {
-        DrawProjo(screen.Canvas(), 100, 100, 0x00FF80);
+        projo.DrawProjo(screen.Canvas(), 100, 100, 0x00FF80);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(ProjoBytesWritten()));
-    FreeProjo();
+    projo.FreeProjo();
 }
 BENCHMARK(BM_DrawProjo);
 

@@ -13,9 +13,12 @@
 #include <cstring>
 #include <vector>
 
+using namespace Irisonde;
+
 namespace {
 
 using benchsupport::Memcpy;
+using Irisonde::TPicture;
 
 size_t StoreBytes(int w, int h) { return size_t((3 * w + 3) & ~3) * size_t(h); }
 
@@ -25,11 +28,11 @@ BENCHMARK(BM_Memcpy_1920x1080);
 void BM_DrawDefaultPicture_1920x1080(benchmark::State &state)
 {
     TDibPlus screen(1920, 1080);
-    PictureWidth = 1920;
-    PictureHeight = 1080;
-    PictureBackColour = Qt::white;
+    TPicture picture;
+    picture.SetPictureArea(1920, 1080);
+    picture.SetPictureBackColour(Qt::white);
     for (auto _ : state) {
-        DrawDefaultPicture(screen.Canvas());
+        picture.DrawDefaultPicture(screen.Canvas());
         screen.Flush();
         benchmark::ClobberMemory();
     }
@@ -52,13 +55,12 @@ void BM_BitmapLoadDraw_640x480(benchmark::State &state)
     source.save(&buffer, "BMP");
     const QByteArray bytes = buffer.data();
     TDibPlus screen(800, 600);
-    ResetPictureState();
-    PictureWidth = 800;
-    PictureHeight = 600;
+    TPicture picture;
+    picture.SetPictureArea(800, 600);
     for (auto _ : state) {
-        if (PictureBitmap->LoadFromBytes(bytes) != TPictureFault::None)
+        if (picture.PictureBitmap()->LoadFromBytes(bytes) != EPictureFault::None)
             state.SkipWithError("bitmap refused");
-        DrawBitmapPicture(screen.Canvas());
+        picture.DrawBitmapPicture(screen.Canvas());
         screen.Flush();
         benchmark::ClobberMemory();
     }
@@ -77,13 +79,12 @@ void BM_MetafileLoadDraw_800x600(benchmark::State &state)
     }
     const QByteArray bytes = file.readAll();
     TDibPlus screen(800, 600);
-    ResetPictureState();
-    PictureWidth = 800;
-    PictureHeight = 600;
+    TPicture picture;
+    picture.SetPictureArea(800, 600);
     for (auto _ : state) {
-        if (PictureMetafile->LoadFromBytes(bytes) != TPictureFault::None)
+        if (picture.PictureMetafile()->LoadFromBytes(bytes) != EPictureFault::None)
             state.SkipWithError("metafile refused");
-        DrawMetafilePicture(screen.Canvas());
+        picture.DrawMetafilePicture(screen.Canvas());
         screen.Flush();
         benchmark::ClobberMemory();
     }

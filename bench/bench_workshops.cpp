@@ -12,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+using namespace Irisonde;
+
 namespace {
 
 constexpr int ClientW = 1920, ClientH = 1080;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace Irisonde {
+
 bool DecodeRleBitmap(const QByteArray &bytes, const TBitmapHeader &header, QImage &image)
 {
     const bool four = header.Compression == 2;
@@ -134,3 +136,5 @@ bool DecodeSixteenBitBitmap(const QByteArray &bytes, const TBitmapHeader &header
     image = std::move(out);
     return true;
 }
+
+} // namespace Irisonde

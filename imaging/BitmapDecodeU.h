@@ -5,6 +5,8 @@
 // filling the low bits (white would show as 248, 248, 248).
 #include "imaging/BitmapFileU.h"
 
+namespace Irisonde {
+
 // Decodes the pixels of the bitmap file `bytes` whose checked header is
 // `header` (compression 1 or 2) into an Indexed8 image. Pixels the data skips
 // keep colour 0, as when Windows expands such a bitmap into a new one.
@@ -15,3 +17,5 @@
 // (plain 5-5-5, or bit fields) into a Format_RGB32 image; each channel is
 // widened to 8 bits by repeating its high bits, so that full scale stays 255.
 [[nodiscard]] bool DecodeSixteenBitBitmap(const QByteArray &bytes, const TBitmapHeader &header, QImage &image);
+
+} // namespace Irisonde

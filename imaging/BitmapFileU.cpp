@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr int FileHeaderSize = 14;
@@ -36,11 +38,11 @@ std::uint16_t U16(const QByteArray &b, qsizetype at)
 
 } // namespace
 
-TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header)
+EPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header)
 {
     const qsizetype size = bytes.size();
     if (size < FileHeaderSize + CoreHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     TBitmapHeader h;
     h.DataOffset = U32(bytes, 10);
     h.InfoSize = int(U32(bytes, FileHeaderSize));
@@ -48,9 +50,9 @@ TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header)
     // 40 (Windows 3), 52 and 56 (Adobe's bit-field variants), 64 (OS/2 2.x),
     // 108 (V4) and 124 (V5) all start with the 40 bytes of BITMAPINFOHEADER.
     if (!core && (h.InfoSize < PlainHeaderSize || h.InfoSize > LargestHeaderSize))
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     if (FileHeaderSize + qsizetype(h.InfoSize) > size)
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
 
     std::int64_t width = 0, height = 0;
     int planes = 0;
@@ -73,15 +75,15 @@ TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header)
         height = -height;
     }
     if (planes != 1 || width <= 0 || height <= 0)
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     const int bits = h.BitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     const bool compressionFits = h.Compression == 0 || (h.Compression == 1 && bits == 8)
         || (h.Compression == 2 && bits == 4) || (h.Compression == 3 && (bits == 16 || bits == 32));
     // Run-length data always runs from the bottom row up.
     if (!compressionFits || (h.TopDown && (h.Compression == 1 || h.Compression == 2)))
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     h.Width = int(width);
     h.Height = int(height);
 
@@ -94,32 +96,32 @@ TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header)
     else if (coloursUsed == 0)
         h.Colours = int(fullTable);
     else if (coloursUsed > 256 || (bits <= 8 && coloursUsed > fullTable))
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     else
         h.Colours = int(coloursUsed);
     const qsizetype masks = (h.InfoSize == PlainHeaderSize && h.Compression == 3) ? 12 : 0;
     const qsizetype tableEnd = FileHeaderSize + h.InfoSize + masks + qsizetype(h.Colours) * (core ? 3 : 4);
     if (tableEnd > size)
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     // Some writers leave the offset at 0: the pixels then follow the table.
     if (h.DataOffset == 0)
         h.DataOffset = std::uint32_t(tableEnd);
     if (qsizetype(h.DataOffset) < tableEnd || qsizetype(h.DataOffset) >= size)
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
 
     if (h.Compression == 0 || h.Compression == 3) {
         // Every row must be there; the padding of the last one may be missing.
         const std::int64_t rowBytes = ((width * bits + 31) / 32) * 4;
         const std::int64_t lastRow = (width * bits + 7) / 8;
         if (std::int64_t(h.DataOffset) + rowBytes * (height - 1) + lastRow > size)
-            return TPictureFault::InvalidBitmap;
+            return EPictureFault::InvalidBitmap;
     }
     // Absurd sizes are refused before anything is allocated for them; a file
     // too short for the pixels it declares was damaged, not too large.
     if (width * height > MaxBitmapPixels)
-        return TPictureFault::TooLarge;
+        return EPictureFault::TooLarge;
     header = h;
-    return TPictureFault::None;
+    return EPictureFault::None;
 }
 
 bool DibDeclaresTooManyPixels(const QByteArray &dib)
@@ -164,20 +166,20 @@ QByteArray DibToBitmapFile(const QByteArray &dib)
     return file + dib;
 }
 
-TPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image)
+EPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image)
 {
     TBitmapHeader header;
-    if (const TPictureFault fault = ReadBitmapHeader(bytes, header); fault != TPictureFault::None)
+    if (const EPictureFault fault = ReadBitmapHeader(bytes, header); fault != EPictureFault::None)
         return fault;
     QImage decoded;
     if (header.Compression == 1 || header.Compression == 2) {
         // Qt's run-length decoder misplaces every row after the first, so
         // compressed bitmaps are decoded here.
         if (!DecodeRleBitmap(bytes, header, decoded))
-            return TPictureFault::InvalidBitmap;
+            return EPictureFault::InvalidBitmap;
     } else if (header.BitCount == 16) {
         if (!DecodeSixteenBitBitmap(bytes, header, decoded))
-            return TPictureFault::InvalidBitmap;
+            return EPictureFault::InvalidBitmap;
     } else {
         QBuffer buffer;
         buffer.setData(bytes);
@@ -185,44 +187,46 @@ TPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image)
         QImageReader reader(&buffer, "bmp");
         reader.setAllocationLimit(int(MaxBitmapPixels * 4 / (1024 * 1024)) + 1);
         if (!reader.read(&decoded))
-            return TPictureFault::InvalidBitmap;
+            return EPictureFault::InvalidBitmap;
     }
     if (decoded.width() != header.Width || decoded.height() != header.Height)
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     // A bitmap's alpha bits are not shown: only the colours count.
     if (decoded.format() == QImage::Format_ARGB32)
         decoded.reinterpretAsFormat(QImage::Format_RGB32);
     else if (decoded.format() != QImage::Format_RGB32)
         decoded = decoded.convertToFormat(QImage::Format_RGB32);
     if (decoded.isNull())
-        return TPictureFault::TooLarge;
+        return EPictureFault::TooLarge;
     image = std::move(decoded);
-    return TPictureFault::None;
+    return EPictureFault::None;
 }
 
-TPictureFault TPictureBitmap::LoadFromBytes(const QByteArray &bytes)
+EPictureFault TPictureBitmap::LoadFromBytes(const QByteArray &bytes)
 {
     QImage image;
-    const TPictureFault fault = DecodeBitmap(bytes, image);
-    if (fault == TPictureFault::None)
+    const EPictureFault fault = DecodeBitmap(bytes, image);
+    if (fault == EPictureFault::None)
         FImage = std::move(image);
     return fault;
 }
 
-TPictureFault TPictureBitmap::LoadFromFile(const QString &path)
+EPictureFault TPictureBitmap::LoadFromFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return TPictureFault::MissingBitmap;
+        return EPictureFault::MissingBitmap;
     if (!info.isFile())
-        return TPictureFault::InvalidBitmap;
+        return EPictureFault::InvalidBitmap;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return TPictureFault::Unreadable;
+        return EPictureFault::Unreadable;
     if (file.size() > MaxBitmapFileBytes)
-        return TPictureFault::TooLarge;
+        return EPictureFault::TooLarge;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return TPictureFault::Unreadable;
+        return EPictureFault::Unreadable;
     return LoadFromBytes(bytes);
 }
+
+} // namespace Irisonde

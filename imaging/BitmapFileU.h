@@ -7,6 +7,8 @@
 #include <QSize>
 #include <cstdint>
 
+namespace Irisonde {
+
 // Largest bitmap the program agrees to decode, in pixels (width x height):
 // 50 million pixels, 200 MB once decoded. Larger declared sizes are refused
 // before anything is allocated.
@@ -26,8 +28,8 @@ struct TBitmapHeader {
 
 // Checks the file header, the info header and the extent of the pixel data
 // of the bitmap file held in `bytes`, without decoding anything.
-// TPictureFault::None, InvalidBitmap or TooLarge.
-[[nodiscard]] TPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header);
+// EPictureFault::None, InvalidBitmap or TooLarge.
+[[nodiscard]] EPictureFault ReadBitmapHeader(const QByteArray &bytes, TBitmapHeader &header);
 
 // Whether the info header of a bitmap (a DIB, without its file header)
 // declares more than MaxBitmapPixels pixels, whatever follows it.
@@ -42,9 +44,9 @@ struct TBitmapHeader {
 class TPictureBitmap {
 public:
     // Loads the file `path`; on failure the previous picture stays.
-    [[nodiscard]] TPictureFault LoadFromFile(const QString &path);
+    [[nodiscard]] EPictureFault LoadFromFile(const QString &path);
     // Loads a whole bitmap file held in memory; on failure the previous picture stays.
-    [[nodiscard]] TPictureFault LoadFromBytes(const QByteArray &bytes);
+    [[nodiscard]] EPictureFault LoadFromBytes(const QByteArray &bytes);
 
     [[nodiscard]] bool IsEmpty() const { return FImage.isNull(); }
     [[nodiscard]] int Width() const { return FImage.width(); }
@@ -57,4 +59,6 @@ private:
 };
 
 // Decodes the bitmap file in `bytes` into `image` (Format_RGB32).
-[[nodiscard]] TPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image);
+[[nodiscard]] EPictureFault DecodeBitmap(const QByteArray &bytes, QImage &image);
+
+} // namespace Irisonde

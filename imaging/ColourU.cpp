@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Irisonde {
+
 namespace {
 
 // Rounds the non-negative integer hi:lo (128 bits) times 2^exp to the nearest
@@ -123,3 +125,5 @@ uint32_t ThreeColourPlate(uint32_t pixel, int32_t cyanFactor, int32_t magentaFac
     // a pixel value even for other factors.
     return PackRGB(uint32_t(b) & 0xFFu, uint32_t(g) & 0xFFu, uint32_t(r) & 0xFFu);
 }
+
+} // namespace Irisonde

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+namespace Irisonde {
+
 // Low | Mid << 8 | High << 16, without masking.
 [[nodiscard]] constexpr uint32_t PackRGB(uint32_t low, uint32_t mid, uint32_t high)
 {
@@ -54,3 +56,5 @@
 {
     return PackRGB(uint32_t(c.red()), uint32_t(c.green()), uint32_t(c.blue()));
 }
+
+} // namespace Irisonde

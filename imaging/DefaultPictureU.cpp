@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace Irisonde {
+
 namespace {
 
 // Round half to even, the processor's default rounding.
@@ -163,3 +165,5 @@ void DrawDefaultCard(QPainter &canvas, int areaWidth, int areaHeight, const QCol
     canvas.fillRect(QRect(0, 0, areaWidth, areaHeight), back);
     canvas.drawImage(card.topLeft(), MakeDefaultCard(card.width(), card.height()));
 }
+
+} // namespace Irisonde

@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace Irisonde {
+
 // Where the card sits in an area of areaWidth x areaHeight pixels: a 4:3
 // card as large as fits, centred.
 [[nodiscard]] QRect DefaultCardRect(int areaWidth, int areaHeight);
@@ -19,3 +21,5 @@ void DrawDefaultCard(QPainter &canvas, int areaWidth, int areaHeight, const QCol
 
 // The credit line written under the product name.
 inline constexpr char16_t DefaultCardCredit[] = u"© Veltrane";
+
+} // namespace Irisonde

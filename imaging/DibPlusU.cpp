@@ -1,9 +1,31 @@
 #include "imaging/DibPlusU.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
+namespace Irisonde {
+
 namespace {
+
+// Byte loops over whole rows: the compiler turns them into vector code, so a
+// drag step costs little more than the copy of the background.
+void CombineBytes(uint8_t *d, const uint8_t *s, size_t n, ERasterOp op)
+{
+    switch (op) {
+    case ERasterOp::Copy:
+        std::memcpy(d, s, n);
+        break;
+    case ERasterOp::Or:
+        for (size_t i = 0; i < n; ++i)
+            d[i] |= s[i];
+        break;
+    case ERasterOp::And:
+        for (size_t i = 0; i < n; ++i)
+            d[i] &= s[i];
+        break;
+    }
+}
 
 // Factors outside 0..256 would wrap the 8-bit channels; bring them in, so that
 // a caller's slip gives a saturated picture rather than noise.
@@ -266,3 +288,57 @@ void TDibPlus::ScaleAll(int32_t factorR, int32_t factorG, int32_t factorB)
     for (int32_t y = 0; y < m_height; ++y)
         ScaleBytes(m_bits - ptrdiff_t(y) * m_rowBytes, pixelBytes, pat);
 }
+
+void CombineImage(TDibPlus &dst, const TDibPlus &src, int32_t left, int32_t top, ERasterOp op)
+{
+    if (!dst.HasStore() || !src.HasStore())
+        return;
+    const int32_t x1 = std::max(left, 0), x2 = std::min(left + src.Width(), dst.Width());
+    const int32_t y1 = std::max(top, 0), y2 = std::min(top + src.Height(), dst.Height());
+    if (x1 >= x2 || y1 >= y2)
+        return;
+    const size_t n = 3 * size_t(x2 - x1);
+    const uint8_t *sBase = src.ConstBits();
+    for (int32_t ty = y1; ty < y2; ++ty) {
+        // Canvas row ty is pixel row Height - 1 - ty.
+        uint8_t *d = dst.RowAddress(dst.Height() - 1 - ty) + 3 * ptrdiff_t(x1);
+        const uint8_t *s = sBase + ptrdiff_t(src.Height() - 1 - (ty - top)) * src.Stride() + 3 * ptrdiff_t(x1 - left);
+        CombineBytes(d, s, n, op);
+    }
+}
+
+void FillImage(TDibPlus &image, uint32_t pixel)
+{
+    if (!image.HasStore())
+        return;
+    const uint8_t b = uint8_t(pixel), g = uint8_t(pixel >> 8), r = uint8_t(pixel >> 16);
+    uint8_t *row0 = image.RowAddress(0);
+    if (b == g && g == r) {
+        // Grey (black, white): one memset over the store, padding included.
+        std::memset(image.RowAddress(image.Height() - 1), b, size_t(image.ImageSize()));
+        return;
+    }
+    image.HorzLine(0, 0, image.Width() - 1, pixel);
+    for (int32_t y = 1; y < image.Height(); ++y)
+        std::memcpy(image.RowAddress(y), row0, 3 * size_t(image.Width()));
+}
+
+void CopyStore(TDibPlus &dst, const TDibPlus &src)
+{
+    if (!dst.HasStore() || !src.HasStore() || dst.ImageSize() != src.ImageSize())
+        return;
+    // The lowest address holds the top row (the store is a top-down QImage).
+    const uint8_t *s = src.ConstBits() + ptrdiff_t(src.Height() - 1) * src.Stride();
+    std::memcpy(dst.RowAddress(dst.Height() - 1), s, size_t(src.ImageSize()));
+}
+
+bool MakeOrResize(std::unique_ptr<TDibPlus> &image, int32_t width, int32_t height)
+{
+    if (!image)
+        image = std::make_unique<TDibPlus>();
+    if (image->HasStore() && image->Width() == width && image->Height() == height)
+        return true;
+    return image->Create(width, height);
+}
+
+} // namespace Irisonde

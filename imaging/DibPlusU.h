@@ -23,6 +23,8 @@
 #include <cstring>
 #include <memory>
 
+namespace Irisonde {
+
 class TDibPlus {
 public:
     // An image without a store: every safe operation tolerates it.
@@ -147,3 +149,20 @@ private:
     mutable QBrush m_savedBrush;
     mutable QFont m_savedFont;
 };
+
+// How an off-screen picture is laid on another.
+enum class ERasterOp { Copy, Or, And };
+
+// Lays `src` on `dst` with its top-left corner at (left, top) of dst's canvas
+// (y downwards), clipped to dst, combining bytes by `op`.
+void CombineImage(TDibPlus &dst, const TDibPlus &src, int32_t left, int32_t top, ERasterOp op);
+// Fills the whole image with one pixel value.
+void FillImage(TDibPlus &image, uint32_t pixel);
+// Copies the whole store of `src` onto `dst` of the same size.
+void CopyStore(TDibPlus &dst, const TDibPlus &src);
+// Makes `image` if there is none, and gives it a new store of width x height
+// unless it has that size already (its pixels then stay). False when the
+// store cannot be made.
+[[nodiscard]] bool MakeOrResize(std::unique_ptr<TDibPlus> &image, int32_t width, int32_t height);
+
+} // namespace Irisonde

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7u;
@@ -48,21 +50,21 @@ qsizetype BitmapParameterOffset(std::uint16_t function, std::uint32_t words)
 
 } // namespace
 
-TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, QByteArray &playable)
+EPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, QByteArray &playable)
 {
     TMetafileInfo result;
     QByteArray out = bytes;
     qsizetype at = 0;
     if (bytes.size() >= 4 && U32(bytes, 0) == PlaceableKey) {
         if (bytes.size() < PlaceableSize + HeaderSize)
-            return TPictureFault::InvalidMetafile;
+            return EPictureFault::InvalidMetafile;
         result.Placeable = true;
         const auto s16 = [&](qsizetype i) { return int(std::int16_t(U16(bytes, i))); };
         result.Frame = QRect(QPoint(s16(6), s16(8)), QPoint(s16(10) - 1, s16(12) - 1));
         result.UnitsPerInch = U16(bytes, 14);
         const int w = std::abs(s16(10) - s16(6)), h = std::abs(s16(12) - s16(8));
         if (result.UnitsPerInch == 0 || w == 0 || h == 0)
-            return TPictureFault::InvalidMetafile;
+            return EPictureFault::InvalidMetafile;
         result.NaturalSize = QSize(std::max(1, int(std::lround(w * 96.0 / result.UnitsPerInch))),
                                    std::max(1, int(std::lround(h * 96.0 / result.UnitsPerInch))));
         // Producers often get the checksum wrong; it guards nothing here.
@@ -73,10 +75,10 @@ TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, Q
         at = PlaceableSize;
     }
     if (bytes.size() < at + HeaderSize)
-        return TPictureFault::InvalidMetafile;
+        return EPictureFault::InvalidMetafile;
     const int fileType = U16(bytes, at), headerWords = U16(bytes, at + 2), version = U16(bytes, at + 4);
     if ((fileType != 1 && fileType != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
-        return TPictureFault::InvalidMetafile;
+        return EPictureFault::InvalidMetafile;
 
     // Walk the records: each must lie whole inside the file.
     qsizetype pos = at + HeaderSize;
@@ -86,7 +88,7 @@ TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, Q
         const std::uint32_t words = U32(bytes, pos);
         const std::uint16_t function = U16(bytes, pos + 4);
         if (words < 3 || qint64(words) * 2 > bytes.size() - pos)
-            return TPictureFault::InvalidMetafile;
+            return EPictureFault::InvalidMetafile;
         largest = std::max(largest, words);
         if (function == 0) {
             ended = true;
@@ -108,14 +110,14 @@ TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, Q
             // The declared size alone counts here: the player would size its
             // bitmap by it, whether or not the record holds the pixels.
             if (DibDeclaresTooManyPixels(dib))
-                return TPictureFault::TooLarge;
+                return EPictureFault::TooLarge;
         }
         pos += qsizetype(words) * 2;
     }
     if (!ended) {
         // A missing end record is forgiven when the records fill the file.
         if (pos != bytes.size())
-            return TPictureFault::InvalidMetafile;
+            return EPictureFault::InvalidMetafile;
         out.append("\x03\0\0\0\0\0", 6);
     }
     // The player allocates what the header calls the largest record: the
@@ -126,49 +128,49 @@ TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, Q
         result.NaturalSize = result.WindowExtent;
     info = result;
     playable = out;
-    return TPictureFault::None;
+    return EPictureFault::None;
 }
 
-TPictureFault TPictureMetafile::LoadFromBytes(const QByteArray &bytes)
+EPictureFault TPictureMetafile::LoadFromBytes(const QByteArray &bytes)
 {
     TMetafileInfo info;
     QByteArray playable;
-    if (const TPictureFault fault = ReadMetafileHeader(bytes, info, playable); fault != TPictureFault::None)
+    if (const EPictureFault fault = ReadMetafileHeader(bytes, info, playable); fault != EPictureFault::None)
         return fault;
     QRectF box;
     if (!WmfScan(playable, box))
-        return TPictureFault::InvalidMetafile;
+        return EPictureFault::InvalidMetafile;
     if (info.NaturalSize.isEmpty()) {
         // A plain metafile without a window extent: the drawn extent, at one
         // pixel per unit.
         info.NaturalSize = QSize(int(std::lround(std::min(box.width(), 1e6))), int(std::lround(std::min(box.height(), 1e6))));
         if (info.NaturalSize.isEmpty())
-            return TPictureFault::InvalidMetafile;
+            return EPictureFault::InvalidMetafile;
     }
     if (!info.Placeable && (box.width() <= 0 || box.height() <= 0))
-        return TPictureFault::InvalidMetafile;
+        return EPictureFault::InvalidMetafile;
     FBytes = playable;
     FInfo = info;
     FBox = box;
     FDisplay = info.NaturalSize;
-    return TPictureFault::None;
+    return EPictureFault::None;
 }
 
-TPictureFault TPictureMetafile::LoadFromFile(const QString &path)
+EPictureFault TPictureMetafile::LoadFromFile(const QString &path)
 {
     const QFileInfo fileInfo(path);
     if (!fileInfo.exists())
-        return TPictureFault::MissingMetafile;
+        return EPictureFault::MissingMetafile;
     if (!fileInfo.isFile())
-        return TPictureFault::InvalidMetafile;
+        return EPictureFault::InvalidMetafile;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return TPictureFault::Unreadable;
+        return EPictureFault::Unreadable;
     if (file.size() > MaxMetafileBytes)
-        return TPictureFault::TooLarge;
+        return EPictureFault::TooLarge;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return TPictureFault::Unreadable;
+        return EPictureFault::Unreadable;
     return LoadFromBytes(bytes);
 }
 
@@ -195,3 +197,5 @@ void TPictureMetafile::Clear()
     FBox = QRectF();
     FDisplay = QSize();
 }
+
+} // namespace Irisonde

@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace Irisonde {
+
 // What the headers and records of a metafile declare.
 struct TMetafileInfo {
     bool Placeable = false;
@@ -23,14 +25,14 @@ struct TMetafileInfo {
 // without playing it. On success `playable` holds the bytes as handed to the
 // player: header fields that the player trusts blindly (largest record,
 // checksum) recomputed, and an end record added when the producer left it out.
-[[nodiscard]] TPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, QByteArray &playable);
+[[nodiscard]] EPictureFault ReadMetafileHeader(const QByteArray &bytes, TMetafileInfo &info, QByteArray &playable);
 
 class TPictureMetafile {
 public:
     // Loads the file `path`; on failure the previous picture stays.
-    [[nodiscard]] TPictureFault LoadFromFile(const QString &path);
+    [[nodiscard]] EPictureFault LoadFromFile(const QString &path);
     // Loads a whole metafile held in memory; on failure the previous picture stays.
-    [[nodiscard]] TPictureFault LoadFromBytes(const QByteArray &bytes);
+    [[nodiscard]] EPictureFault LoadFromBytes(const QByteArray &bytes);
 
     [[nodiscard]] bool IsEmpty() const { return FBytes.isEmpty(); }
     [[nodiscard]] QSize NaturalSize() const { return FInfo.NaturalSize; }
@@ -51,3 +53,5 @@ private:
     QRectF FBox;           // the player's bounding box, for plain metafiles
     QSize FDisplay;
 };
+
+} // namespace Irisonde

@@ -3,7 +3,9 @@
 // reads about it. imaging/ shows no boxes: the shell shows the message.
 #include <QString>
 
-enum class TPictureFault {
+namespace Irisonde {
+
+enum class EPictureFault {
     None,             // loaded
     MissingMetafile,  // the metafile vanished before it could be read
     InvalidMetafile,  // not a metafile, or a damaged one
@@ -15,5 +17,7 @@ enum class TPictureFault {
 };
 
 // The French message for `fault` about the file `path`, lines separated by
-// '\n'; empty for TPictureFault::None.
-[[nodiscard]] QString PictureFaultMessage(TPictureFault fault, const QString &path);
+// '\n'; empty for EPictureFault::None.
+[[nodiscard]] QString PictureFaultMessage(EPictureFault fault, const QString &path);
+
+} // namespace Irisonde

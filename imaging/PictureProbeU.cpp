@@ -3,44 +3,48 @@
 #include <QFile>
 #include <QFileInfo>
 
-TPictureFault ProbePictureFile(const QString &path, TPictureKind &kind, QSize &naturalSize)
+namespace Irisonde {
+
+EPictureFault ProbePictureFile(const QString &path, Irisonde::EPictureKind &kind, QSize &naturalSize)
 {
     const QFileInfo info(path);
     const QString suffix = info.fileName().mid(info.fileName().lastIndexOf(u'.') + 1).toLower();
     const bool isBitmap = info.fileName().contains(u'.') && suffix == u"bmp";
     const bool isMetafile = info.fileName().contains(u'.') && suffix == u"wmf";
     if (!isBitmap && !isMetafile)
-        return TPictureFault::UnknownKind;
-    kind = isBitmap ? TPictureKind::Bitmap : TPictureKind::Metafile;
+        return EPictureFault::UnknownKind;
+    kind = isBitmap ? Irisonde::EPictureKind::Bitmap : Irisonde::EPictureKind::Metafile;
     if (!info.exists())
-        return isBitmap ? TPictureFault::MissingBitmap : TPictureFault::MissingMetafile;
+        return isBitmap ? EPictureFault::MissingBitmap : EPictureFault::MissingMetafile;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return TPictureFault::Unreadable;
+        return EPictureFault::Unreadable;
     if (file.size() > 256ll * 1024 * 1024)
-        return TPictureFault::TooLarge;
+        return EPictureFault::TooLarge;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return TPictureFault::Unreadable;
+        return EPictureFault::Unreadable;
     if (isBitmap) {
         TBitmapHeader header;
-        const TPictureFault fault = ReadBitmapHeader(bytes, header);
-        if (fault == TPictureFault::None)
+        const EPictureFault fault = ReadBitmapHeader(bytes, header);
+        if (fault == EPictureFault::None)
             naturalSize = QSize(header.Width, header.Height);
         return fault;
     }
     TMetafileInfo metaInfo;
     QByteArray playable;
-    const TPictureFault fault = ReadMetafileHeader(bytes, metaInfo, playable);
-    if (fault != TPictureFault::None)
+    const EPictureFault fault = ReadMetafileHeader(bytes, metaInfo, playable);
+    if (fault != EPictureFault::None)
         return fault;
     if (metaInfo.NaturalSize.isEmpty()) {
         // A plain metafile without a window extent: only the player knows its size.
         TPictureMetafile meta;
-        if (const TPictureFault loaded = meta.LoadFromBytes(bytes); loaded != TPictureFault::None)
+        if (const EPictureFault loaded = meta.LoadFromBytes(bytes); loaded != EPictureFault::None)
             return loaded;
         metaInfo.NaturalSize = meta.NaturalSize();
     }
     naturalSize = metaInfo.NaturalSize;
-    return TPictureFault::None;
+    return EPictureFault::None;
 }
+
+} // namespace Irisonde

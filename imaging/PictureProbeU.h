@@ -5,6 +5,10 @@
 #include <QSize>
 #include <QString>
 
+namespace Irisonde {
+
 // `kind` from the extension (".bmp" or ".wmf", any case) and `naturalSize`
 // from the file's headers; the fault the loader would report otherwise.
-[[nodiscard]] TPictureFault ProbePictureFile(const QString &path, TPictureKind &kind, QSize &naturalSize);
+[[nodiscard]] EPictureFault ProbePictureFile(const QString &path, Irisonde::EPictureKind &kind, QSize &naturalSize);
+
+} // namespace Irisonde

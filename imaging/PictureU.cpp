@@ -5,51 +5,64 @@
 
 #include <cmath>
 
-void ResetPictureState()
+namespace Irisonde {
+
+TPicture::TPicture()
 {
-    PictureKind = TPictureKind::None;
-    StretchFlag = false;
-    PictureBackColour = Qt::white;
-    PictureMetafile = std::make_unique<TPictureMetafile>();
-    PictureBitmap = std::make_unique<TPictureBitmap>();
+    ResetPictureState();
 }
 
-void FreePictureObjects()
+void TPicture::ResetPictureState()
 {
-    PictureMetafile.reset();
-    PictureBitmap.reset();
+    m_kind = EPictureKind::None;
+    m_stretch = false;
+    m_backColour = Qt::white;
+    m_metafile = std::make_unique<TPictureMetafile>();
+    m_bitmap = std::make_unique<TPictureBitmap>();
 }
 
-void DrawDefaultPicture(QPainter &canvas)
+void TPicture::FreePictureObjects()
 {
-    DrawDefaultCard(canvas, PictureWidth, PictureHeight, PictureBackColour);
+    m_metafile.reset();
+    m_bitmap.reset();
 }
 
-TPictureFault OpenMetafileFile(const QString &path)
+void TPicture::SetPictureArea(int width, int height)
 {
-    if (!PictureMetafile)
-        PictureMetafile = std::make_unique<TPictureMetafile>();
-    return PictureMetafile->LoadFromFile(path);
+    m_width = width;
+    m_height = height;
 }
 
-TPictureFault OpenBitmapFile(const QString &path)
+void TPicture::DrawDefaultPicture(QPainter &canvas) const
 {
-    if (!PictureBitmap)
-        PictureBitmap = std::make_unique<TPictureBitmap>();
-    return PictureBitmap->LoadFromFile(path);
+    DrawDefaultCard(canvas, m_width, m_height, m_backColour);
 }
 
-void DrawMetafilePicture(QPainter &canvas)
+EPictureFault TPicture::OpenMetafileFile(const QString &path)
 {
-    PictureKind = TPictureKind::Metafile;
-    const int W0 = PictureWidth, H0 = PictureHeight;
+    if (!m_metafile)
+        m_metafile = std::make_unique<TPictureMetafile>();
+    return m_metafile->LoadFromFile(path);
+}
+
+EPictureFault TPicture::OpenBitmapFile(const QString &path)
+{
+    if (!m_bitmap)
+        m_bitmap = std::make_unique<TPictureBitmap>();
+    return m_bitmap->LoadFromFile(path);
+}
+
+void TPicture::DrawMetafilePicture(QPainter &canvas)
+{
+    m_kind = EPictureKind::Metafile;
+    const int W0 = m_width, H0 = m_height;
     if (W0 <= 0 || H0 <= 0)
         return;
-    canvas.fillRect(QRect(0, 0, W0, H0), PictureBackColour);
-    TPictureMetafile *meta = PictureMetafile.get();
+    canvas.fillRect(QRect(0, 0, W0, H0), m_backColour);
+    TPictureMetafile *meta = m_metafile.get();
     if (!meta || meta->IsEmpty() || meta->Width() <= 0 || meta->Height() <= 0)
         return;
-    if (StretchFlag) {
+    if (m_stretch) {
         meta->Draw(canvas, QRectF(0, 0, W0, H0));
         return;
     }
@@ -68,26 +81,26 @@ void DrawMetafilePicture(QPainter &canvas)
     meta->Draw(canvas, QRectF(x, y, meta->Width(), meta->Height()));
 }
 
-void DrawBitmapPicture(QPainter &canvas)
+void TPicture::DrawBitmapPicture(QPainter &canvas)
 {
-    const TPictureBitmap *bitmap = PictureBitmap.get();
-    BitmapWidth = bitmap ? bitmap->Width() : 0;
-    BitmapHeight = bitmap ? bitmap->Height() : 0;
-    PictureKind = TPictureKind::Bitmap;
-    const int W0 = PictureWidth, H0 = PictureHeight;
+    const TPictureBitmap *bitmap = m_bitmap.get();
+    m_bitmapWidth = bitmap ? bitmap->Width() : 0;
+    m_bitmapHeight = bitmap ? bitmap->Height() : 0;
+    m_kind = EPictureKind::Bitmap;
+    const int W0 = m_width, H0 = m_height;
     if (W0 <= 0 || H0 <= 0)
         return;
-    canvas.fillRect(QRect(0, 0, W0, H0), PictureBackColour);
+    canvas.fillRect(QRect(0, 0, W0, H0), m_backColour);
     if (!bitmap || bitmap->IsEmpty())
         return;
     canvas.save();
     canvas.setClipRect(QRect(0, 0, W0, H0), Qt::IntersectClip);
-    if (StretchFlag) {
+    if (m_stretch) {
         canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
         canvas.drawImage(QRect(0, 0, W0, H0), bitmap->Image());
     } else {
         // Natural size, centred: a larger bitmap is cut on all sides.
-        canvas.drawImage(QPoint((W0 - BitmapWidth) / 2, (H0 - BitmapHeight) / 2), bitmap->Image());
+        canvas.drawImage(QPoint((W0 - m_bitmapWidth) / 2, (H0 - m_bitmapHeight) / 2), bitmap->Image());
     }
     canvas.restore();
 }
@@ -105,8 +118,8 @@ QString BitmapCaptionTail(int width, int height)
 
 QString MetafileCaptionTail() { return QStringLiteral(" ( image vectorielle )"); }
 
-TPictureLoad LoadPictureFile(const QString &path, const QString &baseCaption, const QString &currentCaption,
-                             QPainter &canvas)
+TPictureLoad TPicture::LoadPictureFile(const QString &path, const QString &baseCaption,
+                                       const QString &currentCaption, QPainter &canvas)
 {
     // The extension from the last ".", in lower case. A name of any other
     // kind is refused with a message rather than counted as a success.
@@ -117,19 +130,21 @@ TPictureLoad LoadPictureFile(const QString &path, const QString &baseCaption, co
     result.Caption = currentCaption;
     if (extension == u".wmf") {
         result.Fault = OpenMetafileFile(path);
-        if (result.Fault == TPictureFault::None) {
+        if (result.Fault == EPictureFault::None) {
             DrawMetafilePicture(canvas);
             result.Caption = baseCaption + QStringLiteral(" - ") + path + MetafileCaptionTail();
         }
     } else if (extension == u".bmp") {
         result.Fault = OpenBitmapFile(path);
-        if (result.Fault == TPictureFault::None) {
+        if (result.Fault == EPictureFault::None) {
             DrawBitmapPicture(canvas);
-            result.Caption = baseCaption + QStringLiteral(" - ") + path + BitmapCaptionTail(BitmapWidth, BitmapHeight);
+            result.Caption = baseCaption + QStringLiteral(" - ") + path + BitmapCaptionTail(m_bitmapWidth, m_bitmapHeight);
         }
     } else {
-        result.Fault = TPictureFault::UnknownKind;
+        result.Fault = EPictureFault::UnknownKind;
     }
     result.Message = PictureFaultMessage(result.Fault, path);
     return result;
 }
+
+} // namespace Irisonde

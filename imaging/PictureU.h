@@ -1,9 +1,9 @@
 #pragma once
-// The shared picture state of the four picture workshops (scene lighting,
-// television magnifier, four-colour printing, RGB decomposition) and the
-// operations that draw the test card or a picture file into their picture
-// area. Only one workshop is open at a time, so one set of state serves all.
-// Program-wide state, reached through this header only.
+// The picture a picture workshop (scene lighting, television magnifier,
+// four-colour printing, RGB decomposition) shows in its picture area: the test
+// card or a picture file, fitted or stretched, on a background colour. Each
+// workshop holds or shares one TPicture; only one such workshop is open at a
+// time.
 #include "imaging/BitmapFileU.h"
 #include "imaging/DefaultPictureU.h"
 #include "imaging/MetafileU.h"
@@ -17,52 +17,88 @@
 
 class QPainter;
 
-enum class TPictureKind : std::uint8_t { None = 0, Default = 1, Metafile = 2, Bitmap = 3 };
+namespace Irisonde {
 
-inline int PictureWidth = 0;                 // the picture area, set by the workshop before drawing
-inline int PictureHeight = 0;
-inline QColor PictureBackColour = Qt::white; // around and behind the picture
-inline bool StretchFlag = false;             // picture files fill the whole area, aspect not kept
-inline TPictureKind PictureKind = TPictureKind::None;
-inline int BitmapWidth = 0;                  // natural size of the bitmap last drawn, for the caption
-inline int BitmapHeight = 0;
-inline std::unique_ptr<TPictureMetafile> PictureMetafile; // made by the workshop's show, freed by its close
-inline std::unique_ptr<TPictureBitmap> PictureBitmap;
+enum class EPictureKind : std::uint8_t { None = 0, Default = 1, Metafile = 2, Bitmap = 3 };
 
-// The workshop's show: no picture yet, not stretched, white background,
-// empty picture objects.
-void ResetPictureState();
-// The workshop's close: frees the picture objects.
-void FreePictureObjects();
+// What loading a picture file by its path gives.
+struct TPictureLoad {
+    QString Caption;      // the new caption (the current one after a failure)
+    EPictureFault Fault = EPictureFault::None;
+    QString Message;      // what to show the user; empty on success
+};
 
-// Draws the test card into (0, 0, PictureWidth, PictureHeight) of `canvas`.
-void DrawDefaultPicture(QPainter &canvas);
+class TPicture {
+public:
+    // As after ResetPictureState, but with an empty area.
+    TPicture();
 
-// Load `path` into PictureMetafile (PictureBitmap); on failure the previous
-// picture stays and the result names the message to show. PictureKind is
-// not changed.
-[[nodiscard]] TPictureFault OpenMetafileFile(const QString &path);
-[[nodiscard]] TPictureFault OpenBitmapFile(const QString &path);
+    // The workshop's show: no picture yet, not stretched, white background,
+    // empty picture objects.
+    void ResetPictureState();
+    // The workshop's close: frees the picture objects. Loading a file makes
+    // them again.
+    void FreePictureObjects();
 
-// PictureKind := Metafile, then the metafile fitted (or stretched) into the area.
-void DrawMetafilePicture(QPainter &canvas);
-// PictureKind := Bitmap, BitmapWidth/Height recorded, then the bitmap
-// centred at its natural size (or stretched) in the area.
-void DrawBitmapPicture(QPainter &canvas);
+    // The picture area, set by the workshop before drawing; drawing fills
+    // (0, 0, PictureWidth, PictureHeight) of the painter it is given.
+    void SetPictureArea(int width, int height);
+    [[nodiscard]] int PictureWidth() const { return m_width; }
+    [[nodiscard]] int PictureHeight() const { return m_height; }
+    // Around and behind the picture.
+    void SetPictureBackColour(const QColor &colour) { m_backColour = colour; }
+    [[nodiscard]] QColor PictureBackColour() const { return m_backColour; }
+    // Picture files fill the whole area, their aspect not kept.
+    void SetStretchFlag(bool on) { m_stretch = on; }
+    [[nodiscard]] bool StretchFlag() const { return m_stretch; }
+    // What was drawn last; the workshop sets Default when it draws the card.
+    void SetPictureKind(EPictureKind kind) { m_kind = kind; }
+    [[nodiscard]] EPictureKind PictureKind() const { return m_kind; }
+    // Natural size of the bitmap last drawn, for the caption.
+    [[nodiscard]] int BitmapWidth() const { return m_bitmapWidth; }
+    [[nodiscard]] int BitmapHeight() const { return m_bitmapHeight; }
+    // The loaded files; null after FreePictureObjects.
+    [[nodiscard]] TPictureMetafile *PictureMetafile() const { return m_metafile.get(); }
+    [[nodiscard]] TPictureBitmap *PictureBitmap() const { return m_bitmap.get(); }
+
+    // The test card in the area.
+    void DrawDefaultPicture(QPainter &canvas) const;
+
+    // Loads `path` into the metafile (bitmap); on failure the previous
+    // picture stays and the result names the message to show. PictureKind
+    // is not changed.
+    [[nodiscard]] EPictureFault OpenMetafileFile(const QString &path);
+    [[nodiscard]] EPictureFault OpenBitmapFile(const QString &path);
+
+    // PictureKind := Metafile, then the metafile fitted (or stretched) into the area.
+    void DrawMetafilePicture(QPainter &canvas);
+    // PictureKind := Bitmap, BitmapWidth/Height recorded, then the bitmap
+    // centred at its natural size (or stretched) in the area.
+    void DrawBitmapPicture(QPainter &canvas);
+
+    // Loads and draws the file `path` by its extension (".bmp" or ".wmf", any
+    // case). A file of any other kind is refused with a message, as is a
+    // failed load; the caption, the picture and PictureKind then stay as
+    // they were. The caption on success is `baseCaption`, the path and the
+    // kind's tail.
+    [[nodiscard]] TPictureLoad LoadPictureFile(const QString &path, const QString &baseCaption,
+                                               const QString &currentCaption, QPainter &canvas);
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    QColor m_backColour = Qt::white;
+    bool m_stretch = false;
+    EPictureKind m_kind = EPictureKind::None;
+    int m_bitmapWidth = 0;
+    int m_bitmapHeight = 0;
+    std::unique_ptr<TPictureMetafile> m_metafile;
+    std::unique_ptr<TPictureBitmap> m_bitmap;
+};
 
 // The caption tails.
 [[nodiscard]] QString DefaultPictureCaption(const QString &baseCaption); // base + " - Image par défaut"
 [[nodiscard]] QString BitmapCaptionTail(int width, int height);          // " ( W sur H pixels )"
 [[nodiscard]] QString MetafileCaptionTail();                             // " ( image vectorielle )"
 
-struct TPictureLoad {
-    QString Caption;      // the new caption (the current one after a failure)
-    TPictureFault Fault = TPictureFault::None;
-    QString Message;      // what to show the user; empty on success
-};
-
-// Loads and draws the file `path` by its extension (".bmp" or ".wmf", any
-// case). A file of any other kind is refused with a message, as is a failed
-// load; the caption, the picture and PictureKind then stay as they were.
-[[nodiscard]] TPictureLoad LoadPictureFile(const QString &path, const QString &baseCaption,
-                                           const QString &currentCaption, QPainter &canvas);
+} // namespace Irisonde

@@ -5,12 +5,7 @@
 
 #include <cmath>
 
-std::unique_ptr<TDibPlus> ProjoSource;
-std::unique_ptr<TDibPlus> ProjoOutput;
-uint32_t ProjoKeyColour = 0x00FFFF;
-uint32_t ProjoKeyPixel = 0xFFFF00;
-std::array<QPoint, ProjoMaxLamps> ProjoLamps;
-int32_t ProjoLampCount = 0;
+namespace Irisonde {
 
 namespace {
 
@@ -18,11 +13,6 @@ constexpr uint32_t Yellow = 0x00FFFF; // colour values
 constexpr uint32_t Cyan = 0xFFFF00;
 constexpr uint32_t BluePixel = 0x0000FF; // the lamp's marker in the picture
 constexpr int32_t PictureOrigin = 11;   // canvas point of the picture's top-left
-
-bool SpriteReady()
-{
-    return ProjoSource && ProjoOutput && ProjoSource->HasStore() && ProjoOutput->HasStore();
-}
 
 // Nearest integer, halves to even, as std::nearbyint under the default
 // rounding mode; adding 1.5 x 2^52 leaves no fraction bits, so the addition
@@ -32,21 +22,6 @@ inline double RoundHalfEven(double v)
     // Strict IEEE arithmetic (no fast-math) keeps the two steps apart.
     constexpr double magic = 0x1.8p52;
     return (v + magic) - magic;
-}
-
-// What both draws do first: keep the lamp off the key, black output,
-// lamp pixels in the lamp colour.
-void PrepareDraw(uint32_t lampColour)
-{
-    // Bits above 23 are no part of a colour: compare the colour itself, so
-    // that no lamp colour can ever turn into the transparent key.
-    lampColour &= 0xFFFFFFu;
-    if (lampColour == ProjoKeyColour)
-        SwitchProjoKey(ProjoKeyColour);
-    ProjoOutput->ClearRows(0, ProjoSize);
-    const uint32_t lampPixel = SwapRB(lampColour);
-    for (int32_t i = 0; i < ProjoLampCount; ++i)
-        ProjoSource->SetPixelFast(ProjoLamps[i].x(), ProjoLamps[i].y(), lampPixel);
 }
 
 // The source coordinates of one output row, before any pixel is read: a
@@ -80,52 +55,72 @@ inline void CopyPixel(uint8_t *q, const uint8_t *p)
 
 } // namespace
 
-void CreateProjo()
+bool TProjo::SpriteReady() const
+{
+    return m_source && m_output && m_source->HasStore() && m_output->HasStore();
+}
+
+// What both draws do first: keep the lamp off the key, black output,
+// lamp pixels in the lamp colour.
+void TProjo::PrepareDraw(uint32_t lampColour)
+{
+    // Bits above 23 are no part of a colour: compare the colour itself, so
+    // that no lamp colour can ever turn into the transparent key.
+    lampColour &= 0xFFFFFFu;
+    if (lampColour == m_keyColour)
+        SwitchProjoKey(m_keyColour);
+    m_output->ClearRows(0, ProjoSize);
+    const uint32_t lampPixel = SwapRB(lampColour);
+    for (int32_t i = 0; i < m_lampCount; ++i)
+        m_source->SetPixelFast(m_lamps[i].x(), m_lamps[i].y(), lampPixel);
+}
+
+void TProjo::CreateProjo()
 {
     const QImage picture = LoadResourceBitmap(QStringLiteral("Projo"));
-    ProjoSource = std::make_unique<TDibPlus>(ProjoSize, ProjoSize);
-    ProjoOutput = std::make_unique<TDibPlus>(ProjoSize, ProjoSize);
-    ProjoKeyColour = Yellow;
-    ProjoKeyPixel = SwapRB(Yellow);
-    ProjoLampCount = 0;
+    m_source = std::make_unique<TDibPlus>(ProjoSize, ProjoSize);
+    m_output = std::make_unique<TDibPlus>(ProjoSize, ProjoSize);
+    m_keyColour = Yellow;
+    m_keyPixel = SwapRB(Yellow);
+    m_lampCount = 0;
     if (!SpriteReady())
         return;
-    QPainter &canvas = ProjoSource->Canvas();
-    canvas.fillRect(0, 0, ProjoSize, ProjoSize, ColourToQColor(ProjoKeyColour));
+    QPainter &canvas = m_source->Canvas();
+    canvas.fillRect(0, 0, ProjoSize, ProjoSize, ColourToQColor(m_keyColour));
     if (!picture.isNull())
         canvas.drawImage(PictureOrigin, PictureOrigin, picture);
     for (int32_t x = 0; x < ProjoSize; ++x)
         for (int32_t y = 0; y < ProjoSize; ++y)
             // The list has room for ProjoMaxLamps points; a picture with more
             // lamp pixels keeps the others blue rather than overrunning it.
-            if (ProjoSource->GetPixelFast(x, y) == BluePixel && ProjoLampCount < ProjoMaxLamps)
-                ProjoLamps[ProjoLampCount++] = QPoint(x, y);
+            if (m_source->GetPixelFast(x, y) == BluePixel && m_lampCount < ProjoMaxLamps)
+                m_lamps[m_lampCount++] = QPoint(x, y);
 }
 
-void FreeProjo()
+void TProjo::FreeProjo()
 {
-    ProjoSource.reset();
-    ProjoOutput.reset();
-    ProjoLampCount = 0;
+    m_source.reset();
+    m_output.reset();
+    m_lampCount = 0;
 }
 
-void SwitchProjoKey(uint32_t oldKey)
+void TProjo::SwitchProjoKey(uint32_t oldKey)
 {
-    ProjoKeyColour = (oldKey == Yellow) ? Cyan : Yellow;
-    ProjoKeyPixel = SwapRB(ProjoKeyColour);
-    if (ProjoSource)
-        ProjoSource->ReplaceColour(SwapRB(oldKey), ProjoKeyPixel);
+    m_keyColour = (oldKey == Yellow) ? Cyan : Yellow;
+    m_keyPixel = SwapRB(m_keyColour);
+    if (m_source)
+        m_source->ReplaceColour(SwapRB(oldKey), m_keyPixel);
 }
 
-void DrawProjo(QPainter &target, int32_t x, int32_t y, uint32_t lampColour)
+void TProjo::DrawProjo(QPainter &target, int32_t x, int32_t y, uint32_t lampColour)
 {
     if (!SpriteReady())
         return;
     PrepareDraw(lampColour);
-    const uint8_t *src = ProjoSource->Bits();
-    uint8_t *dst = ProjoOutput->Bits();
-    const ptrdiff_t stride = ProjoSource->Stride(); // both images have the same layout
-    const KeyBytes key(ProjoKeyPixel);
+    const uint8_t *src = m_source->Bits();
+    uint8_t *dst = m_output->Bits();
+    const ptrdiff_t stride = m_source->Stride(); // both images have the same layout
+    const KeyBytes key(m_keyPixel);
     for (int32_t row = 0; row < ProjoSize; ++row) {
         const uint8_t *s = src + row * stride;
         uint8_t *d = dst + row * stride;
@@ -133,10 +128,10 @@ void DrawProjo(QPainter &target, int32_t x, int32_t y, uint32_t lampColour)
             if (!key.Matches(s + col))
                 CopyPixel(d + col, s + col);
     }
-    ProjoOutput->Draw(target, x, y);
+    m_output->Draw(target, x, y);
 }
 
-void DrawProjoRotated(QPainter &target, int32_t x, int32_t y, uint32_t lampColour, double angle)
+void TProjo::DrawProjoRotated(QPainter &target, int32_t x, int32_t y, uint32_t lampColour, double angle)
 {
     if (!SpriteReady())
         return;
@@ -152,10 +147,10 @@ void DrawProjoRotated(QPainter &target, int32_t x, int32_t y, uint32_t lampColou
         dxc[i] = double(i - centre) * c;
         dxs[i] = double(i - centre) * s;
     }
-    const uint8_t *src = ProjoSource->Bits();
-    uint8_t *dst = ProjoOutput->Bits();
-    const ptrdiff_t stride = ProjoSource->Stride();
-    const KeyBytes key(ProjoKeyPixel);
+    const uint8_t *src = m_source->Bits();
+    uint8_t *dst = m_output->Bits();
+    const ptrdiff_t stride = m_source->Stride();
+    const KeyBytes key(m_keyPixel);
     int32_t sxs[ProjoSize], sys[ProjoSize];
     for (int32_t row = 0; row < ProjoSize; ++row) {
         const double dys = double(row - centre) * s;
@@ -172,5 +167,7 @@ void DrawProjoRotated(QPainter &target, int32_t x, int32_t y, uint32_t lampColou
                 CopyPixel(d + 3 * col, p);
         }
     }
-    ProjoOutput->Draw(target, x, y);
+    m_output->Draw(target, x, y);
 }
+
+} // namespace Irisonde

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+namespace Irisonde {
+
 QByteArray LoadResourceBytes(const QString &fileName)
 {
     QFile f(QStringLiteral(":/res/") + fileName);
@@ -14,3 +16,5 @@ QImage LoadResourceBitmap(const QString &name)
 {
     return QImage(QStringLiteral(":/res/") + name + QStringLiteral(".bmp"));
 }
+
+} // namespace Irisonde

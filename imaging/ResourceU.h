@@ -5,9 +5,13 @@
 #include <QImage>
 #include <QString>
 
+namespace Irisonde {
+
 // The bytes of the resource file `fileName` ("Trace.wmf", "TIPS.lignes"...);
 // empty when there is no such resource.
 [[nodiscard]] QByteArray LoadResourceBytes(const QString &fileName);
 
 // The bitmap resource `name` ("Logo" reads "Logo.bmp") as loaded, null if missing.
 [[nodiscard]] QImage LoadResourceBitmap(const QString &name);
+
+} // namespace Irisonde

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Irisonde {
+
 // Drawing is aliased, as on the original display: the workshops separate
 // pure colours, which smoothing would blur. Raster operations other than a
 // plain copy and the binary raster modes of pens are drawn as a copy: the
@@ -138,9 +140,9 @@ double EllipseAngle(const QRectF &r, const QPointF &p)
     return std::atan2(-(p.y() - r.center().y()) / ry, (p.x() - r.center().x()) / rx) * 180.0 / M_PI;
 }
 
-enum class TArcKind { Arc, Pie, Chord };
+enum class EArcKind { Arc, Pie, Chord };
 
-void DrawArcKind(wmfAPI *api, wmfDrawArc_t *a, TArcKind kind)
+void DrawArcKind(wmfAPI *api, wmfDrawArc_t *a, EArcKind kind)
 {
     TWmfDevice *dev = Device(api);
     if (!dev || !dev->Painter)
@@ -162,19 +164,19 @@ void DrawArcKind(wmfAPI *api, wmfDrawArc_t *a, TArcKind kind)
     while (span <= 0)
         span += 360;
     QPainterPath path;
-    if (kind == TArcKind::Pie)
+    if (kind == EArcKind::Pie)
         path.moveTo(r.center());
     else
         path.arcMoveTo(r, start);
     path.arcTo(r, start, span);
-    if (kind != TArcKind::Arc)
+    if (kind != EArcKind::Arc)
         path.closeSubpath();
-    DrawShape(api, a->dc, path, kind != TArcKind::Arc);
+    DrawShape(api, a->dc, path, kind != EArcKind::Arc);
 }
 
-void DrawPie(wmfAPI *api, wmfDrawArc_t *a) { DrawArcKind(api, a, TArcKind::Pie); }
-void DrawChord(wmfAPI *api, wmfDrawArc_t *a) { DrawArcKind(api, a, TArcKind::Chord); }
-void DrawArc(wmfAPI *api, wmfDrawArc_t *a) { DrawArcKind(api, a, TArcKind::Arc); }
+void DrawPie(wmfAPI *api, wmfDrawArc_t *a) { DrawArcKind(api, a, EArcKind::Pie); }
+void DrawChord(wmfAPI *api, wmfDrawArc_t *a) { DrawArcKind(api, a, EArcKind::Chord); }
+void DrawArc(wmfAPI *api, wmfDrawArc_t *a) { DrawArcKind(api, a, EArcKind::Arc); }
 
 void DrawEllipse(wmfAPI *api, wmfDrawArc_t *a)
 {
@@ -354,3 +356,5 @@ void InstallWmfDeviceDrawing(wmfFunctionReference *fr)
     fr->udata_free = UserData;
     InstallWmfDeviceRaster(fr);
 }
+
+} // namespace Irisonde

@@ -24,6 +24,8 @@ extern "C" {
 #include <map>
 #include <memory>
 
+namespace Irisonde {
+
 // What the player said about a font when it was created. libwmf reuses the
 // slot of a deleted object while the device context may still point at it,
 // so a font is only ever described from this copy, never through the pointer.
@@ -82,3 +84,5 @@ void InstallWmfDevice(wmfAPI *api);
 // The Qt family used for a metafile's face name (Arial and its kin map to
 // the metric-compatible Liberation faces).
 [[nodiscard]] QString WmfFontFamily(const QString &face);
+
+} // namespace Irisonde

@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+namespace Irisonde {
+
 namespace {
 
 // The player reports a font as soon as it is created: the copy kept here is
@@ -53,10 +55,10 @@ void BmpRead(wmfAPI *api, wmfBMP_Read_t *r)
         return;
     const QByteArray file = DibToBitmapFile(QByteArray(reinterpret_cast<const char *>(r->buffer), qsizetype(r->length)));
     QImage image;
-    const TPictureFault fault = DecodeBitmap(file, image);
-    if (fault == TPictureFault::TooLarge)
+    const EPictureFault fault = DecodeBitmap(file, image);
+    if (fault == EPictureFault::TooLarge)
         dev->BitmapTooLarge = true;
-    if (fault != TPictureFault::None || image.width() > 0xFFFF || image.height() > 0xFFFF)
+    if (fault != EPictureFault::None || image.width() > 0xFFFF || image.height() > 0xFFFF)
         return;
     auto owned = std::make_unique<QImage>(std::move(image));
     r->bmp.width = static_cast<unsigned short>(owned->width());
@@ -134,3 +136,5 @@ bool WmfPlay(const QByteArray &bytes, QPainter &painter, const QRectF &target, c
     painter.restore();
     return ok;
 }
+
+} // namespace Irisonde

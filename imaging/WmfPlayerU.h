@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace Irisonde {
+
 // How metafile coordinates reach the target rectangle.
 struct TWmfMapping {
     bool UseFrame = false; // placeable: through the header's frame, in metafile units
@@ -21,3 +23,5 @@ struct TWmfMapping {
 // drawn outside `target`. False when the player stopped on a bad record
 // (what was drawn before stays).
 bool WmfPlay(const QByteArray &bytes, QPainter &painter, const QRectF &target, const TWmfMapping &mapping);
+
+} // namespace Irisonde

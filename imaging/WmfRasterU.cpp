@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace Irisonde {
+
 // The device layer's raster side: block fills, bitmap records, text and
 // regions (their painting, framing and clipping).
 
@@ -144,3 +146,5 @@ void InstallWmfDeviceRaster(wmfFunctionReference *fr)
     fr->region_paint = RegionPaint;
     fr->region_clip = RegionClip;
 }
+
+} // namespace Irisonde

@@ -1,7 +1,12 @@
 #pragma once
 // Internal to the metafile player: the raster callbacks of the device layer
 // (block fills, bitmap records, text, regions).
-struct _wmfFunctionReference;
+
+struct _wmfFunctionReference; // libwmf's own, in C
+
+namespace Irisonde {
 
 // Fills the raster entries of the player's function table.
 void InstallWmfDeviceRaster(_wmfFunctionReference *fr);
+
+} // namespace Irisonde

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace Irisonde {
+
 namespace App {
 
 inline QString ProgramFolder;      // executable's folder, no trailing separator
@@ -17,11 +19,16 @@ inline QString DisplayTitle;       // main window caption, splash line
 inline QString ShortTitle;         // mode label prefix, e-mail subject
 inline QString DisplayModeText;    // "Affichage W sur H pixels, ..."
 inline bool LowColourFlag = false; // the screen shows too few colours
-inline QColor TipColour{255, 255, 235};
-inline QImage Logo;                // 123 x 44, background turned to button face
-inline QImage MiniLogo;            // 79 x 29, likewise
-inline QImage PuceR, PuceB;        // 13 x 9 bullets, olive turned to silver
-inline QImage Motif;               // 189 x 111 background tile
+
+// The tip window's pale yellow.
+[[nodiscard]] QColor TipColour();
+
+// The program's shared bitmaps, made from the resources on first use.
+[[nodiscard]] const QImage &Logo();     // 123 x 44, background turned to button face
+[[nodiscard]] const QImage &MiniLogo(); // 79 x 29, likewise
+[[nodiscard]] const QImage &PuceR();    // 13 x 9 bullets, olive turned to silver
+[[nodiscard]] const QImage &PuceB();
+[[nodiscard]] const QImage &Motif();    // 189 x 111 background tile
 
 // The link cursor, custom cursor number 1 ("C_Main").
 const QCursor &LinkCursor();
@@ -35,3 +42,5 @@ void ShowWarning(const QString &text, QWidget *parent = nullptr);
 void ShowHelp(const QString &topic);
 
 } // namespace App
+
+} // namespace Irisonde

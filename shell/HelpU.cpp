@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
+namespace Irisonde {
+
 THelpF &THelpF::Instance()
 {
     static std::unique_ptr<THelpF> window;
@@ -55,3 +57,5 @@ void THelpF::ShowTopic(const QString &file, const QString &newTopic)
     raise();
     activateWindow();
 }
+
+} // namespace Irisonde

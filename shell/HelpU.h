@@ -5,6 +5,8 @@
 
 class QTextBrowser;
 
+namespace Irisonde {
+
 class THelpF : public QWidget {
     Q_OBJECT
 public:
@@ -26,3 +28,5 @@ private:
     QString loadedFile;
     QString topic;
 };
+
+} // namespace Irisonde

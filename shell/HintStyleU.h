@@ -3,6 +3,8 @@
 // after the pointer has rested 400 ms on a control.
 #include <QProxyStyle>
 
+namespace Irisonde {
+
 inline constexpr int kHintDelayMs = 400;
 
 class THintStyle : public QProxyStyle {
@@ -16,3 +18,5 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
+
+} // namespace Irisonde

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 
+namespace Irisonde {
+
 namespace {
 
 struct LinkEntry {
@@ -59,7 +61,7 @@ TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
         LinkLab[e.number - 1] = lab;
         const bool blue = e.workshop;
         new TPaintBox(this, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
-            p.drawImage(0, 0, blue ? App::PuceB : App::PuceR);
+            p.drawImage(0, 0, blue ? App::PuceB() : App::PuceR());
         });
     }
 
@@ -97,7 +99,7 @@ void TMainClient::resizeEvent(QResizeEvent *event)
 void TMainClient::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QImage &tile = App::Motif;
+    const QImage &tile = App::Motif();
     if (tile.isNull()) {
         p.fillRect(rect(), palette().color(QPalette::Window));
         return;
@@ -107,3 +109,5 @@ void TMainClient::paintEvent(QPaintEvent *)
         for (int j = 0; j <= height() / h; ++j)
             p.drawImage(i * w, j * h, tile);
 }
+
+} // namespace Irisonde

@@ -6,6 +6,9 @@
 
 class QFrame;
 class QLabel;
+
+namespace Irisonde {
+
 class TSuperLab;
 
 class TMainClient : public QWidget {
@@ -28,3 +31,5 @@ protected:
 
 // Arial at a size in pixels (Liberation Sans has Arial's metrics).
 [[nodiscard]] QFont ArialPx(int pixels, bool bold = false, bool italic = false);
+
+} // namespace Irisonde

@@ -1,7 +1,6 @@
 #include "shell/MainU.h"
 
 #include "IrisondeConfig.h"
-#include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
 #include "shell/MainClientU.h"
 #include "shell/SettingsU.h"
@@ -24,6 +23,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
+
+namespace Irisonde {
 
 namespace {
 
@@ -69,7 +70,8 @@ QString ProgramFolderOf(const QString &executablePath)
     return folder;
 }
 
-TMainF::TMainF(QWidget *parent) : QMainWindow(parent)
+TMainF::TMainF(std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *parent)
+    : QMainWindow(parent), table(workshopRows), workshops(workshopRows.size(), nullptr)
 {
     setObjectName(QStringLiteral("MainF"));
     setFont(ArialPx(11));
@@ -98,26 +100,14 @@ void TMainF::BuildMenus()
     };
     Fichier1 = bar->addMenu(QStringLiteral("&Fichier"));
     Fichier1->setObjectName(QStringLiteral("Fichier1"));
-    const std::pair<const char *, QString> shops[] = {
-        {"AddMenu", QStringLiteral("Synthèse trichromique &additive")},
-        {"SubMenu", QStringLiteral("Synthèse trichromique &soustractive")},
-        {"EclaireMenu", QStringLiteral("&Eclairage d'une scène")},
-        {"LoupMenu", QStringLiteral("L'écran de télévision à la &Loupe")},
-        {"QuadriMenu", QStringLiteral("&Impression par quadrichromie ou trichromie")},
-        {"RGBMenu", QStringLiteral("&Décomposition RVB d'une image")},
-    };
-    for (int k = 0; k < kWorkshopCount; ++k) {
-        if (k == 4)
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        const Irisonde::TWorkshopRow &row = table[k];
+        if (row.SeparatorBefore)
             Fichier1->addSeparator();
-        workshopMenus[k] = item(Fichier1, shops[k].first, shops[k].second, [this, k] { OpenWorkshop(static_cast<EWorkshop>(k)); });
-        workshopMenus[k]->setEnabled(false);
+        QAction *a = item(Fichier1, row.MenuName, QString::fromUtf8(row.MenuCaption), [this, k] { OpenWorkshop(k); });
+        a->setEnabled(false);
+        workshopMenus.push_back(a);
     }
-    AddMenu = workshopMenus[0];
-    SubMenu = workshopMenus[1];
-    EclaireMenu = workshopMenus[2];
-    LoupMenu = workshopMenus[3];
-    QuadriMenu = workshopMenus[4];
-    RGBMenu = workshopMenus[5];
     Fichier1->addSeparator();
     BrowserMenu = item(Fichier1, "BrowserMenu", QStringLiteral("&Cataloguer les images"), [this] { ShowModalOnce(browserWindow); });
     BrowserMenu->setEnabled(false);
@@ -197,16 +187,10 @@ void TMainF::FormCreate()
 {
     CheckDisplayMode();
     App::ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
-    LoadSettings(App::ProgramFolder);
-    const auto logo = [](const char *name) {
-        QImage img = LoadResourceBitmap(QString::fromLatin1(name));
-        if (!img.isNull())
-            ReplaceBitmapColour(img, img.pixelColor(0, 0), ButtonFace());
-        return img;
-    };
-    App::Logo = logo("Logo");
-    App::MiniLogo = logo("MiniLogo");
-    App::TipColour = QColor(255, 255, 235);
+    QStringList sections{QString::fromLatin1(Irisonde::kMainSection)};
+    for (const Irisonde::TWorkshopRow &row : table)
+        sections.append(QString::fromLatin1(row.Section));
+    m_settings = Irisonde::LoadSettings(App::ProgramFolder, sections);
     App::HelpFile = App::ProgramFolder + QDir::separator() + QStringLiteral("Irisonde.html");
     // Companion programs are found on the PATH here; the system folder is
     // kept for the platforms that have one.
@@ -215,14 +199,6 @@ void TMainF::FormCreate()
         windows.chop(1);
     App::WindowsFolder = windows;
     setWindowTitle(App::DisplayTitle);
-    const auto bullet = [](const char *name) {
-        QImage img = LoadResourceBitmap(QString::fromLatin1(name));
-        ReplaceBitmapColour(img, QColor(128, 128, 0), QColor(192, 192, 192));
-        return img;
-    };
-    App::PuceR = bullet("PuceR");
-    App::PuceB = bullet("PuceB");
-    App::Motif = LoadResourceBitmap(QStringLiteral("Motif"));
     for (TSuperLab *lab : LinkLab)
         lab->LinkCursor = crLinkHand;
 }
@@ -236,9 +212,26 @@ void TMainF::CheckDisplayMode()
     App::LowColourFlag = mode.lowColour;
 }
 
-void TMainF::SetWorkshop(EWorkshop kind, TWorkshopF *window)
+int TMainF::RowIndex(const Irisonde::TWorkshopRow &row) const
 {
-    const int k = static_cast<int>(kind);
+    for (std::size_t k = 0; k < table.size(); ++k)
+        if (std::string_view(table[k].SpecName) == row.SpecName)
+            return static_cast<int>(k);
+    return -1;
+}
+
+TWorkshopF *TMainF::Workshop(const Irisonde::TWorkshopRow &row) const
+{
+    const int k = RowIndex(row);
+    return k < 0 ? nullptr : workshops[static_cast<std::size_t>(k)];
+}
+
+void TMainF::SetWorkshop(const Irisonde::TWorkshopRow &row, TWorkshopF *window)
+{
+    const int index = RowIndex(row);
+    if (index < 0)
+        return;
+    const auto k = static_cast<std::size_t>(index);
     workshops[k] = window;
     workshopMenus[k]->setEnabled(window != nullptr);
     if (window)
@@ -270,9 +263,9 @@ void TMainF::SetSplash(QWidget *s, std::function<void()> about)
     AboutMenu->setEnabled(static_cast<bool>(showAbout));
 }
 
-void TMainF::OpenWorkshop(EWorkshop kind)
+void TMainF::OpenWorkshop(std::size_t index)
 {
-    TWorkshopF *w = Workshop(kind);
+    TWorkshopF *w = workshops[index];
     if (!w)
         return;
     w->show();
@@ -296,27 +289,32 @@ void TMainF::ShowModalOnce(QDialog *dialog)
 
 void TMainF::LinkLabClick()
 {
-    static constexpr int kMenuOf[9] = {0, 1, 2, 3, -3, -2, -1, 4, 5}; // LinkLab1..9
+    // The links that open no workshop: LinkLab5 quits, 6 catalogues, 7 helps.
+    constexpr int kQuitLink = 5, kBrowserLink = 6, kHelpLink = 7;
     const auto *lab = qobject_cast<TSuperLab *>(sender());
     const auto it = std::find(LinkLab.begin(), LinkLab.end(), lab);
     if (it == LinkLab.end())
         return;
-    const int m = kMenuOf[it - LinkLab.begin()];
-    QAction *action = m >= 0 ? workshopMenus[m] : m == -1 ? WinHlpMenu : m == -2 ? BrowserMenu : QuitMenu;
-    action->trigger();
+    const int n = static_cast<int>(it - LinkLab.begin()) + 1;
+    QAction *action = n == kQuitLink ? QuitMenu : n == kBrowserLink ? BrowserMenu : n == kHelpLink ? WinHlpMenu : nullptr;
+    for (std::size_t k = 0; k < table.size(); ++k)
+        if (table[k].LinkLabel == n)
+            action = workshopMenus[k];
+    if (action)
+        action->trigger();
 }
 
 void TMainF::EditionMenuPopup()
 {
-    const QMimeData *data = QApplication::clipboard()->mimeData();
-    ClearMenu->setEnabled(data && data->hasImage());
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    ClearMenu->setEnabled(mime && mime->hasImage());
 }
 
 void TMainF::ApplyHintSetting()
 {
     for (TWorkshopF *w : workshops)
         if (w)
-            w->SetShowHints(Settings::BullesFlag);
+            w->SetShowHints(m_settings.BullesFlag);
 }
 
 void TMainF::LaunchCalculator()
@@ -367,19 +365,21 @@ void TMainF::FirstShow()
     WarningLab->setPalette(p);
     WarningLab->adjustSize();
     ApplyHintSetting();
-    if (Settings::TipFlag)
+    if (m_settings.TipFlag)
         TipTime->start();
     const auto records = PlacementRecords();
     SetPlacement(*this, *records[0]);
-    for (int k = 0; k < kWorkshopCount; ++k)
+    for (std::size_t k = 0; k < workshops.size(); ++k)
         if (workshops[k])
             SetPlacement(*workshops[k], *records[k + 1]);
 }
 
-std::array<TPlacement *, 1 + kWorkshopCount> TMainF::PlacementRecords() const
+std::vector<TPlacement *> TMainF::PlacementRecords()
 {
-    using namespace Settings;
-    return {&MainF, &AddF, &SubF, &EclaireF, &LoupF, &QuadriF, &RGBF};
+    std::vector<TPlacement *> records{&m_settings.Placement(QString::fromLatin1(Irisonde::kMainSection))};
+    for (const Irisonde::TWorkshopRow &row : table)
+        records.push_back(&m_settings.Placement(QString::fromLatin1(row.Section)));
+    return records;
 }
 
 void TMainF::showEvent(QShowEvent *event)
@@ -406,10 +406,10 @@ void TMainF::closeEvent(QCloseEvent *event)
 {
     const auto records = PlacementRecords();
     *records[0] = GetPlacement(*this);
-    for (int k = 0; k < kWorkshopCount; ++k)
+    for (std::size_t k = 0; k < workshops.size(); ++k)
         if (workshops[k])
             *records[k + 1] = GetPlacement(*workshops[k]);
-    const QString failure = SaveSettings();
+    const QString failure = Irisonde::SaveSettings(m_settings);
     if (!failure.isEmpty())
         App::ShowWarning(failure, this);
     event->accept();
@@ -417,3 +417,5 @@ void TMainF::closeEvent(QCloseEvent *event)
     // Closing the main window ends the program, whatever else is open.
     QCoreApplication::quit();
 }
+
+} // namespace Irisonde

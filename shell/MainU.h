@@ -5,6 +5,11 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <span>
+#include <vector>
+
+#include "shell/SettingsU.h"
+#include "shell/WorkshopRowU.h"
 
 class QAction;
 class QDialog;
@@ -12,12 +17,11 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QTimer;
+
+namespace Irisonde {
+
 class TSuperLab;
 class TWorkshopF;
-struct TPlacement;
-
-enum class EWorkshop { Add, Sub, Eclaire, Loup, Quadri, RGB };
-inline constexpr int kWorkshopCount = 6;
 
 // The display-mode text and low-colour flag for a screen of `width` x `height`
 // pixels at `bitsPerPixel`.
@@ -34,23 +38,29 @@ struct TDisplayMode {
 class TMainF : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainF(QWidget *parent = nullptr);
+    // `workshops` lists the workshops in menu order (app/'s table); the
+    // window lists each of them and keeps its placement.
+    explicit TMainF(std::span<const Irisonde::TWorkshopRow> workshops = {}, QWidget *parent = nullptr);
     ~TMainF() override;
 
     // Windows made after the main window are handed to it as they are made;
     // their menu items stay greyed out until then.
-    void SetWorkshop(EWorkshop kind, TWorkshopF *window);
+    void SetWorkshop(const Irisonde::TWorkshopRow &row, TWorkshopF *window);
     void SetOptionsDialog(QDialog *dialog);
     void SetTipWindow(QDialog *dialog);
     void SetBrowserWindow(QDialog *dialog);
     // The splash window, and how it is shown as the About box.
     void SetSplash(QWidget *splash, std::function<void()> showAbout);
 
+    // The preferences and placements, read when the window is made and
+    // written when it closes; lent to the windows that change them.
+    [[nodiscard]] Irisonde::TSettings &Settings() { return m_settings; }
+
     void CheckDisplayMode();
     void ApplyHintSetting();
     void LaunchCalculator();
 
-    [[nodiscard]] TWorkshopF *Workshop(EWorkshop kind) const { return workshops[static_cast<int>(kind)]; }
+    [[nodiscard]] TWorkshopF *Workshop(const Irisonde::TWorkshopRow &row) const;
 
     // Controls and actions under their layout names.
     QWidget *Client;
@@ -62,7 +72,7 @@ public:
     QTimer *TipTime;
     QTimer *WarningTimer;
     QMenu *Fichier1, *EditionMenu, *OptionsMenu, *AideMenu;
-    QAction *AddMenu, *SubMenu, *EclaireMenu, *LoupMenu, *QuadriMenu, *RGBMenu, *BrowserMenu, *QuitMenu;
+    QAction *BrowserMenu, *QuitMenu;
     QAction *CalcMenu, *ClearMenu, *PreferencesMenu;
     QAction *WinHlpMenu, *TipMenu, *LisezMoiMenu, *WebAuteurMenu, *MailAuteurMenu, *AboutMenu;
 
@@ -81,13 +91,17 @@ private:
     void BuildMenus();
     void BuildClient();
     void FirstShow();
-    void OpenWorkshop(EWorkshop kind);
+    void OpenWorkshop(std::size_t index);
+    [[nodiscard]] int RowIndex(const Irisonde::TWorkshopRow &row) const;
     void ShowModalOnce(QDialog *dialog);
     void EditionMenuPopup();
-    [[nodiscard]] std::array<TPlacement *, 1 + kWorkshopCount> PlacementRecords() const;
+    // The main window's record first, then one per workshop row.
+    [[nodiscard]] std::vector<TPlacement *> PlacementRecords();
 
-    std::array<TWorkshopF *, kWorkshopCount> workshops{};
-    std::array<QAction *, kWorkshopCount> workshopMenus{};
+    Irisonde::TSettings m_settings;
+    std::span<const Irisonde::TWorkshopRow> table;
+    std::vector<TWorkshopF *> workshops;    // one per row, null until handed over
+    std::vector<QAction *> workshopMenus;   // one per row
     QDialog *optionsDialog = nullptr;
     QDialog *tipWindow = nullptr;
     QDialog *browserWindow = nullptr;
@@ -96,3 +110,5 @@ private:
     qint64 calculatorPid = 0;
     bool firstShow = true;
 };
+
+} // namespace Irisonde

@@ -2,6 +2,7 @@
 
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "shell/CheckBoxU.h"
 #include "shell/PlacementBoundsU.h"
 #include "shell/SettingsU.h"
 
@@ -13,11 +14,14 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
+namespace Irisonde {
+
 // A tool window's frame, without minimise or maximise buttons: minimising a
 // modal dialog would take the main window along and leave no way back.
-TOptionF::TOptionF(QWidget *parent)
+TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("OptionF"));
     setWindowTitle(QStringLiteral(" Options du logiciel"));
@@ -50,7 +54,7 @@ TOptionF::TOptionF(QWidget *parent)
     TipCheck = check("TipCheck", QStringLiteral(" Afficher les astuces du jour au démarrage"), QRect(16, 38, 230, 17));
     BullesCheck = check("BullesCheck", QStringLiteral(" Afficher les bulles d'aide "), QRect(16, 64, 161, 17));
 
-    PB = new TPaintBox(PTab, QRect(212, 132, 123, 44), [](QPainter &p) { p.drawImage(0, 0, App::Logo); });
+    PB = new TPaintBox(PTab, QRect(212, 132, 123, 44), [](QPainter &p) { p.drawImage(0, 0, App::Logo()); });
     PB->setObjectName(QStringLiteral("PB"));
 
     const auto button = [this](const char *name, const QString &caption, int left) {
@@ -81,26 +85,26 @@ void TOptionF::showEvent(QShowEvent *event)
 
 void TOptionF::LoadOptions()
 {
-    SavedTipFlag = Settings::TipFlag;
-    SetCheckSilently(*TipCheck, Settings::TipFlag);
-    SavedBullesFlag = Settings::BullesFlag;
-    SetCheckSilently(*BullesCheck, Settings::BullesFlag);
-    SavedSplashFlag = Settings::SplashFlag;
-    SetCheckSilently(*SplashCheck, Settings::SplashFlag);
+    SavedTipFlag = m_settings.TipFlag;
+    Irisonde::SetCheckSilently(*TipCheck, m_settings.TipFlag);
+    SavedBullesFlag = m_settings.BullesFlag;
+    Irisonde::SetCheckSilently(*BullesCheck, m_settings.BullesFlag);
+    SavedSplashFlag = m_settings.SplashFlag;
+    Irisonde::SetCheckSilently(*SplashCheck, m_settings.SplashFlag);
 }
 
 void TOptionF::ApplyOptions()
 {
-    Settings::TipFlag = TipCheck->isChecked();
-    Settings::BullesFlag = BullesCheck->isChecked();
-    Settings::SplashFlag = SplashCheck->isChecked();
+    m_settings.TipFlag = TipCheck->isChecked();
+    m_settings.BullesFlag = BullesCheck->isChecked();
+    m_settings.SplashFlag = SplashCheck->isChecked();
 }
 
 void TOptionF::RestoreOptions()
 {
-    Settings::TipFlag = SavedTipFlag;
-    Settings::BullesFlag = SavedBullesFlag;
-    Settings::SplashFlag = SavedSplashFlag;
+    m_settings.TipFlag = SavedTipFlag;
+    m_settings.BullesFlag = SavedBullesFlag;
+    m_settings.SplashFlag = SavedSplashFlag;
 }
 
 void TOptionF::OkBoutClick()
@@ -124,3 +128,5 @@ void TOptionF::AideBoutClick()
 {
     App::ShowHelp(QStringLiteral("Options"));
 }
+
+} // namespace Irisonde

@@ -9,12 +9,18 @@ class QCheckBox;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+
+namespace Irisonde {
+
 class TPaintBox;
+
+struct TSettings;
 
 class TOptionF : public QDialog {
     Q_OBJECT
 public:
-    explicit TOptionF(QWidget *parent = nullptr);
+    // The dialog shows and changes the flags of `settings`, which outlive it.
+    explicit TOptionF(Irisonde::TSettings &settings, QWidget *parent = nullptr);
 
     void LoadOptions();
     void ApplyOptions();
@@ -41,7 +47,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    Irisonde::TSettings &m_settings;
     bool SavedTipFlag = true;
     bool SavedBullesFlag = true;
     bool SavedSplashFlag = true;
 };
+
+} // namespace Irisonde

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace Irisonde {
+
 TPaintBox::TPaintBox(QWidget *parent, const QRect &geometry, Painter p)
     : QWidget(parent), paint(std::move(p))
 {
@@ -14,3 +16,5 @@ void TPaintBox::paintEvent(QPaintEvent *)
     if (paint)
         paint(painter);
 }
+
+} // namespace Irisonde

@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace Irisonde {
+
 class TPaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -18,3 +20,5 @@ protected:
 private:
     Painter paint;
 };
+
+} // namespace Irisonde

@@ -4,16 +4,18 @@
 
 #include <QFileDialog>
 
-QString LoadPictureFileShowing(const QString &path, QPainter &canvas, const QString &baseCaption,
+namespace Irisonde {
+
+QString LoadPictureFileShowing(Irisonde::TPicture &picture, const QString &path, QPainter &canvas, const QString &baseCaption,
                                const QString &currentCaption, QWidget *parent)
 {
-    const TPictureLoad load = LoadPictureFile(path, baseCaption, currentCaption, canvas);
-    if (load.Fault != TPictureFault::None)
+    const Irisonde::TPictureLoad load = picture.LoadPictureFile(path, baseCaption, currentCaption, canvas);
+    if (load.Fault != EPictureFault::None)
         App::ShowWarning(load.Message, parent);
     return load.Caption;
 }
 
-QString ChoosePictureFile(QPainter &canvas, const QString &baseCaption, const QString &currentCaption, QWidget *parent)
+QString ChoosePictureFile(Irisonde::TPicture &picture, QPainter &canvas, const QString &baseCaption, const QString &currentCaption, QWidget *parent)
 {
     QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"), App::ProgramFolder);
     // The one filter shows its own description; the patterns behind it also
@@ -24,5 +26,7 @@ QString ChoosePictureFile(QPainter &canvas, const QString &baseCaption, const QS
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return currentCaption;
-    return LoadPictureFileShowing(dialog.selectedFiles().constFirst(), canvas, baseCaption, currentCaption, parent);
+    return LoadPictureFileShowing(picture, dialog.selectedFiles().constFirst(), canvas, baseCaption, currentCaption, parent);
 }
+
+} // namespace Irisonde

@@ -5,12 +5,18 @@
 class QPainter;
 class QWidget;
 
+namespace Irisonde {
+
+class TPicture;
+
 // Runs the open dialog in the program folder; on confirmation loads and
-// draws the chosen file (LoadPictureFile), showing its message on failure.
+// draws the chosen file into `picture` (LoadPictureFile), showing its message on failure.
 // The new caption: the current one when cancelled or failed.
-[[nodiscard]] QString ChoosePictureFile(QPainter &canvas, const QString &baseCaption, const QString &currentCaption,
+[[nodiscard]] QString ChoosePictureFile(Irisonde::TPicture &picture, QPainter &canvas, const QString &baseCaption, const QString &currentCaption,
                                         QWidget *parent);
 
 // The same after the dialog: loads `path`, shows the message of a failure.
-[[nodiscard]] QString LoadPictureFileShowing(const QString &path, QPainter &canvas, const QString &baseCaption,
+[[nodiscard]] QString LoadPictureFileShowing(Irisonde::TPicture &picture, const QString &path, QPainter &canvas, const QString &baseCaption,
                                              const QString &currentCaption, QWidget *parent);
+
+} // namespace Irisonde

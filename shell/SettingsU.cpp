@@ -3,18 +3,16 @@
 #include "shell/AppStateU.h"
 #include "shell/PlacementBoundsU.h"
 
-#include <QCheckBox>
-#include <QColor>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QImage>
 #include <QSettings>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <limits>
+
+namespace Irisonde {
 
 namespace {
 
@@ -56,18 +54,6 @@ public:
     }
     QSettings store;
 };
-
-struct PlacementSection {
-    const char *name;
-    TPlacement *record;
-};
-
-std::array<PlacementSection, 7> PlacementSections()
-{
-    using namespace Settings;
-    return {{{"MainF", &MainF}, {"AddF", &AddF}, {"SubF", &SubF}, {"LoupF", &LoupF},
-             {"EclaireF", &EclaireF}, {"QuadriF", &QuadriF}, {"RGBF", &RGBF}}};
-}
 
 const QString kTips = QStringLiteral("Tips");
 const QString kBrowser = QStringLiteral("Browser");
@@ -129,41 +115,48 @@ std::int32_t ParseStoredInteger(const QString &text, std::int32_t def)
     return AllDigits(rest, base) ? ParseDigits(rest, base, negative, def) : def;
 }
 
-void LoadSettings(const QString &programFolder)
+TPlacement TSettings::Placement(const QString &section) const
+{
+    const auto it = Placements.find(section);
+    return it == Placements.end() ? TPlacement() : it->second;
+}
+
+TSettings LoadSettings(const QString &programFolder, const QStringList &sections)
 {
     const TSettingsStore s;
     const TPlacement def;
-    for (const auto &[name, record] : PlacementSections()) {
-        const QString section = QString::fromLatin1(name);
+    TSettings settings;
+    for (const QString &section : sections) {
+        TPlacement *record = &settings.Placement(section);
         record->X = s.ReadInteger(section, QStringLiteral("X"), def.X);
         record->Y = s.ReadInteger(section, QStringLiteral("Y"), def.Y);
         record->W = s.ReadInteger(section, QStringLiteral("W"), def.W);
         record->H = s.ReadInteger(section, QStringLiteral("H"), def.H);
         record->Maxis = s.ReadBool(section, QStringLiteral("Maxis"), def.Maxis);
     }
-    using namespace Settings;
-    TipIndex = s.ReadInteger(kTips, QStringLiteral("TipIndex"), 0);
-    TipFlag = s.ReadBool(kTips, QStringLiteral("TipFlag"), true);
-    BullesFlag = s.ReadBool(kTips, QStringLiteral("BullesFlag"), true);
-    SplashFlag = s.ReadBool(kTips, QStringLiteral("SplashFlag"), true);
-    wThumb = s.ReadInteger(kBrowser, QStringLiteral("wThumb"), 80);
-    brwRecurseFlag = s.ReadBool(kBrowser, QStringLiteral("brwRecurseFlag"), true);
-    brwMetaFlag = s.ReadBool(kBrowser, QStringLiteral("brwMetaFlag"), true);
-    brwBmpFlag = s.ReadBool(kBrowser, QStringLiteral("brwBmpFlag"), true);
-    brwPath = s.ReadString(kBrowser, QStringLiteral("brwPath"), programFolder);
+    settings.TipIndex = s.ReadInteger(kTips, QStringLiteral("TipIndex"), 0);
+    settings.TipFlag = s.ReadBool(kTips, QStringLiteral("TipFlag"), true);
+    settings.BullesFlag = s.ReadBool(kTips, QStringLiteral("BullesFlag"), true);
+    settings.SplashFlag = s.ReadBool(kTips, QStringLiteral("SplashFlag"), true);
+    settings.wThumb = s.ReadInteger(kBrowser, QStringLiteral("wThumb"), 80);
+    settings.brwRecurseFlag = s.ReadBool(kBrowser, QStringLiteral("brwRecurseFlag"), true);
+    settings.brwMetaFlag = s.ReadBool(kBrowser, QStringLiteral("brwMetaFlag"), true);
+    settings.brwBmpFlag = s.ReadBool(kBrowser, QStringLiteral("brwBmpFlag"), true);
+    settings.brwPath = s.ReadString(kBrowser, QStringLiteral("brwPath"), programFolder);
+    return settings;
 }
 
 namespace {
 
 // Every setting written into a fresh store object, as text; `clean` first
 // drops whatever the store held. The store's status after writing.
-QSettings::Status WriteEverySetting(bool clean)
+QSettings::Status WriteEverySetting(const TSettings &settings, bool clean)
 {
     TSettingsStore s;
     if (clean)
         s.store.clear();
-    for (const auto &[name, record] : PlacementSections()) {
-        const QString section = QString::fromLatin1(name);
+    for (const auto &[section, placement] : settings.Placements) {
+        const TPlacement *record = &placement;
         // A maximised window is stored without its normal bounds.
         const bool m = record->Maxis;
         s.WriteInteger(section, QStringLiteral("X"), m ? 0 : record->X);
@@ -172,23 +165,22 @@ QSettings::Status WriteEverySetting(bool clean)
         s.WriteInteger(section, QStringLiteral("H"), m ? -1 : record->H);
         s.WriteBool(section, QStringLiteral("Maxis"), m);
     }
-    using namespace Settings;
-    s.WriteInteger(kTips, QStringLiteral("TipIndex"), TipIndex);
-    s.WriteBool(kTips, QStringLiteral("TipFlag"), TipFlag);
-    s.WriteBool(kTips, QStringLiteral("BullesFlag"), BullesFlag);
-    s.WriteBool(kTips, QStringLiteral("SplashFlag"), SplashFlag);
-    s.WriteInteger(kBrowser, QStringLiteral("wThumb"), wThumb);
-    s.WriteBool(kBrowser, QStringLiteral("brwRecurseFlag"), brwRecurseFlag);
-    s.WriteBool(kBrowser, QStringLiteral("brwMetaFlag"), brwMetaFlag);
-    s.WriteBool(kBrowser, QStringLiteral("brwBmpFlag"), brwBmpFlag);
-    s.WriteString(kBrowser, QStringLiteral("brwPath"), brwPath);
+    s.WriteInteger(kTips, QStringLiteral("TipIndex"), settings.TipIndex);
+    s.WriteBool(kTips, QStringLiteral("TipFlag"), settings.TipFlag);
+    s.WriteBool(kTips, QStringLiteral("BullesFlag"), settings.BullesFlag);
+    s.WriteBool(kTips, QStringLiteral("SplashFlag"), settings.SplashFlag);
+    s.WriteInteger(kBrowser, QStringLiteral("wThumb"), settings.wThumb);
+    s.WriteBool(kBrowser, QStringLiteral("brwRecurseFlag"), settings.brwRecurseFlag);
+    s.WriteBool(kBrowser, QStringLiteral("brwMetaFlag"), settings.brwMetaFlag);
+    s.WriteBool(kBrowser, QStringLiteral("brwBmpFlag"), settings.brwBmpFlag);
+    s.WriteString(kBrowser, QStringLiteral("brwPath"), settings.brwPath);
     s.store.sync();
     return s.store.status();
 }
 
 } // namespace
 
-QString SaveSettings()
+QString SaveSettings(const TSettings &settings)
 {
     const TSettingsStore s;
     // The store writes its file in one go at sync(); find out beforehand
@@ -201,17 +193,18 @@ QString SaveSettings()
     if (file.exists() && (!file.isFile() || !file.isWritable()))
         return dataError;
 
-    QSettings::Status status = WriteEverySetting(false);
+    QSettings::Status status = WriteEverySetting(settings, false);
     if (status == QSettings::FormatError) {
         // The store read the file again before writing and met content it
         // could not read (a damaged file, read as defaults at start): no
         // failure of the writing, which the status no longer tells apart.
         // Written again from a clean store, the unreadable content is gone;
         // only a file still unreadable after that was not written.
-        status = WriteEverySetting(true);
+        status = WriteEverySetting(settings, true);
     }
     return status == QSettings::NoError ? QString() : dataError;
 }
+
 
 TPlacement GetPlacement(const QWidget &window)
 {
@@ -359,29 +352,9 @@ void RestoreTitles()
     App::ShortTitle = Unscramble(kShortTitle);
 }
 
-void ReplaceBitmapColour(QImage &bitmap, const QColor &oldColour, const QColor &newColour)
-{
-    if (bitmap.isNull())
-        return;
-    if (bitmap.format() != QImage::Format_RGB32 && bitmap.format() != QImage::Format_ARGB32)
-        bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
-    const QRgb from = oldColour.rgb() & 0xFFFFFF;
-    const QRgb to = newColour.rgb();
-    for (int y = 0; y < bitmap.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(bitmap.scanLine(y));
-        for (int x = 0; x < bitmap.width(); ++x)
-            if ((row[x] & 0xFFFFFF) == from)
-                row[x] = to;
-    }
-}
-
-void SetCheckSilently(QCheckBox &box, bool checked)
-{
-    const QSignalBlocker quiet(box);
-    box.setChecked(checked);
-}
-
 QString PluralS(const QString &word, int count)
 {
     return count < 2 ? word : word + QLatin1Char('s');
 }
+
+} // namespace Irisonde

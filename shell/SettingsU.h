@@ -1,16 +1,18 @@
 #pragma once
 // The user's preferences and window placements, kept between runs in the
 // per-user settings store (organisation "Veltrane", application "Irisonde").
-// They are read once when the main window is created and written once when it
-// closes; in between, windows read and change these variables directly.
+// They are a plain value: read once when the main window is created, which
+// owns them and lends them to the windows that change them, and written once
+// when it closes.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <map>
 
-class QCheckBox;
-class QImage;
 class QWidget;
 class QSettings;
-class QColor;
+
+namespace Irisonde {
 
 struct TPlacement {
     std::int32_t X = 1;
@@ -21,31 +23,42 @@ struct TPlacement {
     bool operator==(const TPlacement &) const = default;
 };
 
-namespace Settings {
+struct TSettings {
+    // Window placements by settings section ("MainF", "AddF"...).
+    std::map<QString, TPlacement> Placements;
 
-inline TPlacement MainF, AddF, SubF, LoupF, EclaireF, QuadriF, RGBF;
+    std::int32_t TipIndex = 0;
+    bool TipFlag = true;
+    bool BullesFlag = true;
+    bool SplashFlag = true;
 
-inline std::int32_t TipIndex = 0;
-inline bool TipFlag = true;
-inline bool BullesFlag = true;
-inline bool SplashFlag = true;
+    std::int32_t wThumb = 80;
+    bool brwRecurseFlag = true;
+    bool brwMetaFlag = true;
+    bool brwBmpFlag = true;
+    QString brwPath;
 
-inline std::int32_t wThumb = 80;
-inline bool brwRecurseFlag = true;
-inline bool brwMetaFlag = true;
-inline bool brwBmpFlag = true;
-inline QString brwPath;
+    // The record of `section`; a section not there yet starts from the
+    // default record.
+    [[nodiscard]] TPlacement &Placement(const QString &section) { return Placements[section]; }
+    [[nodiscard]] TPlacement Placement(const QString &section) const;
 
-} // namespace Settings
+    bool operator==(const TSettings &) const = default;
+};
 
-// Reads every setting; missing or unreadable values take their defaults, and
-// brwPath defaults to `programFolder`.
-void LoadSettings(const QString &programFolder);
+// The placement section of the main window; the workshops' come from their
+// table rows.
+inline constexpr const char *kMainSection = "MainF";
 
-// Writes every setting as text. Empty on success, otherwise the store's
-// message ("Erreur de création de la clé ...", "Erreur à définition des
-// données pour '...'") for the caller to show.
-[[nodiscard]] QString SaveSettings();
+// Reads every setting, the placements of `sections`; missing or unreadable
+// values take their defaults, and brwPath defaults to `programFolder`.
+[[nodiscard]] TSettings LoadSettings(const QString &programFolder, const QStringList &sections);
+
+// Writes every setting as text, each placement under its section. Empty on
+// success, otherwise the store's message ("Erreur de création de la clé ...",
+// "Erreur à définition des données pour '...'") for the caller to show.
+[[nodiscard]] QString SaveSettings(const TSettings &settings);
+
 
 // The reading rule of stored integers: "0x"/"0X" hexadecimal, "$" hexadecimal,
 // signed decimal; anything else, or an empty text, gives `def`.
@@ -58,7 +71,7 @@ void SetPlacement(QWidget &window, const TPlacement &p);
 void RestoreTitles();
 
 // Shared small utilities.
-void ReplaceBitmapColour(QImage &bitmap, const QColor &oldColour, const QColor &newColour);
-void SetCheckSilently(QCheckBox &box, bool checked);
 [[nodiscard]] constexpr std::int32_t Square(std::int32_t n) { return n * n; }
 [[nodiscard]] QString PluralS(const QString &word, int count);
+
+} // namespace Irisonde

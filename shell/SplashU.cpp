@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 
+namespace Irisonde {
+
 namespace {
 
 constexpr int kClientWidth = 366;
@@ -118,7 +120,7 @@ void TSplashF::ZonePaint(QPainter &p) const
     p.setPen(face);
     p.setBrush(face);
     p.drawRect(0, 0, w - 1, Zone->height() - 1);
-    p.drawImage(18, 18, App::Logo);
+    p.drawImage(18, 18, App::Logo());
 
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);
@@ -142,3 +144,5 @@ void TSplashF::ZonePaint(QPainter &p) const
         p.drawText(left, line.top + metrics.ascent(), line.text);
     }
 }
+
+} // namespace Irisonde

@@ -7,6 +7,9 @@
 class QFrame;
 class QPainter;
 class QTimer;
+
+namespace Irisonde {
+
 class TPaintBox;
 
 class TSplashF : public QDialog {
@@ -39,3 +42,5 @@ protected:
 private:
     void ZonePaint(QPainter &p) const;
 };
+
+} // namespace Irisonde

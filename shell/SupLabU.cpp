@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 
+namespace Irisonde {
+
 QCursor CursorFromId(TCursorId id)
 {
     switch (id) {
@@ -91,3 +93,5 @@ void TSuperLab::mouseReleaseEvent(QMouseEvent *event)
     if (click)
         emit clicked();
 }
+
+} // namespace Irisonde

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <cstdint>
 
+namespace Irisonde {
+
 // Cursor identifiers as the window layouts store them: 0 is the default
 // arrow, negative numbers the system shapes (-11 the hourglass), positive
 // numbers the program's own cursors (1 the pointing hand "C_Main").
@@ -54,3 +56,5 @@ private:
     TCursorId savedCursor = crDefault;
     QColor savedColour;
 };
+
+} // namespace Irisonde

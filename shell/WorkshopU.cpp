@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+namespace Irisonde {
+
 namespace {
 
 // Hints of a workshop's controls reach the pupil only while that window's
@@ -221,3 +223,5 @@ QIcon ToolGlyph(EGlyph g)
     }
     return QIcon(pm);
 }
+
+} // namespace Irisonde

@@ -11,6 +11,8 @@
 class QFrame;
 class QToolButton;
 
+namespace Irisonde {
+
 class TWorkshopF : public QWidget {
     Q_OBJECT
 public:
@@ -75,3 +77,5 @@ private:
 // Glyphs of the toolbar buttons, drawn once.
 enum class EGlyph { Close, Copy, Help, Open, Default };
 [[nodiscard]] QIcon ToolGlyph(EGlyph g);
+
+} // namespace Irisonde

@@ -8,6 +8,8 @@
 #include <cfloat>
 #include <cmath>
 
+using namespace Irisonde;
+
 class TstColour : public QObject {
     Q_OBJECT
 private slots:

@@ -2,12 +2,16 @@
 // several sizes on both sides of the 1.333 threshold.
 #include "imaging/DibPlusU.h"
 #include "imaging/PictureU.h"
+#include "tests/support/PictureCanvas.h"
 #include "tests/support/TestSupport.h"
 
 #include <QPainter>
 #include <QtTest>
 
 #include <cmath>
+
+using namespace Irisonde;
+using testsupport::TestPicture;
 
 namespace {
 
@@ -19,11 +23,10 @@ QImage DrawCard(int w, int h)
 {
     QImage image(w, h, QImage::Format_BGR888);
     image.fill(Qt::magenta);
-    PictureWidth = w;
-    PictureHeight = h;
-    PictureBackColour = Back;
+    TestPicture().SetPictureArea(w, h);
+    TestPicture().SetPictureBackColour(Back);
     QPainter canvas(&image);
-    DrawDefaultPicture(canvas);
+    TestPicture().DrawDefaultPicture(canvas);
     return image;
 }
 
@@ -164,10 +167,9 @@ void TstDefaultPicture::emptyAreaDrawsNothing()
 {
     QImage image(4, 4, QImage::Format_BGR888);
     image.fill(Qt::magenta);
-    PictureWidth = 0;
-    PictureHeight = 4;
+    TestPicture().SetPictureArea(0, 4);
     QPainter canvas(&image);
-    DrawDefaultPicture(canvas);
+    TestPicture().DrawDefaultPicture(canvas);
     canvas.end();
     QCOMPARE(image.pixelColor(1, 1), QColor(Qt::magenta));
 }
@@ -178,10 +180,9 @@ void TstDefaultPicture::drawsOnPixelImageCanvas()
     // the bands of 600 x 300 are at the left and right, the card's top-left
     // grid corner is canvas point (100, 0), pixel row 299.
     TDibPlus dib(600, 300);
-    PictureWidth = 600;
-    PictureHeight = 300;
-    PictureBackColour = QColor(10, 20, 30);
-    DrawDefaultPicture(dib.Canvas());
+    TestPicture().SetPictureArea(600, 300);
+    TestPicture().SetPictureBackColour(QColor(10, 20, 30));
+    TestPicture().DrawDefaultPicture(dib.Canvas());
     QCOMPARE(dib.GetPixelFast(50, 150), 0x0A141Eu); // red 10, green 20, blue 30 as a pixel value
     QCOMPARE(dib.GetPixelFast(100, 299), 0xFFFFFFu);  // white grid line at the card's left edge
     QCOMPARE(dib.GetPixelFast(110, 290), 0x808080u);  // a grey cell

@@ -10,6 +10,8 @@
 #include <set>
 #include <utility>
 
+using namespace Irisonde;
+
 namespace {
 
 // Fills the image with a reproducible pattern of pixel values.

@@ -2,6 +2,7 @@
 // labels, the workshop frame through a small test workshop, placements,
 // the clipboard, help, hints and the companion commands.
 #include "IrisondeConfig.h"
+#include "app/WorkshopTableU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
 #include "shell/HintStyleU.h"
@@ -25,6 +26,8 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
+
+using namespace Irisonde;
 
 namespace {
 
@@ -119,7 +122,7 @@ private slots:
 
     void layoutAndCaptions()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         QCOMPARE(main.Client->size(), QSize(527, 378));
         QCOMPARE(main.windowTitle(), App::DisplayTitle);
         QCOMPARE(main.Label1->pos(), QPoint(20, 12));
@@ -158,13 +161,13 @@ private slots:
                                                            "&Irisonde sur le web", "e-&Mail", "-", "A &propos de..."}));
         QCOMPARE(main.menuBar()->actions().size(), 4);
         // Windows not made yet keep their commands greyed out.
-        QVERIFY(!main.AddMenu->isEnabled());
+        QVERIFY(!main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
         QVERIFY(!main.BrowserMenu->isEnabled());
     }
 
     void warningLabelBlinksOnlyInLowColourWhileVisible()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         App::LowColourFlag = true;
         main.show();
         QCOMPARE(main.WarningLab->text(), QStringLiteral("Affichage conseillé : 65536 couleurs"));
@@ -178,7 +181,7 @@ private slots:
         QVERIFY(!main.WarningTimer->isActive());
         App::LowColourFlag = false;
 
-        TMainF good;
+        TMainF good(Irisonde::WorkshopTable());
         good.show();
         QCOMPARE(good.WarningLab->text(), QStringLiteral("Affichage convenable"));
         QCOMPARE(good.WarningLab->palette().color(QPalette::WindowText), QColor(0, 128, 0));
@@ -187,11 +190,11 @@ private slots:
 
     void workshopOpensFromItsLinkAndClosesBackHome()
     {
-        TMainF main;
-        Settings::TipFlag = true;
+        TMainF main(Irisonde::WorkshopTable());
+        main.Settings().TipFlag = true;
         TTestShopF shop;
-        main.SetWorkshop(EWorkshop::Add, &shop);
-        QVERIFY(main.AddMenu->isEnabled());
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &shop);
+        QVERIFY(main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QVERIFY(main.TipTime->isActive());
@@ -222,7 +225,7 @@ private slots:
         QVERIFY(!main.TipTime->isActive());
 
         // Same window object, re-initialised on the next opening.
-        main.AddMenu->trigger();
+        main.findChild<QAction *>(QStringLiteral("AddMenu"))->trigger();
         QCOMPARE(shop.shows, 2);
         shop.close();
         QCOMPARE(shop.closes, 2);
@@ -232,9 +235,9 @@ private slots:
     void hintSwitchFollowsBullesFlag()
     {
         QCOMPARE(THintStyle().styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         TTestShopF shop;
-        main.SetWorkshop(EWorkshop::Sub, &shop);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Sub), &shop);
         shop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shop));
         const auto askHint = [&] {
@@ -243,11 +246,11 @@ private slots:
             QApplication::sendEvent(shop.CopierBout, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        Settings::BullesFlag = false;
+        main.Settings().BullesFlag = false;
         main.ApplyHintSetting();
         QVERIFY(!shop.ShowHints());
         QCOMPARE(askHint(), QString());
-        Settings::BullesFlag = true;
+        main.Settings().BullesFlag = true;
         main.ApplyHintSetting();
         QCOMPARE(askHint(), QStringLiteral(" Copier l'image dans le presse-papiers"));
         QToolTip::hideText();
@@ -256,16 +259,16 @@ private slots:
 
     void placementsAppliedAtFirstShowAndSavedAtClose()
     {
-        TMainF main; // loads the settings: the records are set after it
-        Settings::MainF = {40, 30, 560, 420, false};
-        Settings::AddF = {-5, 60, 0, 450, false}; // out-of-range fields leave their bound
-        Settings::SubF = {1, 1, 510, 400, true};
-        Settings::TipFlag = false;
+        TMainF main(Irisonde::WorkshopTable()); // loads the settings: the records are set after it
+        main.Settings().Placement(QStringLiteral("MainF")) = {40, 30, 560, 420, false};
+        main.Settings().Placement(QStringLiteral("AddF")) = {-5, 60, 0, 450, false}; // out-of-range fields leave their bound
+        main.Settings().Placement(QStringLiteral("SubF")) = {1, 1, 510, 400, true};
+        main.Settings().TipFlag = false;
         TTestShopF add, sub;
         add.resize(333, 222);
         add.move(11, 12);
-        main.SetWorkshop(EWorkshop::Add, &add);
-        main.SetWorkshop(EWorkshop::Sub, &sub);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &add);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Sub), &sub);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(main.frameGeometry().topLeft(), QPoint(40, 30));
@@ -277,9 +280,9 @@ private slots:
 
         add.move(100, 110);
         main.close();
-        QCOMPARE(Settings::AddF.X, 100);
-        QCOMPARE(Settings::AddF.Y, 110);
-        QVERIFY(Settings::SubF.Maxis);
+        QCOMPARE(main.Settings().Placement(QStringLiteral("AddF")).X, 100);
+        QCOMPARE(main.Settings().Placement(QStringLiteral("AddF")).Y, 110);
+        QVERIFY(main.Settings().Placement(QStringLiteral("SubF")).Maxis);
         QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrane"), QStringLiteral("Irisonde"));
         QCOMPARE(stored.value(QStringLiteral("AddF/X")).toString(), QStringLiteral("100"));
         QCOMPARE(stored.value(QStringLiteral("SubF/W")).toString(), QStringLiteral("-1"));
@@ -299,9 +302,9 @@ private slots:
     void hostilePlacementGivesAUsableWindow()
     {
         QFETCH(TPlacement, stored);
-        TMainF main;
-        Settings::MainF = stored;
-        Settings::TipFlag = false;
+        TMainF main(Irisonde::WorkshopTable());
+        main.Settings().Placement(QStringLiteral("MainF")) = stored;
+        main.Settings().TipFlag = false;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const QRect area = main.screen()->availableGeometry();
@@ -311,14 +314,14 @@ private slots:
         QVERIFY2(outer.width() <= area.width() && outer.height() <= area.height(), qPrintable(seen));
         QVERIFY2(main.width() >= 260 && main.Client->height() >= 180, qPrintable(seen));
         main.close();
-        const TPlacement saved = Settings::MainF;
+        const TPlacement saved = main.Settings().Placement(QStringLiteral("MainF"));
         QVERIFY(saved.W <= area.width() && saved.H <= area.height());
         QVERIFY(saved.W >= 260 && saved.H >= 180);
     }
 
     void clearClipboardOnlyWhenItHoldsAPicture()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::blue);
         QApplication::clipboard()->setImage(img);
@@ -334,7 +337,7 @@ private slots:
 
     void helpWebMailReadmeAndCalculator()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         emit main.LinkLab[6]->clicked(); // "Aide de Irisonde"
         QVERIFY(THelpF::Instance().isVisible());
         QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("Sommaire"));
@@ -366,7 +369,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         main.show();
         QString title, text;
         QTimer::singleShot(100, [&] {
@@ -385,7 +388,7 @@ private slots:
 
     void quitLinkClosesTheWindow()
     {
-        TMainF main;
+        TMainF main(Irisonde::WorkshopTable());
         main.show();
         emit main.LinkLab[4]->clicked(); // "Quitter "
         QVERIFY(!main.isVisible());

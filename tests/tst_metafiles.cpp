@@ -10,6 +10,9 @@
 
 using testsupport::DataFile;
 
+using namespace Irisonde;
+using testsupport::TestPicture;
+
 namespace {
 
 const QColor &Back = testsupport::PictureTestBack;
@@ -22,8 +25,8 @@ class TstMetafiles : public QObject {
 private slots:
     void init()
     {
-        ResetPictureState();
-        PictureBackColour = Back;
+        TestPicture().ResetPictureState();
+        TestPicture().SetPictureBackColour(Back);
     }
     void metafileDrawing_data();
     void metafileDrawing();
@@ -73,11 +76,11 @@ void TstMetafiles::metafileDrawing()
     QFETCH(QSize, area);
     QFETCH(QPoint, at);
     QFETCH(QColor, colour);
-    QCOMPARE(OpenMetafileFile(DataFile(file)), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenMetafileFile(DataFile(file)), EPictureFault::None);
     TCanvas canvas(area.width(), area.height());
-    StretchFlag = true;
-    DrawMetafilePicture(canvas.Painter);
-    QCOMPARE(PictureKind, TPictureKind::Metafile);
+    TestPicture().SetStretchFlag(true);
+    TestPicture().DrawMetafilePicture(canvas.Painter);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::Metafile);
     QCOMPARE(canvas.At(at.x(), at.y()), colour);
 }
 
@@ -96,17 +99,17 @@ void TstMetafiles::metafileNaturalSize()
 {
     QFETCH(QString, file);
     QFETCH(QSize, size);
-    QCOMPARE(OpenMetafileFile(DataFile(file)), TPictureFault::None);
-    QCOMPARE(PictureMetafile->NaturalSize(), size);
+    QCOMPARE(TestPicture().OpenMetafileFile(DataFile(file)), EPictureFault::None);
+    QCOMPARE(TestPicture().PictureMetafile()->NaturalSize(), size);
 }
 
 void TstMetafiles::metafileStaysInsideItsTarget()
 {
     // The frame's records reach far beyond it; nothing shows outside the target.
-    QCOMPARE(OpenMetafileFile(DataFile("wmf_frame_offset.wmf")), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenMetafileFile(DataFile("wmf_frame_offset.wmf")), EPictureFault::None);
     TCanvas canvas(600, 400);
     canvas.Painter.fillRect(canvas.Image.rect(), Qt::white);
-    PictureMetafile->Draw(canvas.Painter, QRectF(100, 100, 400, 200));
+    TestPicture().PictureMetafile()->Draw(canvas.Painter, QRectF(100, 100, 400, 200));
     QCOMPARE(canvas.At(200, 200), QColor(255, 0, 0));
     QCOMPARE(canvas.At(550, 250), QColor(255, 255, 255));
     QCOMPARE(canvas.At(450, 350), QColor(255, 255, 255));
@@ -115,11 +118,11 @@ void TstMetafiles::metafileStaysInsideItsTarget()
 
 void TstMetafiles::metafileText()
 {
-    QCOMPARE(OpenMetafileFile(DataFile("wmf_text.wmf")), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenMetafileFile(DataFile("wmf_text.wmf")), EPictureFault::None);
     TCanvas canvas(400, 100);
-    StretchFlag = true;
-    PictureBackColour = Qt::white;
-    DrawMetafilePicture(canvas.Painter);
+    TestPicture().SetStretchFlag(true);
+    TestPicture().SetPictureBackColour(Qt::white);
+    TestPicture().DrawMetafilePicture(canvas.Painter);
     canvas.Painter.end();
     int dark = 0, outside = 0;
     for (int y = 0; y < 100; ++y)
@@ -137,41 +140,41 @@ void TstMetafiles::deletedFontDoesNotCrash()
 {
     // The selected font is deleted and a pen reuses its slot before text:
     // the device layer must describe the font from its own copy.
-    QCOMPARE(OpenMetafileFile(DataFile("wmf_deleted_font.wmf")), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenMetafileFile(DataFile("wmf_deleted_font.wmf")), EPictureFault::None);
     TCanvas canvas(200, 100);
-    DrawMetafilePicture(canvas.Painter);
-    QCOMPARE(PictureKind, TPictureKind::Metafile);
+    TestPicture().DrawMetafilePicture(canvas.Painter);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::Metafile);
 }
 
 void TstMetafiles::metafileFittedAndStretched()
 {
     // Twice as wide as high in 400 x 300: drawn 400 x 200 at y = 50.
-    QCOMPARE(OpenMetafileFile(DataFile("wmf_rectangle.wmf")), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenMetafileFile(DataFile("wmf_rectangle.wmf")), EPictureFault::None);
     {
         TCanvas canvas(400, 300);
-        DrawMetafilePicture(canvas.Painter);
-        QCOMPARE(PictureMetafile->Width(), 400);
-        QCOMPARE(PictureMetafile->Height(), 200);
+        TestPicture().DrawMetafilePicture(canvas.Painter);
+        QCOMPARE(TestPicture().PictureMetafile()->Width(), 400);
+        QCOMPARE(TestPicture().PictureMetafile()->Height(), 200);
         QCOMPARE(canvas.At(200, 105), QColor(255, 0, 0));
         QCOMPARE(canvas.At(200, 95), Back);  // red from y = 100 to 200
         QCOMPARE(canvas.At(200, 205), Back);
         QCOMPARE(canvas.At(95, 150), Back);  // and from x = 100 to 300
     }
     {
-        StretchFlag = true;
+        TestPicture().SetStretchFlag(true);
         TCanvas canvas(400, 300);
-        DrawMetafilePicture(canvas.Painter);
+        TestPicture().DrawMetafilePicture(canvas.Painter);
         QCOMPARE(canvas.At(200, 80), QColor(255, 0, 0)); // red from y = 75 to 225
         QCOMPARE(canvas.At(200, 220), QColor(255, 0, 0));
         QCOMPARE(canvas.At(200, 70), Back);
     }
     {
         // A tall area: fitted by height, centred across.
-        StretchFlag = false;
+        TestPicture().SetStretchFlag(false);
         TCanvas canvas(300, 50);
-        DrawMetafilePicture(canvas.Painter);
-        QCOMPARE(PictureMetafile->Width(), 100);
-        QCOMPARE(PictureMetafile->Height(), 50);
+        TestPicture().DrawMetafilePicture(canvas.Painter);
+        QCOMPARE(TestPicture().PictureMetafile()->Width(), 100);
+        QCOMPARE(TestPicture().PictureMetafile()->Height(), 50);
         QCOMPARE(canvas.At(150, 25), QColor(255, 0, 0)); // red from x = 125 to 175
         QCOMPARE(canvas.At(120, 25), Back);
         QCOMPARE(canvas.At(180, 25), Back);
@@ -180,10 +183,10 @@ void TstMetafiles::metafileFittedAndStretched()
 
 void TstMetafiles::wideDashedPenDrawsSolid()
 {
-    QCOMPARE(OpenMetafileFile(DataFile("wmf_wide_dashed_pen.wmf")), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenMetafileFile(DataFile("wmf_wide_dashed_pen.wmf")), EPictureFault::None);
     TCanvas canvas(200, 100);
-    StretchFlag = true;
-    DrawMetafilePicture(canvas.Painter);
+    TestPicture().SetStretchFlag(true);
+    TestPicture().DrawMetafilePicture(canvas.Painter);
     canvas.At(0, 0);
     // The wide line: unbroken along its middle and across its width.
     for (int x = 20; x <= 180; ++x)

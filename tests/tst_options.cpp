@@ -1,5 +1,6 @@
 // The options dialog: OK, Apply, Cancel and the close box on the three
 // preferences, and the hints of the workshops after it closes.
+#include "app/WorkshopTableU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
 #include "shell/MainU.h"
@@ -18,20 +19,29 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Irisonde;
+
 namespace {
 
-// Flags as three letters S T B (splash, tip, bubbles), upper case for true.
-QString Flags()
+// The settings the dialogs under test are given.
+Irisonde::TSettings &TestSettings()
 {
-    return QString(Settings::SplashFlag ? 'S' : 's') + QChar(Settings::TipFlag ? 'T' : 't') +
-           QChar(Settings::BullesFlag ? 'B' : 'b');
+    static Irisonde::TSettings settings;
+    return settings;
 }
 
-void SetFlags(const QString &f)
+// Flags as three letters S T B (splash, tip, bubbles), upper case for true.
+QString Flags(const Irisonde::TSettings &Settings = TestSettings())
 {
-    Settings::SplashFlag = f.at(0) == QLatin1Char('S');
-    Settings::TipFlag = f.at(1) == QLatin1Char('T');
-    Settings::BullesFlag = f.at(2) == QLatin1Char('B');
+    return QString(Settings.SplashFlag ? 'S' : 's') + QChar(Settings.TipFlag ? 'T' : 't') +
+           QChar(Settings.BullesFlag ? 'B' : 'b');
+}
+
+void SetFlags(const QString &f, Irisonde::TSettings &Settings = TestSettings())
+{
+    Settings.SplashFlag = f.at(0) == QLatin1Char('S');
+    Settings.TipFlag = f.at(1) == QLatin1Char('T');
+    Settings.BullesFlag = f.at(2) == QLatin1Char('B');
 }
 
 } // namespace
@@ -67,7 +77,7 @@ class TstOptions : public QObject {
 private slots:
     void layout()
     {
-        TOptionF d;
+        TOptionF d(TestSettings());
         QCOMPARE(d.windowTitle(), QStringLiteral(" Options du logiciel"));
         QCOMPARE(d.Classeur->count(), 1);
         QCOMPARE(d.Classeur->tabText(0), QStringLiteral(" Préférences "));
@@ -119,12 +129,12 @@ private slots:
         QFETCH(QString, after);
         QFETCH(bool, open);
         SetFlags(atShow);
-        TOptionF d;
+        TOptionF d(TestSettings());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QCOMPARE(d.SplashCheck->isChecked(), Settings::SplashFlag);
-        QCOMPARE(d.TipCheck->isChecked(), Settings::TipFlag);
-        QCOMPARE(d.BullesCheck->isChecked(), Settings::BullesFlag);
+        QCOMPARE(d.SplashCheck->isChecked(), TestSettings().SplashFlag);
+        QCOMPARE(d.TipCheck->isChecked(), TestSettings().TipFlag);
+        QCOMPARE(d.BullesCheck->isChecked(), TestSettings().BullesFlag);
         Run(d, steps);
         QCOMPARE(Flags(), after);
         QCOMPARE(d.isVisible(), open);
@@ -134,7 +144,7 @@ private slots:
     void showLoadsCurrentSettings()
     {
         SetFlags(QStringLiteral("STB"));
-        TOptionF d;
+        TOptionF d(TestSettings());
         d.show();
         d.close();
         SetFlags(QStringLiteral("sTb"));
@@ -159,11 +169,11 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(bool, hints);
-        TMainF main;
-        SetFlags(QStringLiteral("STB"));
+        TMainF main(Irisonde::WorkshopTable());
+        SetFlags(QStringLiteral("STB"), main.Settings());
         TWorkshopF shop({QStringLiteral(" Atelier"), QStringLiteral("ADDITIVE"), 93, false});
-        main.SetWorkshop(EWorkshop::Add, &shop);
-        auto *d = new TOptionF(&main);
+        main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &shop);
+        auto *d = new TOptionF(main.Settings(), &main);
         main.SetOptionsDialog(d);
         main.ApplyHintSetting();
         QVERIFY(shop.ShowHints());
@@ -176,14 +186,14 @@ private slots:
         QVERIFY(wasModal);
         QVERIFY(!d->isVisible());
         QCOMPARE(shop.ShowHints(), hints);
-        QCOMPARE(Settings::BullesFlag, hints);
+        QCOMPARE(main.Settings().BullesFlag, hints);
     }
 
     // "&Aide" opens the help on a topic that says something.
     void help()
     {
         App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
-        TOptionF d;
+        TOptionF d(TestSettings());
         d.show();
         QTest::mouseClick(d.AideBout, Qt::LeftButton);
         THelpF &help = THelpF::Instance();

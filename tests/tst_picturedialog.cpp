@@ -1,6 +1,7 @@
 // The open-picture dialog: its title and filter, cancelling, choosing a
 // file, and the warning shown for a bad one.
 #include "imaging/PictureU.h"
+#include "tests/support/PictureCanvas.h"
 #include "shell/AppStateU.h"
 #include "shell/PictureDialogU.h"
 #include "tests/support/TestSupport.h"
@@ -14,6 +15,9 @@
 #include <QtTest>
 
 #include <functional>
+
+using namespace Irisonde;
+using testsupport::TestPicture;
 
 namespace {
 
@@ -41,10 +45,9 @@ class TstPictureDialog : public QObject {
 private slots:
     void init()
     {
-        ResetPictureState();
+        TestPicture().ResetPictureState();
         App::ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
-        PictureWidth = 40;
-        PictureHeight = 30;
+        TestPicture().SetPictureArea(40, 30);
     }
     void cancelKeepsCaption();
     void choosingAFileLoadsIt();
@@ -62,11 +65,11 @@ void TstPictureDialog::cancelKeepsCaption()
         folder = d->directory().absolutePath();
         d->reject();
     });
-    QCOMPARE(ChoosePictureFile(canvas, Base, QStringLiteral("current"), nullptr), QStringLiteral("current"));
+    QCOMPARE(ChoosePictureFile(TestPicture(), canvas, Base, QStringLiteral("current"), nullptr), QStringLiteral("current"));
     QCOMPARE(title, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"));
     QVERIFY2(filter.startsWith(QStringLiteral("Images Bitmap et métafichiers (*.bmp, *.wmf)")), qPrintable(filter));
     QCOMPARE(folder, QDir(QStringLiteral(IRISONDE_TEST_DATA)).absolutePath());
-    QCOMPARE(PictureKind, TPictureKind::None);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::None);
 }
 
 void TstPictureDialog::choosingAFileLoadsIt()
@@ -82,10 +85,10 @@ void TstPictureDialog::choosingAFileLoadsIt()
         if (d->isVisible())
             d->reject(); // refused: the test fails on the caption rather than hanging
     });
-    const QString caption = ChoosePictureFile(canvas, Base, QStringLiteral("current"), nullptr);
+    const QString caption = ChoosePictureFile(TestPicture(), canvas, Base, QStringLiteral("current"), nullptr);
     QVERIFY2(caption.startsWith(Base + QStringLiteral(" - ")), qPrintable(caption));
     QVERIFY2(caption.endsWith(QStringLiteral("bmp_24bit.bmp ( 5 sur 3 pixels )")), qPrintable(caption));
-    QCOMPARE(PictureKind, TPictureKind::Bitmap);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::Bitmap);
 }
 
 void TstPictureDialog::badFileShowsItsWarning()
@@ -99,10 +102,10 @@ void TstPictureDialog::badFileShowsItsWarning()
         boxText = box->text();
         box->accept();
     });
-    QCOMPARE(LoadPictureFileShowing(path, canvas, Base, QStringLiteral("current"), nullptr), QStringLiteral("current"));
+    QCOMPARE(LoadPictureFileShowing(TestPicture(), path, canvas, Base, QStringLiteral("current"), nullptr), QStringLiteral("current"));
     QCOMPARE(boxTitle, QStringLiteral("Avertissement"));
-    QCOMPARE(boxText, PictureFaultMessage(TPictureFault::InvalidBitmap, path));
-    QCOMPARE(PictureKind, TPictureKind::None);
+    QCOMPARE(boxText, PictureFaultMessage(EPictureFault::InvalidBitmap, path));
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::None);
 }
 
 QTEST_MAIN(TstPictureDialog)

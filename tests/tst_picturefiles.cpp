@@ -14,6 +14,9 @@
 
 using testsupport::DataFile;
 
+using namespace Irisonde;
+using testsupport::TestPicture;
+
 namespace {
 
 // The 5 x 3 picture every colour variant holds (tests/data/make_pictures.py).
@@ -68,8 +71,8 @@ private slots:
 
 void TstPictureFiles::init()
 {
-    ResetPictureState();
-    PictureBackColour = Back;
+    TestPicture().ResetPictureState();
+    TestPicture().SetPictureBackColour(Back);
 }
 
 void TstPictureFiles::bitmapVariants_data()
@@ -89,27 +92,27 @@ void TstPictureFiles::bitmapVariants()
 {
     QFETCH(QString, file);
     QFETCH(QImage, expected);
-    QCOMPARE(OpenBitmapFile(DataFile(file)), TPictureFault::None);
-    IRISONDE_COMPARE_IMAGES(PictureBitmap->Image(), expected);
+    QCOMPARE(TestPicture().OpenBitmapFile(DataFile(file)), EPictureFault::None);
+    IRISONDE_COMPARE_IMAGES(TestPicture().PictureBitmap()->Image(), expected);
 }
 
 void TstPictureFiles::rleDeltaSkipsToColourZero()
 {
-    QCOMPARE(OpenBitmapFile(DataFile("bmp_rle8_delta.bmp")), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenBitmapFile(DataFile("bmp_rle8_delta.bmp")), EPictureFault::None);
     QImage expected(5, 3, QImage::Format_RGB32);
     expected.fill(Qt::black);
     // Red at the start of the bottom row, then a jump of 3 right and 1 up:
     // from (1, 0) to (4, 1) counted from the bottom, row 1 from the top.
     expected.setPixel(0, 2, qRgb(255, 0, 0));
     expected.setPixel(4, 1, qRgb(0, 0, 255));
-    IRISONDE_COMPARE_IMAGES(PictureBitmap->Image(), expected);
+    IRISONDE_COMPARE_IMAGES(TestPicture().PictureBitmap()->Image(), expected);
 }
 
 void TstPictureFiles::loaderFaults_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<TPictureFault>("fault");
-    const TPictureFault bad = TPictureFault::InvalidBitmap, badMeta = TPictureFault::InvalidMetafile;
+    QTest::addColumn<EPictureFault>("fault");
+    const EPictureFault bad = EPictureFault::InvalidBitmap, badMeta = EPictureFault::InvalidMetafile;
     QTest::newRow("truncated pixels") << "bmp_truncated_pixels.bmp" << bad;
     QTest::newRow("truncated header") << "bmp_truncated_header.bmp" << bad;
     QTest::newRow("bad signature") << "bmp_bad_signature.bmp" << bad;
@@ -124,50 +127,50 @@ void TstPictureFiles::loaderFaults_data()
     QTest::newRow("100000 x 100000 bitmap, a few pixels held") << "bmp_huge_dimensions.bmp" << bad;
     QTest::newRow("50000 x 50000 bitmap in 57 KB") << "bmp_pixels_short_of_declared_size.bmp" << bad;
     QTest::newRow("metafile named .bmp") << "metafile_named_as_bitmap.bmp" << bad;
-    QTest::newRow("missing bitmap") << "no_such_picture.bmp" << TPictureFault::MissingBitmap;
+    QTest::newRow("missing bitmap") << "no_such_picture.bmp" << EPictureFault::MissingBitmap;
     QTest::newRow("bitmap named .wmf") << "bitmap_named_as_metafile.wmf" << badMeta;
     QTest::newRow("bad metafile header") << "wmf_bad_header.wmf" << badMeta;
     QTest::newRow("truncated metafile record") << "wmf_truncated_record.wmf" << badMeta;
     QTest::newRow("zero units per inch") << "wmf_zero_inch.wmf" << badMeta;
     QTest::newRow("record of size 1") << "wmf_bad_record_size.wmf" << badMeta;
     QTest::newRow("empty metafile file") << "wmf_empty_file.wmf" << badMeta;
-    QTest::newRow("100000 x 100000 bitmap in a metafile") << "wmf_huge_bitmap.wmf" << TPictureFault::TooLarge;
-    QTest::newRow("missing metafile") << "no_such_picture.wmf" << TPictureFault::MissingMetafile;
-    QTest::newRow("neither .bmp nor .wmf") << "not_a_picture.txt" << TPictureFault::UnknownKind;
-    QTest::newRow("no extension") << "make_pictures" << TPictureFault::UnknownKind;
+    QTest::newRow("100000 x 100000 bitmap in a metafile") << "wmf_huge_bitmap.wmf" << EPictureFault::TooLarge;
+    QTest::newRow("missing metafile") << "no_such_picture.wmf" << EPictureFault::MissingMetafile;
+    QTest::newRow("neither .bmp nor .wmf") << "not_a_picture.txt" << EPictureFault::UnknownKind;
+    QTest::newRow("no extension") << "make_pictures" << EPictureFault::UnknownKind;
 }
 
 void TstPictureFiles::loaderFaults()
 {
     QFETCH(QString, file);
-    QFETCH(TPictureFault, fault);
+    QFETCH(EPictureFault, fault);
     TCanvas canvas(20, 10);
-    const TPictureLoad load = LoadPictureFile(DataFile(file), Base, QStringLiteral("before"), canvas.Painter);
+    const TPictureLoad load = TestPicture().LoadPictureFile(DataFile(file), Base, QStringLiteral("before"), canvas.Painter);
     QCOMPARE(load.Fault, fault);
     QCOMPARE(load.Caption, QStringLiteral("before"));
     QCOMPARE(load.Message, PictureFaultMessage(fault, DataFile(file)));
-    QCOMPARE(PictureKind, TPictureKind::None);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::None);
     QCOMPARE(canvas.At(5, 5), QColor(Qt::green)); // nothing drawn
 }
 
 void TstPictureFiles::messages_data()
 {
-    QTest::addColumn<TPictureFault>("fault");
+    QTest::addColumn<EPictureFault>("fault");
     QTest::addColumn<QString>("text");
-    QTest::newRow("missing metafile") << TPictureFault::MissingMetafile
+    QTest::newRow("missing metafile") << EPictureFault::MissingMetafile
                                       << QStringLiteral("Le métafichier que vous tentez d'ouvrir est introuvable\n[ /p/a.wmf ]");
-    QTest::newRow("invalid metafile") << TPictureFault::InvalidMetafile
+    QTest::newRow("invalid metafile") << EPictureFault::InvalidMetafile
                                       << QStringLiteral("Le métafichier que vous tentez d'ouvrir\n[ /p/a.wmf ]\npossède un format de fichier incorrect.");
-    QTest::newRow("missing bitmap") << TPictureFault::MissingBitmap
+    QTest::newRow("missing bitmap") << EPictureFault::MissingBitmap
                                     << QStringLiteral("Le fichier Bitmap que vous tentez d'ouvrir est introuvable\n[ /p/a.wmf ]");
-    QTest::newRow("invalid bitmap") << TPictureFault::InvalidBitmap
+    QTest::newRow("invalid bitmap") << EPictureFault::InvalidBitmap
                                     << QStringLiteral("Le fichier d'image Bitmap que vous tentez d'ouvrir\n[ /p/a.wmf ]\npossède un format de fichier incorrect.");
-    QTest::newRow("no message on success") << TPictureFault::None << QString();
+    QTest::newRow("no message on success") << EPictureFault::None << QString();
 }
 
 void TstPictureFiles::messages()
 {
-    QFETCH(TPictureFault, fault);
+    QFETCH(EPictureFault, fault);
     QFETCH(QString, text);
     QCOMPARE(PictureFaultMessage(fault, QStringLiteral("/p/a.wmf")), text);
 }
@@ -180,8 +183,8 @@ void TstPictureFiles::readErrorIsReported()
     const QString link = dir.filePath(QStringLiteral("unreadable.bmp"));
     QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), link));
     TCanvas canvas(10, 10);
-    const TPictureLoad load = LoadPictureFile(link, Base, QStringLiteral("before"), canvas.Painter);
-    QCOMPARE(load.Fault, TPictureFault::Unreadable);
+    const TPictureLoad load = TestPicture().LoadPictureFile(link, Base, QStringLiteral("before"), canvas.Painter);
+    QCOMPARE(load.Fault, EPictureFault::Unreadable);
     QVERIFY(load.Message.contains(QStringLiteral("ne peut pas être lu")));
     QCOMPARE(load.Caption, QStringLiteral("before"));
 }
@@ -212,25 +215,25 @@ void TstPictureFiles::tooLargeOnlyWhenThePixelsAreThere()
     QVERIFY(f.resize(head.size() + pixelBytes));
     f.close();
     TCanvas canvas(10, 10);
-    const TPictureLoad load = LoadPictureFile(path, Base, QStringLiteral("before"), canvas.Painter);
-    QCOMPARE(load.Fault, TPictureFault::TooLarge);
+    const TPictureLoad load = TestPicture().LoadPictureFile(path, Base, QStringLiteral("before"), canvas.Painter);
+    QCOMPARE(load.Fault, EPictureFault::TooLarge);
     QVERIFY(load.Message.endsWith(QStringLiteral("est trop grande pour être affichée.")));
 }
 
 void TstPictureFiles::failedLoadKeepsPictureKindAndCaption()
 {
     TCanvas canvas(20, 10);
-    const TPictureLoad good = LoadPictureFile(DataFile("bmp_24bit.bmp"), Base, QStringLiteral("x"), canvas.Painter);
-    QCOMPARE(good.Fault, TPictureFault::None);
-    QCOMPARE(PictureKind, TPictureKind::Bitmap);
-    const TPictureLoad bad = LoadPictureFile(DataFile("bmp_truncated_pixels.bmp"), Base, good.Caption, canvas.Painter);
-    QCOMPARE(bad.Fault, TPictureFault::InvalidBitmap);
+    const TPictureLoad good = TestPicture().LoadPictureFile(DataFile("bmp_24bit.bmp"), Base, QStringLiteral("x"), canvas.Painter);
+    QCOMPARE(good.Fault, EPictureFault::None);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::Bitmap);
+    const TPictureLoad bad = TestPicture().LoadPictureFile(DataFile("bmp_truncated_pixels.bmp"), Base, good.Caption, canvas.Painter);
+    QCOMPARE(bad.Fault, EPictureFault::InvalidBitmap);
     QCOMPARE(bad.Caption, good.Caption);
-    QCOMPARE(PictureKind, TPictureKind::Bitmap);
-    IRISONDE_COMPARE_IMAGES(PictureBitmap->Image(), Reference()); // the previous picture is intact
-    const TPictureLoad other = LoadPictureFile(DataFile("wmf_bad_header.wmf"), Base, good.Caption, canvas.Painter);
-    QCOMPARE(other.Fault, TPictureFault::InvalidMetafile);
-    QCOMPARE(PictureKind, TPictureKind::Bitmap);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::Bitmap);
+    IRISONDE_COMPARE_IMAGES(TestPicture().PictureBitmap()->Image(), Reference()); // the previous picture is intact
+    const TPictureLoad other = TestPicture().LoadPictureFile(DataFile("wmf_bad_header.wmf"), Base, good.Caption, canvas.Painter);
+    QCOMPARE(other.Fault, EPictureFault::InvalidMetafile);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::Bitmap);
 }
 
 void TstPictureFiles::bitmapCentredCutAndStretched()
@@ -246,19 +249,19 @@ void TstPictureFiles::bitmapCentredCutAndStretched()
     {
         // 640 x 480 in 400 x 300: at (-120, -90), cut on all sides.
         TCanvas canvas(400, 300);
-        const TPictureLoad load = LoadPictureFile(path, Base, QString(), canvas.Painter);
-        QCOMPARE(load.Fault, TPictureFault::None);
-        QCOMPARE(BitmapWidth, 640);
-        QCOMPARE(BitmapHeight, 480);
+        const TPictureLoad load = TestPicture().LoadPictureFile(path, Base, QString(), canvas.Painter);
+        QCOMPARE(load.Fault, EPictureFault::None);
+        QCOMPARE(TestPicture().BitmapWidth(), 640);
+        QCOMPARE(TestPicture().BitmapHeight(), 480);
         QVERIFY(load.Caption.endsWith(QStringLiteral(" ( 640 sur 480 pixels )")));
         QCOMPARE(canvas.At(0, 0), QColor(255, 0, 0));
         QCOMPARE(canvas.At(399, 299), QColor(0, 0, 255));
     }
-    QCOMPARE(OpenBitmapFile(DataFile("bmp_24bit.bmp")), TPictureFault::None);
+    QCOMPARE(TestPicture().OpenBitmapFile(DataFile("bmp_24bit.bmp")), EPictureFault::None);
     {
         // 5 x 3 in 11 x 7: at (3, 2), framed by the background colour.
         TCanvas canvas(11, 7);
-        DrawBitmapPicture(canvas.Painter);
+        TestPicture().DrawBitmapPicture(canvas.Painter);
         QImage expected(11, 7, QImage::Format_RGB32);
         expected.fill(Back);
         QPainter p(&expected);
@@ -268,9 +271,9 @@ void TstPictureFiles::bitmapCentredCutAndStretched()
         IRISONDE_COMPARE_IMAGES(canvas.Image, expected);
     }
     {
-        StretchFlag = true;
+        TestPicture().SetStretchFlag(true);
         TCanvas canvas(10, 6);
-        DrawBitmapPicture(canvas.Painter);
+        TestPicture().DrawBitmapPicture(canvas.Painter);
         canvas.Painter.end();
         IRISONDE_COMPARE_IMAGES(canvas.Image, Reference().scaled(10, 6));
     }
@@ -281,34 +284,34 @@ void TstPictureFiles::captions()
     QCOMPARE(DefaultPictureCaption(Base), QStringLiteral(" Eclairage d'une scène - Image par défaut"));
     TCanvas canvas(40, 30);
     const QString wmf = DataFile("UPPER_CASE.WMF");
-    QCOMPARE(LoadPictureFile(wmf, Base, QString(), canvas.Painter).Caption,
+    QCOMPARE(TestPicture().LoadPictureFile(wmf, Base, QString(), canvas.Painter).Caption,
              Base + QStringLiteral(" - ") + wmf + QStringLiteral(" ( image vectorielle )"));
     const QString bmp = DataFile("Upper_Case.BMP");
-    QCOMPARE(LoadPictureFile(bmp, Base, QString(), canvas.Painter).Caption,
+    QCOMPARE(TestPicture().LoadPictureFile(bmp, Base, QString(), canvas.Painter).Caption,
              Base + QStringLiteral(" - ") + bmp + QStringLiteral(" ( 5 sur 3 pixels )"));
-    QCOMPARE(PictureKind, TPictureKind::Bitmap);
+    QCOMPARE(TestPicture().PictureKind(), EPictureKind::Bitmap);
 }
 
 void TstPictureFiles::probe_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<TPictureFault>("fault");
-    QTest::addColumn<TPictureKind>("kind");
+    QTest::addColumn<EPictureFault>("fault");
+    QTest::addColumn<EPictureKind>("kind");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("bitmap") << "bmp_rle4.bmp" << TPictureFault::None << TPictureKind::Bitmap << QSize(5, 3);
-    QTest::newRow("placeable metafile") << "wmf_shapes.wmf" << TPictureFault::None << TPictureKind::Metafile << QSize(400, 300);
-    QTest::newRow("plain metafile") << "wmf_plain.wmf" << TPictureFault::None << TPictureKind::Metafile << QSize(300, 150);
-    QTest::newRow("huge bitmap, pixels missing") << "bmp_huge_dimensions.bmp" << TPictureFault::InvalidBitmap << TPictureKind::Bitmap << QSize();
-    QTest::newRow("text file") << "not_a_picture.txt" << TPictureFault::UnknownKind << TPictureKind::None << QSize();
+    QTest::newRow("bitmap") << "bmp_rle4.bmp" << EPictureFault::None << EPictureKind::Bitmap << QSize(5, 3);
+    QTest::newRow("placeable metafile") << "wmf_shapes.wmf" << EPictureFault::None << EPictureKind::Metafile << QSize(400, 300);
+    QTest::newRow("plain metafile") << "wmf_plain.wmf" << EPictureFault::None << EPictureKind::Metafile << QSize(300, 150);
+    QTest::newRow("huge bitmap, pixels missing") << "bmp_huge_dimensions.bmp" << EPictureFault::InvalidBitmap << EPictureKind::Bitmap << QSize();
+    QTest::newRow("text file") << "not_a_picture.txt" << EPictureFault::UnknownKind << EPictureKind::None << QSize();
 }
 
 void TstPictureFiles::probe()
 {
     QFETCH(QString, file);
-    QFETCH(TPictureFault, fault);
-    QFETCH(TPictureKind, kind);
+    QFETCH(EPictureFault, fault);
+    QFETCH(EPictureKind, kind);
     QFETCH(QSize, size);
-    TPictureKind gotKind = TPictureKind::None;
+    EPictureKind gotKind = EPictureKind::None;
     QSize gotSize;
     QCOMPARE(ProbePictureFile(DataFile(file), gotKind, gotSize), fault);
     QCOMPARE(gotKind, kind);

@@ -9,7 +9,16 @@
 
 #include <cmath>
 
+using namespace Irisonde;
+
 namespace {
+
+// The sprite under test.
+Irisonde::TProjo &Projo()
+{
+    static Irisonde::TProjo projo;
+    return projo;
+}
 
 // The turned sprite computed straight from its definition, per pixel, with
 // std::nearbyint: the reference for the optimised draw.
@@ -23,8 +32,8 @@ QImage ReferenceRotation(double angle)
             const int sx = int(std::nearbyint(dx * c - dy * s)) + 40;
             const int sy = int(std::nearbyint(dx * s + dy * c)) + 40;
             if (10 < sx && sx < 70 && 10 < sy && sy < 70) {
-                const uint32_t p = ProjoSource->GetPixelFast(sx, sy);
-                if (p != ProjoKeyPixel)
+                const uint32_t p = Projo().ProjoSource()->GetPixelFast(sx, sy);
+                if (p != Projo().ProjoKeyPixel())
                     out.SetPixelFast(x, y, p);
             }
         }
@@ -41,8 +50,8 @@ bool IsGrey(uint32_t p)
 class TstProjo : public QObject {
     Q_OBJECT
 private slots:
-    void init() { CreateProjo(); }
-    void cleanup() { FreeProjo(); }
+    void init() { Projo().CreateProjo(); }
+    void cleanup() { Projo().FreeProjo(); }
 
     void picture()
     {
@@ -70,22 +79,22 @@ private slots:
 
     void lampList()
     {
-        QVERIFY(ProjoLampCount > 0 && ProjoLampCount <= ProjoMaxLamps);
-        QCOMPARE(ProjoKeyColour, 0x00FFFFu);
-        QCOMPARE(ProjoKeyPixel, 0xFFFF00u);
+        QVERIFY(Projo().ProjoLampCount() > 0 && Projo().ProjoLampCount() <= ProjoMaxLamps);
+        QCOMPARE(Projo().ProjoKeyColour(), 0x00FFFFu);
+        QCOMPARE(Projo().ProjoKeyPixel(), 0xFFFF00u);
         int blue = 0;
         for (int y = 0; y < ProjoSize; ++y)
             for (int x = 0; x < ProjoSize; ++x)
-                blue += ProjoSource->GetPixelFast(x, y) == 0x0000FF;
-        QCOMPARE(ProjoLampCount, blue);
-        for (int i = 0; i < ProjoLampCount; ++i) {
-            const QPoint p = ProjoLamps[i];
+                blue += Projo().ProjoSource()->GetPixelFast(x, y) == 0x0000FF;
+        QCOMPARE(Projo().ProjoLampCount(), blue);
+        for (int i = 0; i < Projo().ProjoLampCount(); ++i) {
+            const QPoint p = Projo().ProjoLamps()[i];
             // The picture covers canvas columns and rows 11..67.
             QVERIFY(p.x() >= 11 && p.x() <= 67 && p.y() >= 13 && p.y() <= 69);
         }
         // Outside the picture the source is the key.
-        QCOMPARE(ProjoSource->GetPixelFast(0, 0), ProjoKeyPixel);
-        QCOMPARE(ProjoSource->GetPixelFast(80, 80), ProjoKeyPixel);
+        QCOMPARE(Projo().ProjoSource()->GetPixelFast(0, 0), Projo().ProjoKeyPixel());
+        QCOMPARE(Projo().ProjoSource()->GetPixelFast(80, 80), Projo().ProjoKeyPixel());
     }
 
     void lampColourAndKey_data()
@@ -106,23 +115,23 @@ private slots:
         screen.fill(QColor(10, 20, 30));
         for (uint lamp : lamps) {
             QPainter p(&screen);
-            DrawProjo(p, 50, 40, lamp);
+            Projo().DrawProjo(p, 50, 40, lamp);
         }
-        QCOMPARE(ProjoKeyColour, finalKey);
-        QCOMPARE(ProjoKeyPixel, SwapRB(finalKey));
+        QCOMPARE(Projo().ProjoKeyColour(), finalKey);
+        QCOMPARE(Projo().ProjoKeyPixel(), SwapRB(finalKey));
         const uint32_t lampPixel = SwapRB(lamps.last() & 0xFFFFFF);
         int lampsSeen = 0;
         for (int y = 0; y < ProjoSize; ++y)
             for (int x = 0; x < ProjoSize; ++x) {
-                const uint32_t p = ProjoOutput->GetPixelFast(x, y);
+                const uint32_t p = Projo().ProjoOutput()->GetPixelFast(x, y);
                 lampsSeen += p == lampPixel;
                 QVERIFY2(p == 0 || p == lampPixel || IsGrey(p),
                          qPrintable(QStringLiteral("pixel (%1, %2) = %3").arg(x).arg(y).arg(p, 6, 16)));
             }
-        QCOMPARE(lampsSeen, ProjoLampCount);
-        QCOMPARE(ProjoOutput->GetPixelFast(0, 0), 0u); // background black
+        QCOMPARE(lampsSeen, Projo().ProjoLampCount());
+        QCOMPARE(Projo().ProjoOutput()->GetPixelFast(0, 0), 0u); // background black
         // The target shows the sprite 1:1 at (50, 40) and nothing around it.
-        const QImage out = ProjoOutput->Image();
+        const QImage out = Projo().ProjoOutput()->Image();
         IRISONDE_COMPARE_IMAGES(screen.copy(50, 40, ProjoSize, ProjoSize), out);
         QCOMPARE(screen.pixelColor(49, 40), QColor(10, 20, 30));
         QCOMPARE(screen.pixelColor(131, 121), QColor(10, 20, 30));
@@ -132,10 +141,10 @@ private slots:
     {
         QImage a(ProjoSize, ProjoSize, QImage::Format_RGB32), b = a;
         QPainter pa(&a), pb(&b);
-        DrawProjo(pa, 0, 0, 0x00FF00);
-        const QImage upright = ProjoOutput->Image();
-        DrawProjoRotated(pb, 0, 0, 0x00FF00, 0.0);
-        IRISONDE_COMPARE_IMAGES(ProjoOutput->Image(), upright);
+        Projo().DrawProjo(pa, 0, 0, 0x00FF00);
+        const QImage upright = Projo().ProjoOutput()->Image();
+        Projo().DrawProjoRotated(pb, 0, 0, 0x00FF00, 0.0);
+        IRISONDE_COMPARE_IMAGES(Projo().ProjoOutput()->Image(), upright);
     }
 
     void rotationMatchesDefinition_data()
@@ -152,15 +161,15 @@ private slots:
         QFETCH(double, angle);
         QImage screen(ProjoSize, ProjoSize, QImage::Format_RGB32);
         QPainter p(&screen);
-        DrawProjoRotated(p, 0, 0, 0xFF8000, angle);
-        IRISONDE_COMPARE_IMAGES(ProjoOutput->Image(), ReferenceRotation(angle));
+        Projo().DrawProjoRotated(p, 0, 0, 0xFF8000, angle);
+        IRISONDE_COMPARE_IMAGES(Projo().ProjoOutput()->Image(), ReferenceRotation(angle));
     }
 
     void positiveAngleTurnsClockwise()
     {
         QImage screen(ProjoSize, ProjoSize, QImage::Format_RGB32);
         QPainter p(&screen);
-        DrawProjoRotated(p, 0, 0, 0x0000FF, M_PI / 2);
+        Projo().DrawProjoRotated(p, 0, 0, 0x0000FF, M_PI / 2);
         p.end();
         // The lens glass (the lamp pixels nearest the top edge upright) now
         // lies near the right edge, at mid-height.
@@ -174,12 +183,12 @@ private slots:
 
     void drawWithoutSprite()
     {
-        FreeProjo();
+        Projo().FreeProjo();
         QImage screen(90, 90, QImage::Format_RGB32);
         screen.fill(Qt::white);
         QPainter p(&screen);
-        DrawProjo(p, 0, 0, 0x0000FF);
-        DrawProjoRotated(p, 0, 0, 0x0000FF, 1.0);
+        Projo().DrawProjo(p, 0, 0, 0x0000FF);
+        Projo().DrawProjoRotated(p, 0, 0, 0x0000FF, 1.0);
         p.end();
         QCOMPARE(screen.pixelColor(40, 40), QColor(Qt::white));
     }

@@ -1,5 +1,8 @@
 // The settings store: the integer reading rule, defaults, the maximised rule,
 // text round trips through a fresh process, and store failures.
+#include "app/WorkshopTableU.h"
+#include "imaging/RecolourU.h"
+#include "shell/CheckBoxU.h"
 #include "shell/PlacementBoundsU.h"
 #include "shell/SettingsU.h"
 #include "tests/support/TestSupport.h"
@@ -14,6 +17,7 @@
 #include <QtTest>
 #include <unistd.h>
 
+using namespace Irisonde;
 Q_DECLARE_METATYPE(Irisonde::TOuterBounds)
 
 class TstSettings : public QObject {
@@ -85,41 +89,38 @@ private slots:
 
     void emptyStoreGivesDefaults()
     {
-        Settings::MainF = {5, 5, 5, 5, true};
-        Settings::TipFlag = false;
-        Settings::wThumb = 1;
-        LoadSettings(QStringLiteral("/opt/irisonde"));
-        QCOMPARE(Settings::MainF, (TPlacement{1, 1, 510, 400, false}));
-        QCOMPARE(Settings::RGBF, (TPlacement{1, 1, 510, 400, false}));
-        QCOMPARE(Settings::TipIndex, 0);
-        QVERIFY(Settings::TipFlag && Settings::BullesFlag && Settings::SplashFlag);
-        QCOMPARE(Settings::wThumb, 80);
-        QVERIFY(Settings::brwRecurseFlag && Settings::brwMetaFlag && Settings::brwBmpFlag);
-        QCOMPARE(Settings::brwPath, QStringLiteral("/opt/irisonde"));
+        const TSettings s = LoadSettings(QStringLiteral("/opt/irisonde"), PlacementSections());
+        QCOMPARE(s.Placement(QStringLiteral("MainF")), (TPlacement{1, 1, 510, 400, false}));
+        QCOMPARE(s.Placement(QStringLiteral("RGBF")), (TPlacement{1, 1, 510, 400, false}));
+        QCOMPARE(s.TipIndex, 0);
+        QVERIFY(s.TipFlag && s.BullesFlag && s.SplashFlag);
+        QCOMPARE(s.wThumb, 80);
+        QVERIFY(s.brwRecurseFlag && s.brwMetaFlag && s.brwBmpFlag);
+        QCOMPARE(s.brwPath, QStringLiteral("/opt/irisonde"));
     }
 
     void storedTextsAreReadByTheRule()
     {
         writeConf("[MainF]\nX=-5\nW=0x1F4\nH=abc\nMaxis=2\n[AddF]\nW=\nMaxis=0\n[Tips]\nTipFlag=0\nTipIndex=$A\n"
                   "[Browser]\nwThumb=\"1, 2\"\nbrwPath=/srv/images\n");
-        LoadSettings(QStringLiteral("/p"));
-        QCOMPARE(Settings::MainF, (TPlacement{-5, 1, 500, 400, true}));
-        QCOMPARE(Settings::AddF.W, 510);
-        QVERIFY(!Settings::AddF.Maxis);
-        QVERIFY(!Settings::TipFlag);
-        QCOMPARE(Settings::TipIndex, 10);
-        QCOMPARE(Settings::wThumb, 80);
-        QCOMPARE(Settings::brwPath, QStringLiteral("/srv/images"));
+        const TSettings s = LoadSettings(QStringLiteral("/p"), PlacementSections());
+        QCOMPARE(s.Placement(QStringLiteral("MainF")), (TPlacement{-5, 1, 500, 400, true}));
+        QCOMPARE(s.Placement(QStringLiteral("AddF")).W, 510);
+        QVERIFY(!s.Placement(QStringLiteral("AddF")).Maxis);
+        QVERIFY(!s.TipFlag);
+        QCOMPARE(s.TipIndex, 10);
+        QCOMPARE(s.wThumb, 80);
+        QCOMPARE(s.brwPath, QStringLiteral("/srv/images"));
     }
 
     void valueOfAnotherTypeReadsAsDefault()
     {
         // An unquoted comma makes the native format read a list, not a text.
         writeConf("[MainF]\nX=1, 2\nY=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5)\n[Browser]\nbrwPath=a, b\n");
-        LoadSettings(QStringLiteral("/p"));
-        QCOMPARE(Settings::MainF.X, 1);
-        QCOMPARE(Settings::MainF.Y, 1);
-        QCOMPARE(Settings::brwPath, QStringLiteral("/p"));
+        const TSettings s = LoadSettings(QStringLiteral("/p"), PlacementSections());
+        QCOMPARE(s.Placement(QStringLiteral("MainF")).X, 1);
+        QCOMPARE(s.Placement(QStringLiteral("MainF")).Y, 1);
+        QCOMPARE(s.brwPath, QStringLiteral("/p"));
     }
 
     void damagedFileReadsAsDefaults()
@@ -128,9 +129,9 @@ private slots:
         for (int i = 0; i < 4096; ++i)
             junk.append(char((i * 7919) & 0xFF));
         writeConf(junk);
-        LoadSettings(QStringLiteral("/p"));
-        QCOMPARE(Settings::MainF, TPlacement{});
-        QCOMPARE(Settings::wThumb, 80);
+        const TSettings s = LoadSettings(QStringLiteral("/p"), PlacementSections());
+        QCOMPARE(s.Placement(QStringLiteral("MainF")), TPlacement{});
+        QCOMPARE(s.wThumb, 80);
     }
 
     void damagedStoreIsRewrittenWithoutMessage()
@@ -139,9 +140,9 @@ private slots:
         for (int i = 0; i < 4096; ++i)
             junk.append(char((i * 7919) & 0xFF));
         writeConf(junk);
-        LoadSettings(QStringLiteral("/p"));
-        Settings::TipIndex = 12;
-        QCOMPARE(SaveSettings(), QString());
+        TSettings s = LoadSettings(QStringLiteral("/p"), PlacementSections());
+        s.TipIndex = 12;
+        QCOMPARE(SaveSettings(s), QString());
         // The unreadable content is gone: a clean file of our values only.
         QFile f(confPath());
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -183,9 +184,10 @@ private slots:
 
     void maximisedRuleLeavesTheRecord()
     {
-        Settings::MainF = {10, 20, 600, 500, true};
-        QVERIFY(SaveSettings().isEmpty());
-        QCOMPARE(Settings::MainF, (TPlacement{10, 20, 600, 500, true}));
+        TSettings s;
+        s.Placement(QStringLiteral("MainF")) = {10, 20, 600, 500, true};
+        QVERIFY(SaveSettings(s).isEmpty());
+        QCOMPARE(s.Placement(QStringLiteral("MainF")), (TPlacement{10, 20, 600, 500, true}));
     }
 
     void unwritableStoreIsReported_data()
@@ -208,7 +210,7 @@ private slots:
         } else {
             QVERIFY(QDir().mkpath(confPath()));
         }
-        QCOMPARE(SaveSettings(), message);
+        QCOMPARE(SaveSettings(TSettings()), message);
         QDir(confPath()).removeRecursively();
     }
 

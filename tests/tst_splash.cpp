@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Irisonde;
+
 namespace {
 
 QColor Face()
@@ -79,9 +81,8 @@ class TstSplash : public QObject {
 private slots:
     void initTestCase()
     {
-        App::Logo = LoadResourceBitmap(QStringLiteral("Logo"));
-        QVERIFY(!App::Logo.isNull());
-        ReplaceBitmapColour(App::Logo, App::Logo.pixelColor(0, 0), Face());
+        QVERIFY(!App::Logo().isNull());
+        QCOMPARE(App::Logo().pixelColor(0, 0), Face());
         App::DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
     }
 
@@ -168,7 +169,7 @@ private slots:
         TSplashF splash;
         QCOMPARE(splash.Zone->size(), QSize(356, 218));
         const QImage img = splash.Zone->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        IRISONDE_COMPARE_IMAGES(img.copy(18, 18, 123, 44), App::Logo.convertToFormat(QImage::Format_RGB32));
+        IRISONDE_COMPARE_IMAGES(img.copy(18, 18, 123, 44), App::Logo().convertToFormat(QImage::Format_RGB32));
         // The title line, between the tops 100 and 116, is centred on the
         // box's middle, 178 pixels from its left edge.
         const auto [first, last] = InkColumns(img, 100, 115);

@@ -1,7 +1,7 @@
 // Program start: a second copy is refused with its message and leaves no
 // trace; a lock left by a killed copy does not block the next start.
 #include "shell/MainU.h"
-#include "shell/StartupU.h"
+#include "app/StartupU.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTimer>
 #include <QtTest>
+
+using namespace Irisonde;
 
 class TstStartup : public QObject {
     Q_OBJECT

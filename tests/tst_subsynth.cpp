@@ -19,6 +19,8 @@
 
 #include <cmath>
 
+using namespace Irisonde;
+
 namespace {
 
 using testsupport::Away;

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace Irisonde;
+
 class TstSupLab : public QObject {
     Q_OBJECT
 private slots:

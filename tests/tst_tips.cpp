@@ -2,6 +2,7 @@
 #include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "imaging/RecolourU.h"
 #include "shell/SettingsU.h"
 #include "tips/TipListU.h"
 #include "tips/Tipu.h"
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QtTest>
+
+using namespace Irisonde;
 
 class TstTips : public QObject {
     Q_OBJECT
@@ -145,8 +148,9 @@ private slots:
         QFETCH(QString, clicks);
         QFETCH(QString, numero);
         QFETCH(int, storedAfterClose);
-        Settings::TipIndex = stored;
-        TTipF tip;
+        Irisonde::TSettings settings;
+        settings.TipIndex = stored;
+        TTipF tip(settings);
         Open(tip);
         for (const QChar c : clicks)
             QTest::mouseClick(c == QLatin1Char('n') ? tip.Nextbout : tip.PredBout, Qt::LeftButton);
@@ -155,7 +159,7 @@ private slots:
         QCOMPARE(tip.TipLab->text(), tips.at(numero.section(' ', 2, 2).toInt() - 1));
         QTest::mouseClick(tip.CloseBout, Qt::LeftButton);
         QVERIFY(!tip.isVisible());
-        QCOMPARE(Settings::TipIndex, storedAfterClose);
+        QCOMPARE(settings.TipIndex, storedAfterClose);
         QVERIFY(tip.TipList().isEmpty());
         QVERIFY(tip.TipBitmap().isNull());
     }
@@ -170,15 +174,16 @@ private slots:
     void closeByFrameOrEscape()
     {
         QFETCH(bool, escape);
-        Settings::TipIndex = 2;
-        TTipF tip;
+        Irisonde::TSettings settings;
+        settings.TipIndex = 2;
+        TTipF tip(settings);
         Open(tip);
         if (escape)
             QTest::keyClick(&tip, Qt::Key_Escape);
         else
             tip.close();
         QVERIFY(!tip.isVisible());
-        QCOMPARE(Settings::TipIndex, 3);
+        QCOMPARE(settings.TipIndex, 3);
     }
 
     // The bulb follows the box at once; the flag only when the window closes.
@@ -200,13 +205,14 @@ private slots:
 
     void bulbAndFlag()
     {
-        Settings::TipFlag = true;
-        Settings::TipIndex = 0;
-        TTipF tip;
+        Irisonde::TSettings settings;
+        settings.TipFlag = true;
+        settings.TipIndex = 0;
+        TTipF tip(settings);
         Open(tip);
         QImage bulbs = LoadResourceBitmap(QStringLiteral("Tips"));
         QVERIFY(!bulbs.isNull());
-        ReplaceBitmapColour(bulbs, QColor(255, 0, 0), App::TipColour);
+        Irisonde::ReplaceBitmapColour(bulbs, QColor(255, 0, 0), App::TipColour());
         // No red is left around the bulbs.
         const QImage shown = tip.TipBitmap();
         for (int y = 0; y < shown.height(); ++y)
@@ -220,9 +226,9 @@ private slots:
         QTest::mouseClick(tip.TipCroix, Qt::LeftButton);
         QVERIFY(!tip.TipCroix->isChecked());
         IRISONDE_COMPARE_IMAGES(drawnBulb(), bulbs.copy(19, 0, 19, 17).convertToFormat(QImage::Format_RGB32));
-        QVERIFY(Settings::TipFlag);
+        QVERIFY(settings.TipFlag);
         QTest::mouseClick(tip.CloseBout, Qt::LeftButton);
-        QVERIFY(!Settings::TipFlag);
+        QVERIFY(!settings.TipFlag);
 
         // The next showing starts from the flag, unlit.
         Open(tip);

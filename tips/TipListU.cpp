@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace Irisonde {
+
 namespace Tips {
 
 namespace {
@@ -82,3 +84,5 @@ QString NumeroText(std::int32_t index, qsizetype count)
 }
 
 } // namespace Tips
+
+} // namespace Irisonde

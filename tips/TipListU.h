@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdint>
 
+namespace Irisonde {
+
 namespace Tips {
 
 // The carried resource "TIPS" of type "LIGNES".
@@ -37,3 +39,5 @@ inline const QString kResourceFile = QStringLiteral("TIPS.lignes");
 [[nodiscard]] QString NumeroText(std::int32_t index, qsizetype count);
 
 } // namespace Tips
+
+} // namespace Irisonde

@@ -3,6 +3,7 @@
 #include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
+#include "imaging/RecolourU.h"
 #include "shell/PlacementBoundsU.h"
 #include "shell/SettingsU.h"
 #include "tips/TipListU.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+
+namespace Irisonde {
 
 namespace {
 
@@ -27,7 +30,7 @@ QFont Arial(int pixels)
 void TakeTipColour(QLabel &label)
 {
     QPalette p = label.palette();
-    p.setColor(QPalette::Window, App::TipColour);
+    p.setColor(QPalette::Window, App::TipColour());
     p.setColor(QPalette::WindowText, Qt::black);
     label.setPalette(p);
     label.setAutoFillBackground(true);
@@ -39,9 +42,10 @@ constexpr QRect kUnlitBulb(19, 0, 19, 17);
 } // namespace
 
 // A tool window's frame, as the options dialog's: nothing to minimise.
-TTipF::TTipF(QWidget *parent)
+TTipF::TTipF(Irisonde::TSettings &settings, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
+                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("TipF"));
     setWindowTitle(QStringLiteral(" Astuce du jour"));
@@ -111,18 +115,18 @@ void TTipF::FormShow()
 {
     showing = true;
     tipBitmap = LoadResourceBitmap(QStringLiteral("Tips"));
-    ReplaceBitmapColour(tipBitmap, QColor(255, 0, 0), App::TipColour);
+    Irisonde::ReplaceBitmapColour(tipBitmap, QColor(255, 0, 0), App::TipColour());
     tipList = Tips::LoadTips();
-    TipCroix->setChecked(Settings::TipFlag);
-    Settings::TipIndex = Tips::ShownTipIndex(Settings::TipIndex, tipList.size());
+    TipCroix->setChecked(m_settings.TipFlag);
+    m_settings.TipIndex = Tips::ShownTipIndex(m_settings.TipIndex, tipList.size());
     ShowTip();
 }
 
 void TTipF::FormClose()
 {
     showing = false;
-    Settings::TipIndex = Tips::NextTipIndex(Settings::TipIndex, tipList.size());
-    Settings::TipFlag = TipCroix->isChecked();
+    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, tipList.size());
+    m_settings.TipFlag = TipCroix->isChecked();
     tipList.clear();
     tipBitmap = QImage();
 }
@@ -135,20 +139,20 @@ void TTipF::ShowTip()
         NumeroLab->clear();
         return;
     }
-    TipLab->setText(tipList.at(Settings::TipIndex));
-    NumeroLab->setText(Tips::NumeroText(Settings::TipIndex, tipList.size()));
+    TipLab->setText(tipList.at(m_settings.TipIndex));
+    NumeroLab->setText(Tips::NumeroText(m_settings.TipIndex, tipList.size()));
     NumeroLab->adjustSize();
 }
 
 void TTipF::NextboutClick()
 {
-    Settings::TipIndex = Tips::NextTipIndex(Settings::TipIndex, tipList.size());
+    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, tipList.size());
     ShowTip();
 }
 
 void TTipF::PredBoutClick()
 {
-    Settings::TipIndex = Tips::PredTipIndex(Settings::TipIndex, tipList.size());
+    m_settings.TipIndex = Tips::PredTipIndex(m_settings.TipIndex, tipList.size());
     ShowTip();
 }
 
@@ -172,7 +176,7 @@ void TTipF::DrawTipIcon(QPainter &p) const
 void TTipF::tipBoxPaint(QPainter &p) const
 {
     p.setPen(QColor(128, 128, 128));
-    p.setBrush(App::TipColour);
+    p.setBrush(App::TipColour());
     p.drawRect(0, 0, 299, 106);
     DrawTipIcon(p);
     QFont title(QStringLiteral("Liberation Sans"));
@@ -183,3 +187,5 @@ void TTipF::tipBoxPaint(QPainter &p) const
     p.drawText(QRect(26, 5, 300 - 26, 107 - 5), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                QStringLiteral("Le saviez vous..."));
 }
+
+} // namespace Irisonde

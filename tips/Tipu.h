@@ -9,12 +9,19 @@ class QCheckBox;
 class QLabel;
 class QPainter;
 class QPushButton;
+
+namespace Irisonde {
+
 class TPaintBox;
+
+struct TSettings;
 
 class TTipF : public QDialog {
     Q_OBJECT
 public:
-    explicit TTipF(QWidget *parent = nullptr);
+    // The window shows and changes the tip number and flag of `settings`,
+    // which outlive it.
+    explicit TTipF(Irisonde::TSettings &settings, QWidget *parent = nullptr);
 
     // The tip list and the bulbs, as loaded for the current showing.
     [[nodiscard]] const QStringList &TipList() const { return tipList; }
@@ -45,7 +52,10 @@ private:
     void DrawTipIcon(QPainter &p) const;
     void tipBoxPaint(QPainter &p) const;
 
+    Irisonde::TSettings &m_settings;
     QStringList tipList;
     QImage tipBitmap;
     bool showing = false;
 };
+
+} // namespace Irisonde

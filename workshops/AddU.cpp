@@ -1,5 +1,7 @@
 #include "workshops/AddU.h"
 
+namespace Irisonde {
+
 TAddF::TAddF(QWidget *parent)
     : TSynthF({QStringLiteral(" Synthèse additive"), QStringLiteral("ADDITIVE"), 93, false},
               {QStringLiteral("ProjoZone"),
@@ -21,3 +23,5 @@ TAddF::TAddF(QWidget *parent)
     gBar = Bars[2];
     bBar = Bars[3];
 }
+
+} // namespace Irisonde

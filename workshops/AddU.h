@@ -4,6 +4,8 @@
 #include "workshops/state/AddState.h"
 #include "workshops/SynthU.h"
 
+namespace Irisonde {
+
 class TAddF : public TSynthF {
     Q_OBJECT
 public:
@@ -15,3 +17,5 @@ public:
     QLabel *Label1, *Label2, *Label3;
     QScrollBar *rBar, *gBar, *bBar;
 };
+
+} // namespace Irisonde

@@ -1,5 +1,7 @@
 #include "workshops/SubU.h"
 
+namespace Irisonde {
+
 TSubF::TSubF(QWidget *parent)
     : TSynthF({QStringLiteral(" Synthèse soustractive"), QStringLiteral("SOUSTRACTIVE"), 93, false},
               {QStringLiteral("PinceauZone"),
@@ -21,3 +23,5 @@ TSubF::TSubF(QWidget *parent)
     MBar = Bars[2];
     JBar = Bars[3];
 }
+
+} // namespace Irisonde

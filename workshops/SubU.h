@@ -4,6 +4,8 @@
 #include "workshops/state/SubState.h"
 #include "workshops/SynthU.h"
 
+namespace Irisonde {
+
 class TSubF : public TSynthF {
     Q_OBJECT
 public:
@@ -15,3 +17,5 @@ public:
     QLabel *CLab, *MLab, *JLab;
     QScrollBar *CBar, *MBar, *JBar;
 };
+
+} // namespace Irisonde

@@ -1,7 +1,7 @@
 #include "workshops/SynthU.h"
 
 #include "shell/PaintBoxU.h"
-#include "shell/SettingsU.h"
+#include "shell/CheckBoxU.h"
 #include "workshops/state/SynthState.h"
 
 #include <QCheckBox>
@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+namespace Irisonde {
 
 namespace {
 
@@ -32,8 +34,8 @@ void DrawOrFill(QPainter &p, TDibPlus *image, const QColor &back, const QRect &a
 
 } // namespace
 
-TSynthF::TSynthF(const Frame &frame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
-    : TWorkshopF(frame, parent), state(std::move(s))
+TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
+    : TWorkshopF(windowFrame, parent), state(std::move(s))
 {
     resize(DesignClientW, DesignClientH);
     setMinimumSize(MinOuterWidth, MinOuterHeight);
@@ -116,8 +118,8 @@ void TSynthF::ResetControls()
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);
     LinkCheck->setEnabled(false);
-    SetCheckSilently(*LinkCheck, false);
-    SetCheckSilently(*EtenduCheck, false);
+    Irisonde::SetCheckSilently(*LinkCheck, false);
+    Irisonde::SetCheckSilently(*EtenduCheck, false);
     ShowPercentages();
 }
 
@@ -302,3 +304,5 @@ bool TSynthF::eventFilter(QObject *watched, QEvent *event)
     }
     return TWorkshopF::eventFilter(watched, event);
 }
+
+} // namespace Irisonde

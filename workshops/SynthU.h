@@ -15,6 +15,9 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+
+namespace Irisonde {
+
 class TPaintBox;
 class TSynthState;
 
@@ -78,3 +81,5 @@ private:
     std::unique_ptr<TSynthState> state;
     bool open = false;
 };
+
+} // namespace Irisonde

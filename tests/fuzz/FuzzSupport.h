@@ -9,6 +9,15 @@
 
 #include <cstdlib>
 
+using namespace Irisonde;
+
+// The picture object every input is loaded into.
+inline Irisonde::TPicture &FuzzPicture()
+{
+    static Irisonde::TPicture picture;
+    return picture;
+}
+
 inline void FuzzStartApplication()
 {
     static int argc = 1;
@@ -23,10 +32,9 @@ template <typename Draw> void FuzzDrawBothWays(Draw draw)
 {
     QImage canvasImage(64, 48, QImage::Format_BGR888);
     QPainter canvas(&canvasImage);
-    PictureWidth = 64;
-    PictureHeight = 48;
+    FuzzPicture().SetPictureArea(64, 48);
     for (const bool stretch : {false, true}) {
-        StretchFlag = stretch;
+        FuzzPicture().SetStretchFlag(stretch);
         draw(canvas);
     }
 }

@@ -2,10 +2,12 @@
 // decoder) and drawing centred and stretched.
 #include "FuzzSupport.h"
 
+using namespace Irisonde;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     FuzzStartApplication();
-    ResetPictureState();
+    FuzzPicture().ResetPictureState();
     return 0;
 }
 
@@ -14,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     TBitmapHeader header;
     (void)ReadBitmapHeader(bytes, header);
-    if (PictureBitmap->LoadFromBytes(bytes) == TPictureFault::None)
-        FuzzDrawBothWays([](QPainter &canvas) { DrawBitmapPicture(canvas); });
+    if (FuzzPicture().PictureBitmap()->LoadFromBytes(bytes) == EPictureFault::None)
+        FuzzDrawBothWays([](QPainter &canvas) { FuzzPicture().DrawBitmapPicture(canvas); });
     // The same bytes as a bitmap embedded in a metafile record.
     QImage image;
     (void)DecodeBitmap(DibToBitmapFile(bytes), image);
-    PictureBitmap->Clear();
+    FuzzPicture().PictureBitmap()->Clear();
     return 0;
 }

@@ -2,18 +2,20 @@
 // through our device layer fitted and stretched.
 #include "FuzzSupport.h"
 
+using namespace Irisonde;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     FuzzStartApplication();
-    ResetPictureState();
+    FuzzPicture().ResetPictureState();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (PictureMetafile->LoadFromBytes(bytes) == TPictureFault::None)
-        FuzzDrawBothWays([](QPainter &canvas) { DrawMetafilePicture(canvas); });
-    PictureMetafile->Clear();
+    if (FuzzPicture().PictureMetafile()->LoadFromBytes(bytes) == EPictureFault::None)
+        FuzzDrawBothWays([](QPainter &canvas) { FuzzPicture().DrawMetafilePicture(canvas); });
+    FuzzPicture().PictureMetafile()->Clear();
     return 0;
 }

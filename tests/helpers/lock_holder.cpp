@@ -1,11 +1,13 @@
 // Takes the single-instance lock as a running copy would, says so, and waits
 // to be killed: the test then checks that a dead owner's lock is taken over.
-#include "shell/StartupU.h"
+#include "app/StartupU.h"
 
 #include <QCoreApplication>
 #include <QLockFile>
 #include <QThread>
 #include <cstdio>
+
+using namespace Irisonde;
 
 int main(int argc, char **argv)
 {

@@ -8,7 +8,7 @@
 //   quit=MS           close the main window MS ms after start (default 3000)
 // The main window is closed right after the tip window, which saves the
 // settings as at any end of the program.
-#include "shell/StartupU.h"
+#include "app/StartupU.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+
+using namespace Irisonde;
 
 namespace {
 

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+using namespace Irisonde;
+
 class TstSynthState : public QObject {
     Q_OBJECT
 private slots:

@@ -1,13 +1,22 @@
 #pragma once
 // The picture area the loaders draw into, in tests: a green image (so that
-// what a drawing leaves untouched shows) set as the shared picture area.
+// what a drawing leaves untouched shows) set as the test picture's area.
 #include "imaging/PictureU.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 
+using namespace Irisonde;
+
 namespace testsupport {
+
+// The picture object the picture tests drive, one per test program.
+inline Irisonde::TPicture &TestPicture()
+{
+    static Irisonde::TPicture picture;
+    return picture;
+}
 
 // Background the tests set for the area around a fitted picture.
 inline const QColor PictureTestBack(0, 0, 128);
@@ -19,8 +28,7 @@ struct TCanvas {
     {
         Image.fill(Qt::green);
         Painter.begin(&Image);
-        PictureWidth = w;
-        PictureHeight = h;
+        TestPicture().SetPictureArea(w, h);
     }
     // The colour at (x, y) from the top-left, once drawing is over.
     QColor At(int x, int y)

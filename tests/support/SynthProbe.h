@@ -14,6 +14,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace Irisonde;
+
 namespace testsupport {
 
 // The colour at (x, y) from the top-left of `layer`.

@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+using namespace Irisonde;
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
@@ -25,27 +27,26 @@ int main(int argc, char *argv[])
         err << "irisonde-picture: WIDTH and HEIGHT must be positive and not too large\n";
         return 2;
     }
-    ResetPictureState();
-    PictureWidth = width;
-    PictureHeight = height;
-    StretchFlag = args.size() == 6;
+    Irisonde::TPicture picture;
+    picture.SetPictureArea(width, height);
+    picture.SetStretchFlag(args.size() == 6);
     QImage image(width, height, QImage::Format_BGR888);
     image.fill(Qt::white);
     QPainter canvas(&image);
     if (args[1] == u"--default") {
-        DrawDefaultPicture(canvas);
+        picture.DrawDefaultPicture(canvas);
         out << "default picture\n";
     } else {
-        const TPictureLoad load = LoadPictureFile(args[1], QString(), QString(), canvas);
-        if (load.Fault != TPictureFault::None) {
+        const Irisonde::TPictureLoad load = picture.LoadPictureFile(args[1], QString(), QString(), canvas);
+        if (load.Fault != EPictureFault::None) {
             err << load.Message << '\n';
             return 1;
         }
-        if (PictureKind == TPictureKind::Bitmap)
-            out << "bitmap " << BitmapWidth << " x " << BitmapHeight << '\n';
+        if (picture.PictureKind() == Irisonde::EPictureKind::Bitmap)
+            out << "bitmap " << picture.BitmapWidth() << " x " << picture.BitmapHeight() << '\n';
         else
-            out << "metafile " << PictureMetafile->NaturalSize().width() << " x "
-                << PictureMetafile->NaturalSize().height() << (PictureMetafile->Info().Placeable ? " (placeable)" : " (plain)")
+            out << "metafile " << picture.PictureMetafile()->NaturalSize().width() << " x "
+                << picture.PictureMetafile()->NaturalSize().height() << (picture.PictureMetafile()->Info().Placeable ? " (placeable)" : " (plain)")
                 << '\n';
     }
     canvas.end();

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace Irisonde {
+
 TAddState::TAddState() : TSynthState(ERasterOp::Or, 0x000000) {}
 
 void TAddState::SetColours()
@@ -40,16 +42,13 @@ void TAddState::DrawProjector(int32_t k)
 {
     if (!ProjoStrip || !ProjoStrip->HasStore())
         return;
-    DrawProjoRotated(ProjoStrip->Canvas(), ProjoX[k], 0, DiscColour[k], ProjoAngle[k]);
+    m_projo.DrawProjoRotated(ProjoStrip->Canvas(), ProjoX[k], 0, DiscColour[k], ProjoAngle[k]);
     ProjoStrip->Flush();
 }
 
 void TAddState::PaintProjectors()
 {
-    if (!ProjoStrip)
-        ProjoStrip = std::make_unique<TDibPlus>();
-    if (ProjoStrip->Width() != DiscAreaW || ProjoStrip->Height() != ProjoStripH)
-        (void)ProjoStrip->Create(DiscAreaW, ProjoStripH);
+    (void)MakeOrResize(ProjoStrip, DiscAreaW, ProjoStripH);
     FillImage(*ProjoStrip, 0);
     for (int k = 1; k <= 3; ++k)
         DrawProjector(k);
@@ -80,12 +79,14 @@ void TAddState::DiscMoved(int32_t k)
 
 void TAddState::Opening()
 {
-    CreateProjo();
+    m_projo.CreateProjo();
 }
 
 void TAddState::Close()
 {
-    FreeProjo();
+    m_projo.FreeProjo();
     TSynthState::Close();
     ProjoStrip.reset();
 }
+
+} // namespace Irisonde

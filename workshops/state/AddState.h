@@ -4,6 +4,7 @@
 // the discs overlap their light adds (bitwise OR of single-channel colours).
 // Teaching simplification: light adds by channel with no saturation beyond
 // 255 and no spread of the beams; real projectors mix spectra.
+#include "imaging/ProjoU.h"
 #include "workshops/state/SynthState.h"
 
 #include <QImage>
@@ -12,6 +13,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+
+namespace Irisonde {
 
 class TAddState : public TSynthState {
 public:
@@ -37,6 +40,9 @@ public:
     // Also releases the projector sprite.
     void Close() override;
 
+    // The projector sprite the strip is drawn with.
+    [[nodiscard]] const Irisonde::TProjo &Projo() const { return m_projo; }
+
     [[nodiscard]] TDibPlus *StripImage() const override { return ProjoStrip.get(); }
     void DrawStripItem(int32_t k) override { DrawProjector(k); }
     void PaintStrip() override { PaintProjectors(); }
@@ -49,4 +55,9 @@ protected:
     void Opening() override;
     void AreaSized() override;
     void DiscsPlaced() override;
+
+private:
+    Irisonde::TProjo m_projo;
 };
+
+} // namespace Irisonde

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+namespace Irisonde {
+
 TSubState::TSubState() : TSynthState(ERasterOp::And, 0xFFFFFF) {}
 
 void TSubState::Opening()
@@ -12,7 +14,7 @@ void TSubState::Opening()
     BlotShape = std::make_unique<TPictureMetafile>();
     // The resource is part of the program; should it ever fail to load, the
     // blots fall back to round discs rather than vanishing.
-    if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != TPictureFault::None)
+    if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != EPictureFault::None)
         BlotShape->Clear();
     blotMaskSize = -1;
     BrushImage = std::make_unique<TDibPlus>(BrushW, BrushH);
@@ -96,11 +98,10 @@ void TSubState::DrawBrush(int32_t k)
 
 void TSubState::PaintBrushes()
 {
-    if (!BrushStrip)
-        BrushStrip = std::make_unique<TDibPlus>();
-    if (BrushStrip->Width() != DiscAreaW || BrushStrip->Height() != BrushStripH)
-        (void)BrushStrip->Create(DiscAreaW, BrushStripH);
+    (void)MakeOrResize(BrushStrip, DiscAreaW, BrushStripH);
     FillImage(*BrushStrip, 0xFFFFFF);
     for (int k = 1; k <= 3; ++k)
         DrawBrush(k);
 }
+
+} // namespace Irisonde

@@ -15,6 +15,8 @@
 #include <memory>
 #include <vector>
 
+namespace Irisonde {
+
 class TSubState : public TSynthState {
 public:
     static constexpr int32_t BrushStripH = 50;
@@ -60,3 +62,5 @@ private:
     int32_t blotMaskSize = -1;
     void MakeBlotMask();
 };
+
+} // namespace Irisonde

@@ -7,26 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace Irisonde {
 
-// Byte loops over whole rows: the compiler turns them into vector code, so a
-// drag step costs little more than the copy of the background.
-void CombineBytes(uint8_t *d, const uint8_t *s, size_t n, ERasterOp op)
-{
-    switch (op) {
-    case ERasterOp::Copy:
-        std::memcpy(d, s, n);
-        break;
-    case ERasterOp::Or:
-        for (size_t i = 0; i < n; ++i)
-            d[i] |= s[i];
-        break;
-    case ERasterOp::And:
-        for (size_t i = 0; i < n; ++i)
-            d[i] &= s[i];
-        break;
-    }
-}
+namespace {
 
 // Largest integer whose square is at most n (n >= 0).
 int64_t ISqrt(int64_t n)
@@ -40,49 +23,6 @@ int64_t ISqrt(int64_t n)
 }
 
 } // namespace
-
-void CombineImage(TDibPlus &dst, const TDibPlus &src, int32_t left, int32_t top, ERasterOp op)
-{
-    if (!dst.HasStore() || !src.HasStore())
-        return;
-    const int32_t x1 = std::max(left, 0), x2 = std::min(left + src.Width(), dst.Width());
-    const int32_t y1 = std::max(top, 0), y2 = std::min(top + src.Height(), dst.Height());
-    if (x1 >= x2 || y1 >= y2)
-        return;
-    const size_t n = 3 * size_t(x2 - x1);
-    const uint8_t *sBase = src.ConstBits();
-    for (int32_t ty = y1; ty < y2; ++ty) {
-        // Canvas row ty is pixel row Height - 1 - ty.
-        uint8_t *d = dst.RowAddress(dst.Height() - 1 - ty) + 3 * ptrdiff_t(x1);
-        const uint8_t *s = sBase + ptrdiff_t(src.Height() - 1 - (ty - top)) * src.Stride() + 3 * ptrdiff_t(x1 - left);
-        CombineBytes(d, s, n, op);
-    }
-}
-
-void FillImage(TDibPlus &image, uint32_t pixel)
-{
-    if (!image.HasStore())
-        return;
-    const uint8_t b = uint8_t(pixel), g = uint8_t(pixel >> 8), r = uint8_t(pixel >> 16);
-    uint8_t *row0 = image.RowAddress(0);
-    if (b == g && g == r) {
-        // Grey (black, white): one memset over the store, padding included.
-        std::memset(image.RowAddress(image.Height() - 1), b, size_t(image.ImageSize()));
-        return;
-    }
-    image.HorzLine(0, 0, image.Width() - 1, pixel);
-    for (int32_t y = 1; y < image.Height(); ++y)
-        std::memcpy(image.RowAddress(y), row0, 3 * size_t(image.Width()));
-}
-
-void CopyStore(TDibPlus &dst, const TDibPlus &src)
-{
-    if (!dst.HasStore() || !src.HasStore() || dst.ImageSize() != src.ImageSize())
-        return;
-    // The lowest address holds the top row (the store is a top-down QImage).
-    const uint8_t *s = src.ConstBits() + ptrdiff_t(src.Height() - 1) * src.Stride();
-    std::memcpy(dst.RowAddress(dst.Height() - 1), s, size_t(src.ImageSize()));
-}
 
 TSynthState::TSynthState(ERasterOp mix, uint32_t backColour)
     : BackColour(backColour), mixOp(mix)
@@ -106,10 +46,7 @@ void TSynthState::SetDiscRadius(int32_t r)
     HalfRadius = DiscRadius / 2;
     DiscSize = 2 * DiscRadius;
     for (int k = 1; k <= 3; ++k) {
-        if (!DiscBitmap[k])
-            DiscBitmap[k] = std::make_unique<TDibPlus>();
-        if (DiscBitmap[k]->Width() != DiscSize || DiscBitmap[k]->Height() != DiscSize)
-            (void)DiscBitmap[k]->Create(DiscSize, DiscSize);
+        (void)MakeOrResize(DiscBitmap[k], DiscSize, DiscSize);
     }
     DrawDiscs();
 }
@@ -117,10 +54,7 @@ void TSynthState::SetDiscRadius(int32_t r)
 void TSynthState::SizeLayers()
 {
     for (auto *layer : {&BackLayer, &FrameLayer}) {
-        if (!*layer)
-            *layer = std::make_unique<TDibPlus>();
-        if ((*layer)->Width() != DiscAreaW || (*layer)->Height() != DiscAreaH)
-            (void)(*layer)->Create(DiscAreaW, DiscAreaH);
+        (void)MakeOrResize(*layer, DiscAreaW, DiscAreaH);
     }
     dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
 }
@@ -330,3 +264,5 @@ void TSynthState::FillDiscSpans(TDibPlus &bitmap, int32_t radius, uint32_t pixel
         bitmap.HorzLine(first, size - 1 - j, size - 1 - first, pixel);
     }
 }
+
+} // namespace Irisonde

@@ -16,16 +16,7 @@
 #include <cstdint>
 #include <memory>
 
-// How an off-screen picture is laid on another.
-enum class ERasterOp { Copy, Or, And };
-
-// Lays `src` on `dst` with its top-left corner at (left, top) of dst's canvas
-// (y downwards), clipped to dst, combining bytes by `op`.
-void CombineImage(TDibPlus &dst, const TDibPlus &src, int32_t left, int32_t top, ERasterOp op);
-// Fills the whole image with one pixel value.
-void FillImage(TDibPlus &image, uint32_t pixel);
-// Copies the whole store of `src` onto `dst` of the same size.
-void CopyStore(TDibPlus &dst, const TDibPlus &src);
+namespace Irisonde {
 
 class TSynthState {
 public:
@@ -142,3 +133,5 @@ private:
     ERasterOp mixOp;
     QRect dirty;
 };
+
+} // namespace Irisonde

@@ -6,6 +6,8 @@
 class QApplication;
 class QLockFile;
 
+namespace Irisonde {
+
 // The lock that keeps a second copy from starting; null when another running
 // copy holds it. A lock left by a copy that was killed is taken over.
 [[nodiscard]] std::unique_ptr<QLockFile> CheckSingleInstance();
@@ -19,3 +21,5 @@ void InstallFrenchTranslation(QApplication &app);
 
 // Everything main() does once the application object exists.
 [[nodiscard]] int RunIrisonde(QApplication &app);
+
+} // namespace Irisonde

@@ -1,14 +1,14 @@
-#include "shell/StartupU.h"
+#include "app/StartupU.h"
 
+#include "app/WorkshopTableU.h"
 #include "shell/AppStateU.h"
 #include "shell/HintStyleU.h"
 #include "shell/MainU.h"
 #include "shell/OptionU.h"
 #include "shell/SettingsU.h"
 #include "shell/SplashU.h"
+#include "shell/WorkshopU.h"
 #include "tips/Tipu.h"
-#include "workshops/AddU.h"
-#include "workshops/SubU.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +18,9 @@
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <vector>
+
+namespace Irisonde {
 
 QString InstanceLockPath()
 {
@@ -73,21 +76,24 @@ int RunIrisonde(QApplication &app)
     }
 
     // Every window is made once, the main window first, and lives to the end.
-    TMainF main;
+    TMainF main(Irisonde::WorkshopTable());
     auto *splash = new TSplashF(&main);
-    auto *options = new TOptionF(&main);
+    auto *options = new TOptionF(main.Settings(), &main);
 
-    if (Settings::SplashFlag)
+    if (main.Settings().SplashFlag)
         splash->ShowAtStartup();
 
     // Workshops are windows of their own, not the main window's children:
     // while one is open the main window is hidden, and a child window would
     // then have no entry of its own in the task bar to come back from.
-    const auto add = std::make_unique<TAddF>();
-    const auto sub = std::make_unique<TSubF>();
-    main.SetWorkshop(EWorkshop::Add, add.get());
-    main.SetWorkshop(EWorkshop::Sub, sub.get());
-    auto *tip = new TTipF(&main);
+    std::vector<std::unique_ptr<TWorkshopF>> workshops;
+    for (const Irisonde::TWorkshopRow &row : Irisonde::WorkshopTable()) {
+        if (!row.Make)
+            continue;
+        workshops.push_back(row.Make());
+        main.SetWorkshop(row, workshops.back().get());
+    }
+    auto *tip = new TTipF(main.Settings(), &main);
 
     main.SetSplash(splash, [splash] { splash->ShowAbout(); });
     main.SetOptionsDialog(options);
@@ -95,3 +101,5 @@ int RunIrisonde(QApplication &app)
     main.show();
     return app.exec();
 }
+
+} // namespace Irisonde

@@ -1,9 +1,9 @@
-#include "shell/StartupU.h"
+#include "app/StartupU.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return RunIrisonde(app);
+    return Irisonde::RunIrisonde(app);
 }

@@ -1,0 +1,20 @@
+#pragma once
+// The program's workshops, one row each. Adding a workshop means its own
+// files, one value here, one row in WorkshopTableU.cpp and its help topic.
+#include "shell/WorkshopRowU.h"
+
+#include <QStringList>
+
+#include <span>
+
+namespace Irisonde {
+
+enum class EWorkshop { Add, Sub, Eclaire, Loup, Quadri, RGB };
+
+// Every row, in EWorkshop order, which is also their order in the menu.
+[[nodiscard]] std::span<const TWorkshopRow> WorkshopTable();
+[[nodiscard]] const TWorkshopRow &WorkshopRow(EWorkshop kind);
+// The settings sections of every placement: the main window's, then the rows'.
+[[nodiscard]] QStringList PlacementSections();
+
+} // namespace Irisonde

@@ -1,0 +1,11 @@
+#pragma once
+// Setting a check box from the program's state without running the handlers
+// that a pupil's click runs.
+
+class QCheckBox;
+
+namespace Irisonde {
+
+void SetCheckSilently(QCheckBox &box, bool checked);
+
+} // namespace Irisonde
