@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QWheelEvent>
 
 namespace Irisonde {
@@ -111,10 +112,7 @@ TSynthF::~TSynthF() = default;
 void TSynthF::ResetControls()
 {
     state->ResetState();
-    state->BarsLive = false;
-    for (int k = 1; k <= 3; ++k)
-        Bars[k]->setValue(0);
-    state->BarsLive = true;
+    SetBarsQuietly(0);
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);
     LinkCheck->setEnabled(false);
@@ -138,17 +136,20 @@ void TSynthF::RecolourDiscs()
     Zone->update();
 }
 
+void TSynthF::SetBarsQuietly(int value)
+{
+    for (int k = 1; k <= 3; ++k) {
+        const QSignalBlocker quiet(Bars[k]);
+        Bars[k]->setValue(value);
+    }
+}
+
 void TSynthF::BarChange(int k)
 {
-    if (!state->BarsLive)
-        return; // the program itself moved the bar
     if (state->LinkFlag) {
-        state->BarsLive = false;
         const int p = 100 - Bars[k]->value();
-        for (int j = 1; j <= 3; ++j)
-            Bars[j]->setValue(100 - p);
+        SetBarsQuietly(100 - p);
         state->SetAllPercent(p);
-        state->BarsLive = true;
     } else {
         state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
     }
@@ -181,10 +182,7 @@ void TSynthF::EtenduCheckClick()
         return;
     }
     LinkCheck->setEnabled(false); // its tick and LinkFlag stay
-    state->BarsLive = false;
-    for (int k = 1; k <= 3; ++k)
-        Bars[k]->setValue(0);
-    state->BarsLive = true;
+    SetBarsQuietly(0);
     state->SetAllPercent(100);
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);

@@ -77,6 +77,8 @@ private:
     // The discs redrawn in new colours and the screen recomposed.
     void RecolourDiscs();
     void PlaceZones();
+    // The program itself moves all three bars: no bar's handler runs.
+    void SetBarsQuietly(int value);
 
     std::unique_ptr<TSynthState> state;
     bool open = false;

@@ -36,7 +36,6 @@ void TSynthState::ResetState()
     Percent = {0, 100, 100, 100};
     LinkFlag = false;
     ExtendedFlag = false;
-    BarsLive = true;
 }
 
 void TSynthState::SetDiscRadius(int32_t r)

@@ -42,7 +42,6 @@ public:
     std::array<int32_t, 4> Percent{0, 100, 100, 100};
     bool ExtendedFlag = false;
     bool LinkFlag = false;
-    bool BarsLive = true;
     std::array<std::unique_ptr<TDibPlus>, 4> DiscBitmap;
     std::unique_ptr<TDibPlus> BackLayer;
     std::unique_ptr<TDibPlus> FrameLayer;
