@@ -89,7 +89,7 @@ private slots:
     {
         // A tool window's frame: nothing to minimise, which would hide the
         // main window with the modal dialog.
-        TOptionF d;
+        TOptionF d(TestSettings());
         const Qt::WindowFlags f = d.windowFlags();
         QCOMPARE(f & Qt::WindowType_Mask, Qt::Tool);
         QVERIFY(!(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));

@@ -189,7 +189,8 @@ private slots:
     // The bulb follows the box at once; the flag only when the window closes.
     void toolFrameCentredAlike()
     {
-        TTipF tip;
+        Irisonde::TSettings settings;
+        TTipF tip(settings);
         const Qt::WindowFlags f = tip.windowFlags();
         QCOMPARE(f & Qt::WindowType_Mask, Qt::Tool);
         QVERIFY(!(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
