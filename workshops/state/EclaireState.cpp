@@ -121,7 +121,8 @@ TEclaireZones TEclaireState::LayoutZones(int32_t clientWidth, int32_t clientHeig
 
 void TEclaireState::RenderScene()
 {
-    if (!LitImage || !ScenePicture || !LitImage->HasStore() || LitImage->ImageSize() != ScenePicture->ImageSize())
+    if (!LitImage || !ScenePicture || !LitImage->HasStore() || LitImage->Width() != ScenePicture->Width()
+        || LitImage->Height() != ScenePicture->Height())
         return;
     // Both stores are top-down QImages of one layout: one copy, padding and all.
     const int32_t top = LitImage->Height() - 1;
@@ -130,8 +131,9 @@ void TEclaireState::RenderScene()
     if (WholeScene)
         LitImage->ScaleAll(FactorR, FactorG, FactorB);
     else
-        // One row above the exact row PictureHeight - 1 - SpotY, as the
-        // workshop has always placed its spot.
+        // The workshop turns a distance y from the top into the row
+        // PictureHeight - y, one above the exact PictureHeight - 1 - y; the
+        // spot keeps that placement (its extreme rows are CY - R, CY + R - 1).
         LightDisc(SpotX, Saturate(int64_t(PictureHeight) - SpotY), Radius);
 }
 
@@ -149,9 +151,10 @@ void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius)
             image.ScaleRowSpan(end(cx - half), end(cx + half), int32_t(y), FactorR, FactorG, FactorB);
     };
     // Rows k = -R .. -1 pair the row below the centre (CY + k) with the one
-    // above (CY - k). Only the k with a row inside the image are run (the
-    // others ScaleRowSpan would skip), so that no radius makes a long loop;
-    // every row is written once, so the order within them is kept.
+    // above (CY - k), in rising k. Only the k with a row inside the image
+    // are run (ScaleRowSpan would skip the others), so that no radius or
+    // centre makes a long loop; no row is written by two k, so skipping
+    // changes nothing.
     const auto pass = [&](int64_t first, int64_t last) {
         for (int64_t k = std::max(first, -r); k <= std::min<int64_t>(last, -1); ++k) {
             const int64_t half = k == -r ? 0 : NearestRoot(r * r - k * k);
@@ -172,7 +175,7 @@ void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius)
     }
     light(y0, r);
     // Rows below CY - R, and from CY + R up (which takes back the one pixel
-    // step 1 lit at CY + R): the spot's extreme pixel stays at CY - R only.
+    // the loop lit at CY + R): the spot's extreme pixel stays at CY - R only.
     image.ClearRows(0, int32_t(std::clamp<int64_t>(y0 - r, 0, h)));
     image.ClearRows(int32_t(std::clamp<int64_t>(y0 + r, 0, h)), int32_t(h));
 }
