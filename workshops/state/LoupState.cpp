@@ -1,7 +1,5 @@
 #include "workshops/state/LoupState.h"
 
-#include "workshops/state/SynthState.h"
-
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -21,7 +19,7 @@ struct TZoomRow {
 constexpr std::array<TZoomRow, 7> ZoomTable{{
     {2, 0, 0}, {4, 1, 1}, {7, 1, 2}, {11, 2, 3}, {18, 3, 5}, {34, 4, 10}, {44, 5, 13},
 }};
-static_assert(ZoomTable.back().Cell <= 44, "m_cellMask holds one entry per position across the widest cell");
+static_assert(ZoomTable.back().Cell == 44, "m_pairMask holds one entry per position across the widest cell");
 
 // v brought into lo..hi, the upper bound tested first so that lo wins when
 // the two cross.
@@ -40,7 +38,20 @@ int32_t AreaSize(int32_t client, int32_t margin)
     return Bound(int64_t(client) - margin, 0, INT32_MAX);
 }
 
+// A pixel value in the low three bytes and again in the next three.
+uint64_t Twice(uint32_t pixel)
+{
+    return pixel | uint64_t(pixel) << 24;
+}
+
 } // namespace
+
+void TLoupState::TRows::Copy(int64_t y1, int64_t y2) const
+{
+    // Row y2 - 1 has the lowest address; rows are whole, padding included.
+    if (y2 > y1)
+        std::memcpy(Screen + (y2 - 1) * Stride, Picture + (y2 - 1) * Stride, size_t((y2 - y1) * -Stride));
+}
 
 TLoupState::TLoupState()
 {
@@ -96,21 +107,21 @@ void TLoupState::SetZoomLevel(int32_t level)
     m_zoomLevel = Bound(level, MinZoomLevel, MaxZoomLevel);
     const TZoomRow &row = ZoomTable[size_t(m_zoomLevel - MinZoomLevel)];
     m_cellSize = row.Cell;
-    m_cellMask = {};
+    std::array<uint32_t, ZoomTable.back().Cell + 1> mask{};
     if (m_zoomLevel == MinZoomLevel) {
         // Plain enlargement: gap and stripe widths keep their last values,
         // unused here; every position shows the whole pixel.
-        for (int32_t p = 0; p < m_cellSize; ++p)
-            m_cellMask[size_t(p)] = {0xFF, 0xFF, 0xFF};
+        std::fill_n(mask.begin(), m_cellSize, 0xFFFFFFu);
     } else {
         m_gapWidth = row.Gap;
         m_stripeWidth = row.Stripe;
-        // Bytes come blue, green, red: red stripe first, then green, blue.
-        for (int32_t p = m_gapWidth; p < m_cellSize; ++p) {
-            const int32_t stripe = (p - m_gapWidth) / m_stripeWidth; // 0 red, 1 green, 2 blue
-            m_cellMask[size_t(p)][size_t(2 - stripe)] = 0xFF;
-        }
+        // Red stripe first, then green, then blue (pixel values).
+        static constexpr uint32_t stripeMask[3] = {0xFF0000, 0x00FF00, 0x0000FF};
+        for (int32_t p = m_gapWidth; p < m_cellSize; ++p)
+            mask[size_t(p)] = stripeMask[(p - m_gapWidth) / m_stripeWidth];
     }
+    for (size_t p = 0; p < m_pairMask.size(); ++p)
+        m_pairMask[p] = mask[p] | uint64_t(mask[p + 1]) << 24;
     UpdateMagGeometry();
 }
 
@@ -164,64 +175,117 @@ void TLoupState::RenderMagnifier()
     UpdateMagGeometry();
     if (!Ready())
         return;
-    CopyStore(*m_screenImage, *m_pictureImage);
-    DrawDisc();
+    DrawScreen();
     m_screenImage->Circle(m_magX, m_pictureHeight - m_magY, m_magSize / 2, 0);
 }
 
-void TLoupState::DrawDisc()
+void TLoupState::DrawScreen()
 {
-    // Walked by rows and by cells rather than pixel by pixel: the source
-    // pixel and its row are found once per cell, and the magnifier is
-    // clipped to the image once per row, so that no pixel needs a check.
-    const int32_t w = m_pictureWidth, ht = m_pictureHeight, cell = m_cellSize;
-    const bool phosphor = m_zoomLevel > MinZoomLevel;
-    const int32_t stagger = phosphor ? cell / 2 : 0;  // every second column of cells
-    const int32_t litRows = phosphor ? cell - m_gapWidth : cell; // the rows under the top gap
-    uint8_t *screen = m_screenImage->Bits();
-    const uint8_t *picture = m_pictureImage->ConstBits();
-    const ptrdiff_t stride = m_screenImage->Stride();
-    const int32_t rows = 2 * (m_magSize / 2);
-    // Magnifier columns that fall inside the image.
+    // The picture copied, then the disc drawn over it, row by row: rows
+    // clear of the disc are copied in two blocks, the rows it crosses only
+    // beside it, so that no byte is written twice. The disc is clipped to
+    // the image once per row, so that no pixel needs a check.
+    const int32_t w = m_pictureWidth, ht = m_pictureHeight;
+    TRows rows{m_screenImage->Bits(), m_pictureImage->ConstBits(), m_screenImage->Stride()};
+    const int64_t yLo = std::max<int64_t>(0, m_magBottom);
+    const int64_t yHi = std::min<int64_t>(ht, int64_t(m_magBottom) + 2 * (m_magSize / 2));
+    if (yLo >= yHi) {
+        rows.Copy(0, ht);
+        return;
+    }
+    rows.Copy(0, yLo);
+    rows.Copy(yHi, ht);
     const int32_t iMin = std::max(0, -m_magLeft);
     const int32_t iMax = int32_t(std::min<int64_t>(int64_t(w) - m_magLeft, m_magSize));
-    for (int32_t j = 0; j < rows; ++j) {
-        const int64_t y = int64_t(m_magBottom) + j;
-        if (y < 0 || y >= ht)
-            continue;
+    for (int64_t y = yLo; y < yHi; ++y) {
+        const auto j = int32_t(y - m_magBottom);
         const int32_t iFirst = std::max(m_rowSpans[size_t(j)].First, iMin);
         const int32_t iEnd = std::min(m_rowSpans[size_t(j)].End, iMax);
-        if (iFirst >= iEnd)
+        if (iFirst >= iEnd) {
+            rows.Copy(y, y + 1);
             continue;
-        // The source row of even and of odd columns of cells; null where the
-        // cells' top gap crosses this row or the row lies outside the
-        // picture (points outside read black).
-        const uint8_t *source[2];
-        for (int32_t odd = 0; odd < 2; ++odd) {
-            const int32_t up = j + (odd ? stagger : 0);
-            const int64_t sy = int64_t(m_sourceBottom) + up / cell;
-            source[odd] = (up % cell < litRows && sy >= 0 && sy < ht) ? picture + sy * stride : nullptr;
         }
-        uint8_t *row = screen + y * stride;
-        for (int32_t c = iFirst / cell, last = (iEnd - 1) / cell; c <= last; ++c) {
-            const int32_t left = c * cell;
-            const int32_t a = std::max(left, iFirst), b = std::min(left + cell, iEnd);
-            uint8_t *d = row + 3 * (ptrdiff_t(m_magLeft) + a);
-            const int64_t sx = int64_t(m_sourceLeft) + c;
-            const uint8_t *s = source[c & 1];
-            if (!s || sx < 0 || sx >= w) {
-                std::memset(d, 0, 3 * size_t(b - a));
-                continue;
-            }
-            s += 3 * sx;
-            const uint8_t sb = s[0], sg = s[1], sr = s[2];
-            for (int32_t p = a - left; p < b - left; ++p, d += 3) {
-                const std::array<uint8_t, 3> &m = m_cellMask[size_t(p)];
-                d[0] = sb & m[0];
-                d[1] = sg & m[1];
-                d[2] = sr & m[2];
-            }
+        uint8_t *row = rows.Screen + y * rows.Stride;
+        const uint8_t *under = rows.Picture + y * rows.Stride;
+        const ptrdiff_t x1 = 3 * (ptrdiff_t(m_magLeft) + iFirst), x2 = 3 * (ptrdiff_t(m_magLeft) + iEnd);
+        std::memcpy(row, under, size_t(x1));
+        std::memcpy(row + x2, under + x2, size_t(3 * ptrdiff_t(w) - x2));
+        if (m_zoomLevel == MinZoomLevel)
+            EnlargeRow(rows, row, j, iFirst, iEnd);
+        else
+            PhosphorRow(rows, row, j, iFirst, iEnd);
+    }
+}
+
+void TLoupState::EnlargeRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const
+{
+    // Column i shows picture pixel SourceLeft + i div 2 of row
+    // SourceBottom + j div 2; the part reading outside the picture is black.
+    const int64_t w = m_pictureWidth, sl = m_sourceLeft, sy = int64_t(m_sourceBottom) + j / 2;
+    uint8_t *const base = row + 3 * ptrdiff_t(m_magLeft);
+    int64_t inLo = iFirst, inHi = iFirst;
+    if (sy >= 0 && sy < m_pictureHeight) {
+        inLo = std::max<int64_t>(iFirst, 2 * -sl);
+        inHi = std::max(inLo, std::min<int64_t>(iEnd, 2 * (w - sl)));
+    }
+    std::memset(base + 3 * iFirst, 0, size_t(3 * (inLo - iFirst)));
+    std::memset(base + 3 * inHi, 0, size_t(3 * (iEnd - inHi)));
+    const uint8_t *source = rows.Picture + sy * rows.Stride + 3 * sl;
+    int64_t i = inLo;
+    if (i % 2 != 0 && i < inHi) {
+        std::memcpy(base + 3 * i, source + 3 * (i / 2), 3);
+        ++i;
+    }
+    // Two screen pixels a picture pixel, by four-byte reads and writes whose
+    // fourth byte stays inside the row and is written again next.
+    const uint8_t *s = source + 3 * (i / 2);
+    uint8_t *d = base + 3 * i;
+    for (const int64_t pairs = std::min(inHi - 2, 2 * (w - 1 - sl)); i < pairs; i += 2, s += 3, d += 6) {
+        uint32_t v;
+        std::memcpy(&v, s, 4);
+        const uint64_t two = Twice(v & 0xFFFFFF);
+        std::memcpy(d, &two, 8);
+    }
+    for (; i < inHi; ++i)
+        std::memcpy(base + 3 * i, source + 3 * (i / 2), 3);
+}
+
+void TLoupState::PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const
+{
+    const int32_t cell = m_cellSize, stagger = cell / 2;
+    // The source row of even and of odd columns of cells; null where the
+    // cells' top gap crosses this row or the row lies outside the picture.
+    const uint8_t *source[2];
+    for (int32_t odd = 0; odd < 2; ++odd) {
+        const int32_t up = j + (odd ? stagger : 0);
+        const int64_t sy = int64_t(m_sourceBottom) + up / cell;
+        source[odd] = (up % cell < cell - m_gapWidth && sy >= 0 && sy < m_pictureHeight)
+                          ? rows.Picture + sy * rows.Stride : nullptr;
+    }
+    uint8_t *const base = row + 3 * ptrdiff_t(m_magLeft);
+    for (int32_t c = iFirst / cell, last = (iEnd - 1) / cell; c <= last; ++c) {
+        const int32_t left = c * cell;
+        const int32_t a = std::max(left, iFirst), b = std::min(left + cell, iEnd);
+        uint8_t *d = base + 3 * ptrdiff_t(a);
+        const int64_t sx = int64_t(m_sourceLeft) + c;
+        const uint8_t *s = source[c & 1];
+        if (!s || sx < 0 || sx >= m_pictureWidth) {
+            std::memset(d, 0, 3 * size_t(b - a));
+            continue;
         }
+        s += 3 * sx;
+        const uint64_t v = Twice(uint32_t(s[0]) | uint32_t(s[1]) << 8 | uint32_t(s[2]) << 16);
+        // Two pixels an eight-byte write, whose last two bytes fall on the
+        // next pixel, written again next; the last one or two pixels take
+        // exactly their bytes.
+        const uint64_t *m = &m_pairMask[size_t(a - left)];
+        int32_t n = b - a;
+        for (; n > 2; n -= 2, m += 2, d += 6) {
+            const uint64_t out = v & *m;
+            std::memcpy(d, &out, 8);
+        }
+        const uint64_t out = v & *m;
+        std::memcpy(d, &out, size_t(3 * n)); // little-endian: blue, green, red
     }
 }
 

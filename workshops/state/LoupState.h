@@ -136,8 +136,21 @@ public:
     [[nodiscard]] TDibPlus *ScreenImage() const { return m_screenImage.get(); }
 
 private:
+    // The two images' stores: pixel (0, 0) of each, and the step from a
+    // row to the one above.
+    struct TRows {
+        uint8_t *Screen;
+        const uint8_t *Picture;
+        ptrdiff_t Stride;
+        // Picture rows y1 .. y2 - 1 onto the screen.
+        void Copy(int64_t y1, int64_t y2) const;
+    };
+
     [[nodiscard]] bool Ready() const;
-    void DrawDisc();
+    void DrawScreen();
+    // Magnifier columns iFirst .. iEnd - 1 of its row j, inside the image.
+    void EnlargeRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const;
+    void PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const;
 
     int32_t m_pictureWidth = 0;
     int32_t m_pictureHeight = 0;
@@ -158,9 +171,10 @@ private:
     // The same disc by rows (columns First up to End of row j), so that a
     // step walks the images row by row; made with SpanTable.
     std::vector<TSpan> m_rowSpans;
-    // Byte masks (blue, green, red) of each position across a cell: which
-    // channel of the picture pixel shows there, none in the gap.
-    std::array<std::array<uint8_t, 3>, 44> m_cellMask{};
+    // Which channel of the picture pixel shows at each position across a
+    // cell (none in the gap), as pixel-value masks of that position (low
+    // three bytes) and of the next (the three above).
+    std::array<uint64_t, 44> m_pairMask{};
     std::unique_ptr<TDibPlus> m_pictureImage;
     std::unique_ptr<TDibPlus> m_screenImage;
 };
