@@ -101,7 +101,8 @@ private slots:
         QTest::newRow("level 5, smallest") << 5 << -200 << QPoint(123, 77) << QSize();
         QTest::newRow("level 7, largest, left edge") << 7 << 200 << QPoint(0, 250) << QSize();
         QTest::newRow("level 8 at the top edge, reading above the picture") << 8 << -70 << QPoint(301, 1) << QSize();
-        QTest::newRow("level 6, area shrunk under the centre") << 6 << 60 << QPoint(560, 350) << QSize(420, 300);
+        QTest::newRow("level 6, area shrunk under the centre") << 6 << 60 << QPoint(560, 350) << QSize(600, 535);
+        QTest::newRow("level 2, area shrunk under the centre") << 2 << 60 << QPoint(590, 390) << QSize(590, 535);
     }
     void matchesPixelWalk()
     {

@@ -221,25 +221,26 @@ void TLoupState::EnlargeRow(const TRows &rows, uint8_t *row, int32_t j, int32_t 
 {
     // Column i shows picture pixel SourceLeft + i div 2 of row
     // SourceBottom + j div 2; the part reading outside the picture is black.
-    const int64_t w = m_pictureWidth, sl = m_sourceLeft, sy = int64_t(m_sourceBottom) + j / 2;
-    uint8_t *const base = row + 3 * ptrdiff_t(m_magLeft);
+    const int64_t w = m_pictureWidth, sl = m_sourceLeft, sy = int64_t(m_sourceBottom) + j / 2, ml = m_magLeft;
     int64_t inLo = iFirst, inHi = iFirst;
     if (sy >= 0 && sy < m_pictureHeight) {
         inLo = std::max<int64_t>(iFirst, 2 * -sl);
         inHi = std::max(inLo, std::min<int64_t>(iEnd, 2 * (w - sl)));
     }
-    std::memset(base + 3 * iFirst, 0, size_t(3 * (inLo - iFirst)));
-    std::memset(base + 3 * inHi, 0, size_t(3 * (iEnd - inHi)));
-    const uint8_t *source = rows.Picture + sy * rows.Stride + 3 * sl;
+    std::memset(row + 3 * (ml + iFirst), 0, size_t(3 * (inLo - iFirst)));
+    std::memset(row + 3 * (ml + inHi), 0, size_t(3 * (iEnd - inHi)));
+    if (inLo >= inHi)
+        return;
+    const uint8_t *source = rows.Picture + sy * rows.Stride; // its pixel 0
     int64_t i = inLo;
-    if (i % 2 != 0 && i < inHi) {
-        std::memcpy(base + 3 * i, source + 3 * (i / 2), 3);
+    if (i % 2 != 0) {
+        std::memcpy(row + 3 * (ml + i), source + 3 * (sl + i / 2), 3);
         ++i;
     }
     // Two screen pixels a picture pixel, by four-byte reads and writes whose
     // fourth byte stays inside the row and is written again next.
-    const uint8_t *s = source + 3 * (i / 2);
-    uint8_t *d = base + 3 * i;
+    const uint8_t *s = source + 3 * (sl + i / 2);
+    uint8_t *d = row + 3 * (ml + i);
     for (const int64_t pairs = std::min(inHi - 2, 2 * (w - 1 - sl)); i < pairs; i += 2, s += 3, d += 6) {
         uint32_t v;
         std::memcpy(&v, s, 4);
@@ -247,7 +248,7 @@ void TLoupState::EnlargeRow(const TRows &rows, uint8_t *row, int32_t j, int32_t 
         std::memcpy(d, &two, 8);
     }
     for (; i < inHi; ++i)
-        std::memcpy(base + 3 * i, source + 3 * (i / 2), 3);
+        std::memcpy(row + 3 * (ml + i), source + 3 * (sl + i / 2), 3);
 }
 
 void TLoupState::PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const
@@ -262,11 +263,10 @@ void TLoupState::PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t
         source[odd] = (up % cell < cell - m_gapWidth && sy >= 0 && sy < m_pictureHeight)
                           ? rows.Picture + sy * rows.Stride : nullptr;
     }
-    uint8_t *const base = row + 3 * ptrdiff_t(m_magLeft);
     for (int32_t c = iFirst / cell, last = (iEnd - 1) / cell; c <= last; ++c) {
         const int32_t left = c * cell;
         const int32_t a = std::max(left, iFirst), b = std::min(left + cell, iEnd);
-        uint8_t *d = base + 3 * ptrdiff_t(a);
+        uint8_t *d = row + 3 * (ptrdiff_t(m_magLeft) + a);
         const int64_t sx = int64_t(m_sourceLeft) + c;
         const uint8_t *s = source[c & 1];
         if (!s || sx < 0 || sx >= m_pictureWidth) {
