@@ -284,8 +284,12 @@ void TLoupState::PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t
             const uint64_t out = v & *m;
             std::memcpy(d, &out, 8);
         }
+        // Little-endian: the low bytes are blue, green, red.
         const uint64_t out = v & *m;
-        std::memcpy(d, &out, size_t(3 * n)); // little-endian: blue, green, red
+        if (n == 2)
+            std::memcpy(d, &out, 6);
+        else
+            std::memcpy(d, &out, 3);
     }
 }
 
