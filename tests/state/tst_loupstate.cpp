@@ -96,10 +96,8 @@ private slots:
         QTest::addColumn<QPoint>("to");      // null: stays at the start
         QTest::addColumn<QSize>("relayout"); // empty: none
         QTest::newRow("level 2 at the start") << 2 << 0 << QPoint() << QSize();
-        QTest::newRow("level 3, top-left corner") << 3 << 0 << QPoint(-9, -9) << QSize();
         QTest::newRow("level 4, bottom-right corner") << 4 << 30 << QPoint(900, 900) << QSize();
-        QTest::newRow("level 5, smallest") << 5 << -200 << QPoint(123, 77) << QSize();
-        QTest::newRow("level 7, largest, left edge") << 7 << 200 << QPoint(0, 250) << QSize();
+        QTest::newRow("level 7, largest, top-left corner") << 7 << 200 << QPoint(-9, -9) << QSize();
         QTest::newRow("level 8 at the top edge, reading above the picture") << 8 << -70 << QPoint(301, 1) << QSize();
         QTest::newRow("level 6, area shrunk under the centre") << 6 << 60 << QPoint(560, 350) << QSize(600, 535);
         QTest::newRow("level 2, area shrunk under the centre") << 2 << 60 << QPoint(590, 390) << QSize(590, 535);
@@ -122,6 +120,29 @@ private slots:
         IRISONDE_COMPARE_IMAGES(s.CopyImage(), PixelWalk(s));
     }
 
+    // Any mixture of the pupil's actions and window sizes, tiny ones
+    // included, against the pixel walk (a fixed seed, so that a failure
+    // repeats).
+    void randomActions()
+    {
+        QRandomGenerator rng(20261208);
+        TLoupState s;
+        s.Show(300, 250);
+        for (int step = 0; step < 300; ++step) {
+            const int r = rng.bounded(-400, 400);
+            switch (rng.bounded(5)) {
+            case 0: s.LayoutZones(rng.bounded(0, 420), rng.bounded(100, 300)); break;
+            case 1: s.ChangeZoomLevel(r / 100); break;
+            case 2: s.MouseWheel(QPoint(0, r), rng.bounded(2) ? Qt::ShiftModifier : Qt::NoModifier); break;
+            default: s.MoveMagnifier(r, rng.bounded(-50, 300)); break;
+            }
+            if (!s.PictureImage()->HasStore())
+                continue;
+            FillPicture(s, [&](int x, int y) { return uint32_t(x * 131 + y * 7919 + step) * 0x9E3779u & 0xFFFFFFu; });
+            IRISONDE_COMPARE_IMAGES(s.CopyImage(), PixelWalk(s));
+        }
+    }
+
     void levelAndSize_data()
     {
         QTest::addColumn<int>("clientW");
@@ -137,7 +158,6 @@ private slots:
         QTest::newRow("Ctrl+right at 2 stays at 2") << ClientW << 2 << right << QPoint() << ctrl << 2 << 150;
         QTest::newRow("three notches at once") << ClientW << 2 << 0 << QPoint(0, 360) << 0 << 5 << 150;
         QTest::newRow("ten notches, clamped") << ClientW << 2 << 0 << QPoint(0, 1200) << 0 << 8 << 150;
-        QTest::newRow("two notches down") << ClientW << 6 << 0 << QPoint(0, -250) << 0 << 4 << 150;
         QTest::newRow("part of a notch") << ClientW << 3 << 0 << QPoint(0, 119) << 0 << 3 << 150;
         QTest::newRow("Shift+wheel, 10 a notch") << ClientW << 3 << 0 << QPoint(0, 240) << shift << 3 << 170;
         QTest::newRow("Shift+wheel as a horizontal delta") << ClientW << 3 << 0 << QPoint(-240, 0) << shift << 3 << 130;
