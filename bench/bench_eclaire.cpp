@@ -15,13 +15,13 @@ constexpr int ClientW = 1920, ClientH = 1080;
 // A shown workshop with the test card as its scene and a coloured light.
 struct TShownWorkshop {
     Irisonde::TEclaireState state;
+    Irisonde::TPicture picture;
     explicit TShownWorkshop(bool whole)
     {
         state.Show();
         (void)state.LayoutZones(ClientW, ClientH);
-        PictureWidth = state.PictureWidth;
-        PictureHeight = state.PictureHeight;
-        DrawDefaultPicture(state.ScenePicture->Canvas());
+        picture.SetPictureArea(state.PictureWidth, state.PictureHeight);
+        picture.DrawDefaultPicture(state.ScenePicture->Canvas());
         state.ColourButtonClick(5); // magenta: two channels scaled, one cleared
         state.BarsLive = true;
         state.SetWholeScene(whole);

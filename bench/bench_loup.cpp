@@ -19,9 +19,9 @@ constexpr int ClientH = 1080;
 void Open(Irisonde::TLoupState &state, int clientW)
 {
     state.Show(clientW, ClientH);
-    ::PictureWidth = state.PictureWidth();
-    ::PictureHeight = state.PictureHeight();
-    DrawDefaultPicture(state.PictureImage()->Canvas());
+    Irisonde::TPicture picture;
+    picture.SetPictureArea(state.PictureWidth(), state.PictureHeight());
+    picture.DrawDefaultPicture(state.PictureImage()->Canvas());
     state.ChangeMagSize(Irisonde::TLoupState::MagSizeLimit);
 }
 
