@@ -1,14 +1,18 @@
 // The scene-lighting window driven as a pupil would, on the offscreen
 // platform: mouse, wheel, bars, buttons and boxes, read back from the pixels
 // of the lit scene. The lighting itself is tested on the state.
+#include "shell/AppStateU.h"
+#include "shell/HelpU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
 #include "workshops/EclaireU.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest>
@@ -193,6 +197,16 @@ private slots:
         QVERIFY(win->Picture().StretchFlag());
         QTest::mouseClick(win->DefautBout, Qt::LeftButton);
         QCOMPARE(win->windowTitle(), QStringLiteral(" Eclairage d'une scène - Image par défaut"));
+    }
+
+    void help()
+    {
+        App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+        QTest::mouseClick(win->AideBout, Qt::LeftButton);
+        THelpF &help = THelpF::Instance();
+        QCOMPARE(help.CurrentTopic(), QStringLiteral("ECLAIRAGE"));
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("en lumière verte ou bleue, il ne reçoit rien")));
+        help.close();
     }
 };
 

@@ -3,14 +3,17 @@
 // from the pixels of the screen image. The cells themselves are tested on
 // the state.
 #include "shell/AppStateU.h"
+#include "shell/HelpU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SpinButtonU.h"
 #include "tests/support/TestSupport.h"
 #include "workshops/LoupU.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -161,6 +164,16 @@ private slots:
         QCOMPARE(S().ZoomLevel(), 5);
         QCOMPARE(S().MagSize(), 150);
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(200, 200));
+    }
+
+    void help()
+    {
+        App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+        QTest::mouseClick(win->AideBout, Qt::LeftButton);
+        THelpF &help = THelpF::Instance();
+        QCOMPARE(help.CurrentTopic(), QStringLiteral("TVLOUPE"));
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("luminophores")));
+        help.close();
     }
 };
 
