@@ -8,6 +8,7 @@
 #include "workshops/EclaireU.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -28,6 +29,15 @@ void Wheel(QWidget *w, QPoint angle, Qt::KeyboardModifiers mods = Qt::NoModifier
     QWheelEvent ev(QPointF(w->rect().center()), QPointF(w->mapToGlobal(w->rect().center())), QPoint(), angle,
                    Qt::NoButton, mods, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &ev);
+}
+
+// What the window shows of `zone` once its pending repaints are done: that
+// part of the window's backing store.
+QImage Shown(QWidget *zone)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const auto *store = dynamic_cast<QImage *>(zone->window()->backingStore()->paintDevice());
+    return store ? store->copy(QRect(zone->mapTo(zone->window(), QPoint()), zone->size())) : QImage();
 }
 
 // Pixel (x, y from the top) of an image as an RGB triple.
@@ -120,8 +130,10 @@ private slots:
         QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(40, 30));
         QCOMPARE(At(LitImage(), 5, 30), Lit(*win, 5, 30)); // a spot half off the left edge
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
         QTest::mouseMove(win->Zone, QPoint(200, 230));
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(200, 231 - 100 - 3));
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
         QVERIFY(S().BeamAngle > 0.0); // right of the middle turns the lamp right
         QCOMPARE(At(LitImage(), 200, 128), Lit(*win, 200, 128));
         QCOMPARE(At(LitImage(), 40, 30), qRgb(0, 0, 0));

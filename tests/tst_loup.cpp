@@ -10,6 +10,7 @@
 #include "workshops/LoupU.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -30,6 +31,15 @@ void Wheel(QWidget *w, QPoint angle, Qt::KeyboardModifiers mods = Qt::NoModifier
     QWheelEvent ev(QPointF(w->rect().center()), QPointF(w->mapToGlobal(w->rect().center())), QPoint(), angle,
                    Qt::NoButton, mods, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &ev);
+}
+
+// What the window shows of `zone` once its pending repaints are done: that
+// part of the window's backing store.
+QImage Shown(QWidget *zone)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const auto *store = dynamic_cast<QImage *>(zone->window()->backingStore()->paintDevice());
+    return store ? store->copy(QRect(zone->mapTo(zone->window(), QPoint()), zone->size())) : QImage();
 }
 
 // Pixel (x, y from the top) of an image.
@@ -76,6 +86,7 @@ private slots:
     {
         QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(100, 90));
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(100, 90));
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), S().ScreenImage()->Image());
         QTest::mouseMove(win->Zone, QPoint(9999, -50));
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(506, 1));
         QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(9999, -50));
@@ -95,6 +106,7 @@ private slots:
         QTest::mouseClick(win->TailleSpin->DownButton, Qt::LeftButton);
         QTest::mouseClick(win->TailleSpin->DownButton, Qt::LeftButton);
         QCOMPARE(S().MagSize(), 140);
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), S().ScreenImage()->Image());
     }
 
     void wheel_data()

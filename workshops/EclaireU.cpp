@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace Irisonde {
 
 namespace {
@@ -270,13 +272,35 @@ void TEclaireF::FullSizeCheckClick()
     RepaintProjector();
 }
 
+QRect TEclaireF::SpotRect() const
+{
+    if (m_state.WholeScene)
+        return {}; // the spot does not show
+    // The spot's rows run from SpotY - R to SpotY + R - 1 from the top, its
+    // columns from SpotX - R to SpotX + R; one pixel more all round. A
+    // centre far outside is brought near the area first, so that nothing
+    // overflows.
+    const int r = m_state.Radius + 1;
+    const int x = std::clamp(m_state.SpotX, -r, m_state.PictureWidth + r);
+    const int y = std::clamp(m_state.SpotY, -r, m_state.PictureHeight + r);
+    return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1) & Zone->rect();
+}
+
+void TEclaireF::MoveSpot(QPoint at)
+{
+    // Outside the spot the scene is black before and after: only the spot's
+    // old and new places change.
+    const QRect before = SpotRect();
+    m_state.MouseLeft(at.x(), at.y());
+    Zone->update(before | SpotRect());
+    RepaintProjector();
+}
+
 void TEclaireF::ZoneMouseDown(const QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
     if (event.button() == Qt::LeftButton) {
-        m_state.MouseLeft(at.x(), at.y());
-        Zone->update();
-        RepaintProjector();
+        MoveSpot(at);
     } else if (event.button() == Qt::RightButton && m_state.MouseRight(event.modifiers() & Qt::ControlModifier)) {
         Zone->update();
         RepaintProjector();
@@ -285,12 +309,8 @@ void TEclaireF::ZoneMouseDown(const QMouseEvent &event)
 
 void TEclaireF::ZoneMouseMove(const QMouseEvent &event)
 {
-    if (!(event.buttons() & Qt::LeftButton))
-        return;
-    const QPoint at = event.position().toPoint();
-    m_state.MouseLeft(at.x(), at.y());
-    Zone->update();
-    RepaintProjector();
+    if (event.buttons() & Qt::LeftButton)
+        MoveSpot(event.position().toPoint());
 }
 
 void TEclaireF::wheelEvent(QWheelEvent *event)

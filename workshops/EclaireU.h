@@ -69,6 +69,10 @@ private:
     // percentages; the bars live again.
     void ShowBars();
     void RepaintProjector();
+    // Where the spot shows in Zone; empty in whole-scene mode.
+    [[nodiscard]] QRect SpotRect() const;
+    // The left button at `at`: the spot follows, only its places repainted.
+    void MoveSpot(QPoint at);
 
     TEclaireState m_state;
 };

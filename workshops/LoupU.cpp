@@ -104,48 +104,63 @@ QImage TLoupF::CopyImage() const
     return m_state.CopyImage();
 }
 
-void TLoupF::Rendered(bool changed)
+QRect TLoupF::MagRect() const
 {
+    // The rim's circle has radius MagSize div 2 about column MagX and the
+    // row MagY - 1 from the top; one pixel more all round.
+    const int h = m_state.MagSize() / 2 + 1;
+    return QRect(m_state.MagX() - h, m_state.MagY() - 1 - h, 2 * h + 1, 2 * h + 1) & Zone->rect();
+}
+
+void TLoupF::Rendered(bool changed, const QRect &before)
+{
+    // Outside the magnifier the screen is the picture before and after.
     if (changed)
-        Zone->update();
+        Zone->update(before | MagRect());
 }
 
 void TLoupF::ZoomSpinUpClick()
 {
     if (IsShowing()) {
+        const QRect before = MagRect();
         m_state.ChangeZoomLevel(1);
-        Zone->update();
+        Rendered(true, before);
     }
 }
 
 void TLoupF::ZoomSpinDownClick()
 {
     if (IsShowing()) {
+        const QRect before = MagRect();
         m_state.ChangeZoomLevel(-1);
-        Zone->update();
+        Rendered(true, before);
     }
 }
 
 void TLoupF::TailleSpinUpClick()
 {
     if (IsShowing()) {
+        const QRect before = MagRect();
         m_state.ChangeMagSize(TLoupState::MagSizeStep);
-        Zone->update();
+        Rendered(true, before);
     }
 }
 
 void TLoupF::TailleSpinDownClick()
 {
     if (IsShowing()) {
+        const QRect before = MagRect();
         m_state.ChangeMagSize(-TLoupState::MagSizeStep);
-        Zone->update();
+        Rendered(true, before);
     }
 }
 
 void TLoupF::wheelEvent(QWheelEvent *event)
 {
-    if (IsShowing())
-        Rendered(m_state.MouseWheel(event->angleDelta(), event->modifiers()));
+    if (IsShowing()) {
+        const QRect before = MagRect();
+        Rendered(m_state.MouseWheel(event->angleDelta(), event->modifiers()), before);
+    }
     event->accept();
 }
 
@@ -160,13 +175,15 @@ bool TLoupF::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonDblClick: { // a quick second press is a press too
             const auto *mouse = static_cast<QMouseEvent *>(event);
             const QPoint at = mouse->position().toPoint();
-            Rendered(m_state.MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y()));
+            const QRect before = MagRect();
+            Rendered(m_state.MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y()), before);
             return true;
         }
         case QEvent::MouseMove: {
             const auto *mouse = static_cast<QMouseEvent *>(event);
             const QPoint at = mouse->position().toPoint();
-            Rendered(m_state.MouseMove(mouse->buttons(), at.x(), at.y()));
+            const QRect before = MagRect();
+            Rendered(m_state.MouseMove(mouse->buttons(), at.x(), at.y()), before);
             return true;
         }
         default:

@@ -48,7 +48,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Rendered(bool changed);
+    // Where the magnifier shows in Zone, rim included.
+    [[nodiscard]] QRect MagRect() const;
+    // After a pupil's action that rendered when `changed`: the magnifier's
+    // old place (`before`) and new one repainted.
+    void Rendered(bool changed, const QRect &before);
 
     TLoupState m_state;
 };
