@@ -2,50 +2,41 @@
 // platform: mouse, wheel, spin buttons and the picture buttons, read back
 // from the pixels of the screen image. The cells themselves are tested on
 // the state.
-#include "shell/AppStateU.h"
-#include "shell/HelpU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SpinButtonU.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowProbe.h"
 #include "workshops/LoupU.h"
 
-#include <QApplication>
-#include <QBackingStore>
-#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
 
 using Irisonde::TLoupF;
+using testsupport::Shown;
+using testsupport::Wheel;
 
 namespace {
 
-void Wheel(QWidget *w, QPoint angle, Qt::KeyboardModifiers mods = Qt::NoModifier)
+// Types `path` into the open dialog as soon as it shows, and opens it.
+void ChooseWhenAsked(QObject *owner, const QString &path)
 {
-    QWheelEvent ev(QPointF(w->rect().center()), QPointF(w->mapToGlobal(w->rect().center())), QPoint(), angle,
-                   Qt::NoButton, mods, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &ev);
-}
-
-// What the window shows of `zone` once its pending repaints are done: that
-// part of the window's backing store.
-QImage Shown(QWidget *zone)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    const auto *store = dynamic_cast<QImage *>(zone->window()->backingStore()->paintDevice());
-    return store ? store->copy(QRect(zone->mapTo(zone->window(), QPoint()), zone->size())) : QImage();
-}
-
-// Pixel (x, y from the top) of an image.
-QRgb At(TDibPlus *image, int x, int y)
-{
-    return image->GetPixelFast(x, image->Height() - 1 - y) | 0xFF000000u;
+    auto *timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, path] {
+        if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            if (auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                edit->setText(path);
+            QMetaObject::invokeMethod(d, "accept");
+            if (d->isVisible())
+                d->reject(); // refused: the test fails on the caption rather than hanging
+        }
+    });
+    timer->start(20);
 }
 
 } // namespace
@@ -54,8 +45,8 @@ class TstLoup : public QObject {
     Q_OBJECT
     std::unique_ptr<TLoupF> win;
     Irisonde::TLoupState &S() { return win->State(); }
-    QRgb Screen(int x, int y) { return At(S().ScreenImage(), x, y); }
-    QRgb Picture(int x, int y) { return At(S().PictureImage(), x, y); }
+    QRgb Screen(int x, int y) { return testsupport::At(*S().ScreenImage(), x, y); }
+    QRgb Picture(int x, int y) { return testsupport::At(*S().PictureImage(), x, y); }
 
 private slots:
     void initTestCase()
@@ -82,7 +73,7 @@ private slots:
         IRISONDE_COMPARE_IMAGES(win->Zone->grab().toImage(), S().ScreenImage()->Image());
     }
 
-    void mouseAndSpins()
+    void mouseSpinsAndWheel()
     {
         QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(100, 90));
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(100, 90));
@@ -106,30 +97,20 @@ private slots:
         QTest::mouseClick(win->TailleSpin->DownButton, Qt::LeftButton);
         QTest::mouseClick(win->TailleSpin->DownButton, Qt::LeftButton);
         QCOMPARE(S().MagSize(), 140);
+        // The wheel: levels by whole notches; with Shift the size, 10 a
+        // notch, also when Shift turns the delta horizontal.
+        Wheel(win->Zone, QPoint(0, 360));
+        QCOMPARE(S().ZoomLevel(), 5);
+        Wheel(win->Zone, QPoint(0, -1200));
+        QCOMPARE(S().ZoomLevel(), 2);
+        Wheel(win->Zone, QPoint(0, 240), Qt::ShiftModifier);
+        QCOMPARE(S().MagSize(), 160);
+        Wheel(win->Zone, QPoint(-240, 0), Qt::ShiftModifier);
+        QCOMPARE(S().MagSize(), 140);
+        Wheel(win->Zone, QPoint(0, 24000), Qt::ShiftModifier);
+        QCOMPARE(S().MagSize(), 507 / 3 + 10);
+        QCOMPARE(S().ZoomLevel(), 2);
         IRISONDE_COMPARE_IMAGES(Shown(win->Zone), S().ScreenImage()->Image());
-    }
-
-    void wheel_data()
-    {
-        QTest::addColumn<QPoint>("angle");
-        QTest::addColumn<bool>("shift");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("size");
-        QTest::newRow("three notches: three levels") << QPoint(0, 360) << false << 5 << 140;
-        QTest::newRow("ten notches back: level 2") << QPoint(0, -1200) << false << 2 << 140;
-        QTest::newRow("Shift: the size by 10 a notch") << QPoint(0, 240) << true << 2 << 160;
-        QTest::newRow("Shift as a horizontal delta") << QPoint(-240, 0) << true << 2 << 140;
-        QTest::newRow("Shift far beyond: 507 / 3 + 10") << QPoint(0, 24000) << true << 2 << 179;
-    }
-    void wheel()
-    {
-        QFETCH(QPoint, angle);
-        QFETCH(bool, shift);
-        QFETCH(int, level);
-        QFETCH(int, size);
-        Wheel(win->Zone, angle, shift ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(S().ZoomLevel(), level);
-        QCOMPARE(S().MagSize(), size);
     }
 
     // A bitmap chosen through the open button: its caption; the white around
@@ -138,19 +119,7 @@ private slots:
     void openBitmapAndReopen()
     {
         App::ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
-        const QString path = testsupport::DataFile(QStringLiteral("bmp_24bit.bmp"));
-        auto *timer = new QTimer(win.get());
-        connect(timer, &QTimer::timeout, [timer, path] {
-            if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                timer->stop();
-                if (auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                    edit->setText(path);
-                QMetaObject::invokeMethod(d, "accept");
-                if (d->isVisible())
-                    d->reject();
-            }
-        });
-        timer->start(20);
+        ChooseWhenAsked(win.get(), testsupport::DataFile(QStringLiteral("bmp_24bit.bmp")));
         QTest::mouseClick(win->OuvreBout, Qt::LeftButton);
         QVERIFY2(win->windowTitle().endsWith(QStringLiteral("bmp_24bit.bmp ( 5 sur 3 pixels )")), qPrintable(win->windowTitle()));
 
@@ -178,15 +147,7 @@ private slots:
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(200, 200));
     }
 
-    void help()
-    {
-        App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
-        QTest::mouseClick(win->AideBout, Qt::LeftButton);
-        THelpF &help = THelpF::Instance();
-        QCOMPARE(help.CurrentTopic(), QStringLiteral("TVLOUPE"));
-        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("luminophores")));
-        help.close();
-    }
+    void help() { QVERIFY(testsupport::HelpShows(win->AideBout, QStringLiteral("TVLOUPE"), QStringLiteral("luminophores"))); }
 };
 
 QTEST_MAIN(TstLoup)
