@@ -2,6 +2,8 @@
 
 #include "shell/SettingsU.h"
 #include "workshops/AddU.h"
+#include "workshops/EclaireU.h"
+#include "workshops/LoupU.h"
 #include "workshops/SubU.h"
 
 #include <array>
@@ -19,8 +21,8 @@ std::unique_ptr<TWorkshopF> Make()
 const std::array kTable = {
     TWorkshopRow{"TAddF", "AddMenu", "Synthèse trichromique &additive", false, 1, "AddF", &Make<TAddF>},
     TWorkshopRow{"TSubF", "SubMenu", "Synthèse trichromique &soustractive", false, 2, "SubF", &Make<TSubF>},
-    TWorkshopRow{"TEclaireF", "EclaireMenu", "&Eclairage d'une scène", false, 3, "EclaireF", nullptr},
-    TWorkshopRow{"TLoupF", "LoupMenu", "L'écran de télévision à la &Loupe", false, 4, "LoupF", nullptr},
+    TWorkshopRow{"TEclaireF", "EclaireMenu", "&Eclairage d'une scène", false, 3, "EclaireF", &Make<TEclaireF>},
+    TWorkshopRow{"TLoupF", "LoupMenu", "L'écran de télévision à la &Loupe", false, 4, "LoupF", &Make<TLoupF>},
     TWorkshopRow{"TQuadriF", "QuadriMenu", "&Impression par quadrichromie ou trichromie", true, 8, "QuadriF", nullptr},
     TWorkshopRow{"TRGBF", "RGBMenu", "&Décomposition RVB d'une image", false, 9, "RGBF", nullptr},
 };

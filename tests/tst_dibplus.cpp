@@ -280,6 +280,7 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::newRow("padded rows") << 37;
         QTest::newRow("unpadded rows (width 64)") << 64;
+        QTest::newRow("padded rows, several vector runs and a tail") << 101;
         QTest::newRow("narrow") << 1;
     }
     void scaleAll()

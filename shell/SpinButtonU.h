@@ -1,0 +1,26 @@
+#pragma once
+// A spin button: an up arrow over a down arrow, each half of the control,
+// each running its own handler; held down, an arrow repeats.
+#include <QWidget>
+
+class QToolButton;
+
+namespace Irisonde {
+
+class TSpinButton : public QWidget {
+    Q_OBJECT
+public:
+    TSpinButton(QWidget *parent, const QRect &geometry);
+
+    QToolButton *UpButton;
+    QToolButton *DownButton;
+
+signals:
+    void UpClick();
+    void DownClick();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+};
+
+} // namespace Irisonde

@@ -1,0 +1,52 @@
+#pragma once
+// Driving a workshop window in tests: wheel turns, what the window shows,
+// a pixel of an off-screen image, the help button.
+#include "imaging/DibPlusU.h"
+#include "shell/AppStateU.h"
+#include "shell/HelpU.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBackingStore>
+#include <QDir>
+#include <QTextBrowser>
+#include <QWheelEvent>
+#include <QtTest>
+
+namespace testsupport {
+
+// A wheel turn of `angle` (eighths of a degree) over the middle of `w`.
+inline void Wheel(QWidget *w, QPoint angle, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QWheelEvent ev(QPointF(w->rect().center()), QPointF(w->mapToGlobal(w->rect().center())), QPoint(), angle,
+                   Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &ev);
+}
+
+// What the window shows of `zone` once its pending repaints are done: that
+// part of the window's backing store.
+inline QImage Shown(QWidget *zone)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const auto *store = dynamic_cast<QImage *>(zone->window()->backingStore()->paintDevice());
+    return store ? store->copy(QRect(zone->mapTo(zone->window(), QPoint()), zone->size())) : QImage();
+}
+
+// Pixel (x, y from the top) of an image, opaque.
+inline QRgb At(TDibPlus &image, int x, int y)
+{
+    return image.GetPixelFast(x, image.Height() - 1 - y) | 0xFF000000u;
+}
+
+// The help button opens the help document at `topic`, whose text holds `phrase`.
+inline bool HelpShows(QAbstractButton *aide, const QString &topic, const QString &phrase)
+{
+    App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+    QTest::mouseClick(aide, Qt::LeftButton);
+    THelpF &help = THelpF::Instance();
+    const bool ok = help.CurrentTopic() == topic && help.Browser()->toPlainText().contains(phrase);
+    help.close();
+    return ok;
+}
+
+} // namespace testsupport

@@ -1,0 +1,168 @@
+// The scene-lighting window driven as a pupil would, on the offscreen
+// platform: mouse, wheel, bars, buttons and boxes, read back from the pixels
+// of the lit scene. The lighting itself is tested on the state.
+#include "shell/PaintBoxU.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/WindowProbe.h"
+#include "workshops/EclaireU.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+using Irisonde::TEclaireF;
+using testsupport::At;
+using testsupport::Shown;
+using testsupport::Wheel;
+
+namespace {
+
+// Each channel of the unlit scene's pixel times its factor div 256.
+QRgb Lit(TEclaireF &w, int x, int y)
+{
+    const QRgb c = At(*w.State().ScenePicture, x, y);
+    const auto &s = w.State();
+    return qRgb(qRed(c) * s.FactorR / 256, qGreen(c) * s.FactorG / 256, qBlue(c) * s.FactorB / 256);
+}
+
+} // namespace
+
+class TstEclaire : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TEclaireF> win;
+    Irisonde::TEclaireState &S() { return win->State(); }
+    TDibPlus &LitImage() { return *S().LitImage; }
+    QStringList Edits() { return {win->Redit->text(), win->GEdit->text(), win->BEdit->text()}; }
+
+private slots:
+    void init()
+    {
+        win = std::make_unique<TEclaireF>();
+        win->show();
+        QVERIFY(QTest::qWaitForWindowExposed(win.get()));
+    }
+    void cleanup() { win.reset(); }
+
+    void firstShow()
+    {
+        QCOMPARE(win->windowTitle(), QStringLiteral(" Eclairage d'une scène - Image par défaut"));
+        QCOMPARE(win->size(), QSize(612, 413));
+        QCOMPARE(win->Zone->geometry(), QRect(6, 4, 297, 231));
+        QCOMPARE(win->ProjoZone->geometry(), QRect(6, 235, 297, 81));
+        QCOMPARE(win->OriginZone->geometry(), QRect(309, 4, 297, 231));
+        QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 100 %")));
+        // The spot of radius 100 in the middle, black around it.
+        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148, 115));
+        QCOMPARE(At(LitImage(), 148, 115), At(*S().ScenePicture, 148, 115));
+        QCOMPARE(At(LitImage(), 148 + 99, 116), Lit(*win, 148 + 99, 116));
+        QCOMPARE(At(LitImage(), 148 + 102, 116), qRgb(0, 0, 0));
+        QCOMPARE(At(LitImage(), 2, 2), qRgb(0, 0, 0));
+        QVERIFY(At(*S().ScenePicture, 2, 2) != qRgb(0, 0, 0)); // the card is there
+        // What the window shows is what the state holds.
+        IRISONDE_COMPARE_IMAGES(win->Zone->grab().toImage(), LitImage().Image());
+    }
+
+    void lightControls()
+    {
+        // The grey button: 75 per cent, a lamp of 192, 192, 192, the bars moved.
+        QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("grBout")), Qt::LeftButton);
+        QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 75 %")));
+        QCOMPARE(S().LightColour, 0xC0C0C0u);
+        QCOMPARE(win->GBar->value(), 63);
+        QCOMPARE(At(LitImage(), 148, 115), Lit(*win, 148, 115));
+        // Linked, one bar at 128 takes the other two.
+        QTest::mouseClick(win->LinkCheck, Qt::LeftButton);
+        win->GBar->setValue(128);
+        QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 50 %")));
+        QCOMPARE(win->RBar->value(), 128);
+        QCOMPARE(At(LitImage(), 148, 115), Lit(*win, 148, 115));
+        QCOMPARE(At(LitImage(), 2, 2), qRgb(0, 0, 0));
+    }
+
+    void mouse()
+    {
+        // A press takes the spot there; a drag below the bottom stops it at
+        // PictureHeight - Radius - 3; a move without the button does nothing.
+        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
+        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(40, 30));
+        QCOMPARE(At(LitImage(), 5, 30), Lit(*win, 5, 30)); // a spot half off the left edge
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
+        QTest::mouseMove(win->Zone, QPoint(200, 230));
+        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(200, 231 - 100 - 3));
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
+        QVERIFY(S().BeamAngle > 0.0); // right of the middle turns the lamp right
+        QCOMPARE(At(LitImage(), 200, 128), Lit(*win, 200, 128));
+        QCOMPARE(At(LitImage(), 40, 30), qRgb(0, 0, 0));
+        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(200, 230));
+        QTest::mouseMove(win->Zone, QPoint(20, 20));
+        QCOMPARE(S().SpotX, 200);
+        // Right click grows the spot, Ctrl+right shrinks it.
+        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(S().Radius, 110);
+        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
+        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
+        QCOMPARE(S().Radius, 90);
+        // The wheel in whole notches, horizontal as Shift gives on some platforms.
+        Wheel(win->Zone, QPoint(0, 240));
+        Wheel(win->Zone, QPoint(0, -119));
+        QCOMPARE(S().Radius, 110);
+        Wheel(win->Zone, QPoint(-120, 0));
+        QCOMPARE(S().Radius, 100);
+        QCOMPARE(At(LitImage(), 200 - 99, 127), Lit(*win, 200 - 99, 127)); // the centre row
+        QCOMPARE(At(LitImage(), 200 - 101, 127), qRgb(0, 0, 0));
+    }
+
+    void wholeSceneAndReopen()
+    {
+        QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("cBout")), Qt::LeftButton);
+        QTest::mouseClick(win->FullSizeCheck, Qt::LeftButton);
+        QCOMPARE(At(LitImage(), 2, 2), Lit(*win, 2, 2));
+        // Dragging still moves the hidden spot; the projector stays upright.
+        const QImage upright = S().ProjoStrip->Image();
+        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(280, 20));
+        IRISONDE_COMPARE_IMAGES(S().ProjoStrip->Image(), upright);
+        QCOMPARE(S().SpotX, 280);
+        // The clipboard picture: the scene above the strip.
+        QCOMPARE(S().CopyImage().size(), QSize(297, 231 + 81));
+
+        win->close();
+        QVERIFY(!S().LitImage);
+        win->show();
+        QVERIFY(!win->FullSizeCheck->isChecked());
+        QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 100 %")));
+        QCOMPARE(S().Radius, 100);
+        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148, 115));
+        QCOMPARE(At(LitImage(), 2, 2), qRgb(0, 0, 0));
+    }
+
+    void resizing()
+    {
+        QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("RBout")), Qt::LeftButton);
+        win->resize(818, 600);
+        QTRY_COMPARE(win->Zone->size(), QSize(400, 418));
+        QCOMPARE(S().FactorG, 0); // the light stays
+        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(200, 209));
+        QCOMPARE(At(LitImage(), 200, 209), Lit(*win, 200, 209));
+        win->resize(100, 100);
+        QTRY_COMPARE(win->frameGeometry().size(), QSize(400, 300));
+        QCOMPARE(S().PictureWidth, (win->width() - 18) / 2);
+        // The stretch box and the default button redraw the card.
+        QTest::mouseClick(win->StretchCheck, Qt::LeftButton);
+        QVERIFY(win->Picture().StretchFlag());
+        QTest::mouseClick(win->DefautBout, Qt::LeftButton);
+        QCOMPARE(win->windowTitle(), QStringLiteral(" Eclairage d'une scène - Image par défaut"));
+    }
+
+    void help()
+    {
+        QVERIFY(testsupport::HelpShows(win->AideBout, QStringLiteral("ECLAIRAGE"),
+                                       QStringLiteral("en lumière verte ou bleue, il ne reçoit rien")));
+    }
+};
+
+QTEST_MAIN(TstEclaire)
+#include "tst_eclaire.moc"

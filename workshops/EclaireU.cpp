@@ -1,0 +1,348 @@
+#include "workshops/EclaireU.h"
+
+#include "imaging/ProjoU.h"
+#include "shell/CheckBoxU.h"
+#include "shell/PaintBoxU.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace Irisonde {
+
+namespace {
+
+constexpr int DesignClientW = 612;
+constexpr int DesignClientH = 413;
+
+// The image at the top-left of a paint area, black while there is none.
+void DrawOrBlack(QPainter &p, TDibPlus *image, const QRect &area)
+{
+    if (image && image->HasStore())
+        image->Draw(p, 0, 0);
+    else
+        p.fillRect(area, Qt::black);
+}
+
+// A colour button's face: its light's colour in a thin black frame. A factor
+// of 193 shows as 192, as the lamp does.
+QIcon Swatch(const TColourButton &b)
+{
+    const auto level = [](int32_t f) { return f * 255 / 256; };
+    QPixmap pm(14, 14);
+    pm.fill(QColor(level(b.FactorR), level(b.FactorG), level(b.FactorB)));
+    QPainter p(&pm);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, 13, 13);
+    return QIcon(pm);
+}
+
+} // namespace
+
+TEclaireF::TEclaireF(QWidget *parent)
+    : TPictureWorkshopF({QStringLiteral(" Eclairage d'une scène"), QStringLiteral("ECLAIRAGE"), 93, true},
+                        QStringLiteral(" Eclairage d'une scène"), parent)
+{
+    setObjectName(QStringLiteral("EclaireF"));
+    resize(DesignClientW, DesignClientH);
+
+    Zone = new TPaintBox(this, QRect(6, 4, 0, 0), [this](QPainter &p) {
+        DrawOrBlack(p, m_state.LitImage.get(), Zone->rect());
+    });
+    Zone->setObjectName(QStringLiteral("Zone"));
+    ProjoZone = new TPaintBox(this, QRect(6, 4, 0, TEclaireState::StripHeight), [this](QPainter &p) {
+        DrawOrBlack(p, m_state.ProjoStrip.get(), ProjoZone->rect());
+    });
+    ProjoZone->setObjectName(QStringLiteral("ProjoZone"));
+    OriginZone = new TPaintBox(this, QRect(0, 4, 0, 0), [this](QPainter &p) {
+        DrawOrBlack(p, m_state.ScenePicture.get(), OriginZone->rect());
+    });
+    OriginZone->setObjectName(QStringLiteral("OriginZone"));
+    for (QWidget *z : {static_cast<QWidget *>(Zone), static_cast<QWidget *>(ProjoZone), static_cast<QWidget *>(OriginZone)})
+    {
+        z->setAttribute(Qt::WA_OpaquePaintEvent);
+        z->installEventFilter(this);
+    }
+    BlancLab = new QLabel(QStringLiteral("Scène éclairée en lumière blanche"), this);
+    BlancLab->setObjectName(QStringLiteral("BlancLab"));
+    BlancLab->adjustSize();
+
+    Panel1 = ToolBar;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    const auto check = [this](const char *name, const QString &caption, const QString &hint, QPoint at) {
+        auto *box = new QCheckBox(caption, Panel1);
+        box->setObjectName(QLatin1String(name));
+        box->setToolTip(hint);
+        box->move(at);
+        box->adjustSize();
+        return box;
+    };
+    LinkCheck = check("LinkCheck", QStringLiteral(" Lier les 3 composantes"),
+                      QStringLiteral(" Lier les trois composantes rouge, verte et bleue"), QPoint(7, 35));
+    StretchCheck->move(8, 53);
+    FullSizeCheck = check("FullSizeCheck", QStringLiteral(" Eclairer toute la scène"),
+                          QStringLiteral(" Cesser d'utiliser le cercle lumineux pour éclairer toute la scène"), QPoint(8, 71));
+    connect(LinkCheck, &QCheckBox::toggled, this, &TEclaireF::LinkCheckClick);
+    connect(FullSizeCheck, &QCheckBox::toggled, this, &TEclaireF::FullSizeCheckClick);
+
+    static constexpr int columns[3] = {184, 260, 336};
+    const char *barNames[3] = {"RBar", "GBar", "BBar"};
+    const char *labNames[3] = {"Label1", "Label2", "Label3"};
+    const char *editNames[3] = {"Redit", "GEdit", "BEdit"};
+    const QString labTexts[3] = {QStringLiteral("Rouge"), QStringLiteral("Vert"), QStringLiteral("Bleu")};
+    const QString barHints[3] = {QStringLiteral(" Ajuster la composante rouge de la lumière"),
+                                 QStringLiteral(" Ajuster la composante verte de la lumière"),
+                                 QStringLiteral(" Ajuster la composante bleue de la lumière")};
+    std::array<QScrollBar *, 3> bars{};
+    std::array<QLabel *, 3> labs{};
+    std::array<QLineEdit *, 3> edits{};
+    for (int k = 0; k < 3; ++k) {
+        bars[size_t(k)] = new QScrollBar(Qt::Vertical, Panel1);
+        QScrollBar *bar = bars[size_t(k)];
+        bar->setObjectName(QLatin1String(barNames[k]));
+        bar->setGeometry(columns[k], 5, 21, 80);
+        bar->setRange(0, TEclaireState::FullFactor); // the top is full light
+        bar->setSingleStep(2);
+        bar->setPageStep(20);
+        bar->setToolTip(barHints[k]);
+        connect(bar, &QScrollBar::valueChanged, this, [this, k] { BarChange(k); });
+
+        labs[size_t(k)] = new QLabel(labTexts[k], Panel1);
+        labs[size_t(k)]->setObjectName(QLatin1String(labNames[k]));
+        labs[size_t(k)]->move(columns[k] + 26, 4);
+        labs[size_t(k)]->adjustSize();
+
+        edits[size_t(k)] = new QLineEdit(QStringLiteral(" 100 %"), Panel1);
+        edits[size_t(k)]->setObjectName(QLatin1String(editNames[k]));
+        edits[size_t(k)]->setGeometry(columns[k] + 26, 24, 41, 22);
+        edits[size_t(k)]->setReadOnly(true);
+    }
+    RBar = bars[0];
+    GBar = bars[1];
+    BBar = bars[2];
+    Label1 = labs[0];
+    Label2 = labs[1];
+    Label3 = labs[2];
+    Redit = edits[0];
+    GEdit = edits[1];
+    BEdit = edits[2];
+
+    for (int i = 0; i < int(ColourBouts.size()); ++i) {
+        const TColourButton &b = TEclaireState::ColourButtons[size_t(i)];
+        auto *bout = new QToolButton(Panel1);
+        bout->setObjectName(QLatin1String(b.Name));
+        bout->setGeometry(b.Left, b.Top, 20, 20);
+        bout->setIcon(Swatch(b));
+        bout->setIconSize(QSize(14, 14));
+        bout->setToolTip(QStringLiteral(" Sélectionner une couleur pour la lumière d'éclairage"));
+        bout->setFocusPolicy(Qt::NoFocus);
+        connect(bout, &QToolButton::clicked, this, [this, i] { CoulBoutClick(i); });
+        ColourBouts[size_t(i)] = bout;
+    }
+
+    // The file group | the bars | the colour buttons.
+    Bevel1 = new QFrame(Panel1);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel2 = new QFrame(Panel1);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    for (auto [bevel, left] : {std::pair{Bevel1, 174}, std::pair{Bevel2, 410}}) {
+        bevel->setFrameShape(QFrame::VLine);
+        bevel->setFrameShadow(QFrame::Sunken);
+        bevel->setGeometry(left, 2, 2, 89);
+    }
+}
+
+TDibPlus *TEclaireF::PictureImage() const
+{
+    return m_state.ScenePicture.get();
+}
+
+void TEclaireF::ResetControls()
+{
+    m_state.ResetControls();
+    m_state.BarsLive = false;
+    for (QScrollBar *bar : {RBar, GBar, BBar})
+        bar->setValue(0);
+    m_state.BarsLive = true;
+    SetCheckSilently(*StretchCheck, false);
+    SetCheckSilently(*FullSizeCheck, false);
+    SetCheckSilently(*LinkCheck, false);
+    ShowPercentages();
+}
+
+void TEclaireF::ShowPercentages()
+{
+    const std::array<QString, 3> texts = m_state.ShowPercentages();
+    const std::array<QLineEdit *, 3> edits{Redit, GEdit, BEdit};
+    for (size_t k = 0; k < 3; ++k) {
+        edits[k]->setText(texts[k]);
+        edits[k]->repaint();
+    }
+}
+
+void TEclaireF::PictureShow()
+{
+    ResetControls();
+    m_state.Show();
+}
+
+void TEclaireF::PictureClose()
+{
+    m_state.Close();
+}
+
+void TEclaireF::LayoutZones(int clientWidth, int clientHeight)
+{
+    const TEclaireZones zones = m_state.LayoutZones(clientWidth, clientHeight);
+    Zone->setGeometry(zones.Zone);
+    ProjoZone->setGeometry(zones.ProjoZone);
+    OriginZone->setGeometry(zones.OriginZone);
+    BlancLab->move(zones.BlancLabLeft(BlancLab->width()), zones.BlancLabTop);
+}
+
+void TEclaireF::PictureDrawn()
+{
+    m_state.RenderScene();
+    Zone->update();
+    ProjoZone->update();
+    OriginZone->update();
+}
+
+QImage TEclaireF::CopyImage() const
+{
+    return m_state.CopyImage();
+}
+
+void TEclaireF::ShowBars()
+{
+    const std::array<int32_t, 3> positions = m_state.BarPositions();
+    RBar->setValue(positions[0]);
+    GBar->setValue(positions[1]);
+    BBar->setValue(positions[2]);
+    ShowPercentages();
+    m_state.BarsLive = true;
+}
+
+void TEclaireF::RepaintProjector()
+{
+    const int left = m_state.PictureWidth / 2 - ProjoSize / 2;
+    ProjoZone->update(QRect(left, 0, ProjoSize, ProjoSize));
+}
+
+void TEclaireF::BarChange(int bar)
+{
+    if (!IsShowing() || !m_state.BarChange(bar, {RBar->value(), GBar->value(), BBar->value()}))
+        return; // the workshop itself moved the bar
+    ShowBars();
+    Zone->update();
+    RepaintProjector();
+}
+
+void TEclaireF::CoulBoutClick(int button)
+{
+    if (!IsShowing())
+        return;
+    m_state.ColourButtonClick(button);
+    ShowBars();
+    Zone->update();
+    RepaintProjector();
+}
+
+void TEclaireF::LinkCheckClick()
+{
+    // Takes effect at the next bar change; nothing to redraw.
+    m_state.LinkFlag = LinkCheck->isChecked();
+}
+
+void TEclaireF::FullSizeCheckClick()
+{
+    if (!IsShowing())
+        return;
+    m_state.SetWholeScene(FullSizeCheck->isChecked());
+    Zone->update();
+    RepaintProjector();
+}
+
+QRect TEclaireF::SpotRect() const
+{
+    if (m_state.WholeScene)
+        return {}; // the spot does not show
+    // The spot's rows run from SpotY - R to SpotY + R - 1 from the top, its
+    // columns from SpotX - R to SpotX + R; one pixel more all round. A
+    // centre far outside is brought near the area first, so that nothing
+    // overflows.
+    const int r = m_state.Radius + 1;
+    const int x = std::clamp(m_state.SpotX, -r, m_state.PictureWidth + r);
+    const int y = std::clamp(m_state.SpotY, -r, m_state.PictureHeight + r);
+    return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1) & Zone->rect();
+}
+
+void TEclaireF::MoveSpot(QPoint at)
+{
+    // Outside the spot the scene is black before and after: only the spot's
+    // old and new places change.
+    const QRect before = SpotRect();
+    m_state.MouseLeft(at.x(), at.y());
+    Zone->update(before | SpotRect());
+    RepaintProjector();
+}
+
+void TEclaireF::ZoneMouseDown(const QMouseEvent &event)
+{
+    const QPoint at = event.position().toPoint();
+    if (event.button() == Qt::LeftButton) {
+        MoveSpot(at);
+    } else if (event.button() == Qt::RightButton && m_state.MouseRight(event.modifiers() & Qt::ControlModifier)) {
+        Zone->update();
+        RepaintProjector();
+    }
+}
+
+void TEclaireF::ZoneMouseMove(const QMouseEvent &event)
+{
+    if (event.buttons() & Qt::LeftButton)
+        MoveSpot(event.position().toPoint());
+}
+
+void TEclaireF::wheelEvent(QWheelEvent *event)
+{
+    // Some platforms report Shift+wheel on the horizontal axis.
+    const QPoint delta = event->angleDelta();
+    if (IsShowing() && m_state.Wheel(delta.y() != 0 ? delta.y() : delta.x()))
+        Zone->update();
+    event->accept();
+}
+
+bool TEclaireF::eventFilter(QObject *watched, QEvent *event)
+{
+    // The wheel acts wherever the pointer is on the window's pictures.
+    if ((watched == Zone || watched == ProjoZone || watched == OriginZone) && event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    if (watched == Zone && IsShowing()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: // a quick second press is a press too
+            ZoneMouseDown(*static_cast<QMouseEvent *>(event));
+            return true;
+        case QEvent::MouseMove:
+            ZoneMouseMove(*static_cast<QMouseEvent *>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return TPictureWorkshopF::eventFilter(watched, event);
+}
+
+} // namespace Irisonde

@@ -1,0 +1,80 @@
+#pragma once
+// The scene-lighting workshop window " Eclairage d'une scène": a picture lit
+// by a projector, as a spot the pupil drags or wholly, in a light set by
+// three bars or eight colour buttons; the same picture unlit beside it and
+// the projector, aimed at the spot, under it. TEclaireState does the
+// computing; this window turns events into calls on it and paints its images.
+#include "workshops/PictureWorkshopU.h"
+#include "workshops/state/EclaireState.h"
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QToolButton;
+class TPaintBox;
+
+namespace Irisonde {
+
+class TEclaireF : public TPictureWorkshopF {
+    Q_OBJECT
+public:
+    explicit TEclaireF(QWidget *parent = nullptr);
+
+    [[nodiscard]] TEclaireState &State() { return m_state; }
+
+    TPaintBox *Zone;
+    TPaintBox *ProjoZone;
+    TPaintBox *OriginZone;
+    QLabel *BlancLab;
+    QFrame *Panel1; // the frame's toolbar, which holds every control below
+    QCheckBox *LinkCheck;
+    QCheckBox *FullSizeCheck;
+    QScrollBar *RBar, *GBar, *BBar;
+    QLabel *Label1, *Label2, *Label3;
+    QLineEdit *Redit, *GEdit, *BEdit;
+    // RBout, gBout, bBout, grBout, cBout, mBout, yBout, wBout: the order of
+    // TEclaireState::ColourButtons.
+    std::array<QToolButton *, 8> ColourBouts{};
+    QFrame *Bevel1, *Bevel2;
+
+    // Factors full, bars at the top, the boxes unticked, " 100 %".
+    void ResetControls();
+    void ShowPercentages();
+
+public slots:
+    // `bar`: 0 red, 1 green, 2 blue.
+    void BarChange(int bar);
+    void CoulBoutClick(int button);
+    void LinkCheckClick();
+    void FullSizeCheckClick();
+
+protected:
+    [[nodiscard]] TDibPlus *PictureImage() const override;
+    void LayoutZones(int clientWidth, int clientHeight) override;
+    void PictureDrawn() override;
+    void PictureShow() override;
+    void PictureClose() override;
+    [[nodiscard]] QImage CopyImage() const override;
+
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void ZoneMouseDown(const QMouseEvent &event);
+    void ZoneMouseMove(const QMouseEvent &event);
+    // The bars brought to the factors without running BarChange, then the
+    // percentages; the bars live again.
+    void ShowBars();
+    void RepaintProjector();
+    // Where the spot shows in Zone; empty in whole-scene mode.
+    [[nodiscard]] QRect SpotRect() const;
+    // The left button at `at`: the spot follows, only its places repainted.
+    void MoveSpot(QPoint at);
+
+    TEclaireState m_state;
+};
+
+} // namespace Irisonde

@@ -1,0 +1,196 @@
+#include "workshops/LoupU.h"
+
+#include "shell/PaintBoxU.h"
+#include "shell/SpinButtonU.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace Irisonde {
+
+namespace {
+
+constexpr int DesignClientW = 547;
+constexpr int DesignClientH = 406;
+
+} // namespace
+
+TLoupF::TLoupF(QWidget *parent)
+    : TPictureWorkshopF({QStringLiteral(" Une loupe sur un écran de télévision"), QStringLiteral("TVLOUPE"), 93, true},
+                        QStringLiteral(" Loupe sur un écran de télévision"), parent)
+{
+    setObjectName(QStringLiteral("LoupF"));
+    resize(DesignClientW, DesignClientH);
+
+    Zone = new TPaintBox(this, QRect(TLoupState::ZoneLeft, TLoupState::ZoneTop, 0, 0), [this](QPainter &p) {
+        TDibPlus *screen = m_state.ScreenImage();
+        if (screen && screen->HasStore())
+            screen->Draw(p, 0, 0);
+        else
+            p.fillRect(Zone->rect(), Qt::black);
+    });
+    Zone->setObjectName(QStringLiteral("Zone"));
+    Zone->setAttribute(Qt::WA_OpaquePaintEvent);
+    Zone->installEventFilter(this);
+
+    Panel1 = ToolBar;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    StretchCheck->move(8, 69);
+
+    ZoomSpin = new TSpinButton(Panel1, QRect(182, 7, 19, 30));
+    ZoomSpin->setObjectName(QStringLiteral("ZoomSpin"));
+    ZoomSpin->setToolTip(QStringLiteral(" Ajuster le facteur de grossissement"));
+    connect(ZoomSpin, &TSpinButton::UpClick, this, &TLoupF::ZoomSpinUpClick);
+    connect(ZoomSpin, &TSpinButton::DownClick, this, &TLoupF::ZoomSpinDownClick);
+    TailleSpin = new TSpinButton(Panel1, QRect(182, 51, 19, 30));
+    TailleSpin->setObjectName(QStringLiteral("TailleSpin"));
+    TailleSpin->setToolTip(QStringLiteral(" Ajuster la taille de la loupe"));
+    connect(TailleSpin, &TSpinButton::UpClick, this, &TLoupF::TailleSpinUpClick);
+    connect(TailleSpin, &TSpinButton::DownClick, this, &TLoupF::TailleSpinDownClick);
+
+    FacteurLab = new QLabel(QStringLiteral("Facteur de grossissement\nBouton droit ( Ctrl ) ou molette de la souris"), Panel1);
+    FacteurLab->setObjectName(QStringLiteral("FacteurLab"));
+    FacteurLab->move(207, 8);
+    FacteurLab->adjustSize();
+    Taillelab = new QLabel(QStringLiteral("Taille de la loupe\nShift + molette de la souris"), Panel1);
+    Taillelab->setObjectName(QStringLiteral("Taillelab"));
+    Taillelab->move(207, 52);
+    Taillelab->adjustSize();
+
+    Bevel1 = new QFrame(Panel1);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel2 = new QFrame(Panel1);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    for (auto [bevel, left] : {std::pair{Bevel1, 174}, std::pair{Bevel2, 418}}) {
+        bevel->setFrameShape(QFrame::VLine);
+        bevel->setFrameShadow(QFrame::Sunken);
+        bevel->setGeometry(left, 2, 2, 89);
+    }
+}
+
+TDibPlus *TLoupF::PictureImage() const
+{
+    return m_state.PictureImage();
+}
+
+void TLoupF::PictureShow()
+{
+    // Size and centre as at every opening; the zoom level as last left.
+    (void)m_state.Show(width(), height());
+}
+
+void TLoupF::PictureClose()
+{
+    m_state.Close();
+}
+
+void TLoupF::LayoutZones(int clientWidth, int clientHeight)
+{
+    Zone->setGeometry(m_state.LayoutZones(clientWidth, clientHeight).Zone);
+}
+
+void TLoupF::PictureDrawn()
+{
+    m_state.RenderMagnifier();
+    Zone->update();
+}
+
+QImage TLoupF::CopyImage() const
+{
+    return m_state.CopyImage();
+}
+
+QRect TLoupF::MagRect() const
+{
+    // The rim's circle has radius MagSize div 2 about column MagX and the
+    // row MagY - 1 from the top; one pixel more all round.
+    const int h = m_state.MagSize() / 2 + 1;
+    return QRect(m_state.MagX() - h, m_state.MagY() - 1 - h, 2 * h + 1, 2 * h + 1) & Zone->rect();
+}
+
+void TLoupF::Rendered(bool changed, const QRect &before)
+{
+    // Outside the magnifier the screen is the picture before and after.
+    if (changed)
+        Zone->update(before | MagRect());
+}
+
+void TLoupF::ZoomSpinUpClick()
+{
+    if (IsShowing()) {
+        const QRect before = MagRect();
+        m_state.ChangeZoomLevel(1);
+        Rendered(true, before);
+    }
+}
+
+void TLoupF::ZoomSpinDownClick()
+{
+    if (IsShowing()) {
+        const QRect before = MagRect();
+        m_state.ChangeZoomLevel(-1);
+        Rendered(true, before);
+    }
+}
+
+void TLoupF::TailleSpinUpClick()
+{
+    if (IsShowing()) {
+        const QRect before = MagRect();
+        m_state.ChangeMagSize(TLoupState::MagSizeStep);
+        Rendered(true, before);
+    }
+}
+
+void TLoupF::TailleSpinDownClick()
+{
+    if (IsShowing()) {
+        const QRect before = MagRect();
+        m_state.ChangeMagSize(-TLoupState::MagSizeStep);
+        Rendered(true, before);
+    }
+}
+
+void TLoupF::wheelEvent(QWheelEvent *event)
+{
+    if (IsShowing()) {
+        const QRect before = MagRect();
+        Rendered(m_state.MouseWheel(event->angleDelta(), event->modifiers()), before);
+    }
+    event->accept();
+}
+
+bool TLoupF::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Zone && IsShowing()) {
+        switch (event->type()) {
+        case QEvent::Wheel:
+            wheelEvent(static_cast<QWheelEvent *>(event));
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: { // a quick second press is a press too
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint at = mouse->position().toPoint();
+            const QRect before = MagRect();
+            Rendered(m_state.MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y()), before);
+            return true;
+        }
+        case QEvent::MouseMove: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint at = mouse->position().toPoint();
+            const QRect before = MagRect();
+            Rendered(m_state.MouseMove(mouse->buttons(), at.x(), at.y()), before);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return TPictureWorkshopF::eventFilter(watched, event);
+}
+
+} // namespace Irisonde

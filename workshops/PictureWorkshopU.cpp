@@ -1,0 +1,116 @@
+#include "workshops/PictureWorkshopU.h"
+
+#include "shell/CheckBoxU.h"
+#include "shell/PictureDialogU.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace Irisonde {
+
+TPictureWorkshopF::TPictureWorkshopF(const Frame &workshopFrame, const QString &baseCaption, QWidget *parent)
+    : TWorkshopF(workshopFrame, parent), m_baseCaption(baseCaption)
+{
+    StretchCheck = new QCheckBox(QStringLiteral(" Déformer et adapter l'image"), ToolBar);
+    StretchCheck->setObjectName(QStringLiteral("StretchCheck"));
+    StretchCheck->setToolTip(QStringLiteral(" Déformer l'image pour qu'elle occupe tout l'espace disponible"));
+    StretchCheck->adjustSize();
+    connect(StretchCheck, &QCheckBox::toggled, this, &TPictureWorkshopF::StretchCheckClick);
+}
+
+void TPictureWorkshopF::DrawCurrentPicture()
+{
+    TDibPlus *image = PictureImage();
+    if (image && image->HasStore()) {
+        m_picture.SetPictureArea(image->Width(), image->Height());
+        QPainter &canvas = image->Canvas();
+        switch (m_picture.PictureKind()) {
+        case EPictureKind::None:
+        case EPictureKind::Default:
+            m_picture.DrawDefaultPicture(canvas);
+            break;
+        case EPictureKind::Metafile:
+            m_picture.DrawMetafilePicture(canvas);
+            break;
+        case EPictureKind::Bitmap:
+            m_picture.DrawBitmapPicture(canvas);
+            break;
+        }
+        image->Flush();
+    }
+    // With no room for the picture the card still counts as shown, so that
+    // the caption says which picture a larger window will show.
+    if (m_picture.PictureKind() == EPictureKind::None || m_picture.PictureKind() == EPictureKind::Default) {
+        m_picture.SetPictureKind(EPictureKind::Default);
+        setWindowTitle(DefaultPictureCaption(m_baseCaption));
+    }
+    PictureDrawn();
+}
+
+void TPictureWorkshopF::StretchCheckClick()
+{
+    m_picture.SetStretchFlag(StretchCheck->isChecked());
+    if (m_showing)
+        DrawCurrentPicture();
+}
+
+void TPictureWorkshopF::OuvreBoutClick()
+{
+    TDibPlus *image = PictureImage();
+    if (!m_showing || !image || !image->HasStore())
+        return;
+    m_picture.SetPictureArea(image->Width(), image->Height());
+    // A failed load says why and leaves caption, picture and kind as they were.
+    setWindowTitle(ChoosePictureFile(m_picture, image->Canvas(), m_baseCaption, windowTitle(), this));
+    image->Flush();
+    PictureDrawn();
+}
+
+void TPictureWorkshopF::DefautBoutClick()
+{
+    if (!m_showing)
+        return;
+    m_picture.SetPictureKind(EPictureKind::Default);
+    DrawCurrentPicture();
+}
+
+void TPictureWorkshopF::FormShow()
+{
+    SetCheckSilently(*StretchCheck, false);
+    m_picture.ResetPictureState();
+    PictureShow();
+    m_showing = true;
+    RunLayout();
+}
+
+void TPictureWorkshopF::FormClose()
+{
+    m_showing = false;
+    PictureClose();
+    m_picture.FreePictureObjects();
+}
+
+void TPictureWorkshopF::RunLayout()
+{
+    // The client area itself: the toolbar is one of its children.
+    LayoutZones(width(), height());
+    DrawCurrentPicture();
+}
+
+void TPictureWorkshopF::resizeEvent(QResizeEvent *event)
+{
+    TWorkshopF::resizeEvent(event);
+    // The outer size stays at least 400 x 300; the client's share of it
+    // depends on the window manager's decorations.
+    const QSize decoration = frameGeometry().size() - size();
+    const QSize least(std::max(1, MinOuterWidth - decoration.width()), std::max(1, MinOuterHeight - decoration.height()));
+    if (minimumSize() != least)
+        setMinimumSize(least); // may come back here, resized
+    if (m_showing)
+        RunLayout();
+}
+
+} // namespace Irisonde

@@ -1,0 +1,364 @@
+#include "workshops/state/LoupState.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+namespace Irisonde {
+
+namespace {
+
+struct TZoomRow {
+    int32_t Cell;
+    int32_t Gap;
+    int32_t Stripe;
+};
+
+// Levels 2 to 8. From level 3 on a cell is a gap and three stripes.
+constexpr std::array<TZoomRow, 7> ZoomTable{{
+    {2, 0, 0}, {4, 1, 1}, {7, 1, 2}, {11, 2, 3}, {18, 3, 5}, {34, 4, 10}, {44, 5, 13},
+}};
+static_assert(ZoomTable.back().Cell == 44, "m_pairMask holds one entry per position across the widest cell");
+
+// v brought into lo..hi, the upper bound tested first so that lo wins when
+// the two cross.
+int32_t Bound(int64_t v, int64_t lo, int64_t hi)
+{
+    if (v > hi)
+        v = hi;
+    if (v < lo)
+        v = lo;
+    return int32_t(v);
+}
+
+// An area size from a client size less its margin: never negative.
+int32_t AreaSize(int32_t client, int32_t margin)
+{
+    return Bound(int64_t(client) - margin, 0, INT32_MAX);
+}
+
+// A pixel value in the low three bytes and again in the next three.
+uint64_t Twice(uint32_t pixel)
+{
+    return pixel | uint64_t(pixel) << 24;
+}
+
+} // namespace
+
+void TLoupState::TRows::Copy(int64_t y1, int64_t y2) const
+{
+    // Row y2 - 1 has the lowest address; rows are whole, padding included.
+    if (y2 > y1)
+        std::memcpy(Screen + (y2 - 1) * Stride, Picture + (y2 - 1) * Stride, size_t((y2 - y1) * -Stride));
+}
+
+TLoupState::TLoupState()
+{
+    SetZoomLevel(MinZoomLevel);
+}
+
+TLoupState::~TLoupState() = default;
+
+TLoupLayout TLoupState::Show(int32_t clientW, int32_t clientH)
+{
+    m_spanTable.assign(SpanEntries, TSpan{});
+    m_rowSpans.assign(SpanEntries - 1, TSpan{});
+    // Provisional area until the layout below.
+    m_pictureWidth = 600;
+    m_pictureHeight = 475;
+    m_magSize = StartMagSize;
+    m_magX = StartMagX;
+    m_magY = StartMagY;
+    m_pictureImage.reset();
+    m_screenImage.reset();
+    SetZoomLevel(m_zoomLevel);
+    ClampMagSize();
+    BuildSpans();
+    UpdateMagGeometry();
+    return LayoutZones(clientW, clientH);
+}
+
+TLoupLayout TLoupState::LayoutZones(int32_t clientW, int32_t clientH)
+{
+    m_pictureWidth = AreaSize(clientW, WidthMargin);
+    m_pictureHeight = AreaSize(clientH, HeightMargin);
+    ClampMagSize();
+    BuildSpans();
+    UpdateMagGeometry();
+    if (IsOpen()) {
+        m_pictureImage = std::make_unique<TDibPlus>(m_pictureWidth, m_pictureHeight);
+        m_screenImage = std::make_unique<TDibPlus>(m_pictureWidth, m_pictureHeight);
+    }
+    return {QRect(ZoneLeft, ZoneTop, m_pictureWidth, m_pictureHeight),
+            QRect(0, clientH - PanelHeight, std::max(clientW, 0), PanelHeight)};
+}
+
+void TLoupState::Close()
+{
+    m_pictureImage.reset();
+    m_screenImage.reset();
+    m_spanTable = {};
+    m_rowSpans = {};
+}
+
+void TLoupState::SetZoomLevel(int32_t level)
+{
+    m_zoomLevel = Bound(level, MinZoomLevel, MaxZoomLevel);
+    const TZoomRow &row = ZoomTable[size_t(m_zoomLevel - MinZoomLevel)];
+    m_cellSize = row.Cell;
+    std::array<uint32_t, ZoomTable.back().Cell + 1> mask{};
+    if (m_zoomLevel == MinZoomLevel) {
+        // Plain enlargement: gap and stripe widths keep their last values,
+        // unused here; every position shows the whole pixel.
+        std::fill_n(mask.begin(), m_cellSize, 0xFFFFFFu);
+    } else {
+        m_gapWidth = row.Gap;
+        m_stripeWidth = row.Stripe;
+        // Red stripe first, then green, then blue (pixel values).
+        static constexpr uint32_t stripeMask[3] = {0xFF0000, 0x00FF00, 0x0000FF};
+        for (int32_t p = m_gapWidth; p < m_cellSize; ++p)
+            mask[size_t(p)] = stripeMask[(p - m_gapWidth) / m_stripeWidth];
+    }
+    for (size_t p = 0; p < m_pairMask.size(); ++p)
+        m_pairMask[p] = mask[p] | uint64_t(mask[p + 1]) << 24;
+    UpdateMagGeometry();
+}
+
+void TLoupState::ClampMagSize()
+{
+    m_maxMagSize = Bound(int64_t(m_pictureWidth) * 10 / 30 + 10, INT32_MIN, MagSizeLimit);
+    m_magSize = Bound(m_magSize, MinMagSize, m_maxMagSize < MinMagSize ? MinMagSize : m_maxMagSize);
+}
+
+void TLoupState::BuildSpans()
+{
+    if (!IsOpen())
+        return;
+    const int32_t h = std::min(m_magSize / 2, (SpanEntries - 1) / 2);
+    std::fill(m_spanTable.begin(), m_spanTable.end(), TSpan{});
+    std::fill(m_rowSpans.begin(), m_rowSpans.end(), TSpan{INT32_MAX, INT32_MIN});
+    for (int32_t i = 1; i <= 2 * h; ++i) {
+        const int64_t k = i - h;
+        const auto d = int32_t(std::lround(std::sqrt(double(int64_t(h) * h - k * k))));
+        m_spanTable[size_t(i)] = {h - d, h + d};
+        for (int32_t j = h - d; j < h + d; ++j) {
+            TSpan &row = m_rowSpans[size_t(j)];
+            row.First = std::min(row.First, i);
+            row.End = std::max(row.End, i + 1);
+        }
+    }
+    // Every row of the square is crossed by the middle column (d = h), so
+    // none is left empty; the columns that cross a row are consecutive,
+    // since the spans shrink away from the middle.
+}
+
+void TLoupState::UpdateMagGeometry()
+{
+    const int32_t h = m_magSize / 2;
+    const int32_t row = m_pictureHeight - m_magY;
+    m_sourceCount = m_magSize / m_cellSize;
+    m_magLeft = m_magX - h;
+    m_magBottom = row - h;
+    m_sourceLeft = m_magX - m_sourceCount / 2;
+    m_sourceBottom = row - m_sourceCount / 2;
+}
+
+bool TLoupState::Ready() const
+{
+    return IsOpen() && m_pictureImage && m_screenImage && m_pictureImage->HasStore() && m_screenImage->HasStore()
+           && m_pictureImage->ImageSize() == m_screenImage->ImageSize();
+}
+
+void TLoupState::RenderMagnifier()
+{
+    UpdateMagGeometry();
+    if (!Ready())
+        return;
+    DrawScreen();
+    m_screenImage->Circle(m_magX, m_pictureHeight - m_magY, m_magSize / 2, 0);
+}
+
+void TLoupState::DrawScreen()
+{
+    // The picture copied, then the disc drawn over it, row by row: rows
+    // clear of the disc are copied in two blocks, the rows it crosses only
+    // beside it, so that no byte is written twice. The disc is clipped to
+    // the image once per row, so that no pixel needs a check.
+    const int32_t w = m_pictureWidth, ht = m_pictureHeight;
+    TRows rows{m_screenImage->Bits(), m_pictureImage->ConstBits(), m_screenImage->Stride()};
+    const int64_t yLo = std::max<int64_t>(0, m_magBottom);
+    const int64_t yHi = std::min<int64_t>(ht, int64_t(m_magBottom) + 2 * (m_magSize / 2));
+    if (yLo >= yHi) {
+        rows.Copy(0, ht);
+        return;
+    }
+    rows.Copy(0, yLo);
+    rows.Copy(yHi, ht);
+    const int32_t iMin = std::max(0, -m_magLeft);
+    const int32_t iMax = int32_t(std::min<int64_t>(int64_t(w) - m_magLeft, m_magSize));
+    for (int64_t y = yLo; y < yHi; ++y) {
+        const auto j = int32_t(y - m_magBottom);
+        const int32_t iFirst = std::max(m_rowSpans[size_t(j)].First, iMin);
+        const int32_t iEnd = std::min(m_rowSpans[size_t(j)].End, iMax);
+        if (iFirst >= iEnd) {
+            rows.Copy(y, y + 1);
+            continue;
+        }
+        uint8_t *row = rows.Screen + y * rows.Stride;
+        const uint8_t *under = rows.Picture + y * rows.Stride;
+        const ptrdiff_t x1 = 3 * (ptrdiff_t(m_magLeft) + iFirst), x2 = 3 * (ptrdiff_t(m_magLeft) + iEnd);
+        std::memcpy(row, under, size_t(x1));
+        std::memcpy(row + x2, under + x2, size_t(3 * ptrdiff_t(w) - x2));
+        if (m_zoomLevel == MinZoomLevel)
+            EnlargeRow(rows, row, j, iFirst, iEnd);
+        else
+            PhosphorRow(rows, row, j, iFirst, iEnd);
+    }
+}
+
+void TLoupState::EnlargeRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const
+{
+    // Column i shows picture pixel SourceLeft + i div 2 of row
+    // SourceBottom + j div 2; the part reading outside the picture is black.
+    const int64_t w = m_pictureWidth, sl = m_sourceLeft, sy = int64_t(m_sourceBottom) + j / 2, ml = m_magLeft;
+    int64_t inLo = iFirst, inHi = iFirst;
+    if (sy >= 0 && sy < m_pictureHeight) {
+        inLo = std::max<int64_t>(iFirst, 2 * -sl);
+        inHi = std::max(inLo, std::min<int64_t>(iEnd, 2 * (w - sl)));
+    }
+    std::memset(row + 3 * (ml + iFirst), 0, size_t(3 * (inLo - iFirst)));
+    std::memset(row + 3 * (ml + inHi), 0, size_t(3 * (iEnd - inHi)));
+    if (inLo >= inHi)
+        return;
+    const uint8_t *source = rows.Picture + sy * rows.Stride; // its pixel 0
+    int64_t i = inLo;
+    if (i % 2 != 0) {
+        std::memcpy(row + 3 * (ml + i), source + 3 * (sl + i / 2), 3);
+        ++i;
+    }
+    // Two screen pixels a picture pixel, by four-byte reads and writes whose
+    // fourth byte stays inside the row and is written again next.
+    const uint8_t *s = source + 3 * (sl + i / 2);
+    uint8_t *d = row + 3 * (ml + i);
+    for (const int64_t pairs = std::min(inHi - 2, 2 * (w - 1 - sl)); i < pairs; i += 2, s += 3, d += 6) {
+        uint32_t v;
+        std::memcpy(&v, s, 4);
+        const uint64_t two = Twice(v & 0xFFFFFF);
+        std::memcpy(d, &two, 8);
+    }
+    for (; i < inHi; ++i)
+        std::memcpy(row + 3 * (ml + i), source + 3 * (sl + i / 2), 3);
+}
+
+void TLoupState::PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const
+{
+    const int32_t cell = m_cellSize, stagger = cell / 2;
+    // The source row of even and of odd columns of cells; null where the
+    // cells' top gap crosses this row or the row lies outside the picture.
+    const uint8_t *source[2];
+    for (int32_t odd = 0; odd < 2; ++odd) {
+        const int32_t up = j + (odd ? stagger : 0);
+        const int64_t sy = int64_t(m_sourceBottom) + up / cell;
+        source[odd] = (up % cell < cell - m_gapWidth && sy >= 0 && sy < m_pictureHeight)
+                          ? rows.Picture + sy * rows.Stride : nullptr;
+    }
+    for (int32_t c = iFirst / cell, last = (iEnd - 1) / cell; c <= last; ++c) {
+        const int32_t left = c * cell;
+        const int32_t a = std::max(left, iFirst), b = std::min(left + cell, iEnd);
+        uint8_t *d = row + 3 * (ptrdiff_t(m_magLeft) + a);
+        const int64_t sx = int64_t(m_sourceLeft) + c;
+        const uint8_t *s = source[c & 1];
+        if (!s || sx < 0 || sx >= m_pictureWidth) {
+            std::memset(d, 0, 3 * size_t(b - a));
+            continue;
+        }
+        s += 3 * sx;
+        const uint64_t v = Twice(uint32_t(s[0]) | uint32_t(s[1]) << 8 | uint32_t(s[2]) << 16);
+        // Two pixels an eight-byte write, whose last two bytes fall on the
+        // next pixel, written again next; the last one or two pixels take
+        // exactly their bytes.
+        const uint64_t *m = &m_pairMask[size_t(a - left)];
+        int32_t n = b - a;
+        for (; n > 2; n -= 2, m += 2, d += 6) {
+            const uint64_t out = v & *m;
+            std::memcpy(d, &out, 8);
+        }
+        // Little-endian: the low bytes are blue, green, red.
+        const uint64_t out = v & *m;
+        if (n == 2)
+            std::memcpy(d, &out, 6);
+        else
+            std::memcpy(d, &out, 3);
+    }
+}
+
+void TLoupState::MoveMagnifier(int32_t x, int32_t y)
+{
+    m_magX = Bound(x, 0, int64_t(m_pictureWidth) - 1);
+    m_magY = Bound(y, 1, m_pictureHeight);
+    RenderMagnifier();
+}
+
+void TLoupState::ChangeZoomLevel(int32_t delta)
+{
+    SetZoomLevel(Bound(int64_t(m_zoomLevel) + delta, MinZoomLevel, MaxZoomLevel));
+    RenderMagnifier();
+}
+
+void TLoupState::ChangeMagSize(int32_t delta)
+{
+    m_magSize = Bound(int64_t(m_magSize) + delta, 0, MagSizeLimit);
+    ClampMagSize();
+    BuildSpans();
+    UpdateMagGeometry();
+    RenderMagnifier();
+}
+
+bool TLoupState::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int32_t x, int32_t y)
+{
+    if (button == Qt::LeftButton) {
+        MoveMagnifier(x, y);
+        return true;
+    }
+    if (button == Qt::RightButton) {
+        ChangeZoomLevel(modifiers.testFlag(Qt::ControlModifier) ? -1 : 1);
+        return true;
+    }
+    return false;
+}
+
+bool TLoupState::MouseMove(Qt::MouseButtons held, int32_t x, int32_t y)
+{
+    if (!held.testFlag(Qt::LeftButton))
+        return false;
+    MoveMagnifier(x, y);
+    return true;
+}
+
+int32_t TLoupState::WheelNotches(QPoint angleDelta)
+{
+    return (angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x()) / WheelNotch;
+}
+
+bool TLoupState::MouseWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers)
+{
+    const int32_t n = WheelNotches(angleDelta);
+    // A part of a notch changes nothing: no need to render again.
+    if (n == 0)
+        return false;
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        ChangeMagSize(Bound(int64_t(n) * MagSizeStep, INT32_MIN, INT32_MAX));
+    else
+        ChangeZoomLevel(n);
+    return true;
+}
+
+QImage TLoupState::CopyImage() const
+{
+    if (!m_screenImage || !m_screenImage->HasStore())
+        return {};
+    return m_screenImage->Image();
+}
+
+} // namespace Irisonde
