@@ -96,23 +96,34 @@ private slots:
     {
         TSepState quadri(QuadriSeparation), rgb(RGBSeparation);
         for (TSepState *s : {&quadri, &rgb}) {
-            s->LayoutZones(26 + 3 * 256, 110 + 2 * 64);
+            // 250 pixels: rows and stores that end past a whole block.
+            s->LayoutZones(26 + 3 * 250, 110 + 2 * 64);
             Sweep(*s->PictureImage);
+            for (int i = 0; i < int(s->Plates.size()); ++i)
+                s->RecomposeCheck(i, true);
         }
+        // Each plate in use, and all of them laid over each other.
         const auto check = [](TSepState &s, int mode, auto rule) {
             s.ModeCheckClick(mode, true);
-            QImage expected[4];
+            QImage expected[4], laid = Plain(*s.PictureImage, 0);
             for (size_t i = 0; i < s.Plates.size(); ++i)
                 expected[i] = Plain(*s.PictureImage, 0);
             for (int32_t y = 0; y < s.PictureHeight; ++y)
-                for (int32_t x = 0; x < s.PictureWidth; ++x)
+                for (int32_t x = 0; x < s.PictureWidth; ++x) {
+                    const QPoint at(x, s.PictureHeight - 1 - y);
+                    uint32_t all = s.Table.StartPixel;
                     for (size_t i = 0; i < s.Plates.size(); ++i)
-                        if (s.PlateInUse(int(i)))
-                            expected[i].setPixelColor(x, s.PictureHeight - 1 - y,
-                                                      PixelToQColor(rule(s.PictureImage->GetPixelFast(x, y), i)));
+                        if (s.PlateInUse(int(i))) {
+                            const uint32_t p = rule(s.PictureImage->GetPixelFast(x, y), i);
+                            expected[i].setPixelColor(at, PixelToQColor(p));
+                            all = s.Table.RecomposeOp == ERasterOp::And ? all & p : all | p;
+                        }
+                    laid.setPixelColor(at, PixelToQColor(all));
+                }
             for (size_t i = 0; i < s.Plates.size(); ++i)
                 if (s.PlateInUse(int(i)))
                     IRISONDE_COMPARE_IMAGES(s.Plates[i]->Image(), expected[i]);
+            IRISONDE_COMPARE_IMAGES(s.RecomposedBitmap->Image(), laid);
         };
         check(quadri, Quadri::FourColourMode, [](uint32_t p, size_t i) {
             return FourColourPlate(p, i == 0, i == 1, i == 2, i == 3);
@@ -121,8 +132,6 @@ private slots:
             return ThreeColourPlate(p, i == 0, i == 1, i == 2);
         });
         check(rgb, RGB::DecomposeMode, [](uint32_t p, size_t i) { return p & (0xFF0000u >> (8 * i)); });
-        for (int i = 0; i < 3; ++i)
-            rgb.RecomposeCheck(i, true);
         IRISONDE_COMPARE_IMAGES(rgb.RecomposedBitmap->Image(), rgb.PictureImage->Image());
     }
 

@@ -45,52 +45,6 @@ constexpr TSepInk RGBInks[] = {
 
 constexpr uint32_t WhitePixel = 0xFFFFFF, BlackPixel = 0, GreyPixel = 0x808080;
 
-// Rows of a store go up in memory downwards; the lowest address holds the
-// top row, so a whole store is RowBytes x Height bytes from there.
-const uint8_t *StoreStart(const TDibPlus &image)
-{
-    return image.ConstBits() + ptrdiff_t(image.Height() - 1) * image.Stride();
-}
-
-bool SameStores(const TDibPlus &picture, std::span<TDibPlus *const> plates, size_t count)
-{
-    if (plates.size() < count || !picture.HasStore())
-        return false;
-    for (size_t i = 0; i < count; ++i)
-        if (!plates[i] || !plates[i]->HasStore() || plates[i]->Width() != picture.Width()
-            || plates[i]->Height() != picture.Height())
-            return false;
-    return true;
-}
-
-// One pass over the picture: `pixel` turns the blue, green, red bytes of a
-// picture pixel into those of each of the `N` plates.
-template <size_t N, class Rule>
-void SeparateRows(const TDibPlus &picture, std::span<TDibPlus *const> plates, Rule pixel)
-{
-    if (!SameStores(picture, plates, N))
-        return;
-    const int32_t w = picture.Width();
-    for (int32_t y = 0; y < picture.Height(); ++y) {
-        const uint8_t *s = picture.ConstBits() + ptrdiff_t(y) * picture.Stride();
-        std::array<uint8_t *, N> d;
-        for (size_t i = 0; i < N; ++i)
-            d[i] = plates[i]->RowAddress(y);
-        for (int32_t x = 0; x < w; ++x, s += 3) {
-            pixel(s[0], s[1], s[2], d);
-            for (auto &p : d)
-                p += 3;
-        }
-    }
-}
-
-void Put(uint8_t *d, uint8_t b, uint8_t g, uint8_t r)
-{
-    d[0] = b;
-    d[1] = g;
-    d[2] = r;
-}
-
 // Canvas point (x, y) counted from the top, dropped outside the image.
 void Plot(TDibPlus &image, int32_t x, int32_t y, uint32_t pixel)
 {
@@ -166,82 +120,6 @@ constexpr TSeparation RGBSeparation{
      TSepCell{ESepCell::Logo, -1, u"LogoZone", {}, {}},
      TSepCell{ESepCell::Recomposed, -1, u"Zone4", u"Lab4", u"Image recomposée"}},
     ERasterOp::Or, BlackPixel, BlackPixel, {123, 44}};
-
-// With m the largest channel, the black amount is k = 255 - m and an ink
-// keeps m - channel after giving k up, so FourColourPlate's plates are
-// cyan (255 - (m - R), 255, 255), ..., black (m, m, m); no sum reaches past
-// 255. The same integers as FourColourPlate, without a call per pixel.
-void SeparateFourColours(const TDibPlus &picture, std::span<TDibPlus *const> plates)
-{
-    SeparateRows<4>(picture, plates, [](uint8_t b, uint8_t g, uint8_t r, std::array<uint8_t *, 4> &d) {
-        const uint8_t m = std::max({b, g, r});
-        Put(d[0], 255, 255, uint8_t(255 - (m - r)));
-        Put(d[1], 255, uint8_t(255 - (m - g)), 255);
-        Put(d[2], uint8_t(255 - (m - b)), 255, 255);
-        Put(d[3], m, m, m);
-    });
-}
-
-// ThreeColourPlate with one factor 1: the picture's own channel, 255 in the
-// other two.
-void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> plates)
-{
-    SeparateRows<3>(picture, plates, [](uint8_t b, uint8_t g, uint8_t r, std::array<uint8_t *, 3> &d) {
-        Put(d[0], 255, 255, r);
-        Put(d[1], 255, g, 255);
-        Put(d[2], b, 255, 255);
-    });
-}
-
-void Decompose(const TDibPlus &picture, std::span<TDibPlus *const> plates)
-{
-    SeparateRows<3>(picture, plates, [](uint8_t b, uint8_t g, uint8_t r, std::array<uint8_t *, 3> &d) {
-        Put(d[0], 0, 0, r);
-        Put(d[1], 0, g, 0);
-        Put(d[2], b, 0, 0);
-    });
-}
-
-void RecomposePlates(TDibPlus &out, ERasterOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates)
-{
-    if (!out.HasStore())
-        return;
-    std::vector<const uint8_t *> src;
-    for (const TDibPlus *p : plates)
-        if (p && p->HasStore() && p->Width() == out.Width() && p->Height() == out.Height())
-            src.push_back(StoreStart(*p));
-    // White under AND and black under OR change nothing: the first plate is
-    // then copied instead of laid on the start colour.
-    const uint8_t b = uint8_t(startPixel), g = uint8_t(startPixel >> 8), r = uint8_t(startPixel >> 16);
-    const bool neutral = b == g && g == r
-                         && ((op == ERasterOp::And && b == 0xFF) || (op == ERasterOp::Or && b == 0));
-    if (src.empty() || !neutral || op == ERasterOp::Copy) {
-        FillImage(out, startPixel);
-        for (const TDibPlus *p : plates)
-            if (p && p->HasStore() && p->Width() == out.Width() && p->Height() == out.Height())
-                CombineImage(out, *p, 0, 0, op);
-        return;
-    }
-    // Block by block, so that the block being built stays in the first-level
-    // cache while every plate is laid on it.
-    uint8_t *d = out.RowAddress(out.Height() - 1);
-    const size_t total = size_t(out.ImageSize());
-    constexpr size_t Block = 4096;
-    for (size_t at = 0; at < total; at += Block) {
-        const size_t n = std::min(Block, total - at);
-        std::memcpy(d + at, src[0] + at, n);
-        for (size_t k = 1; k < src.size(); ++k) {
-            const uint8_t *s = src[k] + at;
-            uint8_t *o = d + at;
-            if (op == ERasterOp::And)
-                for (size_t i = 0; i < n; ++i)
-                    o[i] &= s[i];
-            else
-                for (size_t i = 0; i < n; ++i)
-                    o[i] |= s[i];
-        }
-    }
-}
 
 TSepState::TSepState(const TSeparation &table)
     : Table(table)

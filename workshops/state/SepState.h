@@ -10,6 +10,7 @@
 // Cells are numbered 0..5: top row left to right, then bottom row. Places
 // count from the top-left of the client area, y downwards.
 #include "imaging/DibPlusU.h"
+#include "workshops/state/SepPlates.h"
 #include "workshops/state/SynthState.h"
 
 #include <QImage>
@@ -102,18 +103,6 @@ inline constexpr int32_t DecomposeMode = 0;
 inline constexpr int32_t RedPlate = 0, GreenPlate = 1, BluePlate = 2;
 inline constexpr int32_t UseRed = RedPlate, UseGreen = GreenPlate, UseBlue = BluePlate;
 } // namespace RGB
-
-// The separation rules. Four colours: cyan, magenta, yellow and black plates
-// as FourColourPlate with one factor 1 (the black takes the grey common to
-// the three inks). Three colours: cyan, magenta and yellow as
-// ThreeColourPlate with one factor 1. Lights: (R, 0, 0), (0, G, 0), (0, 0, B).
-void SeparateFourColours(const TDibPlus &picture, std::span<TDibPlus *const> plates);
-void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> plates);
-void Decompose(const TDibPlus &picture, std::span<TDibPlus *const> plates);
-
-// `out` filled with startPixel, then every plate laid on it by `op` in order,
-// in one pass over the store. Plates of another size are left out.
-void RecomposePlates(TDibPlus &out, ERasterOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates);
 
 class TSepState {
 public:

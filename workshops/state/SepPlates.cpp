@@ -1,0 +1,257 @@
+#include "workshops/state/SepPlates.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
+
+namespace Irisonde {
+
+namespace {
+
+// The rules run over the bytes of a row rather than over pixels: a block of
+// whole pixels whose size is a multiple of the vector widths, so that the
+// compiler turns each byte loop into vector code with no scalar remainder.
+// Byte j of a row holds channel j mod 3 (0 blue, 1 green, 2 red).
+constexpr int32_t Block = 96;
+
+struct TChannelMasks {
+    // 0xFF where byte j holds channel c; where it does not.
+    std::array<std::array<uint8_t, Block>, 3> Is{}, Not{};
+    // 0xFF where byte j - 1 (j - 2, j + 1, j + 2) lies in the same pixel.
+    std::array<uint8_t, Block> Prev1{}, Prev2{}, Next1{}, Next2{};
+};
+
+constexpr TChannelMasks MakeMasks()
+{
+    TChannelMasks m;
+    for (int32_t j = 0; j < Block; ++j) {
+        const int32_t c = j % 3;
+        for (int32_t k = 0; k < 3; ++k) {
+            m.Is[size_t(k)][size_t(j)] = c == k ? 0xFF : 0;
+            m.Not[size_t(k)][size_t(j)] = c == k ? 0 : 0xFF;
+        }
+        m.Prev1[size_t(j)] = c >= 1 ? 0xFF : 0;
+        m.Prev2[size_t(j)] = c == 2 ? 0xFF : 0;
+        m.Next1[size_t(j)] = c <= 1 ? 0xFF : 0;
+        m.Next2[size_t(j)] = c == 0 ? 0xFF : 0;
+    }
+    return m;
+}
+
+constexpr TChannelMasks Masks = MakeMasks();
+constexpr int32_t Blue = 0, Green = 1, Red = 2;
+
+template <size_t N>
+bool SameStores(const TDibPlus &picture, std::span<TDibPlus *const> plates)
+{
+    if (plates.size() < N || !picture.HasStore())
+        return false;
+    for (size_t i = 0; i < N; ++i)
+        if (!plates[i] || !plates[i]->HasStore() || plates[i]->Width() != picture.Width()
+            || plates[i]->Height() != picture.Height())
+            return false;
+    return true;
+}
+
+// Every row of the picture through `block` (Block bytes at a time, with
+// room for a read two bytes either side) and `pixel` (one pixel, at the
+// ends of the row).
+template <size_t N, class PixelRule, class BlockRule>
+void SeparateRows(const TDibPlus &picture, std::span<TDibPlus *const> plates, PixelRule pixel, BlockRule block)
+{
+    if (!SameStores<N>(picture, plates))
+        return;
+    const int32_t n = 3 * picture.Width();
+    for (int32_t y = 0; y < picture.Height(); ++y) {
+        const uint8_t *s = picture.ConstBits() + ptrdiff_t(y) * picture.Stride();
+        std::array<uint8_t *, N> d;
+        for (size_t i = 0; i < N; ++i)
+            d[i] = plates[i]->RowAddress(y);
+        int32_t j = 0;
+        pixel(s, d, j);
+        for (j = 3; j + Block + 2 <= n; j += Block)
+            block(s, d, j);
+        for (; j < n; j += 3)
+            pixel(s, d, j);
+    }
+}
+
+// The ink each channel keeps once black has taken the common part,
+// 255 - (m - channel) with m the pixel's largest channel; black is m.
+inline void FourBlock(const uint8_t *__restrict s, uint8_t *__restrict c, uint8_t *__restrict m,
+                      uint8_t *__restrict y, uint8_t *__restrict k)
+{
+    for (int32_t j = 0; j < Block; ++j) {
+        // The largest channel of the pixel holding byte j: its neighbours in
+        // the same pixel, the others masked to 0.
+        uint8_t v = s[j];
+        v = std::max<uint8_t>(v, s[j - 1] & Masks.Prev1[size_t(j)]);
+        v = std::max<uint8_t>(v, s[j - 2] & Masks.Prev2[size_t(j)]);
+        v = std::max<uint8_t>(v, s[j + 1] & Masks.Next1[size_t(j)]);
+        v = std::max<uint8_t>(v, s[j + 2] & Masks.Next2[size_t(j)]);
+        const auto kept = uint8_t(~(v - s[j]));
+        c[j] = kept | Masks.Not[Red][size_t(j)];
+        m[j] = kept | Masks.Not[Green][size_t(j)];
+        y[j] = kept | Masks.Not[Blue][size_t(j)];
+        k[j] = v;
+    }
+}
+
+inline void FourPixel(const uint8_t *s, uint8_t *c, uint8_t *m, uint8_t *y, uint8_t *k)
+{
+    const uint8_t v = std::max({s[0], s[1], s[2]});
+    c[0] = 255, c[1] = 255, c[2] = uint8_t(255 - (v - s[2]));
+    m[0] = 255, m[1] = uint8_t(255 - (v - s[1])), m[2] = 255;
+    y[0] = uint8_t(255 - (v - s[0])), y[1] = 255, y[2] = 255;
+    k[0] = v, k[1] = v, k[2] = v;
+}
+
+// Each plate: the picture's byte where it holds the plate's channel, `other`
+// elsewhere (0xFF for inks, 0 for lights).
+template <bool Light>
+inline void ChannelBlock(const uint8_t *__restrict s, uint8_t *__restrict a, uint8_t *__restrict b,
+                         uint8_t *__restrict c, int32_t ca, int32_t cb, int32_t cc)
+{
+    for (int32_t j = 0; j < Block; ++j) {
+        if constexpr (Light) {
+            a[j] = s[j] & Masks.Is[size_t(ca)][size_t(j)];
+            b[j] = s[j] & Masks.Is[size_t(cb)][size_t(j)];
+            c[j] = s[j] & Masks.Is[size_t(cc)][size_t(j)];
+        } else {
+            a[j] = s[j] | Masks.Not[size_t(ca)][size_t(j)];
+            b[j] = s[j] | Masks.Not[size_t(cb)][size_t(j)];
+            c[j] = s[j] | Masks.Not[size_t(cc)][size_t(j)];
+        }
+    }
+}
+
+template <bool Light>
+void ChannelPlates(const TDibPlus &picture, std::span<TDibPlus *const> plates, int32_t ca, int32_t cb, int32_t cc)
+{
+    const uint8_t other = Light ? 0 : 0xFF;
+    const int32_t channel[3] = {ca, cb, cc};
+    SeparateRows<3>(
+        picture, plates,
+        [&](const uint8_t *s, const std::array<uint8_t *, 3> &d, int32_t j) {
+            for (size_t i = 0; i < 3; ++i)
+                for (int32_t b = 0; b < 3; ++b)
+                    d[i][j + b] = b == channel[i] ? s[j + b] : other;
+        },
+        [&](const uint8_t *s, const std::array<uint8_t *, 3> &d, int32_t j) {
+            ChannelBlock<Light>(s + j, d[0] + j, d[1] + j, d[2] + j, ca, cb, cc);
+        });
+}
+
+// One block of the recomposition: the K sources combined byte by byte,
+// written once.
+template <ERasterOp Op>
+inline uint8_t Lay(uint8_t a, uint8_t b)
+{
+    return Op == ERasterOp::And ? uint8_t(a & b) : uint8_t(a | b);
+}
+
+template <ERasterOp Op, size_t K>
+inline void FuseBlock(uint8_t *__restrict o, const std::array<const uint8_t *, K> &src, size_t at)
+{
+    const uint8_t *__restrict s0 = src[0] + at;
+    const uint8_t *__restrict s1 = src[1] + at;
+    const uint8_t *__restrict s2 = src[K > 2 ? 2 : 1] + at;
+    const uint8_t *__restrict s3 = src[K > 3 ? 3 : 1] + at;
+    for (int32_t i = 0; i < Block; ++i) {
+        // Laying a source twice changes nothing: fewer sources repeat s1.
+        o[i] = Lay<Op>(Lay<Op>(s0[i], s1[i]), Lay<Op>(s2[i], s3[i]));
+    }
+}
+
+template <ERasterOp Op, size_t K>
+void Fuse(uint8_t *d, const std::vector<const uint8_t *> &laid, size_t total)
+{
+    std::array<const uint8_t *, K> src;
+    std::copy_n(laid.begin(), K, src.begin());
+    size_t at = 0;
+    for (; at + Block <= total; at += Block)
+        FuseBlock<Op, K>(d + at, src, at);
+    for (; at < total; ++at) {
+        uint8_t v = src[0][at];
+        for (size_t k = 1; k < K; ++k)
+            v = Op == ERasterOp::And ? uint8_t(v & src[k][at]) : uint8_t(v | src[k][at]);
+        d[at] = v;
+    }
+}
+
+template <ERasterOp Op>
+void FuseAny(uint8_t *d, const std::vector<const uint8_t *> &laid, size_t total)
+{
+    switch (laid.size()) {
+    case 1: std::memcpy(d, laid[0], total); break;
+    case 2: Fuse<Op, 2>(d, laid, total); break;
+    case 3: Fuse<Op, 3>(d, laid, total); break;
+    default: Fuse<Op, 4>(d, laid, total); break;
+    }
+}
+
+} // namespace
+
+// With m the largest channel, the black amount is k = 255 - m and an ink
+// keeps m - channel after giving k up, so FourColourPlate's plates are
+// cyan (255 - (m - R), 255, 255), ..., black (m, m, m); no sum passes 255.
+// The same integers as FourColourPlate, without a call per pixel.
+void SeparateFourColours(const TDibPlus &picture, std::span<TDibPlus *const> plates)
+{
+    SeparateRows<4>(
+        picture, plates,
+        [](const uint8_t *s, const std::array<uint8_t *, 4> &d, int32_t j) {
+            FourPixel(s + j, d[0] + j, d[1] + j, d[2] + j, d[3] + j);
+        },
+        [](const uint8_t *s, const std::array<uint8_t *, 4> &d, int32_t j) {
+            FourBlock(s + j, d[0] + j, d[1] + j, d[2] + j, d[3] + j);
+        });
+}
+
+void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> plates)
+{
+    ChannelPlates<false>(picture, plates, Red, Green, Blue);
+}
+
+void Decompose(const TDibPlus &picture, std::span<TDibPlus *const> plates)
+{
+    ChannelPlates<true>(picture, plates, Red, Green, Blue);
+}
+
+void RecomposePlates(TDibPlus &out, ERasterOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates)
+{
+    if (!out.HasStore())
+        return;
+    std::vector<const TDibPlus *> laid;
+    for (const TDibPlus *p : plates)
+        if (p && p->HasStore() && p->Width() == out.Width() && p->Height() == out.Height())
+            laid.push_back(p);
+    // White under AND and black under OR change nothing: the first plate is
+    // then copied instead of laid on the start colour.
+    const auto b = uint8_t(startPixel), g = uint8_t(startPixel >> 8), r = uint8_t(startPixel >> 16);
+    const bool neutral = b == g && g == r
+                         && ((op == ERasterOp::And && b == 0xFF) || (op == ERasterOp::Or && b == 0));
+    if (laid.empty() || !neutral) {
+        FillImage(out, startPixel);
+        for (const TDibPlus *p : laid)
+            CombineImage(out, *p, 0, 0, op);
+        return;
+    }
+    // The whole store at once (the lowest address holds the top row), each
+    // byte written once from every plate's. Beyond four plates, the fifth
+    // on are laid on the first four's result.
+    std::vector<const uint8_t *> src;
+    for (const TDibPlus *p : laid)
+        src.push_back(p->ConstBits() + ptrdiff_t(p->Height() - 1) * p->Stride());
+    uint8_t *d = out.RowAddress(out.Height() - 1);
+    const size_t total = size_t(out.ImageSize());
+    if (op == ERasterOp::And)
+        FuseAny<ERasterOp::And>(d, src, total);
+    else
+        FuseAny<ERasterOp::Or>(d, src, total);
+    for (size_t k = 4; k < laid.size(); ++k)
+        CombineImage(out, *laid[k], 0, 0, op);
+}
+
+} // namespace Irisonde

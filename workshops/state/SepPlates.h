@@ -1,0 +1,30 @@
+#pragma once
+// The plate rules of the separation workshops and the recomposition of
+// plates, over whole pixel stores.
+#include "imaging/DibPlusU.h"
+#include "workshops/state/SynthState.h"
+
+#include <cstdint>
+#include <span>
+
+namespace Irisonde {
+
+// Each writes plates[i], the plate of ink i, from the picture in a single
+// pass over its pixels, and does nothing unless the picture and every plate
+// it writes have a store of the same size.
+//
+// Four colours: cyan, magenta, yellow and black as FourColourPlate with one
+// factor 1 (the black takes the grey common to the three inks).
+void SeparateFourColours(const TDibPlus &picture, std::span<TDibPlus *const> plates);
+// Three colours: cyan, magenta and yellow as ThreeColourPlate with one
+// factor 1: the picture's own channel, 255 in the other two.
+void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> plates);
+// Lights: (R, 0, 0), (0, G, 0), (0, 0, B).
+void Decompose(const TDibPlus &picture, std::span<TDibPlus *const> plates);
+
+// `out` filled with startPixel, then every plate laid on it by `op` in order,
+// in one pass over the store. Plates without a store or of another size are
+// left out.
+void RecomposePlates(TDibPlus &out, ERasterOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates);
+
+} // namespace Irisonde
