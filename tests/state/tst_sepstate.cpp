@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(s.CellRect[2], QRect(411, 4, 195, 151));
         QCOMPARE(s.CellRect[3], QRect(4, 180, 195, 151));
         QCOMPARE(s.CellRect[4], QRect(244, 233, 123, 44));
-        QCOMPARE(s.LabelPlace(5, 95), QPoint(461, 332));
+        QCOMPARE(s.PlaceLabels({0, 0, 0, 0, 0, 95})[5], QPoint(461, 332));
         const QImage blank = s.BlankBitmap->Image();
         QCOMPARE(blank.pixel(100, 0), qRgb(0, 0, 0));
         QCOMPARE(blank.pixel(194, 80), qRgb(0, 0, 0));

@@ -22,6 +22,11 @@ void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> pl
 // Lights: (R, 0, 0), (0, G, 0), (0, 0, B).
 void Decompose(const TDibPlus &picture, std::span<TDibPlus *const> plates);
 
+// Teaching simplification: inks printed over each other as a bitwise AND of
+// plates that each lower one channel (their minimum), lights on a screen as
+// a bitwise OR of plates that each hold one channel; real inks scatter and
+// multiply, and real screens blend neighbouring dots.
+//
 // `out` filled with startPixel, then every plate laid on it by `op` in order,
 // in one pass over the store. Plates without a store or of another size are
 // left out.

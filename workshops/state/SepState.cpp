@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <limits>
 
 namespace Irisonde {
 
@@ -103,7 +103,7 @@ constexpr TSeparation QuadriSeparation{
      TSepCell{ESepCell::Plate, Quadri::YellowPlate, u"Zone3", u"Lab3", u"Composante Jaune"},
      TSepCell{ESepCell::Plate, Quadri::BlackPlate, u"Zone4", u"Lab4", u"Composante Noire"},
      TSepCell{ESepCell::Recomposed, -1, u"Zone5", u"Lab5", u"Image recomposée"}},
-    ERasterOp::And, WhitePixel, WhitePixel, {}};
+    ERasterOp::And, WhitePixel, WhitePixel, QSize(0, 0)};
 
 // Same initial client area as the four-colour window, whose structure this
 // one shares.
@@ -159,12 +159,12 @@ void TSepState::LayoutZones(int32_t clientWidth, int32_t clientHeight)
     }
 }
 
-QPoint TSepState::LabelPlace(int32_t cell, int32_t labelWidth) const
+std::array<QPoint, SepCellCount> TSepState::PlaceLabels(const std::array<int32_t, SepCellCount> &labelWidths) const
 {
-    if (cell < 0 || cell >= SepCellCount)
-        return {};
-    const QRect &r = CellRect[size_t(cell)];
-    return {(PictureWidth - labelWidth) / 2 + r.left(), r.top() + PictureHeight + 1};
+    std::array<QPoint, SepCellCount> out{};
+    for (size_t c = 0; c < out.size(); ++c)
+        out[c] = {(PictureWidth - labelWidths[c]) / 2 + CellRect[c].left(), CellRect[c].top() + PictureHeight + 1};
+    return out;
 }
 
 void TSepState::ResetModes()
@@ -254,7 +254,11 @@ QImage TSepState::CopyImage() const
     if (!PictureImage || !PictureImage->HasStore())
         return {};
     const int32_t w = PictureWidth, h = PictureHeight;
+    if (int64_t(w) * 3 > std::numeric_limits<int32_t>::max() || int64_t(h) * 2 > std::numeric_limits<int32_t>::max())
+        return {};
     QImage out(3 * w, 2 * h, QImage::Format_RGB32);
+    if (out.isNull())
+        return {}; // no memory for a picture of six panes
     out.fill(PixelToQColor(Table.CopyBackPixel));
     QPainter p(&out);
     for (int32_t c = 0; c < SepCellCount; ++c) {

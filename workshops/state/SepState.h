@@ -127,8 +127,10 @@ public:
     // made anew (black picture and plates, BlankBitmap drawn), the cells
     // placed. The window then unticks its boxes and draws the picture.
     void LayoutZones(int32_t clientWidth, int32_t clientHeight);
-    // Where a label of `labelWidth` pixels goes, centred under its pane.
-    [[nodiscard]] QPoint LabelPlace(int32_t cell, int32_t labelWidth) const;
+    // Where each cell's label goes, centred under its pane, given the
+    // labels' widths in pixels (the logo cell's is not used).
+    [[nodiscard]] std::array<QPoint, SepCellCount>
+    PlaceLabels(const std::array<int32_t, SepCellCount> &labelWidths) const;
     // After a picture change: every flag cleared; the window unticks its
     // boxes and repaints the panes.
     void ResetModes();
