@@ -4,6 +4,7 @@
 #include "imaging/ColourU.h"
 #include "tests/support/TestSupport.h"
 #include "workshops/state/SepState.h"
+#include "workshops/state/SynthState.h"
 
 #include <QtTest>
 
@@ -49,6 +50,10 @@ private slots:
                                                 << QList<QRgb>{w, w, w, grey} << grey;
         QTest::newRow("pure red, four colours") << 0 << Quadri::FourColourMode << red << 0b1111
                                                 << QList<QRgb>{w, qRgb(255, 0, 255), qRgb(255, 255, 0), w} << red;
+        // The black under a coloured ink: amounts add, not bits.
+        QTest::newRow("muted cyan, cyan and black") << 0 << Quadri::FourColourMode << qRgb(64, 191, 191) << 0b1001
+                                                    << QList<QRgb>{qRgb(128, 255, 255), w, w, qRgb(191, 191, 191)}
+                                                    << qRgb(64, 191, 191);
         QTest::newRow("black, three colours") << 0 << Quadri::ThreeColourMode << qRgb(0, 0, 0) << 0b0111
                                               << QList<QRgb>{qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(255, 255, 0), 0}
                                               << qRgb(0, 0, 0);
@@ -102,36 +107,41 @@ private slots:
             for (int i = 0; i < int(s->Plates.size()); ++i)
                 s->RecomposeCheck(i, true);
         }
-        // Each plate in use, and all of them laid over each other.
+        // Each plate in use, and all of them laid over each other: `rule`
+        // gives the colour of the picture pixel with the inks (lights) of a
+        // mask of plates.
         const auto check = [](TSepState &s, int mode, auto rule) {
             s.ModeCheckClick(mode, true);
             QImage expected[4], laid = Plain(*s.PictureImage, 0);
-            for (size_t i = 0; i < s.Plates.size(); ++i)
+            unsigned inUse = 0;
+            for (size_t i = 0; i < s.Plates.size(); ++i) {
                 expected[i] = Plain(*s.PictureImage, 0);
+                inUse |= unsigned(s.PlateInUse(int(i))) << i;
+            }
             for (int32_t y = 0; y < s.PictureHeight; ++y)
                 for (int32_t x = 0; x < s.PictureWidth; ++x) {
                     const QPoint at(x, s.PictureHeight - 1 - y);
-                    uint32_t all = s.Table.StartPixel;
+                    const uint32_t p = s.PictureImage->GetPixelFast(x, y);
                     for (size_t i = 0; i < s.Plates.size(); ++i)
-                        if (s.PlateInUse(int(i))) {
-                            const uint32_t p = rule(s.PictureImage->GetPixelFast(x, y), i);
-                            expected[i].setPixelColor(at, PixelToQColor(p));
-                            all = s.Table.RecomposeOp == ERasterOp::And ? all & p : all | p;
-                        }
-                    laid.setPixelColor(at, PixelToQColor(all));
+                        if ((inUse >> i) & 1)
+                            expected[i].setPixelColor(at, PixelToQColor(rule(p, 1u << i)));
+                    laid.setPixelColor(at, PixelToQColor(rule(p, inUse)));
                 }
             for (size_t i = 0; i < s.Plates.size(); ++i)
-                if (s.PlateInUse(int(i)))
+                if ((inUse >> i) & 1)
                     IRISONDE_COMPARE_IMAGES(s.Plates[i]->Image(), expected[i]);
             IRISONDE_COMPARE_IMAGES(s.RecomposedBitmap->Image(), laid);
         };
-        check(quadri, Quadri::FourColourMode, [](uint32_t p, size_t i) {
-            return FourColourPlate(p, i == 0, i == 1, i == 2, i == 3);
+        check(quadri, Quadri::FourColourMode, [](uint32_t p, unsigned m) {
+            return FourColourPlate(p, m & 1, (m >> 1) & 1, (m >> 2) & 1, (m >> 3) & 1);
         });
-        check(quadri, Quadri::ThreeColourMode, [](uint32_t p, size_t i) {
-            return ThreeColourPlate(p, i == 0, i == 1, i == 2);
+        IRISONDE_COMPARE_IMAGES(quadri.RecomposedBitmap->Image(), quadri.PictureImage->Image());
+        check(quadri, Quadri::ThreeColourMode, [](uint32_t p, unsigned m) {
+            return ThreeColourPlate(p, m & 1, (m >> 1) & 1, (m >> 2) & 1);
         });
-        check(rgb, RGB::DecomposeMode, [](uint32_t p, size_t i) { return p & (0xFF0000u >> (8 * i)); });
+        check(rgb, RGB::DecomposeMode, [](uint32_t p, unsigned m) {
+            return p & ((m & 1 ? 0xFF0000u : 0) | (m & 2 ? 0xFF00u : 0) | (m & 4 ? 0xFFu : 0));
+        });
         IRISONDE_COMPARE_IMAGES(rgb.RecomposedBitmap->Image(), rgb.PictureImage->Image());
     }
 

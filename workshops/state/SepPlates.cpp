@@ -1,5 +1,7 @@
 #include "workshops/state/SepPlates.h"
 
+#include "workshops/state/SynthState.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -143,52 +145,81 @@ void ChannelPlates(const TDibPlus &picture, std::span<TDibPlus *const> plates, i
         });
 }
 
-// One block of the recomposition: the K sources combined byte by byte,
-// written once.
-template <ERasterOp Op>
+template <ELayOp Op>
 inline uint8_t Lay(uint8_t a, uint8_t b)
 {
-    return Op == ERasterOp::And ? uint8_t(a & b) : uint8_t(a | b);
-}
-
-template <ERasterOp Op, size_t K>
-inline void FuseBlock(uint8_t *__restrict o, const std::array<const uint8_t *, K> &src, size_t at)
-{
-    const uint8_t *__restrict s0 = src[0] + at;
-    const uint8_t *__restrict s1 = src[1] + at;
-    const uint8_t *__restrict s2 = src[K > 2 ? 2 : 1] + at;
-    const uint8_t *__restrict s3 = src[K > 3 ? 3 : 1] + at;
-    for (int32_t i = 0; i < Block; ++i) {
-        // Laying a source twice changes nothing: fewer sources repeat s1.
-        o[i] = Lay<Op>(Lay<Op>(s0[i], s1[i]), Lay<Op>(s2[i], s3[i]));
+    if constexpr (Op == ELayOp::And)
+        return uint8_t(a & b);
+    else if constexpr (Op == ELayOp::Or)
+        return uint8_t(a | b);
+    else {
+        // a less b's ink, 255 - b, stopping at 0.
+        const auto ink = uint8_t(~b);
+        return uint8_t(std::max(a, ink) - ink);
     }
 }
 
-template <ERasterOp Op, size_t K>
-void Fuse(uint8_t *d, const std::vector<const uint8_t *> &laid, size_t total)
+// The value that changes nothing when laid: white paper, a black screen.
+constexpr uint8_t Neutral(ELayOp op) { return op == ELayOp::Or ? 0 : 0xFF; }
+
+template <ELayOp Op>
+constexpr std::array<uint8_t, Block> NeutralBlock = [] {
+    std::array<uint8_t, Block> n{};
+    n.fill(Neutral(Op));
+    return n;
+}();
+
+// One block of the recomposition: up to four sources combined byte by byte
+// and written once; missing sources are the neutral block.
+template <ELayOp Op>
+inline void FuseBlock(uint8_t *__restrict o, const uint8_t *__restrict s0, const uint8_t *__restrict s1,
+                      const uint8_t *__restrict s2, const uint8_t *__restrict s3)
 {
-    std::array<const uint8_t *, K> src;
-    std::copy_n(laid.begin(), K, src.begin());
+    for (int32_t i = 0; i < Block; ++i)
+        o[i] = Lay<Op>(Lay<Op>(s0[i], s1[i]), Lay<Op>(s2[i], s3[i]));
+}
+
+// d := the first four sources (at least one) laid over each other; `total`
+// bytes.
+template <ELayOp Op>
+void Fuse(uint8_t *d, const std::vector<const uint8_t *> &src, size_t total)
+{
+    const size_t k = std::min<size_t>(src.size(), 4);
+    if (k == 1) {
+        std::memcpy(d, src[0], total);
+        return;
+    }
+    const uint8_t *neutral = NeutralBlock<Op>.data();
     size_t at = 0;
     for (; at + Block <= total; at += Block)
-        FuseBlock<Op, K>(d + at, src, at);
+        FuseBlock<Op>(d + at, src[0] + at, src[1] + at, k > 2 ? src[2] + at : neutral,
+                      k > 3 ? src[3] + at : neutral);
     for (; at < total; ++at) {
         uint8_t v = src[0][at];
-        for (size_t k = 1; k < K; ++k)
-            v = Op == ERasterOp::And ? uint8_t(v & src[k][at]) : uint8_t(v | src[k][at]);
+        for (size_t j = 1; j < k; ++j)
+            v = Lay<Op>(v, src[j][at]);
         d[at] = v;
     }
 }
 
-template <ERasterOp Op>
-void FuseAny(uint8_t *d, const std::vector<const uint8_t *> &laid, size_t total)
+// d := d with s laid on it; `total` bytes.
+template <ELayOp Op>
+void LayOn(uint8_t *d, const uint8_t *s, size_t total)
 {
-    switch (laid.size()) {
-    case 1: std::memcpy(d, laid[0], total); break;
-    case 2: Fuse<Op, 2>(d, laid, total); break;
-    case 3: Fuse<Op, 3>(d, laid, total); break;
-    default: Fuse<Op, 4>(d, laid, total); break;
+    for (size_t i = 0; i < total; ++i)
+        d[i] = Lay<Op>(d[i], s[i]);
+}
+
+template <ELayOp Op>
+void Recombine(uint8_t *d, const std::vector<const uint8_t *> &src, size_t total, bool fromStart)
+{
+    size_t first = 0;
+    if (!fromStart) {
+        Fuse<Op>(d, src, total);
+        first = 4;
     }
+    for (size_t k = first; k < src.size(); ++k)
+        LayOn<Op>(d, src[k], total);
 }
 
 } // namespace
@@ -219,39 +250,36 @@ void Decompose(const TDibPlus &picture, std::span<TDibPlus *const> plates)
     ChannelPlates<true>(picture, plates, Red, Green, Blue);
 }
 
-void RecomposePlates(TDibPlus &out, ERasterOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates)
+void RecomposePlates(TDibPlus &out, ELayOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates)
 {
     if (!out.HasStore())
         return;
-    std::vector<const TDibPlus *> laid;
+    // The whole stores at once: the lowest address holds the top row.
+    std::vector<const uint8_t *> src;
     for (const TDibPlus *p : plates)
         if (p && p->HasStore() && p->Width() == out.Width() && p->Height() == out.Height())
-            laid.push_back(p);
-    // White under AND and black under OR change nothing: the first plate is
-    // then copied instead of laid on the start colour.
+            src.push_back(p->ConstBits() + ptrdiff_t(p->Height() - 1) * p->Stride());
+    // On the neutral colour the first plates are combined in one pass,
+    // every byte written once; on any other the colour is laid first.
     const auto b = uint8_t(startPixel), g = uint8_t(startPixel >> 8), r = uint8_t(startPixel >> 16);
-    const bool neutral = b == g && g == r
-                         && ((op == ERasterOp::And && b == 0xFF) || (op == ERasterOp::Or && b == 0));
-    if (laid.empty() || !neutral) {
+    const bool fromStart = src.empty() || b != Neutral(op) || g != b || r != b;
+    if (fromStart)
         FillImage(out, startPixel);
-        for (const TDibPlus *p : laid)
-            CombineImage(out, *p, 0, 0, op);
+    if (src.empty())
         return;
-    }
-    // The whole store at once (the lowest address holds the top row), each
-    // byte written once from every plate's. Beyond four plates, the fifth
-    // on are laid on the first four's result.
-    std::vector<const uint8_t *> src;
-    for (const TDibPlus *p : laid)
-        src.push_back(p->ConstBits() + ptrdiff_t(p->Height() - 1) * p->Stride());
     uint8_t *d = out.RowAddress(out.Height() - 1);
-    const size_t total = size_t(out.ImageSize());
-    if (op == ERasterOp::And)
-        FuseAny<ERasterOp::And>(d, src, total);
-    else
-        FuseAny<ERasterOp::Or>(d, src, total);
-    for (size_t k = 4; k < laid.size(); ++k)
-        CombineImage(out, *laid[k], 0, 0, op);
+    const auto total = size_t(out.ImageSize());
+    switch (op) {
+    case ELayOp::And:
+        Recombine<ELayOp::And>(d, src, total, fromStart);
+        break;
+    case ELayOp::Or:
+        Recombine<ELayOp::Or>(d, src, total, fromStart);
+        break;
+    case ELayOp::Ink:
+        Recombine<ELayOp::Ink>(d, src, total, fromStart);
+        break;
+    }
 }
 
 } // namespace Irisonde

@@ -2,7 +2,6 @@
 // The plate rules of the separation workshops and the recomposition of
 // plates, over whole pixel stores.
 #include "imaging/DibPlusU.h"
-#include "workshops/state/SynthState.h"
 
 #include <cstdint>
 #include <span>
@@ -22,14 +21,19 @@ void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> pl
 // Lights: (R, 0, 0), (0, G, 0), (0, 0, B).
 void Decompose(const TDibPlus &picture, std::span<TDibPlus *const> plates);
 
-// Teaching simplification: inks printed over each other as a bitwise AND of
-// plates that each lower one channel (their minimum), lights on a screen as
-// a bitwise OR of plates that each hold one channel; real inks scatter and
-// multiply, and real screens blend neighbouring dots.
-//
+// How plates are laid over each other.
+// Teaching simplification: ideal inks whose amounts add, and ideal lights
+// that each hold one channel; real inks scatter and real screens blend
+// neighbouring dots.
+enum class ELayOp : uint8_t {
+    And, // bitwise AND of each channel, the platform's SRCAND
+    Or,  // bitwise OR, SRCPAINT: lights added on a dark screen
+    Ink, // inks over each other: 255 - ((255 - a) + (255 - b)), 0 at least
+};
+
 // `out` filled with startPixel, then every plate laid on it by `op` in order,
 // in one pass over the store. Plates without a store or of another size are
 // left out.
-void RecomposePlates(TDibPlus &out, ERasterOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates);
+void RecomposePlates(TDibPlus &out, ELayOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates);
 
 } // namespace Irisonde

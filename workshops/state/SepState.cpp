@@ -2,6 +2,7 @@
 
 #include "imaging/ColourU.h"
 #include "imaging/PictureU.h"
+#include "workshops/state/SynthState.h"
 
 #include <QPainter>
 
@@ -91,6 +92,10 @@ std::unique_ptr<TDibPlus> MakeImage(int32_t w, int32_t h)
 
 } // namespace
 
+// The inks are laid with their amounts added, as FourColourPlate lays them,
+// so that the four plates print the picture again. A bitwise AND of the
+// plates agrees with that only where one of two plates is white: a black
+// plate under a coloured ink would darken and shift the colour.
 constexpr TSeparation QuadriSeparation{
     u"TQuadriF", u" Quadrichromie", u" Impression par quadrichromie ou trichromie", u"QUADRICHRO", u"QuadriF", 63,
     {612, 413}, {400, 300},
@@ -103,7 +108,7 @@ constexpr TSeparation QuadriSeparation{
      TSepCell{ESepCell::Plate, Quadri::YellowPlate, u"Zone3", u"Lab3", u"Composante Jaune"},
      TSepCell{ESepCell::Plate, Quadri::BlackPlate, u"Zone4", u"Lab4", u"Composante Noire"},
      TSepCell{ESepCell::Recomposed, -1, u"Zone5", u"Lab5", u"Image recomposée"}},
-    ERasterOp::And, WhitePixel, WhitePixel, QSize(0, 0)};
+    ELayOp::Ink, WhitePixel, WhitePixel, QSize(0, 0)};
 
 // Same initial client area as the four-colour window, whose structure this
 // one shares.
@@ -119,7 +124,7 @@ constexpr TSeparation RGBSeparation{
      TSepCell{ESepCell::Plate, RGB::BluePlate, u"Zone3", u"Lab3", u"Composante Bleue"},
      TSepCell{ESepCell::Logo, -1, u"LogoZone", {}, {}},
      TSepCell{ESepCell::Recomposed, -1, u"Zone4", u"Lab4", u"Image recomposée"}},
-    ERasterOp::Or, BlackPixel, BlackPixel, {123, 44}};
+    ELayOp::Or, BlackPixel, BlackPixel, {123, 44}};
 
 TSepState::TSepState(const TSeparation &table)
     : Table(table)

@@ -11,7 +11,6 @@
 // count from the top-left of the client area, y downwards.
 #include "imaging/DibPlusU.h"
 #include "workshops/state/SepPlates.h"
-#include "workshops/state/SynthState.h"
 
 #include <QImage>
 #include <QPoint>
@@ -83,7 +82,7 @@ struct TSeparation {
     std::span<const TSepMode> Modes;
     std::span<const TSepInk> Inks; // recombined in this order; ink i owns plate i
     std::array<TSepCell, SepCellCount> Cells;
-    ERasterOp RecomposeOp;    // And for inks on paper, Or for lights on a screen
+    ELayOp RecomposeOp;       // Ink for inks on paper, Or for lights on a screen
     uint32_t StartPixel;      // the recomposition before any plate: white paper, black screen
     uint32_t CopyBackPixel;   // the copy's cells left out
     QSize LogoSize;           // the logo cell's size (ESepCell::Logo)
