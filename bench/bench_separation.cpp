@@ -2,8 +2,9 @@
 // a 1920 x 1080 client area (six panes of 631 x 485), beside a memcpy of the
 // bytes each one writes, measured in the same run: read the figures as ratios
 // against the memcpy of as many plates (Memcpy/1 for a recomposition, /3 for
-// three plates, /4 for four). The picture is a pattern of every channel
-// level, so that no plate is uniform.
+// three plates, /4 for four). A recomposition reads three or four plates to
+// write one, and those reads bound it. The picture is a pattern of every
+// channel level, so that no plate is uniform.
 #include "imaging/ColourU.h"
 #include "workshops/state/SepState.h"
 

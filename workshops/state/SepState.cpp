@@ -249,6 +249,7 @@ const TDibPlus *TSepState::CellImage(int32_t cell) const
     case ESepCell::Recomposed:
         return ActiveMode() >= 0 ? RecomposedBitmap.get() : BlankBitmap.get();
     case ESepCell::Logo:
+    case ESepCell::Empty:
         break;
     }
     return nullptr;

@@ -38,7 +38,9 @@ struct TSepControl {
     QPoint Place;        // top-left in the bottom panel
 };
 
-enum class ESepCell : uint8_t { Picture, Plate, Recomposed, Logo };
+// What a cell holds: the picture, a plate, the recomposition, the program's
+// logo at its own size, or nothing (a separation with fewer plates).
+enum class ESepCell : uint8_t { Picture, Plate, Recomposed, Logo, Empty };
 
 struct TSepCell {
     ESepCell Kind;
@@ -148,7 +150,7 @@ public:
     // Whether the active mode makes plate `plate`.
     [[nodiscard]] bool PlateInUse(int32_t plate) const;
     // What cell `cell` shows now; null for the logo cell (the window draws
-    // the logo there) and before the first layout.
+    // the logo there), an empty cell, and before the first layout.
     [[nodiscard]] const TDibPlus *CellImage(int32_t cell) const;
     // What the copy button puts on the clipboard: the six cells side by side
     // without gaps on CopyBackPixel, leaving out empty panes and the logo.
