@@ -18,7 +18,7 @@ namespace {
 constexpr int32_t Block = 96;
 
 struct TChannelMasks {
-    // 0xFF where byte j holds channel c; where it does not.
+    // Is[c]: 0xFF where byte j holds channel c; Not[c]: where it does not.
     std::array<std::array<uint8_t, Block>, 3> Is{}, Not{};
     // 0xFF where byte j - 1 (j - 2, j + 1, j + 2) lies in the same pixel.
     std::array<uint8_t, Block> Prev1{}, Prev2{}, Next1{}, Next2{};
@@ -50,7 +50,8 @@ bool SameStores(const TDibPlus &picture, std::span<TDibPlus *const> plates)
     if (plates.size() < N || !picture.HasStore())
         return false;
     for (size_t i = 0; i < N; ++i)
-        if (!plates[i] || !plates[i]->HasStore() || plates[i]->Width() != picture.Width()
+        // A plate is written while the picture is read: never the same store.
+        if (!plates[i] || plates[i] == &picture || !plates[i]->HasStore() || plates[i]->Width() != picture.Width()
             || plates[i]->Height() != picture.Height())
             return false;
     return true;
