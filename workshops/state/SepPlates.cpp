@@ -258,7 +258,7 @@ void RecomposePlates(TDibPlus &out, ELayOp op, uint32_t startPixel, std::span<co
     // The whole stores at once: the lowest address holds the top row.
     std::vector<const uint8_t *> src;
     for (const TDibPlus *p : plates)
-        if (p && p->HasStore() && p->Width() == out.Width() && p->Height() == out.Height())
+        if (p && p != &out && p->HasStore() && p->Width() == out.Width() && p->Height() == out.Height())
             src.push_back(p->ConstBits() + ptrdiff_t(p->Height() - 1) * p->Stride());
     // On the neutral colour the first plates are combined in one pass,
     // every byte written once; on any other the colour is laid first.

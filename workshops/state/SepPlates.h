@@ -32,8 +32,8 @@ enum class ELayOp : uint8_t {
 };
 
 // `out` filled with startPixel, then every plate laid on it by `op` in order,
-// in one pass over the store. Plates without a store or of another size are
-// left out.
+// in one pass over the store. Plates without a store, of another size, or
+// that are `out` itself are left out.
 void RecomposePlates(TDibPlus &out, ELayOp op, uint32_t startPixel, std::span<const TDibPlus *const> plates);
 
 } // namespace Irisonde
