@@ -95,8 +95,9 @@ private slots:
         }
     }
 
-    // Every plate pixel as the colour functions give it, and the three
-    // lights together giving the picture back exactly.
+    // Every plate pixel, and every ink laid together, as the colour
+    // functions give them; the four inks and the three lights each give the
+    // picture back exactly.
     void platesFollowTheColourFunctions()
     {
         TSepState quadri(QuadriSeparation), rgb(RGBSeparation);
