@@ -1,7 +1,6 @@
 #include "workshops/state/SepState.h"
 
 #include "imaging/ColourU.h"
-#include "imaging/PictureU.h"
 #include "workshops/state/SynthState.h"
 
 #include <QPainter>
@@ -137,10 +136,8 @@ void TSepState::LayoutZones(int32_t clientWidth, int32_t clientHeight)
     UseInk = {};
     PictureWidth = (clientWidth - 26) / 3;
     PictureHeight = (clientHeight - 110) / 2;
-    // The shared picture area that the picture is drawn into; a window too
-    // small for any pane gets an empty one, and no picture.
-    ::PictureWidth = std::max(PictureWidth, 0);
-    ::PictureHeight = std::max(PictureHeight, 0);
+    // A window too small for any pane gets images without a store, and no
+    // picture; the window draws the picture at the picture image's size.
     PictureImage = MakeImage(PictureWidth, PictureHeight);
     Plates.clear();
     for (size_t i = 0; i < std::min(Table.Inks.size(), size_t(SepMaxInks)); ++i)

@@ -113,7 +113,7 @@ public:
 
     const TSeparation &Table;
 
-    int32_t PictureWidth = 0; // each pane's size (also set in the shared picture state)
+    int32_t PictureWidth = 0; // each pane's size
     int32_t PictureHeight = 0;
     std::array<QRect, SepCellCount> CellRect{}; // each cell's pane (the logo at its own size)
     std::unique_ptr<TDibPlus> PictureImage;     // the window draws the picture on its canvas
