@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace Irisonde {
@@ -152,6 +153,11 @@ public:
     // What cell `cell` shows now; null for the logo cell (the window draws
     // the logo there), an empty cell, and before the first layout.
     [[nodiscard]] const TDibPlus *CellImage(int32_t cell) const;
+    // The same, for drawing it.
+    [[nodiscard]] TDibPlus *CellImage(int32_t cell)
+    {
+        return const_cast<TDibPlus *>(std::as_const(*this).CellImage(cell));
+    }
     // What the copy button puts on the clipboard: the six cells side by side
     // without gaps on CopyBackPixel, leaving out empty panes and the logo.
     // Null while the window is closed.
