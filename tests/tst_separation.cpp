@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace Irisonde;
@@ -38,10 +37,12 @@ QImage Shown(TSepF &w, const QString &zone) { return w.findChild<TPaintBox *>(zo
 void Act(TSepF &w, const QStringList &names)
 {
     for (const QString &name : names) {
-        if (name == "resize")
+        if (name == "resize") {
             w.resize(700, 500);
-        else
+            QTRY_COMPARE(w.State().PictureWidth, (700 - 26) / 3);
+        } else {
             QTest::mouseClick(w.findChild<QAbstractButton *>(name), Qt::LeftButton);
+        }
     }
 }
 const QStringList CMYK{"CCheck", "MCheck", "YCheck", "KCheck"}, CMY = CMYK.mid(0, 3), Lights{"RCheck", "GCheck", "BCheck"};
@@ -82,120 +83,79 @@ private slots:
             IRISONDE_COMPARE_IMAGES(Shown(*w, "LogoZone"), App::Logo());
             for (const char *name : {"RGBCheck", "RCheck", "GCheck", "BCheck"})
                 QVERIFY2(w->findChild<QCheckBox *>(name)->toolTip().isEmpty(), name);
-        } else {
-            QCOMPARE(w->InkChecks[2]->text(), QStringLiteral("Jaune"));
         }
     }
 
-    // A picture of one colour (or the test card) separated and recomposed
-    // by the clicks, in either order; each output pane of one colour or
-    // blank (no colours: the last pane is the picture again).
-    void plates_data()
+    // A picture of one colour (or the test card) and the buttons clicked in
+    // turn: the boxes left ticked, each output pane of one colour or blank
+    // (no colours: the last pane is the picture again), and the copy
+    // holding what the panes show, the background for the blanks and the logo.
+    void boxes_data()
     {
         QTest::addColumn<bool>("rgb");
         QTest::addColumn<QRgb>("picture");
         QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("ticked");
         QTest::addColumn<QList<QRgb>>("panes");
-        QTest::newRow("four colours, red") << false << Red << QStringList{"CMYKCheck"} + CMYK << QList{White, Magenta, Yellow, White, Red};
-        QTest::newRow("three colours: black ink changes nothing")
-            << false << Black << QStringList{"CMYCheck", "KCheck", "CCheck"} << QList{Cyan, Magenta, Yellow, Blank, Cyan};
-        QTest::newRow("lights ticked first, white: red + green = yellow")
-            << true << White << QStringList{"RCheck", "GCheck", "RGBCheck"} << QList{Red, Green, Blue, Yellow};
-        QTest::newRow("card, four colours") << false << Blank << QStringList{"CMYKCheck"} + CMYK << QList<QRgb>{};
-        QTest::newRow("card, three colours") << false << Blank << QStringList{"CMYCheck"} + CMY << QList<QRgb>{};
-        QTest::newRow("card, lights") << true << Blank << QStringList{"RGBCheck"} + Lights << QList<QRgb>{};
+        const QStringList four = QStringList{"CMYKCheck"} + CMYK, three = QStringList{"CMYCheck"} + CMY,
+                          lights = QStringList{"RGBCheck"} + Lights, kc{"CMYCheck", "KCheck", "CCheck"},
+                          rg{"RCheck", "GCheck", "RGBCheck"};
+        const QList<QRgb> blanks(5, Blank);
+        QTest::newRow("nothing ticked") << false << Red << QStringList{} << QStringList{} << blanks;
+        QTest::newRow("four colours, red") << false << Red << four << four << QList{White, Magenta, Yellow, White, Red};
+        QTest::newRow("three colours: black ink changes nothing") << false << Black << kc << kc
+                                                                  << QList{Cyan, Magenta, Yellow, Blank, Cyan};
+        QTest::newRow("lights ticked first: red + green = yellow") << true << White << rg << rg << QList{Red, Green, Blue, Yellow};
+        QTest::newRow("card, four colours") << false << Blank << four << four << QList<QRgb>{};
+        QTest::newRow("card, three colours") << false << Blank << three << three << QList<QRgb>{};
+        QTest::newRow("card, lights") << true << Blank << lights << lights << QList<QRgb>{};
+        QTest::newRow("the other mode unticks the first") << false << White << four + QStringList{"CMYCheck"}
+                                                          << three + QStringList{"KCheck"} << QList{White, White, White, Blank, White};
+        for (const bool rgb : {false, true}) {
+            const QStringList all = rgb ? lights : four, inks = all.mid(1);
+            QTest::addRow("%s unticked: inks stay", qPrintable(all[0])) << rgb << White << all + all.mid(0, 1) << inks << blanks;
+            for (const QString change : {"DefautBout", "StretchCheck", "resize"})
+                QTest::addRow("%s, %s: all off", qPrintable(all[0]), qPrintable(change))
+                    << rgb << White << all + QStringList{change} << (change == "StretchCheck" ? QStringList{change} : QStringList{})
+                    << blanks;
+        }
     }
-    void plates()
+    void boxes()
     {
         QFETCH(bool, rgb);
         QFETCH(QRgb, picture);
         QFETCH(QStringList, clicks);
+        QFETCH(QStringList, ticked);
         QFETCH(QList<QRgb>, panes);
         const auto w = Open(rgb);
         QVERIFY(w);
+        const TSepState &s = w->State();
         if (picture != Blank)
-            FillImage(*w->State().PictureImage, picture & 0xFFFFFFu);
+            FillImage(*s.PictureImage, picture & 0xFFFFFFu);
         Act(*w, clicks);
+        for (const QCheckBox *box : w->findChildren<QCheckBox *>())
+            QVERIFY2(box->isChecked() == ticked.contains(box->objectName()), qPrintable(box->objectName()));
         const QStringList zones = Outputs(rgb);
         if (panes.isEmpty())
-            IRISONDE_COMPARE_IMAGES(Shown(*w, zones.constLast()), w->State().PictureImage->Image());
-        for (int k = 0; k < panes.size(); ++k) {
-            QImage expected = w->State().BlankBitmap->Image();
+            IRISONDE_COMPARE_IMAGES(Shown(*w, zones.constLast()), s.PictureImage->Image());
+        for (int k = 0; k < zones.size() && k < panes.size(); ++k) {
+            QImage expected = s.BlankBitmap->Image();
             if (panes[k] != Blank)
                 expected.fill(QColor(panes[k]));
             IRISONDE_COMPARE_IMAGES(Shown(*w, zones[k]), expected);
         }
-    }
 
-    // After everything is ticked: the other mode unticks the first; the mode
-    // unticked blanks the panes; a picture or layout change unticks all.
-    void boxesGoOff_data()
-    {
-        QTest::addColumn<bool>("rgb");
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QString>("modeOn");
-        QTest::addColumn<bool>("inksStay");
-        QTest::newRow("four colours, the other mode") << false << "CMYCheck" << "CMYCheck" << true;
-        for (const bool rgb : {false, true}) {
-            const char *on = rgb ? "RGBCheck" : "CMYKCheck";
-            QTest::addRow("%s unticked", on) << rgb << on << "" << true;
-            for (const char *change : {"DefautBout", "StretchCheck", "resize"})
-                QTest::addRow("%s, %s", on, change) << rgb << change << "" << false;
-        }
-    }
-    void boxesGoOff()
-    {
-        QFETCH(bool, rgb);
-        QFETCH(QString, change);
-        QFETCH(QString, modeOn);
-        QFETCH(bool, inksStay);
-        const auto w = Open(rgb);
-        QVERIFY(w);
-        const QStringList inks = rgb ? Lights : CMYK;
-        Act(*w, QStringList{rgb ? "RGBCheck" : "CMYKCheck"} + inks + QStringList{change});
-        QTRY_COMPARE(w->State().PictureWidth, change == "resize" ? (700 - 26) / 3 : 195);
-        for (const QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression("^.+Check$")))
-            if (box != w->StretchCheck)
-                QVERIFY2(box->isChecked() == (box->objectName() == modeOn || (inksStay && inks.contains(box->objectName()))),
-                         qPrintable(box->objectName()));
-        for (const QString &zone : modeOn.isEmpty() ? Outputs(rgb) : QStringList{"Zone4"})
-            IRISONDE_COMPARE_IMAGES(Shown(*w, zone), w->State().BlankBitmap->Image());
-    }
-
-    // The copy: the cells side by side without the gaps; "P" the picture, a
-    // digit that plate, "R" the recomposition, "-" the background.
-    void copy_data()
-    {
-        QTest::addColumn<bool>("rgb");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("cells");
-        QTest::addColumn<QRgb>("background");
-        QTest::newRow("four colours, no mode: the picture on white") << false << CMYK << "P-----" << White;
-        QTest::newRow("four colours, separated") << false << QStringList{"CMYKCheck"} + CMYK << "P0123R" << White;
-        QTest::newRow("RGB, no mode: the picture on black") << true << Lights << "P-----" << Black;
-        QTest::newRow("RGB, decomposed: no logo") << true << QStringList{"RGBCheck"} + Lights << "P012-R" << Black;
-    }
-    void copy()
-    {
-        QFETCH(bool, rgb);
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, cells);
-        QFETCH(QRgb, background);
-        const auto w = Open(rgb);
-        QVERIFY(w);
-        Act(*w, clicks + QStringList{"CopierBout"});
+        Act(*w, {"CopierBout"});
         const QImage copy = QApplication::clipboard()->image();
-        const TSepState &s = w->State();
         const QSize pane(s.PictureWidth, s.PictureHeight);
         QCOMPARE(copy.size(), QSize(3 * pane.width(), 2 * pane.height()));
-        for (int k = 0; k < 6; ++k) {
-            const QChar c = cells[k];
-            QImage expected = c == 'P' ? s.PictureImage->Image() : s.RecomposedBitmap->Image();
-            if (c.isDigit())
-                expected = s.Plates[size_t(c.digitValue())]->Image();
-            else if (c == '-')
-                expected.fill(QColor(background));
-            IRISONDE_COMPARE_IMAGES(copy.copy(QRect(QPoint(k % 3 * pane.width(), k / 3 * pane.height()), pane)), expected);
+        for (int c = 0; c < SepCellCount; ++c) {
+            const TDibPlus *shown = s.CellImage(c);
+            QImage expected(pane, QImage::Format_RGB32);
+            expected.fill(rgb ? Black : White);
+            if (shown && shown != s.BlankBitmap.get())
+                expected = shown->Image();
+            IRISONDE_COMPARE_IMAGES(copy.copy(QRect(QPoint(c % 3 * pane.width(), c / 3 * pane.height()), pane)), expected);
         }
     }
 };
