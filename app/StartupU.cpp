@@ -80,19 +80,29 @@ int RunIrisonde(QApplication &app)
     auto *splash = new TSplashF(&main);
     auto *options = new TOptionF(main.Settings(), &main);
 
-    if (main.Settings().SplashFlag)
-        splash->ShowAtStartup();
-
     // Workshops are windows of their own, not the main window's children:
     // while one is open the main window is hidden, and a child window would
     // then have no entry of its own in the task bar to come back from.
+    using Irisonde::EWorkshop;
     std::vector<std::unique_ptr<TWorkshopF>> workshops;
-    for (const Irisonde::TWorkshopRow &row : Irisonde::WorkshopTable()) {
-        if (!row.Make)
-            continue;
+    const auto make = [&main, &workshops](const Irisonde::TWorkshopRow &row) {
+        if (!row.Make || main.Workshop(row))
+            return;
         workshops.push_back(row.Make());
         main.SetWorkshop(row, workshops.back().get());
-    }
+    };
+    // The printing and RGB workshops before the splash shows, the others
+    // while it is on screen, then any row not made yet.
+    for (const EWorkshop kind : {EWorkshop::Quadri, EWorkshop::RGB})
+        make(Irisonde::WorkshopRow(kind));
+
+    if (main.Settings().SplashFlag)
+        splash->ShowAtStartup();
+
+    for (const EWorkshop kind : {EWorkshop::Add, EWorkshop::Eclaire, EWorkshop::Loup, EWorkshop::Sub})
+        make(Irisonde::WorkshopRow(kind));
+    for (const Irisonde::TWorkshopRow &row : Irisonde::WorkshopTable())
+        make(row);
     auto *tip = new TTipF(main.Settings(), &main);
 
     main.SetSplash(splash, [splash] { splash->ShowAbout(); });

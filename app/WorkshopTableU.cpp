@@ -4,6 +4,8 @@
 #include "workshops/AddU.h"
 #include "workshops/EclaireU.h"
 #include "workshops/LoupU.h"
+#include "workshops/QuadriU.h"
+#include "workshops/RGBU.h"
 #include "workshops/SubU.h"
 
 #include <array>
@@ -23,8 +25,8 @@ const std::array kTable = {
     TWorkshopRow{"TSubF", "SubMenu", "Synthèse trichromique &soustractive", false, 2, "SubF", &Make<TSubF>},
     TWorkshopRow{"TEclaireF", "EclaireMenu", "&Eclairage d'une scène", false, 3, "EclaireF", &Make<TEclaireF>},
     TWorkshopRow{"TLoupF", "LoupMenu", "L'écran de télévision à la &Loupe", false, 4, "LoupF", &Make<TLoupF>},
-    TWorkshopRow{"TQuadriF", "QuadriMenu", "&Impression par quadrichromie ou trichromie", true, 8, "QuadriF", nullptr},
-    TWorkshopRow{"TRGBF", "RGBMenu", "&Décomposition RVB d'une image", false, 9, "RGBF", nullptr},
+    TWorkshopRow{"TQuadriF", "QuadriMenu", "&Impression par quadrichromie ou trichromie", true, 8, "QuadriF", &Make<TQuadriF>},
+    TWorkshopRow{"TRGBF", "RGBMenu", "&Décomposition RVB d'une image", false, 9, "RGBF", &Make<TRGBF>},
 };
 static_assert(kTable.size() == static_cast<std::size_t>(EWorkshop::RGB) + 1, "one row per workshop");
 

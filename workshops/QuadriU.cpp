@@ -1,0 +1,10 @@
+#include "workshops/QuadriU.h"
+
+namespace Irisonde {
+
+TQuadriF::TQuadriF(QWidget *parent)
+    : TSepF(QuadriSeparation, parent)
+{
+}
+
+} // namespace Irisonde

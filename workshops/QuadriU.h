@@ -1,0 +1,16 @@
+#pragma once
+// The four-colour printing workshop window " Quadrichromie": a picture
+// separated into the cyan, magenta, yellow (and black) plates a printer
+// would lay down, and printed over itself again with the inks the pupil
+// ticks. The separation window does all of it from the four-colour table.
+#include "workshops/SepU.h"
+
+namespace Irisonde {
+
+class TQuadriF : public TSepF {
+    Q_OBJECT
+public:
+    explicit TQuadriF(QWidget *parent = nullptr);
+};
+
+} // namespace Irisonde

@@ -1,0 +1,177 @@
+#include "workshops/SepU.h"
+
+#include "shell/AppStateU.h"
+#include "shell/CheckBoxU.h"
+#include "shell/PaintBoxU.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstddef>
+
+namespace Irisonde {
+
+namespace {
+
+QCheckBox *MakeBox(const TSepControl &c, QWidget *panel)
+{
+    auto *box = new QCheckBox(c.Caption.toString(), panel);
+    box->setObjectName(c.Name.toString());
+    if (!c.Hint.isEmpty())
+        box->setToolTip(c.Hint.toString());
+    box->move(c.Place);
+    box->adjustSize();
+    return box;
+}
+
+QLabel *MakeLabel(QStringView name, QStringView caption, QWidget *parent)
+{
+    auto *label = new QLabel(caption.toString(), parent);
+    label->setObjectName(name.toString());
+    label->adjustSize(); // centring uses the label's real width
+    return label;
+}
+
+} // namespace
+
+TSepF::TSepF(const TSeparation &table, QWidget *parent)
+    : TPictureWorkshopF({table.Caption.toString(), table.HelpTopic.toString(), table.ToolbarHeight, true},
+                        table.BaseCaption.toString(), parent),
+      m_state(table)
+{
+    setObjectName(table.PlacementKey.toString());
+    resize(table.InitialClient);
+
+    for (int cell = 0; cell < SepCellCount; ++cell) {
+        const TSepCell &c = table.Cells[std::size_t(cell)];
+        auto *zone = new TPaintBox(this, QRect(), [this, cell](QPainter &p) { PaintCell(p, cell); });
+        zone->setObjectName(c.ZoneName.toString());
+        zone->setAttribute(Qt::WA_OpaquePaintEvent, c.Kind != ESepCell::Logo);
+        zone->setVisible(c.Kind != ESepCell::Empty);
+        Zones[std::size_t(cell)] = zone;
+        if (c.Kind != ESepCell::Logo && c.Kind != ESepCell::Empty && !c.LabelName.isEmpty())
+            Labs[std::size_t(cell)] = MakeLabel(c.LabelName, c.Label, this);
+    }
+
+    Panel1 = ToolBar;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    StretchCheck->move(table.StretchBox.Place);
+    Label1 = MakeLabel(table.ModeLabel.Name, table.ModeLabel.Caption, Panel1);
+    Label1->move(table.ModeLabel.Place);
+    Label2 = MakeLabel(table.InkLabel.Name, table.InkLabel.Caption, Panel1);
+    Label2->move(table.InkLabel.Place);
+
+    const std::size_t modes = std::min(table.Modes.size(), std::size_t(SepMaxModes));
+    for (std::size_t m = 0; m < modes; ++m) {
+        ModeChecks.push_back(MakeBox(table.Modes[m].Box, Panel1));
+        connect(ModeChecks.back(), &QCheckBox::toggled, this, [this, m] { ModeCheckClick(int(m)); });
+    }
+    const std::size_t inks = std::min(table.Inks.size(), std::size_t(SepMaxInks));
+    for (std::size_t i = 0; i < inks; ++i) {
+        InkChecks.push_back(MakeBox(table.Inks[i].Box, Panel1));
+        connect(InkChecks.back(), &QCheckBox::toggled, this, [this, i] { RecomposeCheck(int(i)); });
+    }
+}
+
+TDibPlus *TSepF::PictureImage() const
+{
+    return m_state.PictureImage.get();
+}
+
+void TSepF::LayoutZones(int clientWidth, int clientHeight)
+{
+    // The state clears every flag; the boxes follow it.
+    m_state.LayoutZones(clientWidth, clientHeight);
+    for (std::size_t c = 0; c < Zones.size(); ++c)
+        Zones[c]->setGeometry(m_state.CellRect[c]);
+    PlaceLabels();
+    ShowBoxes();
+}
+
+void TSepF::PlaceLabels()
+{
+    std::array<int32_t, SepCellCount> widths{};
+    for (std::size_t c = 0; c < Labs.size(); ++c)
+        widths[c] = Labs[c] ? Labs[c]->width() : 0;
+    const std::array<QPoint, SepCellCount> places = m_state.PlaceLabels(widths);
+    for (std::size_t c = 0; c < Labs.size(); ++c)
+        if (Labs[c])
+            Labs[c]->move(places[c]);
+}
+
+void TSepF::PictureDrawn()
+{
+    // Whatever changed the picture (layout, stretch box, either picture
+    // button, even a cancelled or failed opening), the plates on show no
+    // longer belong to it.
+    ResetModes();
+}
+
+void TSepF::PictureClose()
+{
+    m_state.Close();
+}
+
+QImage TSepF::CopyImage() const
+{
+    return m_state.CopyImage();
+}
+
+void TSepF::ResetModes()
+{
+    m_state.ResetModes();
+    ShowBoxes();
+    RepaintCells();
+}
+
+void TSepF::ModeCheckClick(int mode)
+{
+    if (mode < 0 || std::size_t(mode) >= ModeChecks.size())
+        return;
+    m_state.ModeCheckClick(mode, ModeChecks[std::size_t(mode)]->isChecked());
+    ShowBoxes(); // the other modes go off
+    RepaintCells();
+}
+
+void TSepF::RecomposeCheck(int ink)
+{
+    if (ink < 0 || std::size_t(ink) >= InkChecks.size())
+        return;
+    m_state.RecomposeCheck(ink, InkChecks[std::size_t(ink)]->isChecked());
+    ShowBoxes();
+    for (std::size_t c = 0; c < Zones.size(); ++c)
+        if (Table().Cells[c].Kind == ESepCell::Recomposed)
+            Zones[c]->update();
+}
+
+void TSepF::ShowBoxes()
+{
+    for (std::size_t m = 0; m < ModeChecks.size(); ++m)
+        SetCheckSilently(*ModeChecks[m], m_state.ModeFlag[m]);
+    for (std::size_t i = 0; i < InkChecks.size(); ++i)
+        SetCheckSilently(*InkChecks[i], m_state.UseInk[i]);
+}
+
+void TSepF::RepaintCells()
+{
+    for (TPaintBox *zone : Zones)
+        zone->update();
+}
+
+void TSepF::PaintCell(QPainter &p, int cell)
+{
+    if (Table().Cells[std::size_t(cell)].Kind == ESepCell::Logo) {
+        p.drawImage(0, 0, App::Logo());
+        return;
+    }
+    TDibPlus *image = m_state.CellImage(cell);
+    if (image && image->HasStore())
+        image->Draw(p, 0, 0);
+    else
+        p.fillRect(Zones[std::size_t(cell)]->rect(), palette().window());
+}
+
+} // namespace Irisonde

@@ -1,0 +1,173 @@
+#pragma once
+// What the four-colour printing and the RGB decomposition workshops share: a
+// picture split into plates (printing inks or screen lights), shown in six
+// panes of one size in two rows beside the picture and the plates laid over
+// each other again. One state class serves both; everything that differs
+// between them (texts, box places, plate rules, how plates recombine, the
+// copy's background, the logo cell) is a row of values, a TSeparation, so
+// that a new separation is a new table and not a new window.
+//
+// Cells are numbered 0..5: top row left to right, then bottom row. Places
+// count from the top-left of the client area, y downwards.
+#include "imaging/DibPlusU.h"
+#include "workshops/state/SepPlates.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace Irisonde {
+
+inline constexpr int32_t SepCellCount = 6;
+inline constexpr int32_t SepMaxModes = 4;
+inline constexpr int32_t SepMaxInks = 4;
+
+// A control of the panel under the panes, as the window builds it.
+struct TSepControl {
+    QStringView Name;    // object name, "CMYKCheck"
+    QStringView Caption; // exactly as shown, blanks included
+    QStringView Hint;    // empty: the control has no hint
+    QPoint Place;        // top-left in the bottom panel
+};
+
+// What a cell holds: the picture, a plate, the recomposition, the program's
+// logo at its own size, or nothing (a separation with fewer plates).
+enum class ESepCell : uint8_t { Picture, Plate, Recomposed, Logo, Empty };
+
+struct TSepCell {
+    ESepCell Kind;
+    int32_t Plate;        // the plate shown, for ESepCell::Plate; else -1
+    QStringView ZoneName; // "OriginZone", "Zone1", "LogoZone"
+    QStringView LabelName; // "Lab1"; empty for the logo, which has no label
+    QStringView Label;    // the text centred under the pane
+};
+
+// Writes the plates of one mode from the picture in a single pass over its
+// pixels; plates[i] is the plate of ink i. Does nothing unless the picture
+// and every plate the mode writes have a store of the same size.
+using TSeparator = void (*)(const TDibPlus &picture, std::span<TDibPlus *const> plates);
+
+struct TSepMode {
+    TSepControl Box;           // its check box; the modes exclude each other
+    QStringView FlagName;      // "FourColourMode"
+    QStringView OperationName; // "SeparateFourColours"
+    uint32_t PlateMask;        // bit i: the mode makes plate i and recombines it
+    TSeparator Separate;
+};
+
+struct TSepInk {
+    TSepControl Box;       // "CCheck": recompose with this plate
+    QStringView FlagName;  // "UseCyan"
+    QStringView PlateName; // "CyanPlate"
+};
+
+struct TSeparation {
+    QStringView WindowClass;  // "TQuadriF"
+    QStringView Caption;      // the caption before any picture is drawn
+    QStringView BaseCaption;  // picture captions begin with it
+    QStringView HelpTopic;
+    QStringView PlacementKey;
+    int32_t ToolbarHeight;    // the bottom panel
+    QSize InitialClient;      // client area at the first opening
+    QSize MinWindow;          // smallest outer window on a resize
+    TSepControl ModeLabel;    // "Label1"; Caption only
+    TSepControl InkLabel;     // "Label2"
+    TSepControl StretchBox;   // "StretchCheck"
+    std::span<const TSepMode> Modes;
+    std::span<const TSepInk> Inks; // recombined in this order; ink i owns plate i
+    std::array<TSepCell, SepCellCount> Cells;
+    ELayOp RecomposeOp;       // Ink for inks on paper, Or for lights on a screen
+    uint32_t StartPixel;      // the recomposition before any plate: white paper, black screen
+    uint32_t CopyBackPixel;   // the copy's cells left out
+    QSize LogoSize;           // the logo cell's size (ESepCell::Logo)
+};
+
+// The two workshops, and the names of their modes and inks as indices.
+extern const TSeparation QuadriSeparation;
+extern const TSeparation RGBSeparation;
+namespace Quadri {
+inline constexpr int32_t FourColourMode = 0, ThreeColourMode = 1;
+inline constexpr int32_t CyanPlate = 0, MagentaPlate = 1, YellowPlate = 2, BlackPlate = 3;
+inline constexpr int32_t UseCyan = CyanPlate, UseMagenta = MagentaPlate, UseYellow = YellowPlate,
+                         UseBlack = BlackPlate;
+} // namespace Quadri
+namespace RGB {
+inline constexpr int32_t DecomposeMode = 0;
+inline constexpr int32_t RedPlate = 0, GreenPlate = 1, BluePlate = 2;
+inline constexpr int32_t UseRed = RedPlate, UseGreen = GreenPlate, UseBlue = BluePlate;
+} // namespace RGB
+
+class TSepState {
+public:
+    explicit TSepState(const TSeparation &table);
+    TSepState(const TSepState &) = delete;
+    TSepState &operator=(const TSepState &) = delete;
+
+    const TSeparation &Table;
+
+    int32_t PictureWidth = 0; // each pane's size
+    int32_t PictureHeight = 0;
+    std::array<QRect, SepCellCount> CellRect{}; // each cell's pane (the logo at its own size)
+    std::unique_ptr<TDibPlus> PictureImage;     // the window draws the picture on its canvas
+    std::vector<std::unique_ptr<TDibPlus>> Plates; // one per ink of the table
+    std::unique_ptr<TDibPlus> RecomposedBitmap;
+    // The empty pane: white, a black border, two grey diagonals.
+    std::unique_ptr<TDibPlus> BlankBitmap;
+    std::array<bool, SepMaxModes> ModeFlag{}; // states of the mode boxes; at most one true
+    std::array<bool, SepMaxInks> UseInk{};    // states of the ink boxes
+
+    // The panes sized from the client area: every flag cleared, the images
+    // made anew (black picture and plates, BlankBitmap drawn), the cells
+    // placed. The window then unticks its boxes and draws the picture.
+    void LayoutZones(int32_t clientWidth, int32_t clientHeight);
+    // Where each cell's label goes, centred under its pane, given the
+    // labels' widths in pixels (the logo cell's is not used).
+    [[nodiscard]] std::array<QPoint, SepCellCount>
+    PlaceLabels(const std::array<int32_t, SepCellCount> &labelWidths) const;
+    // After a picture change: every flag cleared; the window unticks its
+    // boxes and repaints the panes.
+    void ResetModes();
+
+    // A mode box clicked: the other modes go off; ticked, the mode's plates
+    // are computed and recombined.
+    void ModeCheckClick(int32_t mode, bool ticked);
+    // An ink box clicked: recombined if a mode is on.
+    void RecomposeCheck(int32_t ink, bool ticked);
+    // RecomposedBitmap: the start colour, then each ticked ink that the
+    // active mode makes, in the table's order.
+    void Recompose();
+
+    // The mode on, or -1.
+    [[nodiscard]] int32_t ActiveMode() const;
+    // Whether the active mode makes plate `plate`.
+    [[nodiscard]] bool PlateInUse(int32_t plate) const;
+    // What cell `cell` shows now; null for the logo cell (the window draws
+    // the logo there), an empty cell, and before the first layout.
+    [[nodiscard]] const TDibPlus *CellImage(int32_t cell) const;
+    // The same, for drawing it.
+    [[nodiscard]] TDibPlus *CellImage(int32_t cell)
+    {
+        return const_cast<TDibPlus *>(std::as_const(*this).CellImage(cell));
+    }
+    // What the copy button puts on the clipboard: the six cells side by side
+    // without gaps on CopyBackPixel, leaving out empty panes and the logo.
+    // Null while the window is closed.
+    [[nodiscard]] QImage CopyImage() const;
+    // Every image released.
+    void Close();
+
+private:
+    [[nodiscard]] std::vector<TDibPlus *> PlatePointers() const;
+    [[nodiscard]] bool AnyInkInUse() const;
+};
+
+} // namespace Irisonde
