@@ -1,6 +1,11 @@
 // The catalogue's computations without its window: fitting, caption cuts,
 // texts, pages, the wheel and the sizes.
 #include "catalogue/state/BrowseState.h"
+#include "catalogue/state/ThumbState.h"
+#include "tests/support/TestSupport.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
 
 #include <QtTest>
 
@@ -150,7 +155,47 @@ private slots:
         state.SetThumb(1 << 30);
         QCOMPARE(state.Thumb(), TBrowseState::MaxThumb);
     }
+
+    // A bitmap fitted on the slot's background, a metafile, a damaged file
+    // shown as the placeholder and reported once per search, an empty slot.
+    void thumbnails()
+    {
+        QTemporaryDir dir;
+        QImage green(640, 480, QImage::Format_RGB888);
+        green.fill(QColor(10, 200, 30));
+        QVERIFY(green.save(dir.filePath("Photo.BMP"), "BMP"));
+        QFile bad(dir.filePath("bad.bmp"));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a bitmap") > 0);
+        bad.close();
+        TBrowseState state;
+        QVERIFY(state.BeginSearch());
+        for (const QString &p : {dir.filePath("Photo.BMP"), testsupport::DataFile("wmf_rectangle.wmf"), dir.filePath("bad.bmp")})
+            state.FileFound(p);
+        state.EndSearch();
+        QCOMPARE(state.BmpCount, 2);
+        TThumbState thumbs;
+        QImage box(80, 80, QImage::Format_RGB32);
+        const QColor face(240, 240, 240);
+        auto draw = [&](int k) {
+            QPainter p(&box);
+            return thumbs.DrawThumb(p, state, k, face);
+        };
+        QCOMPARE(draw(1).Fault, TPictureFault::None);
+        QCOMPARE(box.pixelColor(40, 40), QColor(10, 200, 30));
+        QCOMPARE(box.pixelColor(40, 5), face);
+        QCOMPARE(state.PicSize[0], QSize(640, 480));
+        QCOMPARE(draw(2).Fault, TPictureFault::None);
+        QVERIFY(!state.PicSize[1].isEmpty());
+        const TThumbDraw first = draw(3);
+        QVERIFY(first.Fault != TPictureFault::None && first.Report);
+        IRISONDE_COMPARE_IMAGES(box, TThumbState::MakeFaultThumb(80));
+        QVERIFY(!draw(3).Report);
+        thumbs.ForgetFaults();
+        QVERIFY(draw(3).Report);
+        draw(4);
+        IRISONDE_COMPARE_IMAGES(box, TThumbState::MakeEmptyThumb(80));
+    }
 };
 
-QTEST_GUILESS_MAIN(TstBrowseState)
+QTEST_MAIN(TstBrowseState)
 #include "tst_browsestate.moc"
