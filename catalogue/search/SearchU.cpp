@@ -222,32 +222,51 @@ struct TPictureSearch::TWalk {
 TPictureSearch::TPictureSearch() = default;
 TPictureSearch::~TPictureSearch() = default;
 
-bool TPictureSearch::SearchFolder(const QString &Folder, std::int32_t AttrMask, bool Recurse)
+namespace {
+
+// A hook a client emptied (assigned nullptr) does nothing rather than throw.
+template <typename F, typename D>
+F OrDefault(const F &f, D fallback)
+{
+    return f ? f : F(fallback);
+}
+
+} // namespace
+
+// Runs `walk` as the one walk of this object; the object is free again
+// afterwards, even when a hook throws.
+template <typename W>
+bool TPictureSearch::Run(W walk)
 {
     if (m_walk)
         return false;
+    m_walk = std::make_unique<TWalk>(OrDefault(OnFileFound, [](const QString &) {}),
+                                     OrDefault(OnFolderFound, [](const QString &) {}),
+                                     OrDefault(Kinds, [] { return TSearchKinds{}; }),
+                                     OrDefault(Step, [] { return true; }));
+    struct TFree {
+        std::unique_ptr<TWalk> &Walk;
+        ~TFree() { Walk.reset(); }
+    } release{m_walk};
+    return walk(*m_walk);
+}
+
+bool TPictureSearch::SearchFolder(const QString &Folder, std::int32_t AttrMask, bool Recurse)
+{
     if (Folder.isEmpty())
-        return true; // no folder named: nothing to search
-    m_walk = std::make_unique<TWalk>(OnFileFound, OnFolderFound, Kinds, Step);
-    const bool done = m_walk->Folder(Trimmed(Folder), AttrMask, Recurse);
-    m_walk.reset();
-    return done;
+        return !m_walk; // no folder named: nothing to search
+    return Run([&](TWalk &w) { return w.Folder(Trimmed(Folder), AttrMask, Recurse); });
 }
 
 bool TPictureSearch::SearchFiles(const QString &Folder, const QString &Pattern, std::int32_t AttrMask)
 {
-    if (m_walk)
-        return false;
     if (Folder.isEmpty())
-        return true;
-    m_walk = std::make_unique<TWalk>(OnFileFound, OnFolderFound, Kinds, Step);
-    const TFolderPath folder = Trimmed(Folder);
-    std::vector<TEntry> entries;
-    bool done = true;
-    if (ReadFolder(folder.OpenPath(), true, entries, nullptr))
-        done = m_walk->ReportFiles(folder, entries, Pattern, AttrMask);
-    m_walk.reset();
-    return done;
+        return !m_walk;
+    return Run([&](TWalk &w) {
+        const TFolderPath folder = Trimmed(Folder);
+        std::vector<TEntry> entries;
+        return !ReadFolder(folder.OpenPath(), true, entries, nullptr) || w.ReportFiles(folder, entries, Pattern, AttrMask);
+    });
 }
 
 void TPictureSearch::Cancel()

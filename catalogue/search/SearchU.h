@@ -92,6 +92,8 @@ public:
 
 private:
     struct TWalk;
+    template <typename W>
+    bool Run(W walk);
     std::unique_ptr<TWalk> m_walk; // the running walk, or null
 };
 
