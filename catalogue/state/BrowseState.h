@@ -84,7 +84,8 @@ public:
     // already (the caller must not start another: its hooks would mix both).
     [[nodiscard]] bool BeginSearch();
     void FileFound(const QString &path);
-    // Pages from the results, page 1 shown, nothing selected.
+    // Pages from the results, page 1 shown, nothing selected. Call it once
+    // the search returns, whether it ran to its end or was stopped.
     void EndSearch();
     [[nodiscard]] bool Searching() const { return m_searching; }
 

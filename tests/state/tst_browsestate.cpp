@@ -147,7 +147,9 @@ private slots:
             QCOMPARE(state.ClientSize(), clients[item]);
         }
         QCOMPARE(TBrowseState::ThumbItemCaption(2), QStringLiteral(" Vignettes de 100 sur 100 pixels"));
-        state.SetThumb(90); // a stored size between the items
+        state.Selected = 3;
+        state.SetThumb(90); // a stored size between the items; the selection stays
+        QCOMPARE(state.Selected, 3);
         QCOMPARE(TBrowseState::ThumbItemOf(90), 1);
         QCOMPARE(state.SlotRect(6), QRect(209 + 106, 4 + 119, 102, 116));
         state.SetThumb(3);
