@@ -77,7 +77,7 @@ void BM_DrawPage120(benchmark::State &state)
     for (auto _ : state) {
         for (int k = 1; k <= Irisonde::TBrowseState::SlotCount; ++k) {
             QPainter p(&box);
-            if (thumbs.DrawThumb(p, browse, k, QColor(240, 240, 240)).Fault != TPictureFault::None)
+            if (thumbs.DrawThumb(p, browse, k, QColor(240, 240, 240)).Fault != EPictureFault::None)
                 state.SkipWithError("a bitmap was refused");
         }
         benchmark::ClobberMemory();

@@ -37,16 +37,16 @@ TThumbDraw TThumbState::DrawThumb(QPainter &canvas, TBrowseState &browse, int k,
     }
     canvas.fillRect(0, 0, t, t, k == browse.Selected ? QColor(0, 0, 255) : buttonFace);
     QSize size;
-    TPictureFault fault;
+    EPictureFault fault;
     if (TBrowseState::IsBitmapPath(path)) {
         fault = m_bitmap.LoadFromFile(path);
-        if (fault == TPictureFault::None) {
+        if (fault == EPictureFault::None) {
             size = QSize(m_bitmap.Width(), m_bitmap.Height());
             canvas.drawImage(browse.FitPicture(size.width(), size.height()), m_bitmap.Image());
         }
     } else {
         fault = m_metafile.LoadFromFile(path);
-        if (fault == TPictureFault::None) {
+        if (fault == EPictureFault::None) {
             size = m_metafile.NaturalSize();
             const QRect fit = browse.FitPicture(size.width(), size.height());
             canvas.fillRect(fit, Qt::white);
@@ -56,7 +56,7 @@ TThumbDraw TThumbState::DrawThumb(QPainter &canvas, TBrowseState &browse, int k,
     }
     if (k >= 1 && k <= TBrowseState::SlotCount)
         browse.PicSize[std::size_t(k - 1)] = size;
-    if (fault == TPictureFault::None)
+    if (fault == EPictureFault::None)
         return {};
     // A loader keeps its previous picture after a failure: never show that.
     canvas.drawImage(0, 0, MakeFaultThumb(t));

@@ -21,7 +21,7 @@ class QPainter;
 namespace Irisonde {
 
 struct TThumbDraw {
-    TPictureFault Fault = TPictureFault::None;
+    EPictureFault Fault = EPictureFault::None;
     bool Report = false; // the first failure of this file since ForgetFaults()
 };
 

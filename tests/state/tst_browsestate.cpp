@@ -182,14 +182,14 @@ private slots:
             QPainter p(&box);
             return thumbs.DrawThumb(p, state, k, face);
         };
-        QCOMPARE(draw(1).Fault, TPictureFault::None);
+        QCOMPARE(draw(1).Fault, EPictureFault::None);
         QCOMPARE(box.pixelColor(40, 40), QColor(10, 200, 30));
         QCOMPARE(box.pixelColor(40, 5), face);
         QCOMPARE(state.PicSize[0], QSize(640, 480));
-        QCOMPARE(draw(2).Fault, TPictureFault::None);
+        QCOMPARE(draw(2).Fault, EPictureFault::None);
         QVERIFY(!state.PicSize[1].isEmpty());
         const TThumbDraw first = draw(3);
-        QVERIFY(first.Fault != TPictureFault::None && first.Report);
+        QVERIFY(first.Fault != EPictureFault::None && first.Report);
         IRISONDE_COMPARE_IMAGES(box, TThumbState::MakeFaultThumb(80));
         QVERIFY(!draw(3).Report);
         thumbs.ForgetFaults();
