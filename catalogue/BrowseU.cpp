@@ -195,6 +195,7 @@ void TBrowserF::FormClose()
         // its flag cleared and touches nothing once the walk returns.
         m_run.Search->Cancel();
         *m_run.Alive = false;
+        setWindowTitle(m_run.Caption);
         m_run = {};
         m_browse.EndSearch();
     }
@@ -369,6 +370,7 @@ void TBrowserF::SearchBoutClick()
     if (!m_browse.BeginSearch())
         return;
     m_thumbs.ForgetFaults();
+    const QString caption = windowTitle();
     setWindowTitle(TBrowseState::SearchingCaption());
     // No folder known yet: the program's own, as the settings' default is.
     const QString folder = m_settings.brwPath.isEmpty() ? App::ProgramFolder : m_settings.brwPath;
@@ -382,7 +384,7 @@ void TBrowserF::SearchBoutClick()
         QCoreApplication::processEvents();
         return true;
     };
-    m_run = {&search, &alive};
+    m_run = {&search, &alive, caption};
     (void)search.SearchFolder(folder, faAnyFile, m_settings.brwRecurseFlag);
     if (!alive)
         return; // the window closed meanwhile and released everything

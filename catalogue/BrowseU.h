@@ -30,7 +30,7 @@ class TThumbBox;
 struct TThumbSlot {
     std::unique_ptr<QFrame> SlotPanel; // owns the two below
     QLabel *NameLab = nullptr;
-    TThumbBox *ThumbBox = nullptr;
+    QWidget *ThumbBox = nullptr;   // a TThumbBox
 };
 
 class TBrowserF : public QDialog {
@@ -97,11 +97,13 @@ private:
     void EndSearch(const QString &folder);
     void ReportFaults();
 
-    // The walk under way: its search object and a flag on the stack of the
-    // click that started it, cleared when the window closes meanwhile.
+    // The walk under way: its search object, a flag on the stack of the
+    // click that started it, cleared when the window closes meanwhile, and
+    // the caption from before it, which a stopped search leaves.
     struct TRun {
         TPictureSearch *Search = nullptr;
         bool *Alive = nullptr;
+        QString Caption;
     };
 
     TSettings &m_settings;
