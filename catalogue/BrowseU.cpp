@@ -82,7 +82,8 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     const auto check = [this](const char *name, const QString &caption, QRect place, bool TSettings::*flag) {
         auto *c = new QCheckBox(caption, this);
         c->setObjectName(QString::fromLatin1(name));
-        c->setGeometry(place);
+        // The place of the layout, widened when this style's box and text need more.
+        c->setGeometry(place.adjusted(0, 0, std::max(0, c->sizeHint().width() - place.width()), 0));
         // Changed at once: the next search reads it, and so does the next run.
         connect(c, &QCheckBox::toggled, this, [this, flag](bool on) { m_settings.*flag = on; });
         return c;

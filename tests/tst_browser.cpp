@@ -54,15 +54,16 @@ private:
     QTemporaryDir m_dir;
     TSettings m_settings;
 
-    void Open(TBrowserF &w)
+    static void Open(TBrowserF &w)
     {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     }
     static QString Caption(const TBrowserF &w, int k) { return w.Slot(k).NameLab->text(); }
-    static QImage Thumb(const TBrowserF &w, int k)
+    static QImage Thumb(const TBrowserF &w, int k) { return w.Slot(k).ThumbBox->grab().toImage(); }
+    static bool Blue(const TBrowserF &w, int k)
     {
-        return w.Slot(k).ThumbBox->grab().toImage();
+        return w.Slot(k).SlotPanel->palette().color(QPalette::Window) == QColor(0, 0, 255);
     }
 
 private slots:
@@ -109,17 +110,15 @@ private slots:
         // Selection: blue panel, the file's path and size; a second click deselects.
         QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
         QCOMPARE(w.Status->text(), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
-        QCOMPARE(w.Slot(1).SlotPanel->palette().color(QPalette::Window), QColor(0, 0, 255));
+        QVERIFY(Blue(w, 1));
         QCOMPARE(Thumb(w, 1).pixelColor(40, 5), QColor(0, 0, 255));
         QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
-        QCOMPARE(w.State().Selected, -1);
-        QVERIFY(w.Slot(1).SlotPanel->palette().color(QPalette::Window) != QColor(0, 0, 255));
+        QVERIFY(w.State().Selected == -1 && !Blue(w, 1));
 
         // Paging deselects; the wheel turns one page per notification.
         QTest::mouseClick(w.Slot(3).ThumbBox, Qt::LeftButton);
         w.SuccBout->click();
-        QCOMPARE(w.State().Selected, -1);
-        QVERIFY(w.Slot(3).SlotPanel->palette().color(QPalette::Window) != QColor(0, 0, 255));
+        QVERIFY(w.State().Selected == -1 && !Blue(w, 3));
         QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 2 sur 2"));
         QVERIFY2(Caption(w, 1).startsWith("un_nom") && Caption(w, 1).endsWith("..."), qPrintable(Caption(w, 1)));
         QCOMPARE(Caption(w, 2), QStringLiteral("Pas d'image"));
@@ -132,8 +131,6 @@ private slots:
         QCOMPARE(w.State().CurrentPage, 2);
         wheel(480);
         QCOMPARE(w.State().CurrentPage, 1);
-        wheel(120);
-        QCOMPARE(w.State().CurrentPage, 1);
 
         // A size change keeps the selection; the window and the slots follow.
         QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
@@ -141,8 +138,7 @@ private slots:
         QCOMPARE(m_settings.wThumb, 120);
         QCOMPARE(w.size(), QSize(756, 474));
         QCOMPARE(w.Slot(2).ThumbBox->size(), QSize(120, 120));
-        QCOMPARE(w.State().Selected, 2);
-        QCOMPARE(w.Slot(2).SlotPanel->palette().color(QPalette::Window), QColor(0, 0, 255));
+        QVERIFY(w.State().Selected == 2 && Blue(w, 2));
         w.wThumbCombo->setCurrentIndex(1);
 
         // Reopening: empty slots, the caption of the last search kept.
@@ -199,8 +195,7 @@ private slots:
         QStringList files = w.State().FileList;
         QCOMPARE(files.removeDuplicates(), 0);
         QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 1 sur 50"));
-        QCOMPARE(w.State().Selected, -1);
-        QVERIFY(w.Slot(4).SlotPanel->palette().color(QPalette::Window) != QColor(0, 0, 255));
+        QVERIFY(w.State().Selected == -1 && !Blue(w, 4));
 
         // Closed at the walk's first yields: it stops, nothing is left behind,
         // the caption names the last finished search.
