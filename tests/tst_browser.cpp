@@ -21,30 +21,16 @@ using namespace Irisonde;
 
 namespace {
 
-void Write(const QString &path, const QByteArray &bytes)
+// A plain bitmap of w x h pixels at `path`, its folders made.
+void Bmp(const QString &path, int w, int h, QColor colour)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray Bitmap(int w, int h, QColor colour)
-{
     QImage image(w, h, QImage::Format_RGB888);
     image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
+    QVERIFY(image.save(path, "BMP"));
 }
 
-QByteArray Data(const char *name)
-{
-    QFile f(testsupport::DataFile(QString::fromLatin1(name)));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+void Copy(const char *name, const QString &path) { QVERIFY(QFile::copy(testsupport::DataFile(name), path)); }
 
 } // namespace
 
@@ -71,11 +57,11 @@ private slots:
     {
         // Report order: bitmaps, metafiles, then each sub-folder; 13 files.
         const QString d = m_dir.path();
-        Write(d + "/a.bmp", Bitmap(640, 480, Qt::red));
-        Write(d + "/b.wmf", Data("wmf_rectangle.wmf"));
+        Bmp(d + "/a.bmp", 640, 480, Qt::red);
+        Copy("wmf_rectangle.wmf", d + "/b.wmf");
         for (int i = 1; i <= 10; ++i)
-            Write(d + QStringLiteral("/s/f%1.bmp").arg(i, 2, 10, QLatin1Char('0')), Bitmap(8, 8, Qt::green));
-        Write(d + "/s/un_nom_vraiment_tres_long.bmp", Bitmap(50, 30, Qt::blue));
+            Bmp(d + QStringLiteral("/s/f%1.bmp").arg(i, 2, 10, QLatin1Char('0')), 8, 8, Qt::green);
+        Bmp(d + "/s/un_nom_vraiment_tres_long.bmp", 50, 30, Qt::blue);
         m_settings.brwPath = d;
     }
 
@@ -173,10 +159,9 @@ private slots:
     void inputAndCloseDuringSearch()
     {
         QTemporaryDir big;
-        const QByteArray tiny = Bitmap(4, 4, Qt::gray);
         for (int i = 0; i < 300; ++i)
             for (int j = 0; j < 2; ++j)
-                Write(big.path() + QStringLiteral("/d%1/p%2.bmp").arg(i, 3, 10, QLatin1Char('0')).arg(j), tiny);
+                Bmp(big.path() + QStringLiteral("/d%1/p%2.bmp").arg(i, 3, 10, QLatin1Char('0')).arg(j), 4, 4, Qt::gray);
         TSettings s = m_settings;
         s.brwPath = big.path();
         TBrowserF w(s);
@@ -217,7 +202,7 @@ private slots:
     void damagedThumbnailReportedOnce()
     {
         QTemporaryDir dir;
-        Write(dir.path() + "/bad.bmp", Data("bmp_bad_signature.bmp"));
+        Copy("bmp_bad_signature.bmp", dir.path() + "/bad.bmp");
         TSettings s = m_settings;
         s.brwPath = dir.path();
         TBrowserF w(s);
