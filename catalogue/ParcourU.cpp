@@ -129,10 +129,10 @@ void TParcourF::FormShow()
     const QString start = m_state.FormShow();
     if (!start.isEmpty()) {
         const QString drive = TParcourState::DriveOf(start, ListVolumes());
-        // The start folder exists, so its volume can be read: a drive change
-        // that succeeds.
-        if (m_state.DriveBoxChange(drive).Ok)
-            ShowFolder(drive, start);
+        // The start folder exists: its volume counts as one that worked, even
+        // when its top folder may not be listed by this user.
+        m_state.LastDrive = drive;
+        ShowFolder(drive, start);
     } else {
         // The lists keep what they showed; read the folder again all the same.
         ShowFolder(m_drive.isEmpty() ? TParcourState::DriveOf(m_folder, ListVolumes()) : m_drive, m_folder);
