@@ -303,16 +303,17 @@ void TBrowserF::ReportFaults()
 void TBrowserF::SlotClick(int k)
 {
     const TSelectionChange change = m_browse.SlotClick(k);
-    if (change.Old > 0)
+    if (change.Old > 0) {
         SetPanelColour(change.Old, false);
+        // Its square loses the blue around the picture too.
+        if (QWidget *box = m_slots[std::size_t(change.Old - 1)].ThumbBox)
+            box->update();
+    }
     if (change.Selected > 0) {
         SetPanelColour(change.Selected, true);
         // Drawn now, so that the status line gives this picture's size.
         if (QWidget *box = m_slots[std::size_t(change.Selected - 1)].ThumbBox)
             box->repaint();
-    } else if (change.Old > 0) {
-        if (QWidget *box = m_slots[std::size_t(change.Old - 1)].ThumbBox)
-            box->update();
     }
     UpdateStatus();
 }

@@ -98,8 +98,10 @@ private slots:
         QCOMPARE(w.Status->text(), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
         QVERIFY(Blue(w, 1));
         QCOMPARE(Thumb(w, 1).pixelColor(40, 5), QColor(0, 0, 255));
-        QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
-        QVERIFY(w.State().Selected == -1 && !Blue(w, 1));
+        QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
+        QVERIFY(!Blue(w, 1) && Blue(w, 2));
+        QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
+        QVERIFY(w.State().Selected == -1 && !Blue(w, 2));
 
         // Paging deselects; the wheel turns one page per notification.
         QTest::mouseClick(w.Slot(3).ThumbBox, Qt::LeftButton);
