@@ -108,6 +108,9 @@ TParcourF::TParcourF(QWidget *parent)
     Warn = new QTimer(this);
     Warn->setObjectName(QStringLiteral("Warn"));
     Warn->setInterval(kWarnMs);
+    // Three seconds from the failure, not "about" three: a coarse timer may
+    // end the warning 150 ms early.
+    Warn->setTimerType(Qt::PreciseTimer);
     connect(Warn, &QTimer::timeout, this, &TParcourF::WarnTimer);
 }
 
