@@ -1,6 +1,8 @@
 #include "app/StartupU.h"
 
 #include "app/WorkshopTableU.h"
+#include "catalogue/BrowseU.h"
+#include "catalogue/ParcourU.h"
 #include "shell/AppStateU.h"
 #include "shell/HintStyleU.h"
 #include "shell/MainU.h"
@@ -104,10 +106,15 @@ int RunIrisonde(QApplication &app)
     for (const Irisonde::TWorkshopRow &row : Irisonde::WorkshopTable())
         make(row);
     auto *tip = new TTipF(main.Settings(), &main);
+    // The catalogue, then the chooser it opens over itself.
+    auto *browser = new Irisonde::TBrowserF(main.Settings(), &main);
+    auto *chooser = new Irisonde::TParcourF(browser);
+    browser->SetChooser(chooser);
 
     main.SetSplash(splash, [splash] { splash->ShowAbout(); });
     main.SetOptionsDialog(options);
     main.SetTipWindow(tip);
+    main.SetBrowserWindow(browser);
     main.show();
     return app.exec();
 }

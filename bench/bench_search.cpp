@@ -1,0 +1,146 @@
+// Speed of the picture file search on a generated tree of 50,000 entries
+// (about 2,000 folders, a tenth of the files pictures, a few symbolic links,
+// one of them a loop), with the real per-entry yield to a live event loop,
+// beside `find DIR -iname '*.bmp' -o -iname '*.wmf'` on the same tree in the
+// same run. Read the counter vs_find: the search's rate over find's (the aim
+// is at least 0.33). Both are timed warm, in wall-clock time.
+#include "catalogue/search/SearchU.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include "bench/BenchSupport.h"
+
+#include <algorithm>
+#include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Entries = 50000;
+
+struct TTree {
+    QTemporaryDir Dir;
+    int Folders = 0;
+    int Pictures = 0;
+    double FindSeconds = 0; // best of several runs
+};
+
+// Runs find on the tree; the number of lines it printed, or -1.
+int RunFind(const QString &root)
+{
+    QProcess find;
+    find.start(QStringLiteral("find"), {root, QStringLiteral("-iname"), QStringLiteral("*.bmp"), QStringLiteral("-o"),
+                                         QStringLiteral("-iname"), QStringLiteral("*.wmf")});
+    if (!find.waitForFinished(60000) || find.exitCode() != 0)
+        return -1;
+    return int(find.readAllStandardOutput().count('\n'));
+}
+
+const TTree &Tree()
+{
+    static const std::unique_ptr<TTree> tree = [] {
+        auto t = std::make_unique<TTree>();
+        const QString root = t->Dir.path();
+        // 10 folders, 10 in each, 19 in each of those: 2,010 folders.
+        QStringList folders{root};
+        QStringList level{root};
+        for (int fan : {10, 10, 19}) {
+            QStringList next;
+            for (const QString &f : level)
+                for (int k = 0; k < fan; ++k)
+                    next << f + QStringLiteral("/dossier%1").arg(k);
+            for (const QString &f : next)
+                QDir().mkdir(f);
+            folders += next;
+            level = next;
+        }
+        t->Folders = int(folders.size()) - 1;
+        // Symbolic links: a loop back to the top, twins of sibling folders, a file.
+        const QString deep = level.front();
+        const QList<QPair<QString, QString>> links{{root, deep + "/retour"}, {"..", deep + "/parent"},
+                                                  {"dossier1", root + "/dossier0/dossier1/lien"},
+                                                  {"dossier2", root + "/lien2"}, {"dossier3", root + "/lien3"},
+                                                  {"dossier0/x0.bmp", root + "/raccourci.bmp"}};
+        for (const auto &[target, link] : links)
+            if (::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) != 0)
+                qFatal("cannot make the link %s", qPrintable(link));
+        const int files = Entries - t->Folders - int(links.size());
+        static const char *const kinds[] = {".bmp", ".wmf", ".BMP", ".Wmf"};
+        static const char *const others[] = {".txt", ".jpg", ".png", ".doc", ".bmpx"};
+        for (int i = 0; i < files; ++i) {
+            const bool picture = i % 10 == 0;
+            const QString name = folders[1 + i % t->Folders] + QStringLiteral("/f%1").arg(i)
+                + QLatin1String(picture ? kinds[(i / 10) % 4] : others[i % 5]);
+            const int fd = ::open(QFile::encodeName(name).constData(), O_CREAT | O_WRONLY, 0644);
+            if (fd < 0)
+                qFatal("cannot make %s", qPrintable(name));
+            ::close(fd);
+            t->Pictures += picture;
+        }
+        t->Pictures += 1; // raccourci.bmp
+        t->FindSeconds = 1e9;
+        for (int k = 0; k < 5; ++k) {
+            QElapsedTimer clock;
+            clock.start();
+            if (RunFind(root) < 0)
+                qFatal("find failed");
+            t->FindSeconds = std::min(t->FindSeconds, clock.nsecsElapsed() * 1e-9);
+        }
+        return t;
+    }();
+    return *tree;
+}
+
+void BM_Find(benchmark::State &state)
+{
+    const TTree &tree = Tree();
+    int found = 0;
+    for (auto _ : state)
+        found = RunFind(tree.Dir.path());
+    if (found != tree.Pictures)
+        state.SkipWithError("find did not count the pictures made");
+    state.SetItemsProcessed(int64_t(state.iterations()) * Entries);
+}
+BENCHMARK(BM_Find)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The catalogue's own call: every kind, sub-folders, a yield to the event
+// loop after each examined entry; a 1 ms timer keeps the loop busy.
+void BM_SearchFolder(benchmark::State &state)
+{
+    const TTree &tree = Tree();
+    Irisonde::TPictureSearch search;
+    int files = 0, folders = 0, ticks = 0;
+    search.OnFileFound = [&](const QString &) { ++files; };
+    search.OnFolderFound = [&](const QString &) { ++folders; };
+    search.Step = [] {
+        QCoreApplication::processEvents();
+        return true;
+    };
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(1);
+    QElapsedTimer clock;
+    clock.start();
+    for (auto _ : state) {
+        files = folders = 0;
+        search.SearchFolder(tree.Dir.path(), Irisonde::faAnyFile, true);
+    }
+    const double seconds = clock.nsecsElapsed() * 1e-9 / double(state.iterations());
+    if (files != tree.Pictures || folders != tree.Folders)
+        state.SkipWithError("the search did not find what the tree holds");
+    state.SetItemsProcessed(int64_t(state.iterations()) * Entries);
+    state.counters["vs_find"] = tree.FindSeconds / seconds;
+    state.counters["ticks"] = benchmark::Counter(ticks, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SearchFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+IRISONDE_BENCHMARK_MAIN()

@@ -1,0 +1,421 @@
+#include "catalogue/BrowseU.h"
+
+#include "catalogue/ParcourU.h"
+#include "shell/AppStateU.h"
+#include "shell/CheckBoxU.h"
+#include "shell/MainClientU.h"
+#include "shell/SettingsU.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace Irisonde {
+
+// A slot's picture: paints and clicks go to the window.
+class TThumbBox : public QWidget {
+public:
+    TThumbBox(TBrowserF &owner, int k, QWidget *parent) : QWidget(parent), m_owner(owner), m_k(k) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        m_owner.DrawThumb(m_k, p);
+    }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            m_owner.SlotClick(m_k);
+    }
+
+private:
+    TBrowserF &m_owner;
+    int m_k;
+};
+
+namespace {
+
+const QColor kSelected(0, 0, 255);
+
+QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
+
+QFrame *Bevel(QWidget *parent, const char *name, int top)
+{
+    auto *b = new QFrame(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    b->setGeometry(9, top, 190, 2);
+    return b;
+}
+
+} // namespace
+
+TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings)
+{
+    setObjectName(QStringLiteral("BrowserF"));
+    setWindowTitle(QStringLiteral(" Cataloguer les images"));
+    setFont(ArialPx(11));
+    setModal(true);
+
+    wThumbCombo = new QComboBox(this);
+    wThumbCombo->setObjectName(QStringLiteral("wThumbCombo"));
+    wThumbCombo->setGeometry(10, 8, 181, 22);
+    for (int item = 0; item < TBrowseState::ThumbItems; ++item)
+        wThumbCombo->addItem(TBrowseState::ThumbItemCaption(item));
+    connect(wThumbCombo, &QComboBox::currentIndexChanged, this, &TBrowserF::wThumbComboChange);
+
+    const auto check = [this](const char *name, const QString &caption, QRect place, bool TSettings::*flag) {
+        auto *c = new QCheckBox(caption, this);
+        c->setObjectName(QString::fromLatin1(name));
+        // The place of the layout, widened when this style's box and text need more.
+        c->setGeometry(place.adjusted(0, 0, std::max(0, c->sizeHint().width() - place.width()), 0));
+        // Changed at once: the next search reads it, and so does the next run.
+        connect(c, &QCheckBox::toggled, this, [this, flag](bool on) { m_settings.*flag = on; });
+        return c;
+    };
+    RecurseCheck = check("RecurseCheck", QStringLiteral(" Sous-dossiers inclus"), {10, 36, 129, 17}, &TSettings::brwRecurseFlag);
+    MetaCheck = check("MetaCheck", QStringLiteral(" Métafichiers"), {10, 56, 81, 17}, &TSettings::brwMetaFlag);
+    BmpCheck = check("BmpCheck", QStringLiteral(" BitMaps"), {110, 56, 61, 17}, &TSettings::brwBmpFlag);
+
+    const auto button = [this](const char *name, const QString &caption, int left, int top) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(left, top, 94, 25);
+        b->setAutoDefault(false);
+        return b;
+    };
+    Bevel1 = Bevel(this, "Bevel1", 84);
+    SearchBout = button("SearchBout", QStringLiteral("&Rechercher"), 9, 100);
+    ParcoursBout = button("ParcoursBout", QStringLiteral("&Parcourir"), 106, 100);
+    PathLab = new QLabel(QStringLiteral("Dans le dossier :"), this);
+    PathLab->setObjectName(QStringLiteral("PathLab"));
+    PathLab->setGeometry(10, 128, 189, 14);
+    PathEd = new QLineEdit(this);
+    PathEd->setObjectName(QStringLiteral("PathEd"));
+    PathEd->setGeometry(9, 144, 190, 22);
+    PathEd->setReadOnly(true);
+    QPalette face = PathEd->palette();
+    face.setColor(QPalette::Base, ButtonFace());
+    PathEd->setPalette(face);
+    Bevel2 = Bevel(this, "Bevel2", 180);
+    PredBout = button("PredBout", QStringLiteral("Page &précédente"), 9, 196);
+    SuccBout = button("SuccBout", QStringLiteral("Page &suivante"), 106, 196);
+    Pagelab = new QLabel(this);
+    Pagelab->setObjectName(QStringLiteral("Pagelab"));
+    Pagelab->move(10, 224);
+    Bevel3 = Bevel(this, "Bevel3", 252);
+    OpenBout = button("OpenBout", QStringLiteral("&Ouvrir"), 9, 268);
+    OpenBout->setEnabled(false);
+    CloseBout = button("CloseBout", QStringLiteral("&Quitter"), 106, 268);
+    AideBout = button("AideBout", QStringLiteral("&Aide"), 9, 296);
+    connect(SearchBout, &QPushButton::clicked, this, &TBrowserF::SearchBoutClick);
+    connect(ParcoursBout, &QPushButton::clicked, this, &TBrowserF::ParcoursBoutClick);
+    connect(PredBout, &QPushButton::clicked, this, &TBrowserF::PredBoutClick);
+    connect(SuccBout, &QPushButton::clicked, this, &TBrowserF::SuccBoutClick);
+    connect(CloseBout, &QPushButton::clicked, this, &TBrowserF::close);
+    connect(AideBout, &QPushButton::clicked, this, &TBrowserF::AideBoutClick);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Status = new QLabel(Panel1);
+    Status->setObjectName(QStringLiteral("Status"));
+
+    m_browse.SetThumb(m_settings.wThumb);
+    LayoutSlots();
+}
+
+TBrowserF::~TBrowserF()
+{
+    // A walk still running (the program ends during a search) stops here.
+    if (m_run.Search)
+        m_run.Search->Cancel();
+}
+
+void TBrowserF::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        if (!m_shown)
+            FormShow();
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+void TBrowserF::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    // Every way of closing (button, close box, Escape) passes here once.
+    if (!event->spontaneous() && m_shown)
+        FormClose();
+}
+
+void TBrowserF::FormShow()
+{
+    m_shown = true;
+    {
+        const QSignalBlocker quiet(wThumbCombo);
+        wThumbCombo->setCurrentIndex(TBrowseState::ThumbItemOf(m_settings.wThumb));
+    }
+    m_browse.Reset();
+    // A stored size the list does not offer (90) is kept for the slots.
+    m_browse.SetThumb(m_settings.wThumb);
+    PathEd->setText(m_settings.brwPath);
+    SetCheckSilently(*RecurseCheck, m_settings.brwRecurseFlag);
+    SetCheckSilently(*MetaCheck, m_settings.brwMetaFlag);
+    SetCheckSilently(*BmpCheck, m_settings.brwBmpFlag);
+    CreateSlots();
+    LayoutSlots();
+    ShowPage(false);
+    UpdateStatus();
+}
+
+void TBrowserF::FormClose()
+{
+    m_shown = false;
+    if (m_run.Search) {
+        // Closed during the walk: stop it; the click that started it finds
+        // its flag cleared and touches nothing once the walk returns.
+        m_run.Search->Cancel();
+        *m_run.Alive = false;
+        setWindowTitle(m_run.Caption);
+        m_run = {};
+        m_browse.EndSearch();
+    }
+    for (TThumbSlot &slot : m_slots) {
+        slot.NameLab = nullptr;
+        slot.ThumbBox = nullptr;
+        slot.SlotPanel.reset();
+    }
+    m_browse.Reset();
+    m_thumbs.Release();
+    m_faults.clear();
+}
+
+void TBrowserF::CreateSlots()
+{
+    for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
+        TThumbSlot &slot = m_slots[std::size_t(k - 1)];
+        slot.SlotPanel = std::make_unique<QFrame>(this);
+        slot.SlotPanel->setObjectName(QStringLiteral("SlotPanel%1").arg(k));
+        slot.SlotPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        slot.SlotPanel->setLineWidth(2);
+        slot.SlotPanel->setAutoFillBackground(true);
+        slot.NameLab = new QLabel(slot.SlotPanel.get());
+        slot.ThumbBox = new TThumbBox(*this, k, slot.SlotPanel.get());
+        slot.ThumbBox->move(5, 4);
+        SetPanelColour(k, false);
+        slot.SlotPanel->show();
+    }
+}
+
+void TBrowserF::LayoutSlots()
+{
+    const QSize client = m_browse.ClientSize();
+    setFixedSize(client);
+    Panel1->setGeometry(0, client.height() - 18, client.width(), 18);
+    Status->setGeometry(6, 1, client.width() - 12, 16);
+    for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
+        TThumbSlot &slot = m_slots[std::size_t(k - 1)];
+        if (!slot.SlotPanel)
+            continue;
+        slot.SlotPanel->setGeometry(m_browse.SlotRect(k));
+        slot.NameLab->move(6, m_browse.NameLabTop());
+        slot.NameLab->clear();
+        slot.ThumbBox->resize(m_browse.Thumb(), m_browse.Thumb());
+    }
+}
+
+void TBrowserF::ShowPage(bool redraw)
+{
+    Pagelab->setText(m_browse.PageText());
+    Pagelab->adjustSize();
+    for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
+        if (redraw && m_slots[std::size_t(k - 1)].ThumbBox)
+            m_slots[std::size_t(k - 1)].ThumbBox->update();
+        SetSlotCaption(k);
+    }
+    PredBout->setEnabled(m_browse.PredEnabled());
+    SuccBout->setEnabled(m_browse.SuccEnabled());
+}
+
+void TBrowserF::SetSlotCaption(int k)
+{
+    QLabel *lab = m_slots[std::size_t(k - 1)].NameLab;
+    if (!lab)
+        return;
+    const QFontMetrics metrics(font());
+    const TSlotCaption c = m_browse.SlotCaption(k, [&](const QString &s) { return metrics.horizontalAdvance(s); });
+    lab->setText(c.Text);
+    lab->adjustSize();
+    lab->move(c.Left, m_browse.NameLabTop());
+}
+
+void TBrowserF::SetPanelColour(int k, bool selected)
+{
+    if (k < 1 || k > TBrowseState::SlotCount || !m_slots[std::size_t(k - 1)].SlotPanel)
+        return;
+    QFrame &panel = *m_slots[std::size_t(k - 1)].SlotPanel;
+    QPalette p = panel.palette();
+    p.setColor(QPalette::Window, selected ? kSelected : ButtonFace());
+    panel.setPalette(p);
+}
+
+void TBrowserF::DrawThumb(int k, QPainter &canvas)
+{
+    const TThumbDraw d = m_thumbs.DrawThumb(canvas, m_browse, k, ButtonFace());
+    if (!d.Report)
+        return;
+    // Shown once the paint is over: a message box inside a paint would
+    // paint the slots again, and again.
+    if (m_faults.isEmpty())
+        QTimer::singleShot(0, this, &TBrowserF::ReportFaults);
+    m_faults.append(PictureFaultMessage(d.Fault, m_browse.SlotFile(k)));
+}
+
+void TBrowserF::ReportFaults()
+{
+    if (m_faults.isEmpty() || !m_shown)
+        return;
+    const QString text = m_faults.join(QStringLiteral("\n\n"));
+    m_faults.clear();
+    App::ShowWarning(text, this);
+}
+
+void TBrowserF::SlotClick(int k)
+{
+    const TSelectionChange change = m_browse.SlotClick(k);
+    if (change.Old > 0) {
+        SetPanelColour(change.Old, false);
+        // Its square loses the blue around the picture too.
+        if (QWidget *box = m_slots[std::size_t(change.Old - 1)].ThumbBox)
+            box->update();
+    }
+    if (change.Selected > 0) {
+        SetPanelColour(change.Selected, true);
+        // Drawn now, so that the status line gives this picture's size.
+        if (QWidget *box = m_slots[std::size_t(change.Selected - 1)].ThumbBox)
+            box->repaint();
+    }
+    UpdateStatus();
+}
+
+void TBrowserF::ClearSelection()
+{
+    const int old = m_browse.ClearSelection();
+    SetPanelColour(old, false);
+    UpdateStatus();
+}
+
+void TBrowserF::UpdateStatus() { Status->setText(m_browse.StatusText()); }
+
+void TBrowserF::PredBoutClick()
+{
+    if (!m_browse.PredPage())
+        return;
+    ClearSelection();
+    ShowPage(true);
+}
+
+void TBrowserF::SuccBoutClick()
+{
+    if (!m_browse.SuccPage())
+        return;
+    ClearSelection();
+    ShowPage(true);
+}
+
+void TBrowserF::wheelEvent(QWheelEvent *event)
+{
+    const QPoint a = event->angleDelta();
+    switch (m_browse.WheelPage(a.y() != 0 ? a.y() : a.x())) {
+    case EPageStep::Pred: PredBoutClick(); break;
+    case EPageStep::Succ: SuccBoutClick(); break;
+    case EPageStep::None: break;
+    }
+    event->accept();
+}
+
+void TBrowserF::wThumbComboChange()
+{
+    m_settings.wThumb = TBrowseState::ThumbOfItem(wThumbCombo->currentIndex());
+    m_browse.SetThumb(m_settings.wThumb);
+    LayoutSlots();
+    // The boxes repaint as they are resized; the selected slot stays so.
+    ShowPage(false);
+}
+
+void TBrowserF::SearchBoutClick()
+{
+    // A second click while the walk runs would mix two searches in one list.
+    if (m_run.Search)
+        return;
+    ClearSelection();
+    if (!m_browse.BeginSearch())
+        return;
+    m_thumbs.ForgetFaults();
+    const QString caption = windowTitle();
+    setWindowTitle(TBrowseState::SearchingCaption());
+    // No folder known yet: the program's own, as the settings' default is.
+    const QString folder = m_settings.brwPath.isEmpty() ? App::ProgramFolder : m_settings.brwPath;
+
+    TPictureSearch search;
+    bool alive = true;
+    search.OnFileFound = [this](const QString &path) { m_browse.FileFound(path); };
+    search.OnFolderFound = [this](const QString &path) { Status->setText(TBrowseState::FolderStatus(path)); };
+    search.Kinds = [this] { return TSearchKinds{m_settings.brwBmpFlag, m_settings.brwMetaFlag}; };
+    search.Step = [] {
+        QCoreApplication::processEvents();
+        return true;
+    };
+    m_run = {&search, &alive, caption};
+    (void)search.SearchFolder(folder, faAnyFile, m_settings.brwRecurseFlag);
+    if (!alive)
+        return; // the window closed meanwhile and released everything
+    m_run = {};
+    EndSearch(folder);
+}
+
+void TBrowserF::EndSearch(const QString &folder)
+{
+    // A slot clicked during the walk loses its colour with the selection.
+    SetPanelColour(m_browse.Selected, false);
+    m_browse.EndSearch();
+    ShowPage(true);
+    setWindowTitle(m_browse.EndCaption(folder));
+    UpdateStatus();
+}
+
+void TBrowserF::ParcoursBoutClick()
+{
+    if (!m_chooser)
+        return;
+    m_chooser->SetStartPath(m_settings.brwPath);
+    m_chooser->exec();
+    if (m_chooser->ChosenPath() == QLatin1String("None"))
+        return;
+    m_settings.brwPath = m_chooser->ChosenPath();
+    PathEd->setText(m_settings.brwPath);
+}
+
+void TBrowserF::AideBoutClick() { App::ShowHelp(QStringLiteral("Browser")); }
+
+} // namespace Irisonde

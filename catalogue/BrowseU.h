@@ -1,0 +1,119 @@
+#pragma once
+// The catalogue window: the bitmaps and metafiles of the working folder as
+// pages of twelve thumbnails. The user picks the size, the kinds and the
+// folder, starts the search, pages with the buttons or the wheel and clicks a
+// thumbnail to read its path and size. The size, the switches and the folder
+// are settings, changed at once. Every showing starts empty.
+#include "catalogue/search/SearchU.h"
+#include "catalogue/state/BrowseState.h"
+#include "catalogue/state/ThumbState.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Irisonde {
+
+struct TSettings;
+class TParcourF;
+class TThumbBox;
+
+// One of the twelve slots, made at show and released at close.
+struct TThumbSlot {
+    std::unique_ptr<QFrame> SlotPanel; // owns the two below
+    QLabel *NameLab = nullptr;
+    QWidget *ThumbBox = nullptr;   // a TThumbBox
+};
+
+class TBrowserF : public QDialog {
+    Q_OBJECT
+public:
+    // The window shows and changes the catalogue settings of `settings`,
+    // which outlive it.
+    explicit TBrowserF(TSettings &settings, QWidget *parent = nullptr);
+    ~TBrowserF() override;
+
+    // The working-folder chooser "&Parcourir" opens; made after this window.
+    void SetChooser(TParcourF *chooser) { m_chooser = chooser; }
+
+    [[nodiscard]] const TBrowseState &State() const { return m_browse; }
+    // Slot k (1 to 12); its widgets are null while the window is closed.
+    [[nodiscard]] const TThumbSlot &Slot(int k) const { return m_slots.at(std::size_t(k - 1)); }
+    // A search is walking the folders.
+    [[nodiscard]] bool Searching() const { return m_run.Search != nullptr; }
+
+    QComboBox *wThumbCombo;
+    QCheckBox *RecurseCheck;
+    QCheckBox *MetaCheck;
+    QCheckBox *BmpCheck;
+    QFrame *Bevel1, *Bevel2, *Bevel3;
+    QPushButton *SearchBout;
+    QPushButton *ParcoursBout;
+    QLabel *PathLab;
+    QLineEdit *PathEd;
+    QPushButton *PredBout;
+    QPushButton *SuccBout;
+    QLabel *Pagelab;
+    QPushButton *OpenBout;
+    QPushButton *CloseBout;
+    QPushButton *AideBout;
+    QFrame *Panel1;
+    QLabel *Status;
+
+public slots:
+    void SearchBoutClick();
+    void PredBoutClick();
+    void SuccBoutClick();
+    void wThumbComboChange();
+    void ParcoursBoutClick();
+    void AideBoutClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    friend class TThumbBox;
+    void FormShow();
+    void FormClose();
+    void CreateSlots();
+    void LayoutSlots();
+    void ShowPage(bool redraw);
+    void SetSlotCaption(int k);
+    void SetPanelColour(int k, bool selected);
+    void DrawThumb(int k, QPainter &canvas);
+    void SlotClick(int k);
+    void ClearSelection();
+    void UpdateStatus();
+    void EndSearch(const QString &folder);
+    void ReportFaults();
+
+    // The walk under way: its search object, a flag on the stack of the
+    // click that started it, cleared when the window closes meanwhile, and
+    // the caption from before it, which a stopped search leaves.
+    struct TRun {
+        TPictureSearch *Search = nullptr;
+        bool *Alive = nullptr;
+        QString Caption;
+    };
+
+    TSettings &m_settings;
+    TParcourF *m_chooser = nullptr;
+    TBrowseState m_browse;
+    TThumbState m_thumbs;
+    std::array<TThumbSlot, TBrowseState::SlotCount> m_slots;
+    TRun m_run;
+    QStringList m_faults; // thumbnail messages waiting to be shown
+    bool m_shown = false;
+};
+
+} // namespace Irisonde

@@ -1,0 +1,78 @@
+#pragma once
+// The working-folder chooser: a volume (this platform's drive) and a folder
+// on it, picked in two lists. The catalogue sets the start folder, shows the
+// dialog modally and reads the chosen folder back, "None" unless the user
+// confirmed. The window lives for the whole run, so its lists keep their
+// state from one showing to the next.
+#include "catalogue/state/ParcourState.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTimer;
+class TPaintBox;
+
+namespace Irisonde {
+
+class TParcourF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TParcourF(QWidget *parent = nullptr);
+
+    // The caller's protocol.
+    void SetStartPath(const QString &path) { m_state.StartPath = path; }
+    [[nodiscard]] const QString &StartPath() const { return m_state.StartPath; }
+    [[nodiscard]] const QString &ChosenPath() const { return m_state.ChosenPath; }
+    [[nodiscard]] const QString &LastDrive() const { return m_state.LastDrive; }
+    [[nodiscard]] bool WarningShown() const { return m_state.WarningShown; }
+
+    // The drives offered, asked again at every showing (a stick may have
+    // been plugged in meanwhile); the machine's mounted volumes by default.
+    std::function<QList<TVolume>()> ListVolumes = &TParcourState::MountedVolumes;
+
+    // The folder the lists show, and its volume.
+    [[nodiscard]] QString Folder() const { return m_folder; }
+    [[nodiscard]] QString Drive() const { return m_drive; }
+
+    QComboBox *DriveBox;
+    QListWidget *DirBox;
+    QLineEdit *Edit1;
+    TPaintBox *PB;
+    QPushButton *AnnulBout;
+    QPushButton *AideBout;
+    QPushButton *OkBout;
+    QTimer *Warn;
+
+public slots:
+    void DriveBoxChange();
+    void OkBoutClick();
+    void AnnulBoutClick();
+    void AideBoutClick();
+    void WarnTimer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormShow();
+    void FillDrives();
+    // Shows `folder` on the volume `drive` in both lists, without the
+    // change handlers running.
+    void ShowFolder(const QString &drive, const QString &folder);
+    void DirBoxActivated(QListWidgetItem *item);
+    void DirBoxChange();
+    void ShowDriveWarning();
+    void SetEditColour(const QColor &colour);
+
+    TParcourState m_state;
+    QString m_drive;
+    QString m_folder;
+};
+
+} // namespace Irisonde

@@ -1,0 +1,54 @@
+#pragma once
+// The drawing of the catalogue's thumbnails, below the window: the picture
+// of an empty slot, and a slot's picture read from disk at every call (no
+// cache), fitted into its square, with the one bitmap loader and the one
+// metafile loader the catalogue reuses for every slot.
+//
+// A file that cannot be read or decoded shows a placeholder (the empty
+// square with red diagonals) and is to be reported once per search: the
+// result says when this is the first time since the last ForgetFaults().
+#include "catalogue/state/BrowseState.h"
+#include "imaging/BitmapFileU.h"
+#include "imaging/MetafileU.h"
+#include "imaging/PictureFaultU.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSet>
+
+class QPainter;
+
+namespace Irisonde {
+
+struct TThumbDraw {
+    EPictureFault Fault = EPictureFault::None;
+    bool Report = false; // the first failure of this file since ForgetFaults()
+};
+
+class TThumbState {
+public:
+    // White, a black one-pixel outline and two grey diagonals, thumb x thumb.
+    [[nodiscard]] static QImage MakeEmptyThumb(int thumb);
+    // The same square with red diagonals: a file that could not be shown.
+    [[nodiscard]] static QImage MakeFaultThumb(int thumb);
+
+    // Slot k of `browse`'s current page into (0, 0, Thumb, Thumb) of
+    // `canvas`: the empty square when no file stands there; otherwise the
+    // background (blue when selected, else `buttonFace`), then the file,
+    // bitmaps by their ".bmp" extension (any case), anything else as a
+    // metafile on white. Records the picture's size in browse.PicSize (0 x 0
+    // for a file that could not be shown).
+    TThumbDraw DrawThumb(QPainter &canvas, TBrowseState &browse, int k, const QColor &buttonFace);
+
+    // A new search: every file may be reported again.
+    void ForgetFaults() { m_reported.clear(); }
+    // Frees the loaded pictures (the window's close).
+    void Release();
+
+private:
+    TPictureBitmap m_bitmap;
+    TPictureMetafile m_metafile;
+    QSet<QString> m_reported;
+};
+
+} // namespace Irisonde

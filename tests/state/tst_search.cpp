@@ -1,0 +1,174 @@
+// The picture file search on small trees made for each case: the report
+// order, which entries count, links and loops, yields and stopping.
+#include "catalogue/search/SearchU.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace Irisonde;
+
+namespace {
+
+// Makes the entries of `tree` under `root`: a name ending in "/" is a folder,
+// "name>target" a symbolic link, anything else an empty file.
+void MakeTree(const QString &root, const QStringList &tree)
+{
+    for (const QString &item : tree) {
+        const QString path = root + QLatin1Char('/') + item.section(QLatin1Char('>'), 0, 0);
+        if (item.contains(QLatin1Char('>')))
+            QVERIFY(::symlink(QFile::encodeName(item.section(QLatin1Char('>'), 1)).constData(), QFile::encodeName(path).constData()) == 0);
+        else if (item.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    }
+}
+
+// Each report as "F path" or "D path", the root written R.
+struct TRecorder {
+    QStringList Reports;
+    void Install(TPictureSearch &search, const QString &root)
+    {
+        search.OnFileFound = [this, root](const QString &p) { Reports << QStringLiteral("F ") + QString(p).replace(root, QStringLiteral("R")); };
+        search.OnFolderFound = [this, root](const QString &p) { Reports << QStringLiteral("D ") + QString(p).replace(root, QStringLiteral("R")); };
+    }
+};
+
+const QStringList SmallTree{QStringLiteral("b.wmf"), QStringLiteral("a.bmp"), QStringLiteral("s/"), QStringLiteral("s/c.bmp"),
+                            QStringLiteral("notes.txt")};
+
+} // namespace
+
+class TstSearch : public QObject {
+    Q_OBJECT
+private slots:
+    void reports_data()
+    {
+        QTest::addColumn<QStringList>("tree");
+        QTest::addColumn<bool>("bmp");
+        QTest::addColumn<bool>("meta");
+        QTest::addColumn<bool>("recurse");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("small tree") << SmallTree << true << true << true << "F R/a.bmp|F R/b.wmf|D R/s|F R/s/c.bmp";
+        QTest::newRow("no recursion") << SmallTree << true << true << false << "F R/a.bmp|F R/b.wmf|D R/s";
+        QTest::newRow("both kinds off") << (SmallTree + QStringList{"s/t/"}) << false << false << true << "D R/s|D R/s/t";
+        QTest::newRow("metafiles only") << SmallTree << false << true << true << "F R/b.wmf|D R/s";
+        QTest::newRow("folder named photo.bmp") << QStringList{"photo.bmp/", "photo.bmp/x.bmp"} << true << true << true
+                                                << "D R/photo.bmp|F R/photo.bmp/x.bmp";
+        QTest::newRow("extension case, exact") << QStringList{"Photo.BMP", "photo.bmpx", "bmp", "c.Wmf", "d.wmf.txt"}
+                                               << true << true << true << "F R/Photo.BMP|F R/c.Wmf";
+        QTest::newRow("hidden file and folder") << QStringList{".x.bmp", ".h/", ".h/y.bmp", ".h.bmp/"} << true << true << true
+                                                << "F R/.x.bmp";
+        // Upper-cased order: "AB" before "A_B" ('_' comes after the capitals).
+        QTest::newRow("name order") << QStringList{"c.bmp", "B.bmp", "a_b.bmp", "ab.bmp", "z/", "M/"} << true << true << false
+                                    << "F R/ab.bmp|F R/a_b.bmp|F R/B.bmp|F R/c.bmp|D R/M|D R/z";
+        QTest::newRow("links: loop, self, twin") << QStringList{"a/", "a/b/", "a/b/up>../..", "a/self>.", "link>a", "a/b/p.bmp",
+                                                                "pic.bmp>a/b/p.bmp", "gone.bmp>nowhere"}
+                                                 << true << true << true
+                                                 << "F R/gone.bmp|F R/pic.bmp|D R/a|D R/a/b|F R/a/b/p.bmp";
+    }
+    void reports()
+    {
+        QFETCH(QStringList, tree);
+        QFETCH(bool, bmp);
+        QFETCH(bool, meta);
+        QFETCH(bool, recurse);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        MakeTree(dir.path(), tree);
+        TPictureSearch search;
+        TRecorder rec;
+        rec.Install(search, dir.path());
+        search.Kinds = [=] { return TSearchKinds{bmp, meta}; };
+        QVERIFY(search.SearchFolder(dir.path(), faAnyFile, recurse));
+        QCOMPARE(rec.Reports.join(QLatin1Char('|')), expected);
+    }
+
+    void folderForms()
+    {
+        QTemporaryDir dir;
+        MakeTree(dir.path(), SmallTree);
+        for (const QString &given : {dir.path() + "/", dir.path() + "//"}) {
+            TPictureSearch search;
+            TRecorder rec;
+            rec.Install(search, dir.path());
+            QVERIFY(search.SearchFolder(given, faAnyFile, false));
+            QCOMPARE(rec.Reports.join(QLatin1Char('|')), QStringLiteral("F R/a.bmp|F R/b.wmf|D R/s"));
+        }
+        // The root: "/tmp", never "//tmp".
+        TPictureSearch search;
+        QStringList folders;
+        search.OnFolderFound = [&](const QString &p) { folders << p; };
+        QVERIFY(search.SearchFolder(QStringLiteral("/"), faAnyFile, false));
+        QVERIFY2(folders.contains(QStringLiteral("/tmp")), qPrintable(folders.join(QLatin1Char(' '))));
+        // Missing folders and an empty text: no report, a normal end.
+        int reports = 0;
+        search.OnFileFound = search.OnFolderFound = [&](const QString &) { ++reports; };
+        QVERIFY(search.SearchFolder(dir.path() + "/missing", faAnyFile, true));
+        QVERIFY(search.SearchFolder(QString(), faAnyFile, true));
+        QVERIFY(search.SearchFiles(dir.path() + "/missing", QStringLiteral("*.bmp"), faAnyFile));
+        QCOMPARE(reports, 0);
+        // One folder alone, another pattern: "?" is one character, letters in any case.
+        QVERIFY(search.SearchFiles(dir.path(), QStringLiteral("?.BMP"), faAnyFile));
+        QCOMPARE(reports, 1);
+    }
+
+    void unreadableFolder()
+    {
+        if (::geteuid() == 0)
+            QSKIP("running as root: permissions do not keep a folder from being read");
+        QTemporaryDir dir;
+        MakeTree(dir.path(), {"u/", "u/x.bmp", "v/", "v/y.bmp"});
+        QVERIFY(QFile::setPermissions(dir.path() + "/u", QFileDevice::Permissions()));
+        TPictureSearch search;
+        TRecorder rec;
+        rec.Install(search, dir.path());
+        QVERIFY(search.SearchFolder(dir.path(), faAnyFile, true));
+        QFile::setPermissions(dir.path() + "/u", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(rec.Reports.join(QLatin1Char('|')), QStringLiteral("D R/u|D R/v|F R/v/y.bmp"));
+    }
+
+    // One yield per examined picture entry and per sub-folder; a step that
+    // answers false, or Cancel() from a hook, stops the walk at once; a walk
+    // started from inside a step is refused and leaves the running one whole.
+    void yieldsAndStopping()
+    {
+        QTemporaryDir dir;
+        MakeTree(dir.path(), SmallTree);
+        TPictureSearch search;
+        TRecorder rec;
+        rec.Install(search, dir.path());
+        int yields = 0;
+        search.Step = [&] { ++yields; return true; };
+        QVERIFY(search.SearchFolder(dir.path(), faAnyFile, true));
+        QCOMPARE(yields, 4);
+
+        rec.Reports.clear();
+        yields = 0;
+        search.Step = [&] { return ++yields < 2; };
+        QVERIFY(!search.SearchFolder(dir.path(), faAnyFile, true));
+        QCOMPARE(rec.Reports.join(QLatin1Char('|')), QStringLiteral("F R/a.bmp"));
+
+        rec.Reports.clear();
+        search.Step = [] { return true; };
+        search.OnFolderFound = [&](const QString &p) { rec.Reports << p; search.Cancel(); };
+        QVERIFY(!search.SearchFolder(dir.path(), faAnyFile, true));
+        QCOMPARE(rec.Reports.size(), 3);
+        QVERIFY(!search.Busy());
+
+        rec.Install(search, dir.path());
+        rec.Reports.clear();
+        bool nested = true;
+        search.Step = [&] { nested = search.SearchFolder(dir.path(), faAnyFile, true); return true; };
+        QVERIFY(search.SearchFolder(dir.path(), faAnyFile, true));
+        QVERIFY(!nested);
+        QCOMPARE(rec.Reports.join(QLatin1Char('|')), QStringLiteral("F R/a.bmp|F R/b.wmf|D R/s|F R/s/c.bmp"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSearch)
+#include "tst_search.moc"

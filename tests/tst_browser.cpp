@@ -1,0 +1,237 @@
+// The catalogue window on screen: a search filling its pages, paging and
+// selection, size changes, reopening, input and closing during a search, and
+// a damaged thumbnail reported once.
+#include "catalogue/BrowseU.h"
+#include "shell/SettingsU.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace Irisonde;
+
+namespace {
+
+// A plain bitmap of w x h pixels at `path`, its folders made.
+void Bmp(const QString &path, int w, int h, QColor colour)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(w, h, QImage::Format_RGB888);
+    image.fill(colour);
+    QVERIFY(image.save(path, "BMP"));
+}
+
+void Copy(const char *name, const QString &path) { QVERIFY(QFile::copy(testsupport::DataFile(name), path)); }
+
+} // namespace
+
+class TstBrowser : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    TSettings m_settings;
+
+    static void Open(TBrowserF &w)
+    {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+    static QString Caption(const TBrowserF &w, int k) { return w.Slot(k).NameLab->text(); }
+    static QImage Thumb(const TBrowserF &w, int k) { return w.Slot(k).ThumbBox->grab().toImage(); }
+    static bool Blue(const TBrowserF &w, int k)
+    {
+        return w.Slot(k).SlotPanel->palette().color(QPalette::Window) == QColor(0, 0, 255);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Report order: bitmaps, metafiles, then each sub-folder; 13 files.
+        const QString d = m_dir.path();
+        Bmp(d + "/a.bmp", 640, 480, Qt::red);
+        Copy("wmf_rectangle.wmf", d + "/b.wmf");
+        for (int i = 1; i <= 10; ++i)
+            Bmp(d + QStringLiteral("/s/f%1.bmp").arg(i, 2, 10, QLatin1Char('0')), 8, 8, Qt::green);
+        Bmp(d + "/s/un_nom_vraiment_tres_long.bmp", 50, 30, Qt::blue);
+        m_settings.brwPath = d;
+    }
+
+    void showAndSearch()
+    {
+        TBrowserF w(m_settings);
+        Open(w);
+        QCOMPARE(w.size(), QSize(596, 354));
+        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 0 sur 0"));
+        QVERIFY(!w.PredBout->isEnabled() && !w.SuccBout->isEnabled());
+        QCOMPARE(Caption(w, 12), QStringLiteral("Pas d'image"));
+        QCOMPARE(w.Status->text(), QStringLiteral("0 Fichier image trouvé - ( 0 BitMap et 0 Métafichier )"));
+        QCOMPARE(w.Slot(12).SlotPanel->geometry(), QRect(209 + 3 * 96, 4 + 2 * 109, 92, 106));
+
+        w.SearchBout->click();
+        QCOMPARE(w.windowTitle(), " Catalogue des images, dossier : " + m_dir.path() + " - 13 fichiers trouvés.");
+        QCOMPARE(w.Status->text(), QStringLiteral("13 Fichiers image trouvés - ( 12 BitMaps et 1 Métafichier )"));
+        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 1 sur 2"));
+        QCOMPARE(Caption(w, 1), QStringLiteral("a.bmp"));
+        QCOMPARE(Caption(w, 2), QStringLiteral("b.wmf"));
+        QCOMPARE(Caption(w, 3), QStringLiteral("f01.bmp"));
+        QCOMPARE(Caption(w, 12), QStringLiteral("f10.bmp"));
+        QVERIFY(!w.PredBout->isEnabled() && w.SuccBout->isEnabled());
+
+        // 640 x 480 drawn 80 x 60 at 0, 10 on the button face; the metafile on white.
+        const QImage a = Thumb(w, 1);
+        QCOMPARE(a.pixelColor(40, 40), QColor(Qt::red));
+        QCOMPARE(a.pixelColor(40, 10), QColor(Qt::red));
+        QVERIFY(a.pixelColor(40, 9) != QColor(Qt::red));
+        QCOMPARE(Thumb(w, 2).pixelColor(40, 40), QColor(Qt::red));
+
+        // Selection: blue panel, the file's path and size; a second click deselects.
+        QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
+        QCOMPARE(w.Status->text(), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
+        QVERIFY(Blue(w, 1));
+        QCOMPARE(Thumb(w, 1).pixelColor(40, 5), QColor(0, 0, 255));
+        QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
+        QVERIFY(!Blue(w, 1) && Blue(w, 2));
+        QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
+        QVERIFY(w.State().Selected == -1 && !Blue(w, 2));
+
+        // Paging deselects; the wheel turns one page per notification.
+        QTest::mouseClick(w.Slot(3).ThumbBox, Qt::LeftButton);
+        w.SuccBout->click();
+        QVERIFY(w.State().Selected == -1 && !Blue(w, 3));
+        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 2 sur 2"));
+        QVERIFY2(Caption(w, 1).startsWith("un_nom") && Caption(w, 1).endsWith("..."), qPrintable(Caption(w, 1)));
+        QCOMPARE(Caption(w, 2), QStringLiteral("Pas d'image"));
+        const auto wheel = [&w](int delta) {
+            QWheelEvent e(QPointF(300, 100), w.mapToGlobal(QPointF(300, 100)), {}, {0, delta}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&w, &e);
+        };
+        wheel(-240);
+        QCOMPARE(w.State().CurrentPage, 2);
+        wheel(480);
+        QCOMPARE(w.State().CurrentPage, 1);
+
+        // A size change keeps the selection; the window and the slots follow.
+        QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
+        w.wThumbCombo->setCurrentIndex(3);
+        QCOMPARE(m_settings.wThumb, 120);
+        QCOMPARE(w.size(), QSize(756, 474));
+        QCOMPARE(w.Slot(2).ThumbBox->size(), QSize(120, 120));
+        QVERIFY(w.State().Selected == 2 && Blue(w, 2));
+        w.wThumbCombo->setCurrentIndex(1);
+
+        // Reopening: empty slots, the caption of the last search kept.
+        w.close();
+        QVERIFY(!w.Slot(1).SlotPanel);
+        Open(w);
+        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 0 sur 0"));
+        QCOMPARE(Caption(w, 1), QStringLiteral("Pas d'image"));
+        QVERIFY(w.windowTitle().endsWith(" - 13 fichiers trouvés."));
+    }
+
+    // Stored settings shown at show, switches changed at once, a size the list lacks.
+    void settingsShownAndChanged()
+    {
+        TSettings s = m_settings;
+        s.wThumb = 90;
+        s.brwMetaFlag = false;
+        TBrowserF w(s);
+        Open(w);
+        QCOMPARE(w.wThumbCombo->currentIndex(), 1);
+        QCOMPARE(w.Slot(1).ThumbBox->size(), QSize(90, 90));
+        QCOMPARE(s.wThumb, 90);
+        QVERIFY(!w.MetaCheck->isChecked() && w.BmpCheck->isChecked());
+        QCOMPARE(w.PathEd->text(), m_dir.path());
+        w.RecurseCheck->click();
+        QVERIFY(!s.brwRecurseFlag);
+        w.SearchBout->click();
+        QCOMPARE(w.Status->text(), QStringLiteral("1 Fichier image trouvé - ( 1 BitMap et 0 Métafichier )"));
+    }
+
+    // Input during the walk never mixes searches or counts; closing stops it.
+    void inputAndCloseDuringSearch()
+    {
+        QTemporaryDir big;
+        for (int i = 0; i < 300; ++i)
+            for (int j = 0; j < 2; ++j)
+                Bmp(big.path() + QStringLiteral("/d%1/p%2.bmp").arg(i, 3, 10, QLatin1Char('0')).arg(j), 4, 4, Qt::gray);
+        TSettings s = m_settings;
+        s.brwPath = big.path();
+        TBrowserF w(s);
+        Open(w);
+        bool once = false;
+        QTimer::singleShot(0, &w, [&] {
+            once = true;
+            w.SearchBout->click(); // ignored: one walk at a time
+            w.SuccBout->click();
+            QTest::mouseClick(w.Slot(4).ThumbBox, Qt::LeftButton);
+        });
+        w.SearchBout->click();
+        QVERIFY(once);
+        QCOMPARE(w.State().FileCount, 600);
+        QCOMPARE(w.State().FileList.size(), 600);
+        QStringList files = w.State().FileList;
+        QCOMPARE(files.removeDuplicates(), 0);
+        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 1 sur 50"));
+        QVERIFY(w.State().Selected == -1 && !Blue(w, 4));
+
+        // Closed at the walk's first yields: it stops, nothing is left behind,
+        // the caption names the last finished search.
+        const QString finished = w.windowTitle();
+        QTimer::singleShot(0, &w, [&w] { w.close(); });
+        w.SearchBout->click();
+        QVERIFY(!w.isVisible() && !w.Searching());
+        QVERIFY(!w.Slot(1).SlotPanel);
+        QCOMPARE(w.State().FileCount, 0);
+        QCOMPARE(w.windowTitle(), finished);
+        QVERIFY(w.Status->text() != "Recherche en cours : " + big.path() + "/d299");
+        Open(w);
+        w.SearchBout->click();
+        QCOMPARE(w.State().FileCount, 600);
+    }
+
+    // A damaged file: placeholder, one message after the paint, not again at
+    // later repaints; a new search may say it again.
+    void damagedThumbnailReportedOnce()
+    {
+        QTemporaryDir dir;
+        Copy("bmp_bad_signature.bmp", dir.path() + "/bad.bmp");
+        TSettings s = m_settings;
+        s.brwPath = dir.path();
+        TBrowserF w(s);
+        Open(w);
+        QStringList shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                box->close();
+            }
+        });
+        closer.start(20);
+        for (int search = 1; search <= 2; ++search) {
+            w.SearchBout->click();
+            QTRY_COMPARE(shown.size(), search);
+            for (int i = 0; i < 3; ++i) {
+                w.Slot(1).ThumbBox->repaint();
+                QTest::qWait(60);
+            }
+            QCOMPARE(shown.size(), search);
+        }
+        QVERIFY2(shown[0].contains("bad.bmp") && shown[0].contains("format de fichier incorrect"), qPrintable(shown[0]));
+        QCOMPARE(Thumb(w, 1).pixelColor(w.State().Thumb() / 2 - 1, w.State().Thumb() / 2 - 1), QColor(255, 0, 0));
+        QVERIFY(w.isVisible());
+    }
+};
+
+QTEST_MAIN(TstBrowser)
+#include "tst_browser.moc"

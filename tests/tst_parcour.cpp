@@ -1,0 +1,130 @@
+// The working-folder chooser on screen: OK, Cancel and the close box, going
+// into a folder, the lists kept between showings, and an unreadable volume
+// with its three-second warning.
+#include "catalogue/ParcourU.h"
+#include "support/TestSupport.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Irisonde;
+
+class TstParcour : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir; // the "stick": a volume of its own
+    QString m_gone;      // a volume that was unplugged
+
+    void Prepare(TParcourF &w)
+    {
+        const QString stick = m_dir.path(), gone = m_gone;
+        w.ListVolumes = [stick, gone] { return QList<TVolume>{{"/"}, {stick}, {gone}}; };
+    }
+    static void Open(TParcourF &w, const QString &start)
+    {
+        w.SetStartPath(start);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+    // Enter on the line of the folder list naming `text`.
+    static void Enter(TParcourF &w, const QString &text)
+    {
+        const auto found = w.DirBox->findItems(text, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        w.DirBox->setCurrentItem(found.first());
+        QTest::keyClick(w.DirBox, Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath("images/sorties"));
+        QVERIFY(QDir(m_dir.path()).mkpath("autres"));
+        m_gone = m_dir.path() + "-debranchee";
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("Ok") << "OkBout" << true;
+        QTest::newRow("Annuler") << "AnnulBout" << false;
+        QTest::newRow("close box") << "" << false;
+        QTest::newRow("Escape") << "Escape" << false;
+    }
+    void closing()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, confirmed);
+        TParcourF w;
+        Prepare(w);
+        Open(w, m_dir.path() + "/images/");
+        QCOMPARE(w.ChosenPath(), QStringLiteral("None"));
+        QCOMPARE(w.Edit1->text(), " " + m_dir.path() + "/images");
+        QCOMPARE(w.DriveBox->currentText(), m_dir.path());
+        // Down into "sorties", up again by the path line, down into it again.
+        Enter(w, "sorties");
+        QCOMPARE(w.Edit1->text(), " " + m_dir.path() + "/images/sorties");
+        Enter(w, "images");
+        QCOMPARE(w.Folder(), m_dir.path() + "/images");
+        Enter(w, "sorties");
+        QVERIFY(w.isVisible()); // Enter opened a folder and pressed no button
+        if (how == "Escape")
+            QTest::keyClick(&w, Qt::Key_Escape);
+        else if (how.isEmpty())
+            w.close();
+        else
+            w.findChild<QPushButton *>(how)->click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.ChosenPath(), confirmed ? m_dir.path() + "/images/sorties" : QStringLiteral("None"));
+
+        // No start folder: the lists show what they showed.
+        Open(w, QString());
+        QCOMPARE(w.Folder(), m_dir.path() + "/images/sorties");
+        QCOMPARE(w.ChosenPath(), QStringLiteral("None"));
+    }
+
+    void unreadableVolume()
+    {
+        TParcourF w;
+        Prepare(w);
+        // The very first fallback of a run goes to the root.
+        Open(w, QString());
+        w.DriveBox->setCurrentIndex(2);
+        QCOMPARE(w.Drive(), QStringLiteral("/"));
+        QCOMPARE(w.DriveBox->currentText(), QStringLiteral("/"));
+        w.WarnTimer();
+
+        // Later, back to the volume that worked last, red for three seconds.
+        w.DriveBox->setCurrentIndex(1);
+        Enter(w, "autres");
+        QElapsedTimer clock;
+        clock.start();
+        w.DriveBox->setCurrentIndex(2);
+        const QString warning = QStringLiteral(" Le lecteur choisi est actuellement indisponible !!!");
+        QCOMPARE(w.DriveBox->currentText(), m_dir.path());
+        QCOMPARE(w.Folder(), m_dir.path() + "/autres");
+        QCOMPARE(w.Edit1->text(), warning);
+        QCOMPARE(w.Edit1->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QVERIFY(w.Warn->isActive() && w.WarningShown());
+        // Browsing meanwhile leaves the warning; a second failure does not prolong it.
+        Enter(w, m_dir.path()); // the volume's line
+        QCOMPARE(w.Edit1->text(), warning);
+        QTest::qWait(1000);
+        w.DriveBox->setCurrentIndex(2);
+        QTRY_COMPARE_WITH_TIMEOUT(w.Edit1->text(), " " + m_dir.path(), 4000);
+        QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 3900, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(w.Edit1->palette().color(QPalette::Text), QColor(0, 0, 0));
+        QVERIFY(!w.Warn->isActive());
+        w.OkBout->click();
+        QCOMPARE(w.ChosenPath(), m_dir.path());
+    }
+};
+
+QTEST_MAIN(TstParcour)
+#include "tst_parcour.moc"
