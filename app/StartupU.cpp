@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +68,13 @@ int RunIrisonde(QApplication &app)
 {
     QApplication::setApplicationDisplayName(QString());
     app.setApplicationName(QStringLiteral("Irisonde"));
+    // The menu entry and the icon theme know the program by this id; the
+    // window icon is for desktops that do not look the entry up.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.veltrane.Irisonde"));
+    QIcon icon;
+    for (const char *size : {"48", "128", "256"})
+        icon.addFile(QStringLiteral(":/res/Icone%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
     app.setStyle(new THintStyle);
     InstallFrenchTranslation(app);
     RestoreTitles();

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -68,6 +69,19 @@ QString ProgramFolderOf(const QString &executablePath)
     if (folder.endsWith(QDir::separator()) && folder.size() > 1)
         folder.chop(1);
     return folder;
+}
+
+QString DocumentPathOf(const QString &programFolder, const QString &fileName)
+{
+    const QDir folder(programFolder);
+    const QString beside = QDir::toNativeSeparators(folder.filePath(fileName));
+    if (QFileInfo(beside).isFile())
+        return beside;
+    // Installed, the program is in <prefix>/bin and its documents are in
+    // <prefix>/share/irisonde.
+    const QString installed =
+        QDir::toNativeSeparators(QDir::cleanPath(folder.filePath(QStringLiteral("../share/irisonde/") + fileName)));
+    return QFileInfo(installed).isFile() ? installed : beside;
 }
 
 TMainF::TMainF(std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *parent)
@@ -139,7 +153,7 @@ void TMainF::BuildMenus()
     });
     TipMenu->setEnabled(false);
     LisezMoiMenu = item(AideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(App::ProgramFolder + QStringLiteral("/lisezmoi.txt")));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(DocumentPathOf(App::ProgramFolder, QStringLiteral("lisezmoi.txt"))));
     });
     AideMenu->addSeparator();
     QMenu *web = AideMenu->addMenu(QStringLiteral("&Irisonde sur le web"));
@@ -191,7 +205,7 @@ void TMainF::FormCreate()
     for (const Irisonde::TWorkshopRow &row : table)
         sections.append(QString::fromLatin1(row.Section));
     m_settings = Irisonde::LoadSettings(App::ProgramFolder, sections);
-    App::HelpFile = App::ProgramFolder + QDir::separator() + QStringLiteral("Irisonde.html");
+    App::HelpFile = DocumentPathOf(App::ProgramFolder, QStringLiteral("Irisonde.html"));
     // Companion programs are found on the PATH here; the system folder is
     // kept for the platforms that have one.
     QString windows = qEnvironmentVariable("SystemRoot");

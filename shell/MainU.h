@@ -35,6 +35,12 @@ struct TDisplayMode {
 // (or drive colon), one trailing separator removed.
 [[nodiscard]] QString ProgramFolderOf(const QString &executablePath);
 
+// Where the document `fileName` (help, readme) is: beside the program, as in
+// the build tree, else in ../share/irisonde, as when installed. When neither
+// holds it, the path beside the program, so that a missing document is met
+// as it always was.
+[[nodiscard]] QString DocumentPathOf(const QString &programFolder, const QString &fileName);
+
 class TMainF : public QMainWindow {
     Q_OBJECT
 public:

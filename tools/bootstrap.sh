@@ -9,6 +9,7 @@ IRISONDE_PACKAGES=(
   libwmf-dev libfreetype-dev zlib1g-dev
   fonts-liberation2 fontconfig
   xvfb xauth xdotool xclip x11-utils openbox
+  desktop-file-utils appstream dpkg-dev
   libbenchmark-dev
 )
 

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Installs the program into a temporary prefix and validates its menu and
+# software-centre entries; then builds the Debian package, unpacks it into a
+# temporary root and starts the unpacked program in a real X server with a
+# fresh home: its main window shows and its help document is found.
+#   package_xvfb.sh BUILD_DIR
+set -euo pipefail
+
+source "$(dirname "$0")/xsession.sh"
+id=fr.veltrane.Irisonde
+title="Irisonde - Couleurs et perception visuelle"
+
+if [ "${2:-}" != "--inner" ]; then
+  build="$1"
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+
+  # The installed tree.
+  prefix="$work/prefix"
+  cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+  for f in bin/irisonde share/irisonde/Irisonde.html share/irisonde/lisezmoi.txt \
+           share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+           share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/{48x48,128x128,256x256}/apps/$id.png; do
+    [ -f "$prefix/$f" ] || fail "not installed: $f"
+  done
+  [ -e "$prefix/bin/Irisonde.html" ] && fail "the help document is still installed into bin/"
+  grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the menu entry names another icon"
+  desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+  appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 \
+    || { cat "$work/as.log" >&2; fail "appstreamcli validate"; }
+  # The tree as a whole: the metainfo's launchable is the installed entry.
+  appstreamcli validate-tree --no-net "$prefix" >"$work/as.log" 2>&1 \
+    || { cat "$work/as.log" >&2; fail "appstreamcli validate-tree"; }
+
+  # The Debian package, unpacked as dpkg would lay it out.
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 \
+    || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+  deb=$(ls "$work"/pkg/irisonde_*.deb 2>/dev/null | head -n 1)
+  [ -n "$deb" ] || fail "cpack made no package"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  for p in libqt6widgets6 libwmflite-0.2-7 fonts-liberation2 qt6-translations-l10n; do
+    grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "the package does not depend on $p: $depends"
+  done
+  dpkg-deb -x "$deb" "$work/root"
+  [ -f "$work/root/usr/share/irisonde/Irisonde.html" ] || fail "no help document in the package"
+  xsession_run "$0" "$work/root/usr/bin/irisonde"
+  echo "package: installed tree valid, package depends on what it needs, unpacked program runs with its help"
+  exit 0
+fi
+
+# Inside the X session: the unpacked program.
+exe="$1"
+"$exe" & pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+main=$(wait_window "$title" 30) || fail "no main window"
+
+# The splash and the tip of the day go as a pupil would send them away.
+quiet=0
+for ((i = 0; i < 60 && quiet < 5; i++)); do
+  others=$(xdotool search --onlyvisible --class irisonde 2>/dev/null | grep -vx "$main" || true)
+  shown=0
+  for w in $others; do
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    [ "${WIDTH:-0}" -gt 50 ] && [ "${HEIGHT:-0}" -gt 50 ] || continue
+    shown=1
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 2>/dev/null || true
+    xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
+  done
+  if [ "$shown" = 1 ]; then quiet=0; else quiet=$((quiet + 1)); fi
+  sleep 0.5
+done
+
+# Aide > Aide du logiciel, by the keyboard; then the help window's text is
+# copied and read back: the document itself, not the "missing" notice.
+xdotool windowfocus --sync "$main" key alt+a
+sleep 0.5
+xdotool key a
+help=$(wait_window " Aide de Irisonde" 20) || fail "no help window"
+text=""
+for ((i = 0; i < 10; i++)); do
+  xdotool windowfocus --sync "$help" key ctrl+a key ctrl+c 2>/dev/null || true
+  text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+  [ -n "$text" ] && break
+  sleep 0.3
+done
+grep -q "introuvable" <<<"$text" && fail "the unpacked program did not find its help: $(head -c 300 <<<"$text")"
+grep -q "Les activités" <<<"$text" || fail "the help window shows no help text: $(head -c 300 <<<"$text")"
+kill -0 "$pid" 2>/dev/null || fail "the program ended"
