@@ -8,6 +8,8 @@
 
 #include "bench/BenchSupport.h"
 
+using namespace Irisonde;
+
 namespace {
 
 constexpr int ClientW = 1920, ClientH = 1080;

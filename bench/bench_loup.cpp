@@ -12,6 +12,8 @@
 
 #include "bench/BenchSupport.h"
 
+using namespace Irisonde;
+
 namespace {
 
 constexpr int ClientH = 1080;

@@ -21,6 +21,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace Irisonde;
+
 namespace {
 
 constexpr int Entries = 50000;

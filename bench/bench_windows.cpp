@@ -26,6 +26,8 @@
 
 #include <functional>
 
+using namespace Irisonde;
+
 namespace {
 
 constexpr int ClientW = 1920, ClientH = 1080;

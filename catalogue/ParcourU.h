@@ -16,9 +16,10 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QTimer;
-class TPaintBox;
 
 namespace Irisonde {
+
+class TPaintBox;
 
 class TParcourF : public QDialog {
     Q_OBJECT

@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace Irisonde;
+
 using Irisonde::TEclaireF;
 using testsupport::At;
 using testsupport::Shown;

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Irisonde;
+
 using Irisonde::TLoupF;
 using testsupport::Shown;
 using testsupport::Wheel;

@@ -14,9 +14,10 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class QToolButton;
-class TPaintBox;
 
 namespace Irisonde {
+
+class TPaintBox;
 
 class TEclaireF : public TPictureWorkshopF {
     Q_OBJECT

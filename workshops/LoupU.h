@@ -9,9 +9,10 @@
 
 class QFrame;
 class QLabel;
-class TPaintBox;
 
 namespace Irisonde {
+
+class TPaintBox;
 
 class TSpinButton;
 

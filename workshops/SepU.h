@@ -16,9 +16,10 @@
 
 class QFrame;
 class QLabel;
-class TPaintBox;
 
 namespace Irisonde {
+
+class TPaintBox;
 
 class TSepF : public TPictureWorkshopF {
     Q_OBJECT

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace Irisonde;
+
 using Irisonde::TEclaireState;
 
 namespace {
@@ -49,11 +51,13 @@ QImage Expected(const TEclaireState &s)
 // The sprite the strip should hold (at PictureWidth div 2 - 40), drawn apart.
 QImage Sprite(const TEclaireState &s, bool upright)
 {
+    TProjo projo;
+    projo.CreateProjo();
     TDibPlus ref(ProjoSize, ProjoSize);
     if (upright)
-        DrawProjo(ref.Canvas(), 0, 0, s.LightColour);
+        projo.DrawProjo(ref.Canvas(), 0, 0, s.LightColour);
     else
-        DrawProjoRotated(ref.Canvas(), 0, 0, s.LightColour, s.BeamAngle);
+        projo.DrawProjoRotated(ref.Canvas(), 0, 0, s.LightColour, s.BeamAngle);
     return ref.Image();
 }
 QImage StripSprite(const TEclaireState &s)

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace Irisonde;
+
 using Irisonde::TLoupState;
 
 namespace {

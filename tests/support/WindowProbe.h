@@ -15,6 +15,8 @@
 
 namespace testsupport {
 
+using namespace Irisonde;
+
 // A wheel turn of `angle` (eighths of a degree) over the middle of `w`.
 inline void Wheel(QWidget *w, QPoint angle, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {

@@ -61,8 +61,7 @@ void TEclaireState::Show()
     LitImage.reset();
     ScenePicture = std::make_unique<TDibPlus>();
     ProjoStrip = std::make_unique<TDibPlus>();
-    CreateProjo();
-    m_projoMade = true;
+    m_projo.CreateProjo();
     if (!m_sinkPainter.isActive())
         (void)m_sinkPainter.begin(&m_sink);
     Radius = StartRadius;
@@ -73,10 +72,7 @@ void TEclaireState::Close()
 {
     if (m_sinkPainter.isActive())
         m_sinkPainter.end();
-    // The sprite is the program's one: freed only by the state that made it.
-    if (m_projoMade)
-        FreeProjo();
-    m_projoMade = false;
+    m_projo.FreeProjo();
     LitImage.reset();
     ScenePicture.reset();
     ProjoStrip.reset();
@@ -182,19 +178,20 @@ void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius)
 
 void TEclaireState::DrawProjector()
 {
-    if (!ProjoSource || !m_sinkPainter.isActive())
+    if (!m_projo.ProjoSource() || !m_sinkPainter.isActive())
         return;
     // Drawn off the scrap pixel: only ProjoOutput is wanted.
     if (WholeScene)
-        DrawProjo(m_sinkPainter, -2 * ProjoSize, 0, LightColour);
+        m_projo.DrawProjo(m_sinkPainter, -2 * ProjoSize, 0, LightColour);
     else
-        DrawProjoRotated(m_sinkPainter, -2 * ProjoSize, 0, LightColour, BeamAngle);
+        m_projo.DrawProjoRotated(m_sinkPainter, -2 * ProjoSize, 0, LightColour, BeamAngle);
     CopySpriteToStrip();
 }
 
 void TEclaireState::CopySpriteToStrip()
 {
-    if (!ProjoStrip || !ProjoStrip->HasStore() || !ProjoOutput || !ProjoOutput->HasStore())
+    TDibPlus *sprite = m_projo.ProjoOutput();
+    if (!ProjoStrip || !ProjoStrip->HasStore() || !sprite || !sprite->HasStore())
         return;
     // The sprite's top-left at (PictureWidth div 2 - 40, 0) of the strip,
     // cut at the strip's ends when the scene is narrower than the sprite.
@@ -205,7 +202,7 @@ void TEclaireState::CopySpriteToStrip()
     // Both images are StripHeight = ProjoSize rows high: rows match.
     for (int32_t y = 0; y < ProjoSize; ++y)
         std::memcpy(ProjoStrip->RowAddress(y) + 3 * ptrdiff_t(left + from),
-                    ProjoOutput->RowAddress(y) + 3 * ptrdiff_t(from), 3 * size_t(to - from));
+                    sprite->RowAddress(y) + 3 * ptrdiff_t(from), 3 * size_t(to - from));
 }
 
 void TEclaireState::ClampRadius()

@@ -12,6 +12,7 @@
 // Scene coordinates (SpotX, SpotY, mouse points) count from the top-left of
 // the scene area, y downwards; pixel rows of LitImage count from the bottom.
 #include "imaging/DibPlusU.h"
+#include "imaging/ProjoU.h"
 
 #include <QImage>
 #include <QPainter>
@@ -148,7 +149,7 @@ private:
     // and the strip takes the sprite from ProjoOutput.
     QImage m_sink;
     QPainter m_sinkPainter;
-    bool m_projoMade = false;
+    TProjo m_projo;
     void CopySpriteToStrip();
 };
 
