@@ -55,20 +55,7 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 main=$(wait_window "$title" 30) || fail "no main window"
 
 # The splash and the tip of the day go as a pupil would send them away.
-quiet=0
-for ((i = 0; i < 60 && quiet < 5; i++)); do
-  others=$(xdotool search --onlyvisible --class irisonde 2>/dev/null | grep -vx "$main" || true)
-  shown=0
-  for w in $others; do
-    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
-    [ "${WIDTH:-0}" -gt 50 ] && [ "${HEIGHT:-0}" -gt 50 ] || continue
-    shown=1
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 2>/dev/null || true
-    xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
-  done
-  if [ "$shown" = 1 ]; then quiet=0; else quiet=$((quiet + 1)); fi
-  sleep 0.5
-done
+dismiss_startup_windows "$main"
 
 # Aide > Aide du logiciel, by the keyboard; then the help window's text is
 # copied and read back: the document itself, not the "missing" notice.

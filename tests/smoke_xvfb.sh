@@ -27,20 +27,7 @@ kill -0 "$pid" || fail "first copy ended"
 # Start-up windows above the main one (splash, tip of the day) are closed
 # the way a pupil would: a click on the splash, Escape on a dialog.
 # (The splash has no title: windows are found by the program's class.)
-quiet=0
-for ((i = 0; i < 60 && quiet < 5; i++)); do
-  others=$(xdotool search --onlyvisible --class irisonde 2>/dev/null | grep -vx "$main" || true)
-  shown=0
-  for w in $others; do
-    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
-    [ "${WIDTH:-0}" -gt 50 ] && [ "${HEIGHT:-0}" -gt 50 ] || continue
-    shown=1
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 2>/dev/null || true
-    xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
-  done
-  if [ "$shown" = 1 ]; then quiet=0; else quiet=$((quiet + 1)); fi
-  sleep 0.5
-done
+dismiss_startup_windows "$main"
 
 # Fichier > Quitter, by the keyboard.
 xdotool windowfocus --sync "$main" key alt+f

@@ -36,3 +36,24 @@ wait_window() { # name, seconds -> window id
   done
   return 1
 }
+
+# Start-up windows above the main one (splash, tip of the day) are sent away
+# the way a pupil would: a click on the splash, Escape on a dialog. The
+# splash has no title, so windows are found by the program's class; done
+# once none has shown for a few rounds.
+dismiss_startup_windows() { # main window id
+  local quiet=0 i others shown w
+  for ((i = 0; i < 60 && quiet < 5; i++)); do
+    others=$(xdotool search --onlyvisible --class irisonde 2>/dev/null | grep -vx "$1" || true)
+    shown=0
+    for w in $others; do
+      eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+      [ "${WIDTH:-0}" -gt 50 ] && [ "${HEIGHT:-0}" -gt 50 ] || continue
+      shown=1
+      xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 2>/dev/null || true
+      xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
+    done
+    if [ "$shown" = 1 ]; then quiet=0; else quiet=$((quiet + 1)); fi
+    sleep 0.5
+  done
+}
