@@ -90,7 +90,7 @@ private slots:
     // and the disc touches the middle of all four sides of its box.
     void discIsRound()
     {
-        TDibPlus &d = *S().DiscBitmap[1];
+        TDibPlus &d = *S().Disc(1).Bitmap;
         const int n = d.Width();
         QCOMPARE(n, 76);
         for (int y = 0; y < n; ++y)
@@ -110,7 +110,7 @@ private slots:
     {
         QTest::mouseClick(win->Zone, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
         QCOMPARE(S().DiscRadius, 48);
-        QCOMPARE(S().DiscBitmap[1]->Width(), 96);
+        QCOMPARE(S().Disc(1).Bitmap->Width(), 96);
         // The screen shows the bigger disc at once.
         QCOMPARE(Screen((Centre(1) + QPointF(0, 45)).toPoint()), QColor(255, 0, 0));
         QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
@@ -142,7 +142,7 @@ private slots:
         QFETCH(int, radius);
         Wheel(win->Zone, angle);
         QCOMPARE(S().DiscRadius, radius);
-        QCOMPARE(S().DiscBitmap[3]->Width(), 2 * radius);
+        QCOMPARE(S().Disc(3).Bitmap->Width(), 2 * radius);
     }
 
     void hitPriority_data()
@@ -173,7 +173,7 @@ private slots:
         if (disc == 0)
             IRISONDE_COMPARE_IMAGES(S().FrameLayer->Image(), before);
         else
-            QCOMPARE(QPoint(S().DiscX[disc], S().DiscY[disc]), QPoint(100, 100));
+            QCOMPARE(QPoint(S().Disc(disc).X, S().Disc(disc).Y), QPoint(100, 100));
         QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
         QCOMPARE(S().DragDisc, 0);
     }
@@ -193,7 +193,7 @@ private slots:
         QFETCH(QPoint, centre);
         QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint() + QPoint(0, 20));
         QTest::mouseMove(win->Zone, to);
-        QCOMPARE(QPoint(S().DiscX[1], S().DiscY[1]), centre);
+        QCOMPARE(QPoint(S().Disc(1).X, S().Disc(1).Y), centre);
         QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, to);
         // The composed screen after the drag is the same as one made afresh.
         const QImage shown = S().FrameLayer->Image();
@@ -206,29 +206,29 @@ private slots:
     // (clockwise) when the disc goes right.
     void projectorTurns()
     {
-        const int centreX = S().ProjoX[1] + 40;
+        const int centreX = S().Projector(1).X + 40;
         auto lensX = [this] {
             TDibPlus &strip = *S().ProjoStrip;
             double sum = 0;
             int n = 0;
             for (int y = 0; y < 40; ++y)
-                for (int x = S().ProjoX[1]; x < S().ProjoX[1] + 81; ++x)
+                for (int x = S().Projector(1).X; x < S().Projector(1).X + 81; ++x)
                     if (At(strip, QPoint(x, y)) == QColor(255, 0, 0)) {
                         sum += x;
                         ++n;
                     }
-            return n ? sum / n - (S().ProjoX[1] + 40) : 1e9;
+            return n ? sum / n - (S().Projector(1).X + 40) : 1e9;
         };
         QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint() + QPoint(0, 20));
         QTest::mouseMove(win->Zone, QPoint(centreX, 60));
-        QCOMPARE(S().ProjoAngle[1], 0.0);
+        QCOMPARE(S().Projector(1).Angle, 0.0);
         const double upright = lensX(); // the lens sits on the sprite's middle column, give or take one
         QVERIFY2(std::abs(upright) <= 1.5, qPrintable(QString::number(upright)));
         QTest::mouseMove(win->Zone, QPoint(centreX + 150, 60));
-        QVERIFY(S().ProjoAngle[1] > 0.3);
+        QVERIFY(S().Projector(1).Angle > 0.3);
         QVERIFY2(lensX() > upright + 5.0, qPrintable(QString::number(lensX())));
         QTest::mouseMove(win->Zone, QPoint(centreX - 40, 60));
-        QVERIFY(S().ProjoAngle[1] < 0);
+        QVERIFY(S().Projector(1).Angle < 0);
         QVERIFY2(lensX() < upright - 2.0, qPrintable(QString::number(lensX())));
         QTest::mouseRelease(win->Zone, Qt::LeftButton);
     }
@@ -240,7 +240,7 @@ private slots:
         const QPoint red = Away(Centre(1), (Centre(1) + Centre(2) + Centre(3)) / 3, 20);
         const QPoint yellow = Away((Centre(1) + Centre(2)) / 2, Centre(3), 24);
         win->rBar->setValue(50);
-        QCOMPARE(S().Percent[1], 50);
+        QCOMPARE(S().Disc(1).Percent, 50);
         QCOMPARE(win->Redit->text(), QStringLiteral(" 50 %"));
         QCOMPARE(Screen(red), QColor(127, 0, 0));
         QCOMPARE(Screen(yellow), QColor(127, 255, 0)); // each channel keeps its own value
@@ -277,7 +277,8 @@ private slots:
         QCOMPARE(copy.size(), QSize(582, 312));
         IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 231), S().FrameLayer->Image());
         IRISONDE_COMPARE_IMAGES(copy.copy(0, 231, 582, 81), S().ProjoStrip->Image());
-        QCOMPARE(S().ProjoX, (std::array<int32_t, 4>{0, 10, 251, 492}));
+        for (auto [k, x] : {std::pair{1, 10}, std::pair{2, 251}, std::pair{3, 492}})
+            QCOMPARE(S().Projector(k).X, x);
     }
 
     void resizeResetsRadiusAndClamps()
@@ -289,8 +290,8 @@ private slots:
         win->resize(640, 400);
         QCOMPARE(S().DiscAreaH, 400 - 182);
         QCOMPARE(S().DiscRadius, (400 - 182) / 6);
-        QCOMPARE(S().DiscY[1], S().DiscAreaH - S().DiscRadius);
-        QCOMPARE(S().DiscX[1], 300);
+        QCOMPARE(S().Disc(1).Y, S().DiscAreaH - S().DiscRadius);
+        QCOMPARE(S().Disc(1).X, 300);
         QCOMPARE(S().FrameLayer->Height(), 218);
         QCOMPARE(win->ProjoZone->geometry(), QRect(4, 222, 630, 81));
     }
@@ -315,8 +316,8 @@ private slots:
         QCOMPARE(win->bBar->value(), 0);
         QVERIFY(!win->EtenduCheck->isChecked());
         QCOMPARE(win->BEdit->text(), QStringLiteral(" 100 %"));
-        QCOMPARE(QPoint(S().DiscX[1], S().DiscY[1]), QPoint(291, 116));
-        QCOMPARE(S().DiscColour[3], 0xFF0000u);
+        QCOMPARE(QPoint(S().Disc(1).X, S().Disc(1).Y), QPoint(291, 116));
+        QCOMPARE(S().Disc(3).Colour, 0xFF0000u);
         QCOMPARE(Screen(QPoint(291, 116)), QColor(255, 255, 255));
     }
 };

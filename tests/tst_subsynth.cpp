@@ -43,7 +43,7 @@ constexpr QPoint PaintSpot(20, 21);
 class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF> {
     Q_OBJECT
     QColor Sheet(QPoint p) { return At(*S().FrameLayer, p); }
-    QColor Paint(int k) { return At(*S().BrushStrip, QPoint(TSubState::BrushLeft[k], 3) + PaintSpot); }
+    QColor Paint(int k) { return At(*S().BrushStrip, QPoint(TSubState::BrushLeft(k), 3) + PaintSpot); }
     QPoint Alone(int k) { return Away(Centre(k), (Centre(1) + Centre(2) + Centre(3)) / 3, 28); }
 
     void Drag(int k, QPoint to)
@@ -144,7 +144,7 @@ private slots:
     // Every paint pixel takes the ink, and nothing else of the brush does.
     void brushRecolouredExactly()
     {
-        const QRect cyanBrush(TSubState::BrushLeft[1], 3, 140, 43);
+        const QRect cyanBrush(TSubState::BrushLeft(1), 3, 140, 43);
         const int cyan = Count(*S().BrushStrip, cyanBrush, QColor(0, 255, 255));
         int yellowInPicture = 0;
         for (int y = 0; y < S().BrushPicture.height(); ++y)
@@ -153,7 +153,7 @@ private slots:
         QVERIFY2(yellowInPicture > 1900 && yellowInPicture < 2030, qPrintable(QString::number(yellowInPicture)));
         QCOMPARE(cyan, yellowInPicture);
         QCOMPARE(Count(*S().BrushStrip, cyanBrush, QColor(255, 255, 0)), 0);
-        QCOMPARE(Count(*S().BrushStrip, QRect(TSubState::BrushLeft[3], 3, 140, 43), QColor(255, 255, 0)), yellowInPicture);
+        QCOMPARE(Count(*S().BrushStrip, QRect(TSubState::BrushLeft(3), 3, 140, 43), QColor(255, 255, 0)), yellowInPicture);
     }
 
     void linkedBars()
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(win->MBar->value(), 0);
         QCOMPARE(win->GEdit->text(), QStringLiteral(" 100 %"));
         QCOMPARE(Paint(2), QColor(255, 0, 255));
-        QCOMPARE(QPoint(S().DiscX[1], S().DiscY[1]), QPoint(291, 130));
+        QCOMPARE(QPoint(S().Disc(1).X, S().Disc(1).Y), QPoint(291, 130));
     }
 };
 

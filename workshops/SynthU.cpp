@@ -22,6 +22,20 @@ constexpr int MinOuterWidth = 460;
 constexpr int MinOuterHeight = 360;
 constexpr int DesignClientW = 592;
 constexpr int DesignClientH = 413;
+// The screen's top-left; the strip lies under it at the same left.
+constexpr int ZoneLeft = 4;
+constexpr int ZoneTop = 4;
+// The toolbar's three columns, one per disc: a bar, and right of it a label
+// above a read-only edit.
+constexpr std::array<int, 3> BarLefts{184, 260, 336};
+constexpr int BarTop = 5, BarW = 21, BarH = 80;
+constexpr int BarMax = 100, BarSmallStep = 2, BarLargeStep = 20;
+constexpr int TextGap = 26; // bar's left to its label's and edit's
+constexpr int LabelTop = 4;
+constexpr int EditTop = 24, EditW = 41, EditH = 22;
+constexpr int CheckLeft = 7, LinkCheckTop = 35, EtenduCheckTop = 55, CheckW = 133, CheckH = 17;
+constexpr int Bevel3Left = 174, Bevel1Left = 410;
+constexpr int BevelTop = 2, BevelW = 2, BevelH = 89;
 
 // Draws `image` at the top-left of a paint box, or the background colour
 // while there is none.
@@ -42,11 +56,11 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     setMinimumSize(MinOuterWidth, MinOuterHeight);
 
     const QColor back = (state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
-    Zone = new TPaintBox(this, QRect(4, 4, 100, 100), [this, back](QPainter &p) {
+    Zone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop, 100, 100), [this, back](QPainter &p) {
         DrawOrFill(p, state->FrameLayer.get(), back, Zone->rect());
     });
     Zone->setObjectName(QStringLiteral("Zone"));
-    StripZone = new TPaintBox(this, QRect(4, 104, 100, state->StripHeight()), [this, back](QPainter &p) {
+    StripZone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop + 100, 100, state->StripHeight()), [this, back](QPainter &p) {
         DrawOrFill(p, state->StripImage(), back, StripZone->rect());
     });
     StripZone->setObjectName(texts.stripName);
@@ -57,27 +71,27 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
 
     Panel2 = ToolBar;
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    static constexpr int columns[4] = {0, 184, 260, 336};
     const std::array<QString, 4> editNames{QString(), QStringLiteral("Redit"), QStringLiteral("GEdit"), QStringLiteral("BEdit")};
     std::array<QLineEdit *, 4> edits{};
     for (int k = 1; k <= 3; ++k) {
         Labs[k] = new QLabel(texts.labTexts[k - 1], Panel2);
         Labs[k]->setObjectName(texts.labNames[k - 1]);
-        Labs[k]->move(columns[k] + 26, 4);
+        const int column = BarLefts[size_t(k - 1)];
+        Labs[k]->move(column + TextGap, LabelTop);
         Labs[k]->adjustSize();
 
         Bars[k] = new QScrollBar(Qt::Vertical, Panel2);
         Bars[k]->setObjectName(texts.barNames[k - 1]);
-        Bars[k]->setGeometry(columns[k], 5, 21, 80);
-        Bars[k]->setRange(0, 100);
-        Bars[k]->setSingleStep(2);
-        Bars[k]->setPageStep(20);
+        Bars[k]->setGeometry(column, BarTop, BarW, BarH);
+        Bars[k]->setRange(0, BarMax);
+        Bars[k]->setSingleStep(BarSmallStep);
+        Bars[k]->setPageStep(BarLargeStep);
         Bars[k]->setToolTip(texts.barHints[k - 1]);
         connect(Bars[k], &QScrollBar::valueChanged, this, [this, k] { BarChange(k); });
 
         edits[k] = new QLineEdit(QStringLiteral(" 100 %"), Panel2);
         edits[k]->setObjectName(editNames[k]);
-        edits[k]->setGeometry(columns[k] + 26, 24, 41, 22);
+        edits[k]->setGeometry(column + TextGap, EditTop, EditW, EditH);
         edits[k]->setReadOnly(true);
     }
     Redit = edits[1];
@@ -87,12 +101,12 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     LinkCheck = new QCheckBox(QStringLiteral(" Lier les 3 composantes"), Panel2);
     LinkCheck->setObjectName(QStringLiteral("LinkCheck"));
     // Wide enough for the caption in the platform's font, whatever its box.
-    LinkCheck->setGeometry(7, 35, std::max(133, LinkCheck->sizeHint().width()), 17);
+    LinkCheck->setGeometry(CheckLeft, LinkCheckTop, std::max(CheckW, LinkCheck->sizeHint().width()), CheckH);
     LinkCheck->setToolTip(texts.linkHint);
     connect(LinkCheck, &QCheckBox::toggled, this, &TSynthF::LinkCheckClick);
     EtenduCheck = new QCheckBox(QStringLiteral(" Synthèse étendue"), Panel2);
     EtenduCheck->setObjectName(QStringLiteral("EtenduCheck"));
-    EtenduCheck->setGeometry(7, 55, 133, 17);
+    EtenduCheck->setGeometry(CheckLeft, EtenduCheckTop, CheckW, CheckH);
     EtenduCheck->setToolTip(texts.etenduHint);
     connect(EtenduCheck, &QCheckBox::toggled, this, &TSynthF::EtenduCheckClick);
 
@@ -100,10 +114,10 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     Bevel3->setObjectName(QStringLiteral("Bevel3"));
     Bevel1 = new QFrame(Panel2);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    for (auto [bevel, left] : {std::pair{Bevel3, 174}, std::pair{Bevel1, 410}}) {
+    for (auto [bevel, left] : {std::pair{Bevel3, Bevel3Left}, std::pair{Bevel1, Bevel1Left}}) {
         bevel->setFrameShape(QFrame::VLine);
         bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(left, 2, 2, 89);
+        bevel->setGeometry(left, BevelTop, BevelW, BevelH);
     }
 }
 
@@ -125,7 +139,7 @@ void TSynthF::ShowPercentages()
 {
     const std::array<QLineEdit *, 4> edits{nullptr, Redit, GEdit, BEdit};
     for (int k = 1; k <= 3; ++k)
-        edits[k]->setText(QStringLiteral(" ") + QString::number(state->Percent[k]) + QStringLiteral(" %"));
+        edits[k]->setText(QStringLiteral(" ") + QString::number(state->Disc(k).Percent) + QStringLiteral(" %"));
 }
 
 void TSynthF::RecolourDiscs()
@@ -147,8 +161,8 @@ void TSynthF::SetBarsQuietly(int value)
 void TSynthF::BarChange(int k)
 {
     if (state->LinkFlag) {
-        const int p = 100 - Bars[k]->value();
-        SetBarsQuietly(100 - p);
+        const int p = BarMax - Bars[k]->value();
+        SetBarsQuietly(BarMax - p);
         state->SetAllPercent(p);
     } else {
         state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
@@ -211,8 +225,8 @@ void TSynthF::FormClose()
 void TSynthF::PlaceZones()
 {
     const int w = std::max(state->DiscAreaW, 0), h = std::max(state->DiscAreaH, 0);
-    Zone->setGeometry(4, 4, w, h);
-    StripZone->setGeometry(4, h + 4, w, state->StripHeight());
+    Zone->setGeometry(ZoneLeft, ZoneTop, w, h);
+    StripZone->setGeometry(ZoneLeft, ZoneTop + h, w, state->StripHeight());
 }
 
 void TSynthF::FormResize()

@@ -39,6 +39,8 @@ public:
             QWidget *parent = nullptr);
     ~TSynthF() override;
 
+    static constexpr int PanelHeight = 93; // the toolbar panel, Panel2
+
     [[nodiscard]] TSynthState &Synth() const { return *state; }
 
     // Controls under their layout names; index 1..3 of the arrays as the discs.

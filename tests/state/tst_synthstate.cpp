@@ -65,7 +65,7 @@ private slots:
         TSubState sub;
         for (TSynthState *s : {static_cast<TSynthState *>(&add), static_cast<TSynthState *>(&sub)}) {
             s->Show(width, height);
-            s->StartDrag(s->DiscX[1], s->DiscY[1]);
+            s->StartDrag(s->Disc(1).X, s->Disc(1).Y);
             s->DragTo(-1000, 1000);
             s->EndDrag();
             (void)s->ChangeRadius(10);
