@@ -182,7 +182,7 @@ private slots:
             wasModal = QApplication::activeModalWidget() == d;
             Run(*d, steps);
         });
-        main.PreferencesMenu->trigger();
+        main.findChild<QAction *>(QStringLiteral("PreferencesMenu"))->trigger();
         QVERIFY(wasModal);
         QVERIFY(!d->isVisible());
         QCOMPARE(shop.ShowHints(), hints);
