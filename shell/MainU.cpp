@@ -155,7 +155,7 @@ void TMainF::BuildMenus()
     });
     m_tipMenu->setEnabled(false);
     m_lisezMoiMenu = item(m_aideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(DocumentPathOf(App::ProgramFolder, QStringLiteral("lisezmoi.txt"))));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(DocumentPathOf(App::State().ProgramFolder, QStringLiteral("lisezmoi.txt"))));
     });
     m_aideMenu->addSeparator();
     QMenu *web = m_aideMenu->addMenu(QStringLiteral("&Irisonde sur le web"));
@@ -170,7 +170,7 @@ void TMainF::BuildMenus()
         url.setScheme(QStringLiteral("mailto"));
         url.setPath(QStringLiteral(IRISONDE_AUTHOR_EMAIL));
         QUrlQuery query;
-        query.addQueryItem(QStringLiteral("Subject"), App::ShortTitle);
+        query.addQueryItem(QStringLiteral("Subject"), App::State().ShortTitle);
         url.setQuery(query);
         QDesktopServices::openUrl(url);
     });
@@ -197,19 +197,19 @@ void TMainF::BuildClient()
 void TMainF::FormCreate()
 {
     CheckDisplayMode();
-    App::ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
+    App::State().ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
     QStringList sections{QString::fromLatin1(Irisonde::kMainSection)};
     for (const Irisonde::TWorkshopRow &row : table)
         sections.append(QString::fromLatin1(row.Section));
-    m_settings = Irisonde::LoadSettings(App::ProgramFolder, sections);
-    App::HelpFile = DocumentPathOf(App::ProgramFolder, QStringLiteral("Irisonde.html"));
+    m_settings = Irisonde::LoadSettings(App::State().ProgramFolder, sections);
+    App::State().HelpFile = DocumentPathOf(App::State().ProgramFolder, QStringLiteral("Irisonde.html"));
     // Companion programs are found on the PATH here; the system folder is
     // kept for the platforms that have one.
     QString windows = qEnvironmentVariable("SystemRoot");
     if (windows.endsWith(QLatin1Char('\\')) || windows.endsWith(QLatin1Char('/')))
         windows.chop(1);
-    App::WindowsFolder = windows;
-    setWindowTitle(App::DisplayTitle);
+    App::State().WindowsFolder = windows;
+    setWindowTitle(App::State().DisplayTitle);
     for (TSuperLab *lab : m_client->Links())
         lab->LinkCursor = crLinkHand;
 }
@@ -219,8 +219,8 @@ void TMainF::CheckDisplayMode()
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect g = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     const TDisplayMode mode = DisplayModeFor(g.width(), g.height(), screen ? screen->depth() : 24);
-    App::DisplayModeText = mode.text;
-    App::LowColourFlag = mode.lowColour;
+    App::State().DisplayModeText = mode.text;
+    App::State().LowColourFlag = mode.lowColour;
 }
 
 int TMainF::RowIndex(const Irisonde::TWorkshopRow &row) const
@@ -365,11 +365,11 @@ void TMainF::FirstShow()
 {
     QLabel *modeLab = m_client->ModeLab();
     QLabel *warningLab = m_client->WarningLab();
-    modeLab->setText(App::ShortTitle + QStringLiteral(" - ") + App::DisplayModeText);
+    modeLab->setText(App::State().ShortTitle + QStringLiteral(" - ") + App::State().DisplayModeText);
     modeLab->adjustSize();
     warningLab->move(modeLab->x() + modeLab->width() + 10, modeLab->y());
     QPalette p = warningLab->palette();
-    if (App::LowColourFlag) {
+    if (App::State().LowColourFlag) {
         warningLab->setText(QStringLiteral("Affichage conseillé : 65536 couleurs"));
         p.setColor(QPalette::WindowText, QColor(255, 0, 0));
     } else {
@@ -405,7 +405,7 @@ void TMainF::showEvent(QShowEvent *event)
         FirstShow();
         firstShow = false;
     }
-    if (App::LowColourFlag)
+    if (App::State().LowColourFlag)
         m_warningTimer->start();
 }
 

@@ -139,7 +139,7 @@ private slots:
     {
         TMainF main(Irisonde::WorkshopTable());
         QCOMPARE(main.centralWidget()->size(), QSize(527, 378));
-        QCOMPARE(main.windowTitle(), App::DisplayTitle);
+        QCOMPARE(main.windowTitle(), App::State().DisplayTitle);
         QCOMPARE(Child<QLabel>(main, "Label1")->pos(), QPoint(20, 12));
         QCOMPARE(Child<QLabel>(main, "Label1")->font().pixelSize(), 19);
         const struct { int n, top; const char *caption; } links[] = {
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const QWidget *client = main.centralWidget();
         QCOMPARE(Child<QFrame>(main, "Panel1")->geometry(), QRect(0, client->height() - 20, client->width(), 20));
-        QCOMPARE(Child<QLabel>(main, "ModeLab")->text(), App::ShortTitle + QStringLiteral(" - ") + App::DisplayModeText);
+        QCOMPARE(Child<QLabel>(main, "ModeLab")->text(), App::State().ShortTitle + QStringLiteral(" - ") + App::State().DisplayModeText);
         const QLabel *modeLab = Child<QLabel>(main, "ModeLab");
         QCOMPARE(Child<QLabel>(main, "WarningLab")->x(), modeLab->x() + modeLab->width() + 10);
         QCOMPARE(main.findChild<QFrame *>(QStringLiteral("Bevel2"))->geometry().bottom(), Child<QFrame>(main, "Panel1")->y() - 1);
@@ -184,7 +184,7 @@ private slots:
     void warningLabelBlinksOnlyInLowColourWhileVisible()
     {
         TMainF main(Irisonde::WorkshopTable());
-        App::LowColourFlag = true;
+        App::State().LowColourFlag = true;
         main.show();
         QCOMPARE(Child<QLabel>(main, "WarningLab")->text(), QStringLiteral("Affichage conseillé : 65536 couleurs"));
         QCOMPARE(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         main.hide();
         QVERIFY(!Child<QTimer>(main, "WarningTimer")->isActive());
-        App::LowColourFlag = false;
+        App::State().LowColourFlag = false;
 
         TMainF good(Irisonde::WorkshopTable());
         good.show();
@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(recorder.urls.size(), 3);
         QCOMPARE(recorder.urls[0].scheme(), QStringLiteral("https"));
         QCOMPARE(recorder.urls[1].toString(), QStringLiteral("mailto:" IRISONDE_AUTHOR_EMAIL "?Subject=Irisonde"));
-        QCOMPARE(recorder.urls[2].toLocalFile(), App::ProgramFolder + QStringLiteral("/lisezmoi.txt"));
+        QCOMPARE(recorder.urls[2].toLocalFile(), App::State().ProgramFolder + QStringLiteral("/lisezmoi.txt"));
 
         // No calculator on the path: nothing happens, silently.
         const QByteArray path = qgetenv("PATH");

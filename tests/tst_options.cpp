@@ -192,7 +192,7 @@ private slots:
     // "&Aide" opens the help on a topic that says something.
     void help()
     {
-        App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+        App::State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
         TOptionF d(TestSettings());
         d.show();
         QTest::mouseClick(d.AideBout, Qt::LeftButton);
