@@ -85,7 +85,7 @@ QString DocumentPathOf(const QString &programFolder, const QString &fileName)
 }
 
 TMainF::TMainF(std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *parent)
-    : QMainWindow(parent), table(workshopRows), workshops(workshopRows.size(), nullptr)
+    : QMainWindow(parent), m_table(workshopRows), m_workshops(workshopRows.size(), nullptr)
 {
     setObjectName(QStringLiteral("MainF"));
     setFont(ArialPx(11));
@@ -116,16 +116,16 @@ void TMainF::BuildMenus()
     };
     m_fichier1 = bar->addMenu(QStringLiteral("&Fichier"));
     m_fichier1->setObjectName(QStringLiteral("Fichier1"));
-    for (std::size_t k = 0; k < table.size(); ++k) {
-        const Irisonde::TWorkshopRow &row = table[k];
+    for (std::size_t k = 0; k < m_table.size(); ++k) {
+        const Irisonde::TWorkshopRow &row = m_table[k];
         if (row.SeparatorBefore)
             m_fichier1->addSeparator();
         QAction *a = item(m_fichier1, row.MenuName, QString::fromUtf8(row.MenuCaption), [this, k] { OpenWorkshop(k); });
         a->setEnabled(false);
-        workshopMenus.push_back(a);
+        m_workshopMenus.push_back(a);
     }
     m_fichier1->addSeparator();
-    m_browserMenu = item(m_fichier1, "BrowserMenu", QStringLiteral("&Cataloguer les images"), [this] { ShowModalOnce(browserWindow); });
+    m_browserMenu = item(m_fichier1, "BrowserMenu", QStringLiteral("&Cataloguer les images"), [this] { ShowModalOnce(m_browserWindow); });
     m_browserMenu->setEnabled(false);
     m_fichier1->addSeparator();
     m_quitMenu = item(m_fichier1, "QuitMenu", QStringLiteral("&Quitter"), [this] { close(); });
@@ -140,7 +140,7 @@ void TMainF::BuildMenus()
     m_optionsMenu = bar->addMenu(QStringLiteral("&Options"));
     m_optionsMenu->setObjectName(QStringLiteral("OptionsMenu"));
     m_preferencesMenu = item(m_optionsMenu, "PreferencesMenu", QStringLiteral("&Préférences"), [this] {
-        ShowModalOnce(optionsDialog);
+        ShowModalOnce(m_optionsDialog);
         ApplyHintSetting();
     });
     m_preferencesMenu->setEnabled(false);
@@ -151,7 +151,7 @@ void TMainF::BuildMenus()
     m_tipMenu = item(m_aideMenu, "TipMenu", QStringLiteral("Astuce du &jour"), [this] {
         // Seen from the menu before the splash went: not shown again by itself.
         m_tipTime->stop();
-        ShowModalOnce(tipWindow);
+        ShowModalOnce(m_tipWindow);
     });
     m_tipMenu->setEnabled(false);
     m_lisezMoiMenu = item(m_aideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
@@ -176,8 +176,8 @@ void TMainF::BuildMenus()
     });
     m_aideMenu->addSeparator();
     m_aboutMenu = item(m_aideMenu, "AboutMenu", QStringLiteral("A &propos de..."), [this] {
-        if (showAbout)
-            showAbout();
+        if (m_showAbout)
+            m_showAbout();
     });
     m_aboutMenu->setEnabled(false);
 }
@@ -197,19 +197,20 @@ void TMainF::BuildClient()
 void TMainF::FormCreate()
 {
     CheckDisplayMode();
-    App::State().ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
+    TAppState &app = App::State();
+    app.ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
     QStringList sections{QString::fromLatin1(Irisonde::kMainSection)};
-    for (const Irisonde::TWorkshopRow &row : table)
+    for (const Irisonde::TWorkshopRow &row : m_table)
         sections.append(QString::fromLatin1(row.Section));
-    m_settings = Irisonde::LoadSettings(App::State().ProgramFolder, sections);
-    App::State().HelpFile = DocumentPathOf(App::State().ProgramFolder, QStringLiteral("Irisonde.html"));
+    m_settings = Irisonde::LoadSettings(app.ProgramFolder, sections);
+    app.HelpFile = DocumentPathOf(app.ProgramFolder, QStringLiteral("Irisonde.html"));
     // Companion programs are found on the PATH here; the system folder is
     // kept for the platforms that have one.
     QString windows = qEnvironmentVariable("SystemRoot");
     if (windows.endsWith(QLatin1Char('\\')) || windows.endsWith(QLatin1Char('/')))
         windows.chop(1);
-    App::State().WindowsFolder = windows;
-    setWindowTitle(App::State().DisplayTitle);
+    app.WindowsFolder = windows;
+    setWindowTitle(app.DisplayTitle);
     for (TSuperLab *lab : m_client->Links())
         lab->LinkCursor = crLinkHand;
 }
@@ -225,8 +226,8 @@ void TMainF::CheckDisplayMode()
 
 int TMainF::RowIndex(const Irisonde::TWorkshopRow &row) const
 {
-    for (std::size_t k = 0; k < table.size(); ++k)
-        if (std::string_view(table[k].SpecName) == row.SpecName)
+    for (std::size_t k = 0; k < m_table.size(); ++k)
+        if (std::string_view(m_table[k].SpecName) == row.SpecName)
             return static_cast<int>(k);
     return -1;
 }
@@ -234,7 +235,7 @@ int TMainF::RowIndex(const Irisonde::TWorkshopRow &row) const
 TWorkshopF *TMainF::Workshop(const Irisonde::TWorkshopRow &row) const
 {
     const int k = RowIndex(row);
-    return k < 0 ? nullptr : workshops[static_cast<std::size_t>(k)];
+    return k < 0 ? nullptr : m_workshops[static_cast<std::size_t>(k)];
 }
 
 void TMainF::SetWorkshop(const Irisonde::TWorkshopRow &row, TWorkshopF *window)
@@ -243,40 +244,40 @@ void TMainF::SetWorkshop(const Irisonde::TWorkshopRow &row, TWorkshopF *window)
     if (index < 0)
         return;
     const auto k = static_cast<std::size_t>(index);
-    workshops[k] = window;
-    workshopMenus[k]->setEnabled(window != nullptr);
+    m_workshops[k] = window;
+    m_workshopMenus[k]->setEnabled(window != nullptr);
     if (window)
         connect(window, &TWorkshopF::Closed, this, [this] { show(); });
 }
 
 void TMainF::SetOptionsDialog(QDialog *d)
 {
-    optionsDialog = d;
+    m_optionsDialog = d;
     m_preferencesMenu->setEnabled(d != nullptr);
 }
 
 void TMainF::SetTipWindow(QDialog *d)
 {
-    tipWindow = d;
+    m_tipWindow = d;
     m_tipMenu->setEnabled(d != nullptr);
 }
 
 void TMainF::SetBrowserWindow(QDialog *d)
 {
-    browserWindow = d;
+    m_browserWindow = d;
     m_browserMenu->setEnabled(d != nullptr);
 }
 
 void TMainF::SetSplash(QWidget *s, std::function<void()> about)
 {
-    splash = s;
-    showAbout = std::move(about);
-    m_aboutMenu->setEnabled(static_cast<bool>(showAbout));
+    m_splash = s;
+    m_showAbout = std::move(about);
+    m_aboutMenu->setEnabled(static_cast<bool>(m_showAbout));
 }
 
 void TMainF::OpenWorkshop(std::size_t index)
 {
-    TWorkshopF *w = workshops[index];
+    TWorkshopF *w = m_workshops[index];
     if (!w)
         return;
     w->show();
@@ -309,9 +310,9 @@ void TMainF::LinkLabClick()
         return;
     const int n = static_cast<int>(it - links.begin()) + 1;
     QAction *action = n == kQuitLink ? m_quitMenu : n == kBrowserLink ? m_browserMenu : n == kHelpLink ? m_winHlpMenu : nullptr;
-    for (std::size_t k = 0; k < table.size(); ++k)
-        if (table[k].LinkLabel == n)
-            action = workshopMenus[k];
+    for (std::size_t k = 0; k < m_table.size(); ++k)
+        if (m_table[k].LinkLabel == n)
+            action = m_workshopMenus[k];
     if (action)
         action->trigger();
 }
@@ -324,7 +325,7 @@ void TMainF::EditionMenuPopup()
 
 void TMainF::ApplyHintSetting()
 {
-    for (TWorkshopF *w : workshops)
+    for (TWorkshopF *w : m_workshops)
         if (w)
             w->SetShowHints(m_settings.BullesFlag);
 }
@@ -333,13 +334,13 @@ void TMainF::LaunchCalculator()
 {
 #ifdef Q_OS_UNIX
     // The calculator we started is still running: nothing new to start.
-    if (calculatorPid > 0 && QDir(QStringLiteral("/proc/%1").arg(calculatorPid)).exists())
+    if (m_calculatorPid > 0 && QDir(QStringLiteral("/proc/%1").arg(m_calculatorPid)).exists())
         return;
 #endif
     for (const char *name : kCalculators) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (!path.isEmpty()) {
-            QProcess::startDetached(path, {}, QString(), &calculatorPid);
+            QProcess::startDetached(path, {}, QString(), &m_calculatorPid);
             return;
         }
     }
@@ -347,10 +348,10 @@ void TMainF::LaunchCalculator()
 
 void TMainF::TipTimeTimer()
 {
-    if (splash && splash->isVisible())
+    if (m_splash && m_splash->isVisible())
         return;
     m_tipTime->stop();
-    ShowModalOnce(tipWindow);
+    ShowModalOnce(m_tipWindow);
 }
 
 void TMainF::WarningTimerTimer()
@@ -383,15 +384,15 @@ void TMainF::FirstShow()
         m_tipTime->start();
     const auto records = PlacementRecords();
     SetPlacement(*this, *records[0]);
-    for (std::size_t k = 0; k < workshops.size(); ++k)
-        if (workshops[k])
-            SetPlacement(*workshops[k], *records[k + 1]);
+    for (std::size_t k = 0; k < m_workshops.size(); ++k)
+        if (m_workshops[k])
+            SetPlacement(*m_workshops[k], *records[k + 1]);
 }
 
 std::vector<TPlacement *> TMainF::PlacementRecords()
 {
     std::vector<TPlacement *> records{&m_settings.Placement(QString::fromLatin1(Irisonde::kMainSection))};
-    for (const Irisonde::TWorkshopRow &row : table)
+    for (const Irisonde::TWorkshopRow &row : m_table)
         records.push_back(&m_settings.Placement(QString::fromLatin1(row.Section)));
     return records;
 }
@@ -401,9 +402,9 @@ void TMainF::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    if (firstShow) {
+    if (m_firstShow) {
         FirstShow();
-        firstShow = false;
+        m_firstShow = false;
     }
     if (App::State().LowColourFlag)
         m_warningTimer->start();
@@ -420,9 +421,9 @@ void TMainF::closeEvent(QCloseEvent *event)
 {
     const auto records = PlacementRecords();
     *records[0] = GetPlacement(*this);
-    for (std::size_t k = 0; k < workshops.size(); ++k)
-        if (workshops[k])
-            *records[k + 1] = GetPlacement(*workshops[k]);
+    for (std::size_t k = 0; k < m_workshops.size(); ++k)
+        if (m_workshops[k])
+            *records[k + 1] = GetPlacement(*m_workshops[k]);
     const QString failure = Irisonde::SaveSettings(m_settings);
     if (!failure.isEmpty())
         App::ShowWarning(failure, this);

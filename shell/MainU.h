@@ -100,16 +100,16 @@ private:
     QAction *m_calcMenu = nullptr, *m_clearMenu = nullptr, *m_preferencesMenu = nullptr;
     QAction *m_winHlpMenu = nullptr, *m_tipMenu = nullptr, *m_lisezMoiMenu = nullptr;
     QAction *m_webAuteurMenu = nullptr, *m_mailAuteurMenu = nullptr, *m_aboutMenu = nullptr;
-    std::span<const Irisonde::TWorkshopRow> table;
-    std::vector<TWorkshopF *> workshops;    // one per row, null until handed over
-    std::vector<QAction *> workshopMenus;   // one per row
-    QDialog *optionsDialog = nullptr;
-    QDialog *tipWindow = nullptr;
-    QDialog *browserWindow = nullptr;
-    QWidget *splash = nullptr;
-    std::function<void()> showAbout;
-    qint64 calculatorPid = 0;
-    bool firstShow = true;
+    std::span<const Irisonde::TWorkshopRow> m_table;
+    std::vector<TWorkshopF *> m_workshops;    // one per row, null until handed over
+    std::vector<QAction *> m_workshopMenus;   // one per row
+    QDialog *m_optionsDialog = nullptr;
+    QDialog *m_tipWindow = nullptr;
+    QDialog *m_browserWindow = nullptr;
+    QWidget *m_splash = nullptr;
+    std::function<void()> m_showAbout;
+    qint64 m_calculatorPid = 0;
+    bool m_firstShow = true;
 };
 
 } // namespace Irisonde

@@ -50,18 +50,18 @@ void DrawOrFill(QPainter &p, TDibPlus *image, const QColor &back, const QRect &a
 } // namespace
 
 TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
-    : TWorkshopF(windowFrame, parent), state(std::move(s))
+    : TWorkshopF(windowFrame, parent), m_state(std::move(s))
 {
     resize(DesignClientW, DesignClientH);
     setMinimumSize(MinOuterWidth, MinOuterHeight);
 
-    const QColor back = (state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
+    const QColor back = (m_state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
     Zone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop, 100, 100), [this, back](QPainter &p) {
-        DrawOrFill(p, state->FrameLayer.get(), back, Zone->rect());
+        DrawOrFill(p, m_state->FrameLayer.get(), back, Zone->rect());
     });
     Zone->setObjectName(QStringLiteral("Zone"));
-    StripZone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop + 100, 100, state->StripHeight()), [this, back](QPainter &p) {
-        DrawOrFill(p, state->StripImage(), back, StripZone->rect());
+    StripZone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop + 100, 100, m_state->StripHeight()), [this, back](QPainter &p) {
+        DrawOrFill(p, m_state->StripImage(), back, StripZone->rect());
     });
     StripZone->setObjectName(texts.stripName);
     for (QWidget *z : {static_cast<QWidget *>(Zone), static_cast<QWidget *>(StripZone)}) {
@@ -125,7 +125,7 @@ TSynthF::~TSynthF() = default;
 
 void TSynthF::ResetControls()
 {
-    state->ResetState();
+    m_state->ResetState();
     SetBarsQuietly(0);
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);
@@ -139,14 +139,14 @@ void TSynthF::ShowPercentages()
 {
     const std::array<QLineEdit *, 4> edits{nullptr, Redit, GEdit, BEdit};
     for (int k = 1; k <= 3; ++k)
-        edits[k]->setText(QStringLiteral(" ") + QString::number(state->Disc(k).Percent) + QStringLiteral(" %"));
+        edits[k]->setText(QStringLiteral(" ") + QString::number(m_state->Disc(k).Percent) + QStringLiteral(" %"));
 }
 
 void TSynthF::RecolourDiscs()
 {
-    state->SetColours();
-    state->DrawDiscs();
-    state->Compose();
+    m_state->SetColours();
+    m_state->DrawDiscs();
+    m_state->Compose();
     Zone->update();
 }
 
@@ -160,33 +160,33 @@ void TSynthF::SetBarsQuietly(int value)
 
 void TSynthF::BarChange(int k)
 {
-    if (state->LinkFlag) {
+    if (m_state->LinkFlag) {
         const int p = BarMax - Bars[k]->value();
         SetBarsQuietly(BarMax - p);
-        state->SetAllPercent(p);
+        m_state->SetAllPercent(p);
     } else {
-        state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
+        m_state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
     }
     RecolourDiscs();
     ShowPercentages();
     // Only the strip item of the bar that moved needs redrawing, unless the
     // bars move together.
     for (int j = 1; j <= 3; ++j)
-        if (state->LinkFlag || j == k) {
-            state->DrawStripItem(j);
-            StripZone->update(state->StripItemRect(j));
+        if (m_state->LinkFlag || j == k) {
+            m_state->DrawStripItem(j);
+            StripZone->update(m_state->StripItemRect(j));
         }
 }
 
 void TSynthF::LinkCheckClick()
 {
-    state->LinkFlag = LinkCheck->isChecked();
+    m_state->LinkFlag = LinkCheck->isChecked();
 }
 
 void TSynthF::EtenduCheckClick()
 {
-    state->ExtendedFlag = EtenduCheck->isChecked();
-    if (state->ExtendedFlag) {
+    m_state->ExtendedFlag = EtenduCheck->isChecked();
+    if (m_state->ExtendedFlag) {
         LinkCheck->setEnabled(true);
         for (int k = 1; k <= 3; ++k)
             Bars[k]->setEnabled(true);
@@ -197,20 +197,20 @@ void TSynthF::EtenduCheckClick()
     }
     LinkCheck->setEnabled(false); // its tick and LinkFlag stay
     SetBarsQuietly(0);
-    state->SetAllPercent(100);
+    m_state->SetAllPercent(100);
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);
     RecolourDiscs();
     ShowPercentages();
-    state->PaintStrip();
+    m_state->PaintStrip();
     StripZone->update();
 }
 
 void TSynthF::FormShow()
 {
     ResetControls();
-    state->Show(width(), height());
-    open = true;
+    m_state->Show(width(), height());
+    m_open = true;
     PlaceZones();
     Zone->update();
     StripZone->update();
@@ -218,15 +218,15 @@ void TSynthF::FormShow()
 
 void TSynthF::FormClose()
 {
-    open = false;
-    state->Close();
+    m_open = false;
+    m_state->Close();
 }
 
 void TSynthF::PlaceZones()
 {
-    const int w = std::max(state->DiscAreaW, 0), h = std::max(state->DiscAreaH, 0);
+    const int w = std::max(m_state->DiscAreaW, 0), h = std::max(m_state->DiscAreaH, 0);
     Zone->setGeometry(ZoneLeft, ZoneTop, w, h);
-    StripZone->setGeometry(ZoneLeft, ZoneTop + h, w, state->StripHeight());
+    StripZone->setGeometry(ZoneLeft, ZoneTop + h, w, m_state->StripHeight());
 }
 
 void TSynthF::FormResize()
@@ -237,7 +237,7 @@ void TSynthF::FormResize()
     const QSize least(std::max(1, MinOuterWidth - decoration.width()), std::max(1, MinOuterHeight - decoration.height()));
     if (minimumSize() != least)
         setMinimumSize(least); // resizes (and comes back here) when smaller
-    state->Resize(width(), height(), open);
+    m_state->Resize(width(), height(), m_open);
     PlaceZones();
     Zone->update();
     StripZone->update();
@@ -251,7 +251,7 @@ void TSynthF::resizeEvent(QResizeEvent *event)
 
 QImage TSynthF::CopyImage() const
 {
-    return state->CopyImage();
+    return m_state->CopyImage();
 }
 
 void TSynthF::wheelEvent(QWheelEvent *event)
@@ -259,7 +259,7 @@ void TSynthF::wheelEvent(QWheelEvent *event)
     // Some platforms report Shift+wheel on the horizontal axis.
     const QPoint delta = event->angleDelta();
     const int d = delta.y() != 0 ? delta.y() : delta.x();
-    if (open && state->ChangeRadius(TSynthState::RadiusStep * TSynthState::WheelSteps(d)))
+    if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * TSynthState::WheelSteps(d)))
         Zone->update();
     event->accept();
 }
@@ -268,10 +268,10 @@ void TSynthF::ZoneMouseDown(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
-        state->StartDrag(at.x(), at.y());
+        m_state->StartDrag(at.x(), at.y());
     } else if (event->button() == Qt::RightButton) {
         const bool smaller = event->modifiers() & Qt::ControlModifier;
-        if (state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep))
+        if (m_state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep))
             Zone->update();
     }
 }
@@ -279,16 +279,16 @@ void TSynthF::ZoneMouseDown(QMouseEvent *event)
 void TSynthF::ZoneMouseMove(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    const int k = state->DragDisc;
-    if (!state->DragTo(at.x(), at.y()))
+    const int k = m_state->DragDisc;
+    if (!m_state->DragTo(at.x(), at.y()))
         return;
-    Zone->update(state->DirtyRect());
-    StripZone->update(state->StripItemRect(k));
+    Zone->update(m_state->DirtyRect());
+    StripZone->update(m_state->StripItemRect(k));
 }
 
 void TSynthF::ZoneMouseUp(QMouseEvent *)
 {
-    state->EndDrag();
+    m_state->EndDrag();
 }
 
 bool TSynthF::eventFilter(QObject *watched, QEvent *event)
@@ -298,7 +298,7 @@ bool TSynthF::eventFilter(QObject *watched, QEvent *event)
         wheelEvent(static_cast<QWheelEvent *>(event));
         return true;
     }
-    if (watched == Zone && open) {
+    if (watched == Zone && m_open) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: // a quick second press is a press too

@@ -16,7 +16,7 @@ void TSubState::Opening()
     // blots fall back to round discs rather than vanishing.
     if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != EPictureFault::None)
         BlotShape->Clear();
-    blotMaskSize = -1;
+    m_blotMaskSize = -1;
     BrushImage = std::make_unique<TDibPlus>(BrushW, BrushH);
     BrushPicture = LoadResourceBitmap(QStringLiteral("Pinceau"));
 }
@@ -28,8 +28,8 @@ void TSubState::Close()
     BrushStrip.reset();
     BrushPicture = QImage();
     BlotShape.reset();
-    blotMask.clear();
-    blotMaskSize = -1;
+    m_blotMask.clear();
+    m_blotMaskSize = -1;
 }
 
 void TSubState::SetColours()
@@ -48,10 +48,10 @@ void TSubState::SetColours()
 
 void TSubState::MakeBlotMask()
 {
-    if (blotMaskSize == DiscSize)
+    if (m_blotMaskSize == DiscSize)
         return;
-    blotMaskSize = DiscSize;
-    blotMask.assign(size_t(DiscSize) * size_t(DiscSize), 0);
+    m_blotMaskSize = DiscSize;
+    m_blotMask.assign(size_t(DiscSize) * size_t(DiscSize), 0);
     TDibPlus sheet(DiscSize, DiscSize);
     if (!sheet.HasStore())
         return;
@@ -66,7 +66,7 @@ void TSubState::MakeBlotMask()
     // Mask row j is canvas row j (from the top).
     for (int32_t j = 0; j < DiscSize; ++j)
         for (int32_t i = 0; i < DiscSize; ++i)
-            blotMask[size_t(j) * DiscSize + i] = sheet.GetPixelFast(i, DiscSize - 1 - j) == 0;
+            m_blotMask[size_t(j) * DiscSize + i] = sheet.GetPixelFast(i, DiscSize - 1 - j) == 0;
 }
 
 void TSubState::DrawDiscs()
@@ -80,7 +80,7 @@ void TSubState::DrawDiscs()
         // Every black pixel of the blot takes the ink colour.
         const uint32_t ink = SwapRB(d.Colour);
         for (int32_t j = 0; j < DiscSize; ++j) {
-            const uint8_t *m = &blotMask[size_t(j) * DiscSize];
+            const uint8_t *m = &m_blotMask[size_t(j) * DiscSize];
             for (int32_t i = 0; i < DiscSize; ++i)
                 if (m[i])
                     disc->SetPixelFast(i, DiscSize - 1 - j, ink);

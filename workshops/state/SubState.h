@@ -61,8 +61,8 @@ protected:
 
 private:
     // The blot rendered once per disc size: true where the ink goes.
-    std::vector<uint8_t> blotMask;
-    int32_t blotMaskSize = -1;
+    std::vector<uint8_t> m_blotMask;
+    int32_t m_blotMaskSize = -1;
     void MakeBlotMask();
 };
 

@@ -25,7 +25,7 @@ int64_t ISqrt(int64_t n)
 } // namespace
 
 TSynthState::TSynthState(ERasterOp mix, uint32_t backColour)
-    : BackColour(backColour), mixOp(mix)
+    : BackColour(backColour), m_mixOp(mix)
 {
 }
 
@@ -54,7 +54,7 @@ void TSynthState::SizeLayers()
     for (auto *layer : {&BackLayer, &FrameLayer}) {
         (void)MakeOrResize(*layer, DiscAreaW, DiscAreaH);
     }
-    dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
+    m_dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
 }
 
 bool TSynthState::Ready() const
@@ -83,23 +83,23 @@ void TSynthState::PrepareBackground()
     if (DragDisc < 1 || DragDisc > 3)
         return;
     for (int32_t k : others[DragDisc])
-        CombineDisc(*BackLayer, k, mixOp);
+        CombineDisc(*BackLayer, k, m_mixOp);
 }
 
 void TSynthState::Compose()
 {
-    dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
+    m_dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
     if (!Ready())
         return;
     if (DragDisc >= 1 && DragDisc <= 3) {
         CopyStore(*FrameLayer, *BackLayer);
-        CombineDisc(*FrameLayer, DragDisc, mixOp);
+        CombineDisc(*FrameLayer, DragDisc, m_mixOp);
         return;
     }
     FillImage(*FrameLayer, SwapRB(BackColour));
     CombineDisc(*FrameLayer, 1, ERasterOp::Copy);
     for (int32_t k = 2; k <= DiscCount; ++k)
-        CombineDisc(*FrameLayer, k, mixOp);
+        CombineDisc(*FrameLayer, k, m_mixOp);
 }
 
 void TSynthState::CombineDisc(TDibPlus &layer, int32_t k, ERasterOp op) const
@@ -146,7 +146,7 @@ bool TSynthState::DragTo(int32_t x, int32_t y)
     Disc(DragDisc).Y = y;
     DiscMoved(DragDisc);
     Compose();
-    dirty = (before | DiscBox(DragDisc)) & QRect(0, 0, DiscAreaW, DiscAreaH);
+    m_dirty = (before | DiscBox(DragDisc)) & QRect(0, 0, DiscAreaW, DiscAreaH);
     return true;
 }
 

@@ -121,7 +121,7 @@ public:
 
     // Part of FrameLayer changed by the last Compose after a drag step (the
     // dragged disc's old and new boxes), or the whole area otherwise.
-    [[nodiscard]] QRect DirtyRect() const { return dirty; }
+    [[nodiscard]] QRect DirtyRect() const { return m_dirty; }
 
 protected:
     // Hooks of Show and Resize: before any picture is made on a show; after
@@ -145,8 +145,8 @@ protected:
 
 private:
     std::array<TDisc, DiscCount> m_discs;
-    ERasterOp mixOp;
-    QRect dirty;
+    ERasterOp m_mixOp;
+    QRect m_dirty;
 };
 
 } // namespace Irisonde
