@@ -26,13 +26,13 @@ void MemcpyFrame(benchmark::State &bench, TSynthState &state)
 // Takes disc 1 and moves it to and fro across the screen, as a pupil would.
 void DragSteps(benchmark::State &bench, TSynthState &state)
 {
-    state.StartDrag(state.DiscX[1], state.DiscY[1]);
-    int x = state.DiscX[1], dx = 7;
+    state.StartDrag(state.Disc(1).X, state.Disc(1).Y);
+    int x = state.Disc(1).X, dx = 7;
     for (auto _ : bench) {
         x += dx;
         if (x < 100 || x > state.DiscAreaW - 100)
             dx = -dx;
-        state.DragTo(x, state.DiscY[1] + (x & 15));
+        state.DragTo(x, state.Disc(1).Y + (x & 15));
         benchmark::DoNotOptimize(state.FrameLayer->ConstBits());
         benchmark::ClobberMemory();
     }

@@ -32,6 +32,12 @@ QImage Bullet(const char *name)
 
 } // namespace
 
+TAppState &State()
+{
+    static TAppState state;
+    return state;
+}
+
 QColor TipColour()
 {
     return {255, 255, 235};
@@ -87,7 +93,7 @@ void ShowWarning(const QString &text, QWidget *parent)
 
 void ShowHelp(const QString &topic)
 {
-    THelpF::Instance().ShowTopic(HelpFile, topic);
+    THelpF::Instance().ShowTopic(State().HelpFile, topic);
 }
 
 } // namespace App

@@ -1,6 +1,7 @@
 #pragma once
-// Application-wide state: set once while the main window is created, then read
-// by every window. Reached through this header only.
+// Application-wide state: what the program knows about itself (TAppState,
+// reached through App::State()), the shared bitmaps and cursor, the warning
+// box and the help window.
 #include <QColor>
 #include <QCursor>
 #include <QImage>
@@ -10,15 +11,23 @@ class QWidget;
 
 namespace Irisonde {
 
+// What the program learns about itself and its screen while the main window
+// is created; read by every window afterwards.
+struct TAppState {
+    QString ProgramFolder;      // executable's folder, no trailing separator
+    QString WindowsFolder;      // where companion programs are looked for
+    QString HelpFile;           // the HTML help document beside the program
+    QString DisplayTitle;       // main window caption, splash line
+    QString ShortTitle;         // mode label prefix, e-mail subject
+    QString DisplayModeText;    // "Affichage W sur H pixels, ..."
+    bool LowColourFlag = false; // the screen shows too few colours
+};
+
 namespace App {
 
-inline QString ProgramFolder;      // executable's folder, no trailing separator
-inline QString WindowsFolder;      // where companion programs are looked for
-inline QString HelpFile;           // the HTML help document beside the program
-inline QString DisplayTitle;       // main window caption, splash line
-inline QString ShortTitle;         // mode label prefix, e-mail subject
-inline QString DisplayModeText;    // "Affichage W sur H pixels, ..."
-inline bool LowColourFlag = false; // the screen shows too few colours
+// The program's one TAppState, made on first use and living as long as the
+// program.
+[[nodiscard]] TAppState &State();
 
 // The tip window's pale yellow.
 [[nodiscard]] QColor TipColour();

@@ -45,11 +45,11 @@ QFont ArialPx(int pixels, bool bold, bool italic)
 TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Client"));
-    Label1 = new QLabel(QStringLiteral("Section 1 : Couleurs et perception visuelle"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(ArialPx(19));
-    Label1->move(20, 12);
-    Label1->adjustSize();
+    m_label1 = new QLabel(QStringLiteral("Section 1 : Couleurs et perception visuelle"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setFont(ArialPx(19));
+    m_label1->move(20, 12);
+    m_label1->adjustSize();
 
     for (const LinkEntry &e : kLinks) {
         auto *lab = new TSuperLab(this);
@@ -58,7 +58,7 @@ TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
         lab->setText(QString::fromUtf8(e.caption));
         lab->move(52, e.top);
         lab->adjustSize();
-        LinkLab[e.number - 1] = lab;
+        m_linkLab[e.number - 1] = lab;
         const bool blue = e.workshop;
         new TPaintBox(this, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
             p.drawImage(0, 0, blue ? App::PuceB() : App::PuceR());
@@ -72,27 +72,27 @@ TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
         b->setFrameShadow(QFrame::Raised);
         return b;
     };
-    Bevel1 = bevel("Bevel1");
-    Bevel2 = bevel("Bevel2");
+    m_bevel1 = bevel("Bevel1");
+    m_bevel2 = bevel("Bevel2");
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    ModeLab = new QLabel(Panel1);
-    ModeLab->setObjectName(QStringLiteral("ModeLab"));
-    ModeLab->move(2, 2);
-    WarningLab = new QLabel(Panel1);
-    WarningLab->setObjectName(QStringLiteral("WarningLab"));
-    WarningLab->move(2, 2);
+    m_panel1 = new QFrame(this);
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1->setAutoFillBackground(true);
+    m_modeLab = new QLabel(m_panel1);
+    m_modeLab->setObjectName(QStringLiteral("ModeLab"));
+    m_modeLab->move(2, 2);
+    m_warningLab = new QLabel(m_panel1);
+    m_warningLab->setObjectName(QStringLiteral("WarningLab"));
+    m_warningLab->move(2, 2);
 }
 
 void TMainClient::resizeEvent(QResizeEvent *event)
 {
     // The status panel and the lower bevel follow the bottom edge.
     const int w = width(), h = height();
-    Bevel1->setGeometry(0, 0, w, 3);
-    Panel1->setGeometry(0, h - 20, w, 20);
-    Bevel2->setGeometry(0, h - 23, w, 3);
+    m_bevel1->setGeometry(0, 0, w, 3);
+    m_panel1->setGeometry(0, h - 20, w, 20);
+    m_bevel2->setGeometry(0, h - 23, w, 3);
     QWidget::resizeEvent(event);
 }
 

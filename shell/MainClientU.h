@@ -16,17 +16,24 @@ class TMainClient : public QWidget {
 public:
     explicit TMainClient(QWidget *parent = nullptr);
 
-    QLabel *Label1;
-    std::array<TSuperLab *, 9> LinkLab{}; // LinkLab1 .. LinkLab9 at index 0 .. 8
-    QFrame *Bevel1;
-    QFrame *Bevel2;
-    QFrame *Panel1;
-    QLabel *ModeLab;
-    QLabel *WarningLab;
+    // What the main window drives: the links (LinkLab1 .. LinkLab9 at index
+    // 0 .. 8) and the two labels of the status panel.
+    [[nodiscard]] const std::array<TSuperLab *, 9> &Links() const { return m_linkLab; }
+    [[nodiscard]] QLabel *ModeLab() const { return m_modeLab; }
+    [[nodiscard]] QLabel *WarningLab() const { return m_warningLab; }
 
 protected:
     void paintEvent(QPaintEvent *event) override; // PaintBackground
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QLabel *m_label1;
+    std::array<TSuperLab *, 9> m_linkLab{};
+    QFrame *m_bevel1;
+    QFrame *m_bevel2;
+    QFrame *m_panel1;
+    QLabel *m_modeLab;
+    QLabel *m_warningLab;
 };
 
 // Arial at a size in pixels (Liberation Sans has Arial's metrics).

@@ -85,18 +85,20 @@ QString DocumentPathOf(const QString &programFolder, const QString &fileName)
 }
 
 TMainF::TMainF(std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *parent)
-    : QMainWindow(parent), table(workshopRows), workshops(workshopRows.size(), nullptr)
+    : QMainWindow(parent), m_table(workshopRows), m_workshops(workshopRows.size(), nullptr)
 {
     setObjectName(QStringLiteral("MainF"));
     setFont(ArialPx(11));
     BuildMenus();
     BuildClient();
-    TipTime = new QTimer(this);
-    TipTime->setInterval(500);
-    connect(TipTime, &QTimer::timeout, this, &TMainF::TipTimeTimer);
-    WarningTimer = new QTimer(this);
-    WarningTimer->setInterval(1000);
-    connect(WarningTimer, &QTimer::timeout, this, &TMainF::WarningTimerTimer);
+    m_tipTime = new QTimer(this);
+    m_tipTime->setObjectName(QStringLiteral("TipTime"));
+    m_tipTime->setInterval(500);
+    connect(m_tipTime, &QTimer::timeout, this, &TMainF::TipTimeTimer);
+    m_warningTimer = new QTimer(this);
+    m_warningTimer->setObjectName(QStringLiteral("WarningTimer"));
+    m_warningTimer->setInterval(1000);
+    connect(m_warningTimer, &QTimer::timeout, this, &TMainF::WarningTimerTimer);
     FormCreate();
 }
 
@@ -112,108 +114,104 @@ void TMainF::BuildMenus()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    Fichier1 = bar->addMenu(QStringLiteral("&Fichier"));
-    Fichier1->setObjectName(QStringLiteral("Fichier1"));
-    for (std::size_t k = 0; k < table.size(); ++k) {
-        const Irisonde::TWorkshopRow &row = table[k];
+    m_fichier1 = bar->addMenu(QStringLiteral("&Fichier"));
+    m_fichier1->setObjectName(QStringLiteral("Fichier1"));
+    for (std::size_t k = 0; k < m_table.size(); ++k) {
+        const Irisonde::TWorkshopRow &row = m_table[k];
         if (row.SeparatorBefore)
-            Fichier1->addSeparator();
-        QAction *a = item(Fichier1, row.MenuName, QString::fromUtf8(row.MenuCaption), [this, k] { OpenWorkshop(k); });
+            m_fichier1->addSeparator();
+        QAction *a = item(m_fichier1, row.MenuName, QString::fromUtf8(row.MenuCaption), [this, k] { OpenWorkshop(k); });
         a->setEnabled(false);
-        workshopMenus.push_back(a);
+        m_workshopMenus.push_back(a);
     }
-    Fichier1->addSeparator();
-    BrowserMenu = item(Fichier1, "BrowserMenu", QStringLiteral("&Cataloguer les images"), [this] { ShowModalOnce(browserWindow); });
-    BrowserMenu->setEnabled(false);
-    Fichier1->addSeparator();
-    QuitMenu = item(Fichier1, "QuitMenu", QStringLiteral("&Quitter"), [this] { close(); });
+    m_fichier1->addSeparator();
+    m_browserMenu = item(m_fichier1, "BrowserMenu", QStringLiteral("&Cataloguer les images"), [this] { ShowModalOnce(m_browserWindow); });
+    m_browserMenu->setEnabled(false);
+    m_fichier1->addSeparator();
+    m_quitMenu = item(m_fichier1, "QuitMenu", QStringLiteral("&Quitter"), [this] { close(); });
 
-    EditionMenu = bar->addMenu(QStringLiteral("&Edition"));
-    EditionMenu->setObjectName(QStringLiteral("EditionMenu"));
-    CalcMenu = item(EditionMenu, "CalcMenu", QStringLiteral("&Calculatrice de Windows"), [this] { LaunchCalculator(); });
-    EditionMenu->addSeparator();
-    ClearMenu = item(EditionMenu, "ClearMenu", QStringLiteral("Vider le presse-papiers"), [] { QApplication::clipboard()->clear(); });
-    connect(EditionMenu, &QMenu::aboutToShow, this, &TMainF::EditionMenuPopup);
+    m_editionMenu = bar->addMenu(QStringLiteral("&Edition"));
+    m_editionMenu->setObjectName(QStringLiteral("EditionMenu"));
+    m_calcMenu = item(m_editionMenu, "CalcMenu", QStringLiteral("&Calculatrice de Windows"), [this] { LaunchCalculator(); });
+    m_editionMenu->addSeparator();
+    m_clearMenu = item(m_editionMenu, "ClearMenu", QStringLiteral("Vider le presse-papiers"), [] { QApplication::clipboard()->clear(); });
+    connect(m_editionMenu, &QMenu::aboutToShow, this, &TMainF::EditionMenuPopup);
 
-    OptionsMenu = bar->addMenu(QStringLiteral("&Options"));
-    OptionsMenu->setObjectName(QStringLiteral("OptionsMenu"));
-    PreferencesMenu = item(OptionsMenu, "PreferencesMenu", QStringLiteral("&Préférences"), [this] {
-        ShowModalOnce(optionsDialog);
+    m_optionsMenu = bar->addMenu(QStringLiteral("&Options"));
+    m_optionsMenu->setObjectName(QStringLiteral("OptionsMenu"));
+    m_preferencesMenu = item(m_optionsMenu, "PreferencesMenu", QStringLiteral("&Préférences"), [this] {
+        ShowModalOnce(m_optionsDialog);
         ApplyHintSetting();
     });
-    PreferencesMenu->setEnabled(false);
+    m_preferencesMenu->setEnabled(false);
 
-    AideMenu = bar->addMenu(QStringLiteral("&Aide"));
-    AideMenu->setObjectName(QStringLiteral("AideMenu"));
-    WinHlpMenu = item(AideMenu, "WinHlpMenu", QStringLiteral("&Aide du logiciel"), [] { App::ShowHelp(QStringLiteral("Sommaire")); });
-    TipMenu = item(AideMenu, "TipMenu", QStringLiteral("Astuce du &jour"), [this] {
+    m_aideMenu = bar->addMenu(QStringLiteral("&Aide"));
+    m_aideMenu->setObjectName(QStringLiteral("AideMenu"));
+    m_winHlpMenu = item(m_aideMenu, "WinHlpMenu", QStringLiteral("&Aide du logiciel"), [] { App::ShowHelp(QStringLiteral("Sommaire")); });
+    m_tipMenu = item(m_aideMenu, "TipMenu", QStringLiteral("Astuce du &jour"), [this] {
         // Seen from the menu before the splash went: not shown again by itself.
-        TipTime->stop();
-        ShowModalOnce(tipWindow);
+        m_tipTime->stop();
+        ShowModalOnce(m_tipWindow);
     });
-    TipMenu->setEnabled(false);
-    LisezMoiMenu = item(AideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(DocumentPathOf(App::ProgramFolder, QStringLiteral("lisezmoi.txt"))));
+    m_tipMenu->setEnabled(false);
+    m_lisezMoiMenu = item(m_aideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(DocumentPathOf(App::State().ProgramFolder, QStringLiteral("lisezmoi.txt"))));
     });
-    AideMenu->addSeparator();
-    QMenu *web = AideMenu->addMenu(QStringLiteral("&Irisonde sur le web"));
+    m_aideMenu->addSeparator();
+    QMenu *web = m_aideMenu->addMenu(QStringLiteral("&Irisonde sur le web"));
     web->setObjectName(QStringLiteral("WebMenu"));
-    WebAuteurMenu = item(web, "WebAuteurMenu", QStringLiteral("&Site Web de l'auteur"), [] {
+    m_webAuteurMenu = item(web, "WebAuteurMenu", QStringLiteral("&Site Web de l'auteur"), [] {
         QDesktopServices::openUrl(QUrl(QStringLiteral(IRISONDE_AUTHOR_WEB)));
     });
-    QMenu *mail = AideMenu->addMenu(QStringLiteral("e-&Mail"));
+    QMenu *mail = m_aideMenu->addMenu(QStringLiteral("e-&Mail"));
     mail->setObjectName(QStringLiteral("MailMenu"));
-    MailAuteurMenu = item(mail, "MailAuteurMenu", QStringLiteral("&Ecrire à l'auteur"), [] {
+    m_mailAuteurMenu = item(mail, "MailAuteurMenu", QStringLiteral("&Ecrire à l'auteur"), [] {
         QUrl url;
         url.setScheme(QStringLiteral("mailto"));
         url.setPath(QStringLiteral(IRISONDE_AUTHOR_EMAIL));
         QUrlQuery query;
-        query.addQueryItem(QStringLiteral("Subject"), App::ShortTitle);
+        query.addQueryItem(QStringLiteral("Subject"), App::State().ShortTitle);
         url.setQuery(query);
         QDesktopServices::openUrl(url);
     });
-    AideMenu->addSeparator();
-    AboutMenu = item(AideMenu, "AboutMenu", QStringLiteral("A &propos de..."), [this] {
-        if (showAbout)
-            showAbout();
+    m_aideMenu->addSeparator();
+    m_aboutMenu = item(m_aideMenu, "AboutMenu", QStringLiteral("A &propos de..."), [this] {
+        if (m_showAbout)
+            m_showAbout();
     });
-    AboutMenu->setEnabled(false);
+    m_aboutMenu->setEnabled(false);
 }
 
 void TMainF::BuildClient()
 {
     auto *client = new TMainClient(this);
     setCentralWidget(client);
-    Client = client;
-    Label1 = client->Label1;
-    LinkLab = client->LinkLab;
-    Panel1 = client->Panel1;
-    ModeLab = client->ModeLab;
-    WarningLab = client->WarningLab;
-    for (TSuperLab *lab : LinkLab)
+    m_client = client;
+    for (TSuperLab *lab : m_client->Links())
         connect(lab, &TSuperLab::clicked, this, &TMainF::LinkLabClick);
-    Client->setMinimumSize(kLeastClientWidth, kLeastClientHeight);
-    Client->resize(kClientWidth, kClientHeight);
+    m_client->setMinimumSize(kLeastClientWidth, kLeastClientHeight);
+    m_client->resize(kClientWidth, kClientHeight);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
 void TMainF::FormCreate()
 {
     CheckDisplayMode();
-    App::ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
+    TAppState &app = App::State();
+    app.ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
     QStringList sections{QString::fromLatin1(Irisonde::kMainSection)};
-    for (const Irisonde::TWorkshopRow &row : table)
+    for (const Irisonde::TWorkshopRow &row : m_table)
         sections.append(QString::fromLatin1(row.Section));
-    m_settings = Irisonde::LoadSettings(App::ProgramFolder, sections);
-    App::HelpFile = DocumentPathOf(App::ProgramFolder, QStringLiteral("Irisonde.html"));
+    m_settings = Irisonde::LoadSettings(app.ProgramFolder, sections);
+    app.HelpFile = DocumentPathOf(app.ProgramFolder, QStringLiteral("Irisonde.html"));
     // Companion programs are found on the PATH here; the system folder is
     // kept for the platforms that have one.
     QString windows = qEnvironmentVariable("SystemRoot");
     if (windows.endsWith(QLatin1Char('\\')) || windows.endsWith(QLatin1Char('/')))
         windows.chop(1);
-    App::WindowsFolder = windows;
-    setWindowTitle(App::DisplayTitle);
-    for (TSuperLab *lab : LinkLab)
+    app.WindowsFolder = windows;
+    setWindowTitle(app.DisplayTitle);
+    for (TSuperLab *lab : m_client->Links())
         lab->LinkCursor = crLinkHand;
 }
 
@@ -222,14 +220,14 @@ void TMainF::CheckDisplayMode()
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect g = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     const TDisplayMode mode = DisplayModeFor(g.width(), g.height(), screen ? screen->depth() : 24);
-    App::DisplayModeText = mode.text;
-    App::LowColourFlag = mode.lowColour;
+    App::State().DisplayModeText = mode.text;
+    App::State().LowColourFlag = mode.lowColour;
 }
 
 int TMainF::RowIndex(const Irisonde::TWorkshopRow &row) const
 {
-    for (std::size_t k = 0; k < table.size(); ++k)
-        if (std::string_view(table[k].SpecName) == row.SpecName)
+    for (std::size_t k = 0; k < m_table.size(); ++k)
+        if (std::string_view(m_table[k].SpecName) == row.SpecName)
             return static_cast<int>(k);
     return -1;
 }
@@ -237,7 +235,7 @@ int TMainF::RowIndex(const Irisonde::TWorkshopRow &row) const
 TWorkshopF *TMainF::Workshop(const Irisonde::TWorkshopRow &row) const
 {
     const int k = RowIndex(row);
-    return k < 0 ? nullptr : workshops[static_cast<std::size_t>(k)];
+    return k < 0 ? nullptr : m_workshops[static_cast<std::size_t>(k)];
 }
 
 void TMainF::SetWorkshop(const Irisonde::TWorkshopRow &row, TWorkshopF *window)
@@ -246,40 +244,40 @@ void TMainF::SetWorkshop(const Irisonde::TWorkshopRow &row, TWorkshopF *window)
     if (index < 0)
         return;
     const auto k = static_cast<std::size_t>(index);
-    workshops[k] = window;
-    workshopMenus[k]->setEnabled(window != nullptr);
+    m_workshops[k] = window;
+    m_workshopMenus[k]->setEnabled(window != nullptr);
     if (window)
         connect(window, &TWorkshopF::Closed, this, [this] { show(); });
 }
 
 void TMainF::SetOptionsDialog(QDialog *d)
 {
-    optionsDialog = d;
-    PreferencesMenu->setEnabled(d != nullptr);
+    m_optionsDialog = d;
+    m_preferencesMenu->setEnabled(d != nullptr);
 }
 
 void TMainF::SetTipWindow(QDialog *d)
 {
-    tipWindow = d;
-    TipMenu->setEnabled(d != nullptr);
+    m_tipWindow = d;
+    m_tipMenu->setEnabled(d != nullptr);
 }
 
 void TMainF::SetBrowserWindow(QDialog *d)
 {
-    browserWindow = d;
-    BrowserMenu->setEnabled(d != nullptr);
+    m_browserWindow = d;
+    m_browserMenu->setEnabled(d != nullptr);
 }
 
 void TMainF::SetSplash(QWidget *s, std::function<void()> about)
 {
-    splash = s;
-    showAbout = std::move(about);
-    AboutMenu->setEnabled(static_cast<bool>(showAbout));
+    m_splash = s;
+    m_showAbout = std::move(about);
+    m_aboutMenu->setEnabled(static_cast<bool>(m_showAbout));
 }
 
 void TMainF::OpenWorkshop(std::size_t index)
 {
-    TWorkshopF *w = workshops[index];
+    TWorkshopF *w = m_workshops[index];
     if (!w)
         return;
     w->show();
@@ -306,14 +304,15 @@ void TMainF::LinkLabClick()
     // The links that open no workshop: LinkLab5 quits, 6 catalogues, 7 helps.
     constexpr int kQuitLink = 5, kBrowserLink = 6, kHelpLink = 7;
     const auto *lab = qobject_cast<TSuperLab *>(sender());
-    const auto it = std::find(LinkLab.begin(), LinkLab.end(), lab);
-    if (it == LinkLab.end())
+    const auto &links = m_client->Links();
+    const auto it = std::find(links.begin(), links.end(), lab);
+    if (it == links.end())
         return;
-    const int n = static_cast<int>(it - LinkLab.begin()) + 1;
-    QAction *action = n == kQuitLink ? QuitMenu : n == kBrowserLink ? BrowserMenu : n == kHelpLink ? WinHlpMenu : nullptr;
-    for (std::size_t k = 0; k < table.size(); ++k)
-        if (table[k].LinkLabel == n)
-            action = workshopMenus[k];
+    const int n = static_cast<int>(it - links.begin()) + 1;
+    QAction *action = n == kQuitLink ? m_quitMenu : n == kBrowserLink ? m_browserMenu : n == kHelpLink ? m_winHlpMenu : nullptr;
+    for (std::size_t k = 0; k < m_table.size(); ++k)
+        if (m_table[k].LinkLabel == n)
+            action = m_workshopMenus[k];
     if (action)
         action->trigger();
 }
@@ -321,12 +320,12 @@ void TMainF::LinkLabClick()
 void TMainF::EditionMenuPopup()
 {
     const QMimeData *mime = QApplication::clipboard()->mimeData();
-    ClearMenu->setEnabled(mime && mime->hasImage());
+    m_clearMenu->setEnabled(mime && mime->hasImage());
 }
 
 void TMainF::ApplyHintSetting()
 {
-    for (TWorkshopF *w : workshops)
+    for (TWorkshopF *w : m_workshops)
         if (w)
             w->SetShowHints(m_settings.BullesFlag);
 }
@@ -335,13 +334,13 @@ void TMainF::LaunchCalculator()
 {
 #ifdef Q_OS_UNIX
     // The calculator we started is still running: nothing new to start.
-    if (calculatorPid > 0 && QDir(QStringLiteral("/proc/%1").arg(calculatorPid)).exists())
+    if (m_calculatorPid > 0 && QDir(QStringLiteral("/proc/%1").arg(m_calculatorPid)).exists())
         return;
 #endif
     for (const char *name : kCalculators) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (!path.isEmpty()) {
-            QProcess::startDetached(path, {}, QString(), &calculatorPid);
+            QProcess::startDetached(path, {}, QString(), &m_calculatorPid);
             return;
         }
     }
@@ -349,49 +348,51 @@ void TMainF::LaunchCalculator()
 
 void TMainF::TipTimeTimer()
 {
-    if (splash && splash->isVisible())
+    if (m_splash && m_splash->isVisible())
         return;
-    TipTime->stop();
-    ShowModalOnce(tipWindow);
+    m_tipTime->stop();
+    ShowModalOnce(m_tipWindow);
 }
 
 void TMainF::WarningTimerTimer()
 {
-    QPalette p = WarningLab->palette();
+    QPalette p = m_client->WarningLab()->palette();
     const bool red = p.color(QPalette::WindowText) == QColor(255, 0, 0);
     p.setColor(QPalette::WindowText, red ? ButtonFace() : QColor(255, 0, 0));
-    WarningLab->setPalette(p);
+    m_client->WarningLab()->setPalette(p);
 }
 
 void TMainF::FirstShow()
 {
-    ModeLab->setText(App::ShortTitle + QStringLiteral(" - ") + App::DisplayModeText);
-    ModeLab->adjustSize();
-    WarningLab->move(ModeLab->x() + ModeLab->width() + 10, ModeLab->y());
-    QPalette p = WarningLab->palette();
-    if (App::LowColourFlag) {
-        WarningLab->setText(QStringLiteral("Affichage conseillé : 65536 couleurs"));
+    QLabel *modeLab = m_client->ModeLab();
+    QLabel *warningLab = m_client->WarningLab();
+    modeLab->setText(App::State().ShortTitle + QStringLiteral(" - ") + App::State().DisplayModeText);
+    modeLab->adjustSize();
+    warningLab->move(modeLab->x() + modeLab->width() + 10, modeLab->y());
+    QPalette p = warningLab->palette();
+    if (App::State().LowColourFlag) {
+        warningLab->setText(QStringLiteral("Affichage conseillé : 65536 couleurs"));
         p.setColor(QPalette::WindowText, QColor(255, 0, 0));
     } else {
-        WarningLab->setText(QStringLiteral("Affichage convenable"));
+        warningLab->setText(QStringLiteral("Affichage convenable"));
         p.setColor(QPalette::WindowText, QColor(0, 128, 0));
     }
-    WarningLab->setPalette(p);
-    WarningLab->adjustSize();
+    warningLab->setPalette(p);
+    warningLab->adjustSize();
     ApplyHintSetting();
     if (m_settings.TipFlag)
-        TipTime->start();
+        m_tipTime->start();
     const auto records = PlacementRecords();
     SetPlacement(*this, *records[0]);
-    for (std::size_t k = 0; k < workshops.size(); ++k)
-        if (workshops[k])
-            SetPlacement(*workshops[k], *records[k + 1]);
+    for (std::size_t k = 0; k < m_workshops.size(); ++k)
+        if (m_workshops[k])
+            SetPlacement(*m_workshops[k], *records[k + 1]);
 }
 
 std::vector<TPlacement *> TMainF::PlacementRecords()
 {
     std::vector<TPlacement *> records{&m_settings.Placement(QString::fromLatin1(Irisonde::kMainSection))};
-    for (const Irisonde::TWorkshopRow &row : table)
+    for (const Irisonde::TWorkshopRow &row : m_table)
         records.push_back(&m_settings.Placement(QString::fromLatin1(row.Section)));
     return records;
 }
@@ -401,28 +402,28 @@ void TMainF::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    if (firstShow) {
+    if (m_firstShow) {
         FirstShow();
-        firstShow = false;
+        m_firstShow = false;
     }
-    if (App::LowColourFlag)
-        WarningTimer->start();
+    if (App::State().LowColourFlag)
+        m_warningTimer->start();
 }
 
 void TMainF::hideEvent(QHideEvent *event)
 {
     QMainWindow::hideEvent(event);
     if (!event->spontaneous())
-        WarningTimer->stop();
+        m_warningTimer->stop();
 }
 
 void TMainF::closeEvent(QCloseEvent *event)
 {
     const auto records = PlacementRecords();
     *records[0] = GetPlacement(*this);
-    for (std::size_t k = 0; k < workshops.size(); ++k)
-        if (workshops[k])
-            *records[k + 1] = GetPlacement(*workshops[k]);
+    for (std::size_t k = 0; k < m_workshops.size(); ++k)
+        if (m_workshops[k])
+            *records[k + 1] = GetPlacement(*m_workshops[k]);
     const QString failure = Irisonde::SaveSettings(m_settings);
     if (!failure.isEmpty())
         App::ShowWarning(failure, this);

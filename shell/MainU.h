@@ -20,7 +20,7 @@ class QTimer;
 
 namespace Irisonde {
 
-class TSuperLab;
+class TMainClient;
 class TWorkshopF;
 
 // The display-mode text and low-colour flag for a screen of `width` x `height`
@@ -68,20 +68,6 @@ public:
 
     [[nodiscard]] TWorkshopF *Workshop(const Irisonde::TWorkshopRow &row) const;
 
-    // Controls and actions under their layout names.
-    QWidget *Client;
-    QLabel *Label1;
-    std::array<TSuperLab *, 9> LinkLab{}; // LinkLab1 .. LinkLab9 at index 0 .. 8
-    QFrame *Panel1;
-    QLabel *ModeLab;
-    QLabel *WarningLab;
-    QTimer *TipTime;
-    QTimer *WarningTimer;
-    QMenu *Fichier1, *EditionMenu, *OptionsMenu, *AideMenu;
-    QAction *BrowserMenu, *QuitMenu;
-    QAction *CalcMenu, *ClearMenu, *PreferencesMenu;
-    QAction *WinHlpMenu, *TipMenu, *LisezMoiMenu, *WebAuteurMenu, *MailAuteurMenu, *AboutMenu;
-
 public slots:
     void LinkLabClick();
     void TipTimeTimer();
@@ -105,16 +91,25 @@ private:
     [[nodiscard]] std::vector<TPlacement *> PlacementRecords();
 
     Irisonde::TSettings m_settings;
-    std::span<const Irisonde::TWorkshopRow> table;
-    std::vector<TWorkshopF *> workshops;    // one per row, null until handed over
-    std::vector<QAction *> workshopMenus;   // one per row
-    QDialog *optionsDialog = nullptr;
-    QDialog *tipWindow = nullptr;
-    QDialog *browserWindow = nullptr;
-    QWidget *splash = nullptr;
-    std::function<void()> showAbout;
-    qint64 calculatorPid = 0;
-    bool firstShow = true;
+    // Controls and actions; tests find them by their layout names.
+    TMainClient *m_client = nullptr;
+    QTimer *m_tipTime = nullptr;
+    QTimer *m_warningTimer = nullptr;
+    QMenu *m_fichier1 = nullptr, *m_editionMenu = nullptr, *m_optionsMenu = nullptr, *m_aideMenu = nullptr;
+    QAction *m_browserMenu = nullptr, *m_quitMenu = nullptr;
+    QAction *m_calcMenu = nullptr, *m_clearMenu = nullptr, *m_preferencesMenu = nullptr;
+    QAction *m_winHlpMenu = nullptr, *m_tipMenu = nullptr, *m_lisezMoiMenu = nullptr;
+    QAction *m_webAuteurMenu = nullptr, *m_mailAuteurMenu = nullptr, *m_aboutMenu = nullptr;
+    std::span<const Irisonde::TWorkshopRow> m_table;
+    std::vector<TWorkshopF *> m_workshops;    // one per row, null until handed over
+    std::vector<QAction *> m_workshopMenus;   // one per row
+    QDialog *m_optionsDialog = nullptr;
+    QDialog *m_tipWindow = nullptr;
+    QDialog *m_browserWindow = nullptr;
+    QWidget *m_splash = nullptr;
+    std::function<void()> m_showAbout;
+    qint64 m_calculatorPid = 0;
+    bool m_firstShow = true;
 };
 
 } // namespace Irisonde

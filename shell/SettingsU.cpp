@@ -348,8 +348,8 @@ constexpr auto kShortTitle = Scramble("Irisonde");
 
 void RestoreTitles()
 {
-    App::DisplayTitle = Unscramble(kDisplayTitle);
-    App::ShortTitle = Unscramble(kShortTitle);
+    App::State().DisplayTitle = Unscramble(kDisplayTitle);
+    App::State().ShortTitle = Unscramble(kShortTitle);
 }
 
 QString PluralS(const QString &word, int count)

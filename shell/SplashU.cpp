@@ -134,7 +134,7 @@ void TSplashF::ZonePaint(QPainter &p) const
         QString text;
     } lines[] = {
         {76, QStringLiteral(IRISONDE_FAMILY_LINE)},
-        {100, App::DisplayTitle},
+        {100, App::State().DisplayTitle},
         {116, QStringLiteral("Pour Windows 95, 98 et NT.")},
         {132, QStringLiteral(IRISONDE_AUTHOR_WEB)},
     };

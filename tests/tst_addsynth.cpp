@@ -1,7 +1,7 @@
 // The additive-synthesis window driven as a pupil would, on the offscreen
-// platform: mouse, wheel, bars and check boxes, read back from the pixels of
-// the composed screen (FrameLayer) and the projector strip.
-#include "imaging/ColourU.h"
+// platform: its layout, and mouse, wheel, bars and check boxes reaching the
+// state (whose dragging and mixing tst_synthstate covers), read back from the
+// composed screen (FrameLayer) and the projector strip.
 #include "shell/PaintBoxU.h"
 #include "tests/support/SynthProbe.h"
 #include "tests/support/TestSupport.h"
@@ -15,8 +15,6 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest>
-
-#include <cmath>
 
 using namespace Irisonde;
 
@@ -58,39 +56,11 @@ private slots:
         QCOMPARE(win->EtenduCheck->toolTip(), QStringLiteral(" Utiliser la synthèse additive étendue"));
     }
 
-    void mixing_data()
-    {
-        QTest::addColumn<int>("region");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("all three: white") << 0 << QColor(255, 255, 255);
-        QTest::newRow("red and green: yellow") << 12 << QColor(255, 255, 0);
-        QTest::newRow("red and blue: magenta") << 13 << QColor(255, 0, 255);
-        QTest::newRow("green and blue: cyan") << 23 << QColor(0, 255, 255);
-        QTest::newRow("red alone") << 1 << QColor(255, 0, 0);
-        QTest::newRow("outside: black") << -1 << QColor(0, 0, 0);
-    }
-    void mixing()
-    {
-        QFETCH(int, region);
-        QFETCH(QColor, expected);
-        const QPointF g = (Centre(1) + Centre(2) + Centre(3)) / 3;
-        QPoint p;
-        switch (region) {
-        case 0: p = g.toPoint(); break;
-        case 12: p = Away((Centre(1) + Centre(2)) / 2, Centre(3), 24); break;
-        case 13: p = Away((Centre(1) + Centre(3)) / 2, Centre(2), 24); break;
-        case 23: p = Away((Centre(2) + Centre(3)) / 2, Centre(1), 24); break;
-        case 1: p = Away(Centre(1), g, 20); break;
-        default: p = QPoint(5, 5); break;
-        }
-        QCOMPARE(Screen(p), expected);
-    }
-
     // Each disc is round and symmetric: the bitmap's rows and columns mirror,
     // and the disc touches the middle of all four sides of its box.
     void discIsRound()
     {
-        TDibPlus &d = *S().DiscBitmap[1];
+        TDibPlus &d = *S().Disc(1).Bitmap;
         const int n = d.Width();
         QCOMPARE(n, 76);
         for (int y = 0; y < n; ++y)
@@ -106,131 +76,37 @@ private slots:
         QCOMPARE(d.GetPixelFast(0, 0), 0u);
     }
 
-    void radiusSteps()
+    // Right clicks (with Ctrl: smaller) and wheel notches change the radius
+    // by 10 within 20 .. DiscAreaH div 3, and the screen shows it at once;
+    // the middle button does nothing.
+    void radius_data()
     {
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(S().DiscRadius, 48);
-        QCOMPARE(S().DiscBitmap[1]->Width(), 96);
-        // The screen shows the bigger disc at once.
-        QCOMPARE(Screen((Centre(1) + QPointF(0, 45)).toPoint()), QColor(255, 0, 0));
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
-        QCOMPARE(S().DiscRadius, 28);
-        for (int i = 0; i < 10; ++i)
-            QTest::mouseClick(win->Zone, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(S().DiscRadius, 77); // 233 div 3
-        for (int i = 0; i < 10; ++i)
-            QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
-        QCOMPARE(S().DiscRadius, 20);
-        QTest::mouseClick(win->Zone, Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(S().DiscRadius, 20);
-    }
-
-    void wheel_data()
-    {
-        QTest::addColumn<QPoint>("angle");
+        QTest::addColumn<int>("clicks"); // right clicks, negative with Ctrl
+        QTest::addColumn<QPoint>("angle"); // then one wheel turn
         QTest::addColumn<int>("radius");
-        QTest::newRow("240 away: +20") << QPoint(0, 240) << 58;
-        QTest::newRow("-119: nothing") << QPoint(0, -119) << 38;
-        QTest::newRow("-120: -10") << QPoint(0, -120) << 28;
-        QTest::newRow("shift+wheel on x: 240") << QPoint(240, 0) << 58;
-        QTest::newRow("far beyond the limit") << QPoint(0, 12000) << 77;
+        QTest::newRow("right click: +10") << 1 << QPoint() << 48;
+        QTest::newRow("Ctrl+right click: -10") << -1 << QPoint() << 28;
+        QTest::newRow("right clicks stop at 77") << 10 << QPoint() << 77;
+        QTest::newRow("Ctrl+right clicks stop at 20") << -10 << QPoint() << 20;
+        QTest::newRow("wheel 240 away: +20") << 0 << QPoint(0, 240) << 58;
+        QTest::newRow("wheel -119: nothing") << 0 << QPoint(0, -119) << 38;
+        QTest::newRow("wheel -120: -10") << 0 << QPoint(0, -120) << 28;
+        QTest::newRow("shift+wheel on x: 240") << 0 << QPoint(240, 0) << 58;
+        QTest::newRow("wheel far beyond the limit") << 0 << QPoint(0, 12000) << 77;
     }
-    void wheel()
+    void radius()
     {
+        QFETCH(int, clicks);
         QFETCH(QPoint, angle);
         QFETCH(int, radius);
-        Wheel(win->Zone, angle);
+        for (int i = 0; i < std::abs(clicks); ++i)
+            QTest::mouseClick(win->Zone, Qt::RightButton, clicks < 0 ? Qt::ControlModifier : Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(win->Zone, Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+        if (!angle.isNull())
+            Wheel(win->Zone, angle);
         QCOMPARE(S().DiscRadius, radius);
-        QCOMPARE(S().DiscBitmap[3]->Width(), 2 * radius);
-    }
-
-    void hitPriority_data()
-    {
-        QTest::addColumn<int>("region");
-        QTest::addColumn<int>("disc");
-        QTest::newRow("red over blue") << 13 << 1;
-        QTest::newRow("green over blue") << 23 << 2;
-        QTest::newRow("exactly at the radius") << 100 << 1;
-        QTest::newRow("one beyond the radius") << 101 << 0;
-        QTest::newRow("outside every disc") << -1 << 0;
-    }
-    void hitPriority()
-    {
-        QFETCH(int, region);
-        QFETCH(int, disc);
-        QPoint p(5, 5);
-        if (region == 13)
-            p = Away((Centre(1) + Centre(3)) / 2, Centre(2), 24);
-        else if (region == 23)
-            p = Away((Centre(2) + Centre(3)) / 2, Centre(1), 24);
-        else if (region >= 100)
-            p = (Centre(1) + QPointF(0, 38 + region - 100)).toPoint();
-        const QImage before = S().FrameLayer->Image();
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, p);
-        QCOMPARE(S().DragDisc, disc);
-        QTest::mouseMove(win->Zone, QPoint(100, 100));
-        if (disc == 0)
-            IRISONDE_COMPARE_IMAGES(S().FrameLayer->Image(), before);
-        else
-            QCOMPARE(QPoint(S().DiscX[disc], S().DiscY[disc]), QPoint(100, 100));
-        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-        QCOMPARE(S().DragDisc, 0);
-    }
-
-    void clamps_data()
-    {
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QPoint>("centre");
-        QTest::newRow("far left") << QPoint(-500, 100) << QPoint(-19, 100);
-        QTest::newRow("far right") << QPoint(5000, 100) << QPoint(582 + 19, 100);
-        QTest::newRow("far up") << QPoint(100, -500) << QPoint(100, -19);
-        QTest::newRow("far down, above the strip") << QPoint(100, 5000) << QPoint(100, 233 - 38);
-    }
-    void clamps()
-    {
-        QFETCH(QPoint, to);
-        QFETCH(QPoint, centre);
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint() + QPoint(0, 20));
-        QTest::mouseMove(win->Zone, to);
-        QCOMPARE(QPoint(S().DiscX[1], S().DiscY[1]), centre);
-        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, to);
-        // The composed screen after the drag is the same as one made afresh.
-        const QImage shown = S().FrameLayer->Image();
-        S().Compose();
-        IRISONDE_COMPARE_IMAGES(shown, S().FrameLayer->Image());
-    }
-
-    // The lamp's lens (red pixels in the sprite's upper half) swings to the
-    // side of the disc: upright under a disc straight above, to the right
-    // (clockwise) when the disc goes right.
-    void projectorTurns()
-    {
-        const int centreX = S().ProjoX[1] + 40;
-        auto lensX = [this] {
-            TDibPlus &strip = *S().ProjoStrip;
-            double sum = 0;
-            int n = 0;
-            for (int y = 0; y < 40; ++y)
-                for (int x = S().ProjoX[1]; x < S().ProjoX[1] + 81; ++x)
-                    if (At(strip, QPoint(x, y)) == QColor(255, 0, 0)) {
-                        sum += x;
-                        ++n;
-                    }
-            return n ? sum / n - (S().ProjoX[1] + 40) : 1e9;
-        };
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint() + QPoint(0, 20));
-        QTest::mouseMove(win->Zone, QPoint(centreX, 60));
-        QCOMPARE(S().ProjoAngle[1], 0.0);
-        const double upright = lensX(); // the lens sits on the sprite's middle column, give or take one
-        QVERIFY2(std::abs(upright) <= 1.5, qPrintable(QString::number(upright)));
-        QTest::mouseMove(win->Zone, QPoint(centreX + 150, 60));
-        QVERIFY(S().ProjoAngle[1] > 0.3);
-        QVERIFY2(lensX() > upright + 5.0, qPrintable(QString::number(lensX())));
-        QTest::mouseMove(win->Zone, QPoint(centreX - 40, 60));
-        QVERIFY(S().ProjoAngle[1] < 0);
-        QVERIFY2(lensX() < upright - 2.0, qPrintable(QString::number(lensX())));
-        QTest::mouseRelease(win->Zone, Qt::LeftButton);
+        QCOMPARE(S().Disc(3).Bitmap->Width(), 2 * radius);
+        QCOMPARE(Screen((Centre(1) + QPointF(0, radius - 3)).toPoint()), QColor(255, 0, 0));
     }
 
     void extendedAndLink()
@@ -240,7 +116,7 @@ private slots:
         const QPoint red = Away(Centre(1), (Centre(1) + Centre(2) + Centre(3)) / 3, 20);
         const QPoint yellow = Away((Centre(1) + Centre(2)) / 2, Centre(3), 24);
         win->rBar->setValue(50);
-        QCOMPARE(S().Percent[1], 50);
+        QCOMPARE(S().Disc(1).Percent, 50);
         QCOMPARE(win->Redit->text(), QStringLiteral(" 50 %"));
         QCOMPARE(Screen(red), QColor(127, 0, 0));
         QCOMPARE(Screen(yellow), QColor(127, 255, 0)); // each channel keeps its own value
@@ -277,7 +153,7 @@ private slots:
         QCOMPARE(copy.size(), QSize(582, 312));
         IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 231), S().FrameLayer->Image());
         IRISONDE_COMPARE_IMAGES(copy.copy(0, 231, 582, 81), S().ProjoStrip->Image());
-        QCOMPARE(S().ProjoX, (std::array<int32_t, 4>{0, 10, 251, 492}));
+        QCOMPARE((QList<int>{S().Projector(1).X, S().Projector(2).X, S().Projector(3).X}), (QList<int>{10, 251, 492}));
     }
 
     void resizeResetsRadiusAndClamps()
@@ -286,11 +162,12 @@ private slots:
         QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint());
         QTest::mouseMove(win->Zone, QPoint(300, 5000));
         QTest::mouseRelease(win->Zone, Qt::LeftButton);
+        QCOMPARE(S().DragDisc, 0);
         win->resize(640, 400);
         QCOMPARE(S().DiscAreaH, 400 - 182);
         QCOMPARE(S().DiscRadius, (400 - 182) / 6);
-        QCOMPARE(S().DiscY[1], S().DiscAreaH - S().DiscRadius);
-        QCOMPARE(S().DiscX[1], 300);
+        QCOMPARE(S().Disc(1).Y, S().DiscAreaH - S().DiscRadius);
+        QCOMPARE(S().Disc(1).X, 300);
         QCOMPARE(S().FrameLayer->Height(), 218);
         QCOMPARE(win->ProjoZone->geometry(), QRect(4, 222, 630, 81));
     }
@@ -315,8 +192,8 @@ private slots:
         QCOMPARE(win->bBar->value(), 0);
         QVERIFY(!win->EtenduCheck->isChecked());
         QCOMPARE(win->BEdit->text(), QStringLiteral(" 100 %"));
-        QCOMPARE(QPoint(S().DiscX[1], S().DiscY[1]), QPoint(291, 116));
-        QCOMPARE(S().DiscColour[3], 0xFF0000u);
+        QCOMPARE(QPoint(S().Disc(1).X, S().Disc(1).Y), QPoint(291, 116));
+        QCOMPARE(S().Disc(3).Colour, 0xFF0000u);
         QCOMPARE(Screen(QPoint(291, 116)), QColor(255, 255, 255));
     }
 };

@@ -120,7 +120,7 @@ private slots:
     // level only.
     void openBitmapAndReopen()
     {
-        App::ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
+        App::State().ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
         ChooseWhenAsked(win.get(), testsupport::DataFile(QStringLiteral("bmp_24bit.bmp")));
         QTest::mouseClick(win->OuvreBout, Qt::LeftButton);
         QVERIFY2(win->windowTitle().endsWith(QStringLiteral("bmp_24bit.bmp ( 5 sur 3 pixels )")), qPrintable(win->windowTitle()));

@@ -31,6 +31,21 @@ using namespace Irisonde;
 
 namespace {
 
+// A control, action or timer of the main window by its layout name.
+template <class T>
+T *Child(const QObject &main, const QString &name)
+{
+    T *c = main.findChild<T *>(name);
+    if (!c)
+        qFatal("no %s in the main window", qPrintable(name));
+    return c;
+}
+template <class T>
+T *Child(const QObject &main, const char *name)
+{
+    return Child<T>(main, QString::fromLatin1(name));
+}
+
 class TTestShopF : public TWorkshopF {
 public:
     TTestShopF() : TWorkshopF({QStringLiteral(" Atelier d'essai"), QStringLiteral("TESTSHOP"), 93, true}) {}
@@ -123,69 +138,70 @@ private slots:
     void layoutAndCaptions()
     {
         TMainF main(Irisonde::WorkshopTable());
-        QCOMPARE(main.Client->size(), QSize(527, 378));
-        QCOMPARE(main.windowTitle(), App::DisplayTitle);
-        QCOMPARE(main.Label1->pos(), QPoint(20, 12));
-        QCOMPARE(main.Label1->font().pixelSize(), 19);
+        QCOMPARE(main.centralWidget()->size(), QSize(527, 378));
+        QCOMPARE(main.windowTitle(), App::State().DisplayTitle);
+        QCOMPARE(Child<QLabel>(main, "Label1")->pos(), QPoint(20, 12));
+        QCOMPARE(Child<QLabel>(main, "Label1")->font().pixelSize(), 19);
         const struct { int n, top; const char *caption; } links[] = {
             {1, 48, "Synthèse trichromique additive  "}, {2, 76, "Synthèse trichromique soustractive "},
             {3, 104, "Eclairage d'une scène "}, {4, 132, "La télévision à la loupe "},
             {8, 176, "Impression en trichromie ou quadrichromie "}, {9, 204, " Décomposition RVB d'une image "},
             {7, 244, "Aide de Irisonde"}, {6, 272, "Cataloguer les images "}, {5, 300, "Quitter "}};
         for (const auto &l : links) {
-            const TSuperLab *lab = main.LinkLab[l.n - 1];
-            QCOMPARE(lab->objectName(), QStringLiteral("LinkLab%1").arg(l.n));
+            const TSuperLab *lab = Child<TSuperLab>(main, QStringLiteral("LinkLab%1").arg(l.n));
             QCOMPARE(lab->text(), QString::fromUtf8(l.caption));
             QCOMPARE(lab->pos(), QPoint(52, l.top));
             QVERIFY(lab->font().bold() && lab->font().italic());
             QCOMPARE(lab->font().pixelSize(), 16);
             QCOMPARE(lab->LinkCursor, crLinkHand);
             // Its bullet sits 20 pixels to the left, 4 lower.
-            const QWidget *bullet = main.Client->childAt(32 + 6, l.top + 4 + 4);
+            const QWidget *bullet = main.centralWidget()->childAt(32 + 6, l.top + 4 + 4);
             QVERIFY2(bullet && bullet->geometry() == QRect(32, l.top + 4, 13, 9), l.caption);
         }
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QCOMPARE(main.Panel1->geometry(), QRect(0, main.Client->height() - 20, main.Client->width(), 20));
-        QCOMPARE(main.ModeLab->text(), App::ShortTitle + QStringLiteral(" - ") + App::DisplayModeText);
-        QCOMPARE(main.WarningLab->x(), main.ModeLab->x() + main.ModeLab->width() + 10);
-        QCOMPARE(main.findChild<QFrame *>(QStringLiteral("Bevel2"))->geometry().bottom(), main.Panel1->y() - 1);
+        const QWidget *client = main.centralWidget();
+        QCOMPARE(Child<QFrame>(main, "Panel1")->geometry(), QRect(0, client->height() - 20, client->width(), 20));
+        QCOMPARE(Child<QLabel>(main, "ModeLab")->text(), App::State().ShortTitle + QStringLiteral(" - ") + App::State().DisplayModeText);
+        const QLabel *modeLab = Child<QLabel>(main, "ModeLab");
+        QCOMPARE(Child<QLabel>(main, "WarningLab")->x(), modeLab->x() + modeLab->width() + 10);
+        QCOMPARE(main.findChild<QFrame *>(QStringLiteral("Bevel2"))->geometry().bottom(), Child<QFrame>(main, "Panel1")->y() - 1);
 
-        QCOMPARE(MenuCaptions(main.Fichier1), (QStringList{
+        QCOMPARE(MenuCaptions(Child<QMenu>(main, "Fichier1")), (QStringList{
             "Synthèse trichromique &additive", "Synthèse trichromique &soustractive", "&Eclairage d'une scène",
             "L'écran de télévision à la &Loupe", "-", "&Impression par quadrichromie ou trichromie",
             "&Décomposition RVB d'une image", "-", "&Cataloguer les images", "-", "&Quitter"}));
-        QCOMPARE(MenuCaptions(main.EditionMenu), (QStringList{"&Calculatrice de Windows", "-", "Vider le presse-papiers"}));
-        QCOMPARE(MenuCaptions(main.OptionsMenu), QStringList{"&Préférences"});
-        QCOMPARE(MenuCaptions(main.AideMenu), (QStringList{"&Aide du logiciel", "Astuce du &jour", "&Lisez Moi", "-",
+        QCOMPARE(MenuCaptions(Child<QMenu>(main, "EditionMenu")), (QStringList{"&Calculatrice de Windows", "-", "Vider le presse-papiers"}));
+        QCOMPARE(MenuCaptions(Child<QMenu>(main, "OptionsMenu")), QStringList{"&Préférences"});
+        QCOMPARE(MenuCaptions(Child<QMenu>(main, "AideMenu")), (QStringList{"&Aide du logiciel", "Astuce du &jour", "&Lisez Moi", "-",
                                                            "&Irisonde sur le web", "e-&Mail", "-", "A &propos de..."}));
         QCOMPARE(main.menuBar()->actions().size(), 4);
         // Windows not made yet keep their commands greyed out.
         QVERIFY(!main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
-        QVERIFY(!main.BrowserMenu->isEnabled());
+        QVERIFY(!Child<QAction>(main, "BrowserMenu")->isEnabled());
     }
 
     void warningLabelBlinksOnlyInLowColourWhileVisible()
     {
         TMainF main(Irisonde::WorkshopTable());
-        App::LowColourFlag = true;
+        App::State().LowColourFlag = true;
         main.show();
-        QCOMPARE(main.WarningLab->text(), QStringLiteral("Affichage conseillé : 65536 couleurs"));
-        QCOMPARE(main.WarningLab->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QVERIFY(main.WarningTimer->isActive());
+        QCOMPARE(Child<QLabel>(main, "WarningLab")->text(), QStringLiteral("Affichage conseillé : 65536 couleurs"));
+        QCOMPARE(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(Child<QTimer>(main, "WarningTimer")->isActive());
         main.WarningTimerTimer();
-        QVERIFY(main.WarningLab->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
+        QVERIFY(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
         main.WarningTimerTimer();
-        QCOMPARE(main.WarningLab->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         main.hide();
-        QVERIFY(!main.WarningTimer->isActive());
-        App::LowColourFlag = false;
+        QVERIFY(!Child<QTimer>(main, "WarningTimer")->isActive());
+        App::State().LowColourFlag = false;
 
         TMainF good(Irisonde::WorkshopTable());
         good.show();
-        QCOMPARE(good.WarningLab->text(), QStringLiteral("Affichage convenable"));
-        QCOMPARE(good.WarningLab->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-        QVERIFY(!good.WarningTimer->isActive());
+        QCOMPARE(Child<QLabel>(good, "WarningLab")->text(), QStringLiteral("Affichage convenable"));
+        QCOMPARE(Child<QLabel>(good, "WarningLab")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        QVERIFY(!Child<QTimer>(good, "WarningTimer")->isActive());
     }
 
     void workshopOpensFromItsLinkAndClosesBackHome()
@@ -197,10 +213,10 @@ private slots:
         QVERIFY(main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QVERIFY(main.TipTime->isActive());
-        main.TipTime->stop();
+        QVERIFY(Child<QTimer>(main, "TipTime")->isActive());
+        Child<QTimer>(main, "TipTime")->stop();
 
-        emit main.LinkLab[0]->clicked();
+        emit Child<TSuperLab>(main, "LinkLab1")->clicked();
         QVERIFY(shop.isVisible());
         QVERIFY(!main.isVisible());
         QCOMPARE(shop.shows, 1);
@@ -222,7 +238,7 @@ private slots:
         QVERIFY(main.isVisible());
         QCOMPARE(shop.closes, 1);
         // Coming home does not repeat the first-show work.
-        QVERIFY(!main.TipTime->isActive());
+        QVERIFY(!Child<QTimer>(main, "TipTime")->isActive());
 
         // Same window object, re-initialised on the next opening.
         main.findChild<QAction *>(QStringLiteral("AddMenu"))->trigger();
@@ -312,7 +328,7 @@ private slots:
         const QString seen = QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height());
         QVERIFY2(area.contains(outer.topLeft()) && area.contains(outer.topRight()), qPrintable(seen));
         QVERIFY2(outer.width() <= area.width() && outer.height() <= area.height(), qPrintable(seen));
-        QVERIFY2(main.width() >= 260 && main.Client->height() >= 180, qPrintable(seen));
+        QVERIFY2(main.width() >= 260 && main.centralWidget()->height() >= 180, qPrintable(seen));
         main.close();
         const TPlacement saved = main.Settings().Placement(QStringLiteral("MainF"));
         QVERIFY(saved.W <= area.width() && saved.H <= area.height());
@@ -325,36 +341,36 @@ private slots:
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::blue);
         QApplication::clipboard()->setImage(img);
-        emit main.EditionMenu->aboutToShow();
-        QVERIFY(main.ClearMenu->isEnabled());
-        main.ClearMenu->trigger();
+        emit Child<QMenu>(main, "EditionMenu")->aboutToShow();
+        QVERIFY(Child<QAction>(main, "ClearMenu")->isEnabled());
+        Child<QAction>(main, "ClearMenu")->trigger();
         const QMimeData *left = QApplication::clipboard()->mimeData();
         QVERIFY(!left || !left->hasImage());
         QApplication::clipboard()->setText(QStringLiteral("texte"));
-        emit main.EditionMenu->aboutToShow();
-        QVERIFY(!main.ClearMenu->isEnabled());
+        emit Child<QMenu>(main, "EditionMenu")->aboutToShow();
+        QVERIFY(!Child<QAction>(main, "ClearMenu")->isEnabled());
     }
 
     void helpWebMailReadmeAndCalculator()
     {
         TMainF main(Irisonde::WorkshopTable());
-        emit main.LinkLab[6]->clicked(); // "Aide de Irisonde"
+        emit Child<TSuperLab>(main, "LinkLab7")->clicked(); // "Aide de Irisonde"
         QVERIFY(THelpF::Instance().isVisible());
         QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("Sommaire"));
         THelpF::Instance().close();
 
-        main.WebAuteurMenu->trigger();
-        main.MailAuteurMenu->trigger();
-        main.LisezMoiMenu->trigger();
+        Child<QAction>(main, "WebAuteurMenu")->trigger();
+        Child<QAction>(main, "MailAuteurMenu")->trigger();
+        Child<QAction>(main, "LisezMoiMenu")->trigger();
         QCOMPARE(recorder.urls.size(), 3);
         QCOMPARE(recorder.urls[0].scheme(), QStringLiteral("https"));
         QCOMPARE(recorder.urls[1].toString(), QStringLiteral("mailto:" IRISONDE_AUTHOR_EMAIL "?Subject=Irisonde"));
-        QCOMPARE(recorder.urls[2].toLocalFile(), App::ProgramFolder + QStringLiteral("/lisezmoi.txt"));
+        QCOMPARE(recorder.urls[2].toLocalFile(), App::State().ProgramFolder + QStringLiteral("/lisezmoi.txt"));
 
         // No calculator on the path: nothing happens, silently.
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "/nonexistent");
-        main.CalcMenu->trigger();
+        Child<QAction>(main, "CalcMenu")->trigger();
         qputenv("PATH", path);
     }
 
@@ -390,7 +406,7 @@ private slots:
     {
         TMainF main(Irisonde::WorkshopTable());
         main.show();
-        emit main.LinkLab[4]->clicked(); // "Quitter "
+        emit Child<TSuperLab>(main, "LinkLab5")->clicked(); // "Quitter "
         QVERIFY(!main.isVisible());
     }
 };

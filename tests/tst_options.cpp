@@ -182,7 +182,7 @@ private slots:
             wasModal = QApplication::activeModalWidget() == d;
             Run(*d, steps);
         });
-        main.PreferencesMenu->trigger();
+        main.findChild<QAction *>(QStringLiteral("PreferencesMenu"))->trigger();
         QVERIFY(wasModal);
         QVERIFY(!d->isVisible());
         QCOMPARE(shop.ShowHints(), hints);
@@ -192,7 +192,7 @@ private slots:
     // "&Aide" opens the help on a topic that says something.
     void help()
     {
-        App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+        App::State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
         TOptionF d(TestSettings());
         d.show();
         QTest::mouseClick(d.AideBout, Qt::LeftButton);

@@ -46,7 +46,7 @@ private slots:
     void init()
     {
         TestPicture().ResetPictureState();
-        App::ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
+        App::State().ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
         TestPicture().SetPictureArea(40, 30);
     }
     void cancelKeepsCaption();

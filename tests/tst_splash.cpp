@@ -83,7 +83,7 @@ private slots:
     {
         QVERIFY(!App::Logo().isNull());
         QCOMPARE(App::Logo().pixelColor(0, 0), Face());
-        App::DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
+        App::State().DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
     }
 
     // A click ends the start-up splash at once, and its timer cannot close
@@ -158,14 +158,14 @@ private slots:
     void drawing_data()
     {
         QTest::addColumn<QString>("title");
-        QTest::newRow("program title") << App::DisplayTitle;
+        QTest::newRow("program title") << App::State().DisplayTitle;
         QTest::newRow("longer title") << QStringLiteral("Irisonde - Couleurs, lumières et perception visuelle au lycée");
         QTest::newRow("short title") << QStringLiteral("Iris");
     }
     void drawing()
     {
         QFETCH(QString, title);
-        App::DisplayTitle = title;
+        App::State().DisplayTitle = title;
         TSplashF splash;
         QCOMPARE(splash.Zone->size(), QSize(356, 218));
         const QImage img = splash.Zone->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(InkColumns(img, 64, 75).second, -1);
         QVERIFY(InkColumns(img, 76, 90).second >= 0);
         QCOMPARE(InkColumns(img, 150, 217).second, -1);
-        App::DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
+        App::State().DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
     }
 
     // The real program: the order of its windows at start.

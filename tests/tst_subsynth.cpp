@@ -1,8 +1,8 @@
 // The subtractive-synthesis window driven as a pupil would, on the offscreen
 // platform, read back from the composed sheet (FrameLayer) and the brush
-// strip: the inks' AND mixing, their extended strengths, the recoloured
-// brushes at their fixed places, resize, copy and reopening.
-#include "imaging/ColourU.h"
+// strip: its layout, the mouse and the bars reaching the state (whose
+// dragging, mixing and inks tst_synthstate covers), the brushes at their
+// fixed places, resize, copy and reopening.
 #include "shell/PaintBoxU.h"
 #include "tests/support/SynthProbe.h"
 #include "tests/support/TestSupport.h"
@@ -17,13 +17,10 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <cmath>
-
 using namespace Irisonde;
 
 namespace {
 
-using testsupport::Away;
 const auto At = testsupport::ColourAt;
 
 int Count(const TDibPlus &image, QRect r, const QColor &c)
@@ -43,27 +40,16 @@ constexpr QPoint PaintSpot(20, 21);
 class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF> {
     Q_OBJECT
     QColor Sheet(QPoint p) { return At(*S().FrameLayer, p); }
-    QColor Paint(int k) { return At(*S().BrushStrip, QPoint(TSubState::BrushLeft[k], 3) + PaintSpot); }
-    QPoint Alone(int k) { return Away(Centre(k), (Centre(1) + Centre(2) + Centre(3)) / 3, 28); }
+    QColor Paint(int k) { return At(*S().BrushStrip, QPoint(TSubState::BrushLeft(k), 3) + PaintSpot); }
 
     void Drag(int k, QPoint to)
     {
         QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(k).toPoint());
         QCOMPARE(S().DragDisc, k);
         QTest::mouseMove(win->Zone, to);
+        QCOMPARE(Centre(k), QPointF(to));
         QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, to);
     }
-    // The blots in an equilateral triangle of side 24: each pair overlaps
-    // well inside both outlines, whatever the scallops.
-    void Triangle()
-    {
-        // Cyan, then magenta out of the way, so that each later press finds its own
-        // blot's centre uncovered.
-        Drag(1, QPoint(200, 130));
-        Drag(2, QPoint(224, 130));
-        Drag(3, QPoint(212, 109));
-    }
-
 private slots:
     void init() { QVERIFY(Open()); }
     void cleanup() { Close(); }
@@ -79,72 +65,10 @@ private slots:
         QCOMPARE(win->JLab->text(), QStringLiteral("Jaune"));
     }
 
-    void openingSheet()
-    {
-        QCOMPARE(Sheet(QPoint(5, 5)), QColor(255, 255, 255));
-        QCOMPARE(Sheet(((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint()), QColor(0, 0, 0));
-        QCOMPARE(Paint(1), QColor(0, 255, 255));
-        QCOMPARE(Paint(2), QColor(255, 0, 255));
-        QCOMPARE(Paint(3), QColor(255, 255, 0));
-    }
-
-    void mixing_data()
-    {
-        QTest::addColumn<int>("region");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("cyan and magenta: blue") << 12 << QColor(0, 0, 255);
-        QTest::newRow("cyan and yellow: green") << 13 << QColor(0, 255, 0);
-        QTest::newRow("magenta and yellow: red") << 23 << QColor(255, 0, 0);
-        QTest::newRow("all three: black") << 0 << QColor(0, 0, 0);
-        QTest::newRow("cyan alone") << 1 << QColor(0, 255, 255);
-        QTest::newRow("yellow alone") << 3 << QColor(255, 255, 0);
-    }
-    void mixing()
-    {
-        QFETCH(int, region);
-        QFETCH(QColor, expected);
-        Triangle();
-        QPoint p;
-        switch (region) {
-        case 12: p = Away((Centre(1) + Centre(2)) / 2, Centre(3), 25); break;
-        case 13: p = Away((Centre(1) + Centre(3)) / 2, Centre(2), 25); break;
-        case 23: p = Away((Centre(2) + Centre(3)) / 2, Centre(1), 25); break;
-        case 0: p = ((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint(); break;
-        default: p = Alone(region); break;
-        }
-        QCOMPARE(Sheet(p), expected);
-    }
-
-    // The ink channel rounds (1 - f) x 255 in extended precision.
-    void extendedInk_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("red");
-        QTest::newRow("50 %: 128") << 50 << 128;
-        QTest::newRow("30 %: 179") << 70 << 179;
-        QTest::newRow("10 %: 229") << 90 << 229;
-        QTest::newRow("0 %: white") << 100 << 255;
-        QTest::newRow("100 %: full cyan") << 0 << 0;
-    }
-    void extendedInk()
-    {
-        QFETCH(int, position);
-        QFETCH(int, red);
-        Triangle();
-        win->EtenduCheck->click();
-        win->CBar->setValue(position);
-        QCOMPARE(win->Redit->text(), QStringLiteral(" %1 %").arg(100 - position));
-        QCOMPARE(Sheet(Alone(1)), QColor(red, 255, 255));
-        QCOMPARE(Paint(1), QColor(red, 255, 255));
-        // Where cyan lies on yellow only its own channel is lowered.
-        QCOMPARE(Sheet(Away((Centre(1) + Centre(3)) / 2, Centre(2), 25)), QColor(red, 255, 0));
-        QCOMPARE(Paint(2), QColor(255, 0, 255)); // the other brushes are not touched
-    }
-
     // Every paint pixel takes the ink, and nothing else of the brush does.
     void brushRecolouredExactly()
     {
-        const QRect cyanBrush(TSubState::BrushLeft[1], 3, 140, 43);
+        const QRect cyanBrush(TSubState::BrushLeft(1), 3, 140, 43);
         const int cyan = Count(*S().BrushStrip, cyanBrush, QColor(0, 255, 255));
         int yellowInPicture = 0;
         for (int y = 0; y < S().BrushPicture.height(); ++y)
@@ -153,7 +77,7 @@ private slots:
         QVERIFY2(yellowInPicture > 1900 && yellowInPicture < 2030, qPrintable(QString::number(yellowInPicture)));
         QCOMPARE(cyan, yellowInPicture);
         QCOMPARE(Count(*S().BrushStrip, cyanBrush, QColor(255, 255, 0)), 0);
-        QCOMPARE(Count(*S().BrushStrip, QRect(TSubState::BrushLeft[3], 3, 140, 43), QColor(255, 255, 0)), yellowInPicture);
+        QCOMPARE(Count(*S().BrushStrip, QRect(TSubState::BrushLeft(3), 3, 140, 43), QColor(255, 255, 0)), yellowInPicture);
     }
 
     void linkedBars()
@@ -210,7 +134,7 @@ private slots:
         QCOMPARE(win->MBar->value(), 0);
         QCOMPARE(win->GEdit->text(), QStringLiteral(" 100 %"));
         QCOMPARE(Paint(2), QColor(255, 0, 255));
-        QCOMPARE(QPoint(S().DiscX[1], S().DiscY[1]), QPoint(291, 130));
+        QCOMPARE(QPoint(S().Disc(1).X, S().Disc(1).Y), QPoint(291, 130));
     }
 };
 

@@ -3,7 +3,7 @@
 namespace Irisonde {
 
 TAddF::TAddF(QWidget *parent)
-    : TSynthF({QStringLiteral(" Synthèse additive"), QStringLiteral("ADDITIVE"), 93, false},
+    : TSynthF({QStringLiteral(" Synthèse additive"), QStringLiteral("ADDITIVE"), PanelHeight, false},
               {QStringLiteral("ProjoZone"),
                {QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Label3")},
                {QStringLiteral("Rouge"), QStringLiteral("Vert"), QStringLiteral("Bleu")},

@@ -3,7 +3,7 @@
 namespace Irisonde {
 
 TSubF::TSubF(QWidget *parent)
-    : TSynthF({QStringLiteral(" Synthèse soustractive"), QStringLiteral("SOUSTRACTIVE"), 93, false},
+    : TSynthF({QStringLiteral(" Synthèse soustractive"), QStringLiteral("SOUSTRACTIVE"), PanelHeight, false},
               {QStringLiteral("PinceauZone"),
                {QStringLiteral("CLab"), QStringLiteral("MLab"), QStringLiteral("JLab")},
                {QStringLiteral("Cyan"), QStringLiteral("Magenta"), QStringLiteral("Jaune")},

@@ -22,6 +22,20 @@ constexpr int MinOuterWidth = 460;
 constexpr int MinOuterHeight = 360;
 constexpr int DesignClientW = 592;
 constexpr int DesignClientH = 413;
+// The screen's top-left; the strip lies under it at the same left.
+constexpr int ZoneLeft = 4;
+constexpr int ZoneTop = 4;
+// The toolbar's three columns, one per disc: a bar, and right of it a label
+// above a read-only edit.
+constexpr std::array<int, 3> BarLefts{184, 260, 336};
+constexpr int BarTop = 5, BarW = 21, BarH = 80;
+constexpr int BarMax = 100, BarSmallStep = 2, BarLargeStep = 20;
+constexpr int TextGap = 26; // bar's left to its label's and edit's
+constexpr int LabelTop = 4;
+constexpr int EditTop = 24, EditW = 41, EditH = 22;
+constexpr int CheckLeft = 7, LinkCheckTop = 35, EtenduCheckTop = 55, CheckW = 133, CheckH = 17;
+constexpr int Bevel3Left = 174, Bevel1Left = 410;
+constexpr int BevelTop = 2, BevelW = 2, BevelH = 89;
 
 // Draws `image` at the top-left of a paint box, or the background colour
 // while there is none.
@@ -36,18 +50,18 @@ void DrawOrFill(QPainter &p, TDibPlus *image, const QColor &back, const QRect &a
 } // namespace
 
 TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
-    : TWorkshopF(windowFrame, parent), state(std::move(s))
+    : TWorkshopF(windowFrame, parent), m_state(std::move(s))
 {
     resize(DesignClientW, DesignClientH);
     setMinimumSize(MinOuterWidth, MinOuterHeight);
 
-    const QColor back = (state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
-    Zone = new TPaintBox(this, QRect(4, 4, 100, 100), [this, back](QPainter &p) {
-        DrawOrFill(p, state->FrameLayer.get(), back, Zone->rect());
+    const QColor back = (m_state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
+    Zone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop, 100, 100), [this, back](QPainter &p) {
+        DrawOrFill(p, m_state->FrameLayer.get(), back, Zone->rect());
     });
     Zone->setObjectName(QStringLiteral("Zone"));
-    StripZone = new TPaintBox(this, QRect(4, 104, 100, state->StripHeight()), [this, back](QPainter &p) {
-        DrawOrFill(p, state->StripImage(), back, StripZone->rect());
+    StripZone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop + 100, 100, m_state->StripHeight()), [this, back](QPainter &p) {
+        DrawOrFill(p, m_state->StripImage(), back, StripZone->rect());
     });
     StripZone->setObjectName(texts.stripName);
     for (QWidget *z : {static_cast<QWidget *>(Zone), static_cast<QWidget *>(StripZone)}) {
@@ -57,27 +71,27 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
 
     Panel2 = ToolBar;
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    static constexpr int columns[4] = {0, 184, 260, 336};
     const std::array<QString, 4> editNames{QString(), QStringLiteral("Redit"), QStringLiteral("GEdit"), QStringLiteral("BEdit")};
     std::array<QLineEdit *, 4> edits{};
     for (int k = 1; k <= 3; ++k) {
         Labs[k] = new QLabel(texts.labTexts[k - 1], Panel2);
         Labs[k]->setObjectName(texts.labNames[k - 1]);
-        Labs[k]->move(columns[k] + 26, 4);
+        const int column = BarLefts[size_t(k - 1)];
+        Labs[k]->move(column + TextGap, LabelTop);
         Labs[k]->adjustSize();
 
         Bars[k] = new QScrollBar(Qt::Vertical, Panel2);
         Bars[k]->setObjectName(texts.barNames[k - 1]);
-        Bars[k]->setGeometry(columns[k], 5, 21, 80);
-        Bars[k]->setRange(0, 100);
-        Bars[k]->setSingleStep(2);
-        Bars[k]->setPageStep(20);
+        Bars[k]->setGeometry(column, BarTop, BarW, BarH);
+        Bars[k]->setRange(0, BarMax);
+        Bars[k]->setSingleStep(BarSmallStep);
+        Bars[k]->setPageStep(BarLargeStep);
         Bars[k]->setToolTip(texts.barHints[k - 1]);
         connect(Bars[k], &QScrollBar::valueChanged, this, [this, k] { BarChange(k); });
 
         edits[k] = new QLineEdit(QStringLiteral(" 100 %"), Panel2);
         edits[k]->setObjectName(editNames[k]);
-        edits[k]->setGeometry(columns[k] + 26, 24, 41, 22);
+        edits[k]->setGeometry(column + TextGap, EditTop, EditW, EditH);
         edits[k]->setReadOnly(true);
     }
     Redit = edits[1];
@@ -87,12 +101,12 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     LinkCheck = new QCheckBox(QStringLiteral(" Lier les 3 composantes"), Panel2);
     LinkCheck->setObjectName(QStringLiteral("LinkCheck"));
     // Wide enough for the caption in the platform's font, whatever its box.
-    LinkCheck->setGeometry(7, 35, std::max(133, LinkCheck->sizeHint().width()), 17);
+    LinkCheck->setGeometry(CheckLeft, LinkCheckTop, std::max(CheckW, LinkCheck->sizeHint().width()), CheckH);
     LinkCheck->setToolTip(texts.linkHint);
     connect(LinkCheck, &QCheckBox::toggled, this, &TSynthF::LinkCheckClick);
     EtenduCheck = new QCheckBox(QStringLiteral(" Synthèse étendue"), Panel2);
     EtenduCheck->setObjectName(QStringLiteral("EtenduCheck"));
-    EtenduCheck->setGeometry(7, 55, 133, 17);
+    EtenduCheck->setGeometry(CheckLeft, EtenduCheckTop, CheckW, CheckH);
     EtenduCheck->setToolTip(texts.etenduHint);
     connect(EtenduCheck, &QCheckBox::toggled, this, &TSynthF::EtenduCheckClick);
 
@@ -100,10 +114,10 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     Bevel3->setObjectName(QStringLiteral("Bevel3"));
     Bevel1 = new QFrame(Panel2);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    for (auto [bevel, left] : {std::pair{Bevel3, 174}, std::pair{Bevel1, 410}}) {
+    for (auto [bevel, left] : {std::pair{Bevel3, Bevel3Left}, std::pair{Bevel1, Bevel1Left}}) {
         bevel->setFrameShape(QFrame::VLine);
         bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(left, 2, 2, 89);
+        bevel->setGeometry(left, BevelTop, BevelW, BevelH);
     }
 }
 
@@ -111,7 +125,7 @@ TSynthF::~TSynthF() = default;
 
 void TSynthF::ResetControls()
 {
-    state->ResetState();
+    m_state->ResetState();
     SetBarsQuietly(0);
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);
@@ -125,14 +139,14 @@ void TSynthF::ShowPercentages()
 {
     const std::array<QLineEdit *, 4> edits{nullptr, Redit, GEdit, BEdit};
     for (int k = 1; k <= 3; ++k)
-        edits[k]->setText(QStringLiteral(" ") + QString::number(state->Percent[k]) + QStringLiteral(" %"));
+        edits[k]->setText(QStringLiteral(" ") + QString::number(m_state->Disc(k).Percent) + QStringLiteral(" %"));
 }
 
 void TSynthF::RecolourDiscs()
 {
-    state->SetColours();
-    state->DrawDiscs();
-    state->Compose();
+    m_state->SetColours();
+    m_state->DrawDiscs();
+    m_state->Compose();
     Zone->update();
 }
 
@@ -146,33 +160,33 @@ void TSynthF::SetBarsQuietly(int value)
 
 void TSynthF::BarChange(int k)
 {
-    if (state->LinkFlag) {
-        const int p = 100 - Bars[k]->value();
-        SetBarsQuietly(100 - p);
-        state->SetAllPercent(p);
+    if (m_state->LinkFlag) {
+        const int p = BarMax - Bars[k]->value();
+        SetBarsQuietly(BarMax - p);
+        m_state->SetAllPercent(p);
     } else {
-        state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
+        m_state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
     }
     RecolourDiscs();
     ShowPercentages();
     // Only the strip item of the bar that moved needs redrawing, unless the
     // bars move together.
     for (int j = 1; j <= 3; ++j)
-        if (state->LinkFlag || j == k) {
-            state->DrawStripItem(j);
-            StripZone->update(state->StripItemRect(j));
+        if (m_state->LinkFlag || j == k) {
+            m_state->DrawStripItem(j);
+            StripZone->update(m_state->StripItemRect(j));
         }
 }
 
 void TSynthF::LinkCheckClick()
 {
-    state->LinkFlag = LinkCheck->isChecked();
+    m_state->LinkFlag = LinkCheck->isChecked();
 }
 
 void TSynthF::EtenduCheckClick()
 {
-    state->ExtendedFlag = EtenduCheck->isChecked();
-    if (state->ExtendedFlag) {
+    m_state->ExtendedFlag = EtenduCheck->isChecked();
+    if (m_state->ExtendedFlag) {
         LinkCheck->setEnabled(true);
         for (int k = 1; k <= 3; ++k)
             Bars[k]->setEnabled(true);
@@ -183,20 +197,20 @@ void TSynthF::EtenduCheckClick()
     }
     LinkCheck->setEnabled(false); // its tick and LinkFlag stay
     SetBarsQuietly(0);
-    state->SetAllPercent(100);
+    m_state->SetAllPercent(100);
     for (int k = 1; k <= 3; ++k)
         Bars[k]->setEnabled(false);
     RecolourDiscs();
     ShowPercentages();
-    state->PaintStrip();
+    m_state->PaintStrip();
     StripZone->update();
 }
 
 void TSynthF::FormShow()
 {
     ResetControls();
-    state->Show(width(), height());
-    open = true;
+    m_state->Show(width(), height());
+    m_open = true;
     PlaceZones();
     Zone->update();
     StripZone->update();
@@ -204,15 +218,15 @@ void TSynthF::FormShow()
 
 void TSynthF::FormClose()
 {
-    open = false;
-    state->Close();
+    m_open = false;
+    m_state->Close();
 }
 
 void TSynthF::PlaceZones()
 {
-    const int w = std::max(state->DiscAreaW, 0), h = std::max(state->DiscAreaH, 0);
-    Zone->setGeometry(4, 4, w, h);
-    StripZone->setGeometry(4, h + 4, w, state->StripHeight());
+    const int w = std::max(m_state->DiscAreaW, 0), h = std::max(m_state->DiscAreaH, 0);
+    Zone->setGeometry(ZoneLeft, ZoneTop, w, h);
+    StripZone->setGeometry(ZoneLeft, ZoneTop + h, w, m_state->StripHeight());
 }
 
 void TSynthF::FormResize()
@@ -223,7 +237,7 @@ void TSynthF::FormResize()
     const QSize least(std::max(1, MinOuterWidth - decoration.width()), std::max(1, MinOuterHeight - decoration.height()));
     if (minimumSize() != least)
         setMinimumSize(least); // resizes (and comes back here) when smaller
-    state->Resize(width(), height(), open);
+    m_state->Resize(width(), height(), m_open);
     PlaceZones();
     Zone->update();
     StripZone->update();
@@ -237,7 +251,7 @@ void TSynthF::resizeEvent(QResizeEvent *event)
 
 QImage TSynthF::CopyImage() const
 {
-    return state->CopyImage();
+    return m_state->CopyImage();
 }
 
 void TSynthF::wheelEvent(QWheelEvent *event)
@@ -245,7 +259,7 @@ void TSynthF::wheelEvent(QWheelEvent *event)
     // Some platforms report Shift+wheel on the horizontal axis.
     const QPoint delta = event->angleDelta();
     const int d = delta.y() != 0 ? delta.y() : delta.x();
-    if (open && state->ChangeRadius(TSynthState::RadiusStep * TSynthState::WheelSteps(d)))
+    if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * TSynthState::WheelSteps(d)))
         Zone->update();
     event->accept();
 }
@@ -254,10 +268,10 @@ void TSynthF::ZoneMouseDown(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
-        state->StartDrag(at.x(), at.y());
+        m_state->StartDrag(at.x(), at.y());
     } else if (event->button() == Qt::RightButton) {
         const bool smaller = event->modifiers() & Qt::ControlModifier;
-        if (state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep))
+        if (m_state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep))
             Zone->update();
     }
 }
@@ -265,16 +279,16 @@ void TSynthF::ZoneMouseDown(QMouseEvent *event)
 void TSynthF::ZoneMouseMove(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    const int k = state->DragDisc;
-    if (!state->DragTo(at.x(), at.y()))
+    const int k = m_state->DragDisc;
+    if (!m_state->DragTo(at.x(), at.y()))
         return;
-    Zone->update(state->DirtyRect());
-    StripZone->update(state->StripItemRect(k));
+    Zone->update(m_state->DirtyRect());
+    StripZone->update(m_state->StripItemRect(k));
 }
 
 void TSynthF::ZoneMouseUp(QMouseEvent *)
 {
-    state->EndDrag();
+    m_state->EndDrag();
 }
 
 bool TSynthF::eventFilter(QObject *watched, QEvent *event)
@@ -284,7 +298,7 @@ bool TSynthF::eventFilter(QObject *watched, QEvent *event)
         wheelEvent(static_cast<QWheelEvent *>(event));
         return true;
     }
-    if (watched == Zone && open) {
+    if (watched == Zone && m_open) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: // a quick second press is a press too

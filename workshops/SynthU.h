@@ -39,7 +39,9 @@ public:
             QWidget *parent = nullptr);
     ~TSynthF() override;
 
-    [[nodiscard]] TSynthState &Synth() const { return *state; }
+    static constexpr int PanelHeight = 93; // the toolbar panel, Panel2
+
+    [[nodiscard]] TSynthState &Synth() const { return *m_state; }
 
     // Controls under their layout names; index 1..3 of the arrays as the discs.
     TPaintBox *Zone;
@@ -80,8 +82,8 @@ private:
     // The program itself moves all three bars: no bar's handler runs.
     void SetBarsQuietly(int value);
 
-    std::unique_ptr<TSynthState> state;
-    bool open = false;
+    std::unique_ptr<TSynthState> m_state;
+    bool m_open = false;
 };
 
 } // namespace Irisonde

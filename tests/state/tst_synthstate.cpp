@@ -1,5 +1,8 @@
-// The synthesis workshops' state without any window: the raster combination
-// clipped at every edge, and areas too small for the layout rules.
+// The synthesis workshops' state without any window: dragging with its hit
+// priority and clamps, the mixing of discs (OR of lights, AND of inks) on
+// either path of the composition, the projector turning, the inks' strength,
+// the raster combination clipped at every edge, and areas too small for the
+// layout rules.
 #include "tests/support/SynthProbe.h"
 #include "tests/support/TestSupport.h"
 #include "workshops/state/AddState.h"
@@ -7,11 +10,206 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 using namespace Irisonde;
+
+namespace {
+
+using testsupport::Away;
+const auto At = testsupport::ColourAt;
+
+enum class EKind { Add, Sub };
+
+// A workshop's state as its window shows it at the design size.
+std::unique_ptr<TSynthState> Shown(EKind kind)
+{
+    std::unique_ptr<TSynthState> s(kind == EKind::Add ? static_cast<TSynthState *>(new TAddState) : new TSubState);
+    s->Show(592, 413);
+    return s;
+}
+
+QPointF Centre(const TSynthState &s, int k) { return QPointF(s.Disc(k).X, s.Disc(k).Y); }
+QColor Screen(const TSynthState &s, QPoint p) { return At(*s.FrameLayer, p); }
+
+// Disc k taken at its centre and dropped at `to`, released unless `hold`.
+void Drag(TSynthState &s, int k, QPoint to, bool hold = false)
+{
+    s.StartDrag(s.Disc(k).X, s.Disc(k).Y);
+    QCOMPARE(s.DragDisc, k);
+    QVERIFY(s.DragTo(to.x(), to.y()));
+    if (!hold)
+        s.EndDrag();
+}
+
+} // namespace
 
 class TstSynthState : public QObject {
     Q_OBJECT
 private slots:
+    // The discs dragged into a triangle of side 24 (each pair overlapping well
+    // inside both blot outlines), read while the last one is still held
+    // (background layer plus the dragged disc) and once composed afresh.
+    void mixing_data()
+    {
+        QTest::addColumn<EKind>("kind");
+        QTest::addColumn<int>("region");
+        QTest::addColumn<QColor>("expected");
+        const QColor white(255, 255, 255), black(0, 0, 0);
+        QTest::newRow("lights: all three, white") << EKind::Add << 0 << white;
+        QTest::newRow("lights: red and green, yellow") << EKind::Add << 12 << QColor(255, 255, 0);
+        QTest::newRow("lights: red and blue, magenta") << EKind::Add << 13 << QColor(255, 0, 255);
+        QTest::newRow("lights: green and blue, cyan") << EKind::Add << 23 << QColor(0, 255, 255);
+        QTest::newRow("lights: red alone") << EKind::Add << 1 << QColor(255, 0, 0);
+        QTest::newRow("inks: all three, black") << EKind::Sub << 0 << black;
+        QTest::newRow("inks: cyan and magenta, blue") << EKind::Sub << 12 << QColor(0, 0, 255);
+        QTest::newRow("inks: cyan and yellow, green") << EKind::Sub << 13 << QColor(0, 255, 0);
+        QTest::newRow("inks: magenta and yellow, red") << EKind::Sub << 23 << QColor(255, 0, 0);
+        QTest::newRow("inks: cyan alone") << EKind::Sub << 1 << QColor(0, 255, 255);
+        QTest::newRow("inks: outside, white") << EKind::Sub << -1 << white;
+    }
+    void mixing()
+    {
+        QFETCH(EKind, kind);
+        QFETCH(int, region);
+        QFETCH(QColor, expected);
+        const auto s = Shown(kind);
+        // In this order each press finds its own disc's centre uncovered.
+        Drag(*s, 1, QPoint(200, 130));
+        Drag(*s, 2, QPoint(224, 130));
+        Drag(*s, 3, QPoint(212, 109), true);
+        const QPointF c1 = Centre(*s, 1), c2 = Centre(*s, 2), c3 = Centre(*s, 3), g = (c1 + c2 + c3) / 3;
+        QPoint p(5, 5);
+        switch (region) {
+        case 0: p = g.toPoint(); break;
+        case 12: p = Away((c1 + c2) / 2, c3, 25); break;
+        case 13: p = Away((c1 + c3) / 2, c2, 25); break;
+        case 23: p = Away((c2 + c3) / 2, c1, 25); break;
+        case 1: p = Away(c1, g, 28); break;
+        }
+        QCOMPARE(Screen(*s, p), expected);
+        s->EndDrag();
+        s->Compose();
+        QCOMPARE(Screen(*s, p), expected);
+    }
+
+    // A press takes the first of discs 1, 2, 3 under it, or none; a move
+    // puts the taken disc's centre under the pointer, no further than half a
+    // radius off the screen at the top and the sides and a radius above the
+    // strip; the screen is then the same as one composed afresh.
+    void drag_data()
+    {
+        QTest::addColumn<EKind>("kind");
+        QTest::addColumn<int>("region"); // where the press is
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("disc");
+        QTest::addColumn<QPoint>("centre");
+        const QPoint p(100, 100);
+        QTest::newRow("red over blue") << EKind::Add << 13 << p << 1 << p;
+        QTest::newRow("green over blue") << EKind::Add << 23 << p << 2 << p;
+        QTest::newRow("exactly at the radius") << EKind::Add << 100 << p << 1 << p;
+        QTest::newRow("one beyond the radius") << EKind::Add << 101 << p << 0 << p;
+        QTest::newRow("outside every disc") << EKind::Sub << -1 << p << 0 << p;
+        QTest::newRow("lights: far left") << EKind::Add << 1 << QPoint(-500, 100) << 1 << QPoint(-19, 100);
+        QTest::newRow("lights: far right") << EKind::Add << 1 << QPoint(5000, 100) << 1 << QPoint(582 + 19, 100);
+        QTest::newRow("lights: far up") << EKind::Add << 1 << QPoint(100, -500) << 1 << QPoint(100, -19);
+        QTest::newRow("lights: far down") << EKind::Add << 1 << QPoint(100, 5000) << 1 << QPoint(100, 233 - 38);
+        QTest::newRow("inks: far left and down") << EKind::Sub << 1 << QPoint(-500, 5000) << 1 << QPoint(-21, 261 - 43);
+        QTest::newRow("inks: far right and up") << EKind::Sub << 1 << QPoint(5000, -500) << 1 << QPoint(582 + 21, -21);
+    }
+    void drag()
+    {
+        QFETCH(EKind, kind);
+        QFETCH(int, region);
+        QFETCH(QPoint, to);
+        QFETCH(int, disc);
+        QFETCH(QPoint, centre);
+        const auto s = Shown(kind);
+        const QPointF c1 = Centre(*s, 1), c2 = Centre(*s, 2), c3 = Centre(*s, 3);
+        QPoint p(5, 5);
+        if (region == 1 || region == 13)
+            p = region == 1 ? c1.toPoint() : Away((c1 + c3) / 2, c2, 24);
+        else if (region == 23)
+            p = Away((c2 + c3) / 2, c1, 24);
+        else if (region >= 100)
+            p = (c1 + QPointF(0, 38 + region - 100)).toPoint();
+        const QImage before = s->FrameLayer->Image();
+        s->StartDrag(p.x(), p.y());
+        QCOMPARE(s->DragDisc, disc);
+        QCOMPARE(s->DragTo(to.x(), to.y()), disc != 0);
+        const QImage shown = s->FrameLayer->Image();
+        if (disc == 0)
+            IRISONDE_COMPARE_IMAGES(shown, before);
+        else
+            QCOMPARE(Centre(*s, disc).toPoint(), centre);
+        s->EndDrag();
+        QCOMPARE(s->DragDisc, 0);
+        s->Compose();
+        IRISONDE_COMPARE_IMAGES(shown, s->FrameLayer->Image());
+    }
+
+    // The lamp's lens (red pixels in the sprite's upper half) swings to the
+    // side of the disc: upright under a disc straight above, to the right
+    // (clockwise) when the disc goes right.
+    void projectorTurns()
+    {
+        TAddState s;
+        s.Show(592, 413);
+        const int left = s.Projector(1).X, centreX = left + 40;
+        auto lensX = [&] {
+            double sum = 0;
+            int n = 0;
+            for (int y = 0; y < 40; ++y)
+                for (int x = left; x < left + 81; ++x)
+                    if (At(*s.ProjoStrip, QPoint(x, y)) == QColor(255, 0, 0)) {
+                        sum += x;
+                        ++n;
+                    }
+            return n ? sum / n - centreX : 1e9;
+        };
+        Drag(s, 1, QPoint(centreX, 60), true);
+        QCOMPARE(s.Projector(1).Angle, 0.0);
+        const double upright = lensX(); // on the sprite's middle column, give or take one
+        QVERIFY2(std::abs(upright) <= 1.5, qPrintable(QString::number(upright)));
+        QVERIFY(s.DragTo(centreX + 150, 60));
+        QVERIFY(s.Projector(1).Angle > 0.3);
+        QVERIFY2(lensX() > upright + 5.0, qPrintable(QString::number(lensX())));
+        QVERIFY(s.DragTo(centreX - 40, 60));
+        QVERIFY(s.Projector(1).Angle < 0);
+        QVERIFY2(lensX() < upright - 2.0, qPrintable(QString::number(lensX())));
+    }
+
+    // The lowered channel of an ink rounds (1 - f) x 255; its blot and its
+    // brush's paint take the colour, the other brushes keep theirs.
+    void extendedInk_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("red");
+        QTest::newRow("50 %: 128") << 50 << 128;
+        QTest::newRow("30 %: 179") << 70 << 179;
+        QTest::newRow("10 %: 229") << 90 << 229;
+        QTest::newRow("0 %: white") << 100 << 255;
+        QTest::newRow("100 %: full cyan") << 0 << 0;
+    }
+    void extendedInk()
+    {
+        QFETCH(int, position);
+        QFETCH(int, red);
+        TSubState s;
+        s.Show(592, 413);
+        s.ExtendedFlag = true;
+        s.SetPercentFromBars(position, 0, 0);
+        s.SetColours();
+        s.DrawDiscs();
+        s.Compose();
+        s.DrawBrush(1);
+        const QPoint paint(20, 24); // on the paint, from a brush's top-left
+        QCOMPARE(Screen(s, Away(Centre(s, 1), (Centre(s, 2) + Centre(s, 3)) / 2, 30)), QColor(red, 255, 255));
+        QCOMPARE(At(*s.BrushStrip, QPoint(TSubState::BrushLeft(1), 0) + paint), QColor(red, 255, 255));
+        QCOMPARE(At(*s.BrushStrip, QPoint(TSubState::BrushLeft(2), 0) + paint), QColor(255, 0, 255));
+    }
+
+
     void combineClipped_data()
     {
         QTest::addColumn<QPoint>("at");
@@ -65,7 +263,7 @@ private slots:
         TSubState sub;
         for (TSynthState *s : {static_cast<TSynthState *>(&add), static_cast<TSynthState *>(&sub)}) {
             s->Show(width, height);
-            s->StartDrag(s->DiscX[1], s->DiscY[1]);
+            s->StartDrag(s->Disc(1).X, s->Disc(1).Y);
             s->DragTo(-1000, 1000);
             s->EndDrag();
             (void)s->ChangeRadius(10);

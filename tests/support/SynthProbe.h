@@ -39,7 +39,7 @@ class TSynthWindow {
 protected:
     std::unique_ptr<Window> win;
     auto &S() { return win->State(); }
-    QPointF Centre(int k) { return QPointF(S().DiscX[k], S().DiscY[k]); }
+    QPointF Centre(int k) { return QPointF(S().Disc(k).X, S().Disc(k).Y); }
     [[nodiscard]] bool Open()
     {
         win = std::make_unique<Window>();

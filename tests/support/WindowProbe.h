@@ -43,7 +43,7 @@ inline QRgb At(TDibPlus &image, int x, int y)
 // The help button opens the help document at `topic`, whose text holds `phrase`.
 inline bool HelpShows(QAbstractButton *aide, const QString &topic, const QString &phrase)
 {
-    App::HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+    App::State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
     QTest::mouseClick(aide, Qt::LeftButton);
     THelpF &help = THelpF::Instance();
     const bool ok = help.CurrentTopic() == topic && help.Browser()->toPlainText().contains(phrase);

@@ -12,37 +12,39 @@ TAddState::TAddState() : TSynthState(ERasterOp::Or, 0x000000) {}
 void TAddState::SetColours()
 {
     BackColour = 0x000000;
-    std::array<uint32_t, 4> c{0, 255, 255, 255};
-    if (ExtendedFlag)
-        for (int k = 1; k <= 3; ++k)
-            c[k] = uint32_t(255 * Percent[k] / 100);
-    DiscColour = {0, c[1], c[2] << 8, c[3] << 16};
+    // Disc k lights channel k: red in the low byte, then green, then blue.
+    int shift = 0;
+    for (TDisc &d : Discs()) {
+        const uint32_t c = ExtendedFlag ? uint32_t(255 * d.Percent / 100) : 255u;
+        d.Colour = c << shift;
+        shift += 8;
+    }
 }
 
 void TAddState::DrawDiscs()
 {
-    for (int k = 1; k <= 3; ++k) {
-        if (!DiscBitmap[k])
+    for (TDisc &d : Discs()) {
+        if (!d.Bitmap)
             continue;
-        FillImage(*DiscBitmap[k], SwapRB(BackColour));
-        FillDiscSpans(*DiscBitmap[k], DiscRadius, SwapRB(DiscColour[k]));
+        FillImage(*d.Bitmap, SwapRB(BackColour));
+        FillDiscSpans(*d.Bitmap, DiscRadius, SwapRB(d.Colour));
     }
 }
 
 void TAddState::AimProjector(int32_t k)
 {
-    const double across = double(ProjoX[k] + 40 - DiscX[k]);
-    const double down = double(DiscY[k] - DiscAreaH - 40);
+    const double across = double(Projector(k).X + ProjoHalf - Disc(k).X);
+    const double down = double(Disc(k).Y - DiscAreaH - ProjoHalf);
     // arctan(across / down) for the negative `down` every clamped disc has;
     // atan2 keeps a disc level with the sprite's centre from dividing by 0.
-    ProjoAngle[k] = std::atan2(-across, -down);
+    Projector(k).Angle = std::atan2(-across, -down);
 }
 
 void TAddState::DrawProjector(int32_t k)
 {
     if (!ProjoStrip || !ProjoStrip->HasStore())
         return;
-    m_projo.DrawProjoRotated(ProjoStrip->Canvas(), ProjoX[k], 0, DiscColour[k], ProjoAngle[k]);
+    m_projo.DrawProjoRotated(ProjoStrip->Canvas(), Projector(k).X, 0, Disc(k).Colour, Projector(k).Angle);
     ProjoStrip->Flush();
 }
 
@@ -50,24 +52,26 @@ void TAddState::PaintProjectors()
 {
     (void)MakeOrResize(ProjoStrip, DiscAreaW, ProjoStripH);
     FillImage(*ProjoStrip, 0);
-    for (int k = 1; k <= 3; ++k)
+    for (int32_t k = 1; k <= DiscCount; ++k)
         DrawProjector(k);
 }
 
 QRect TAddState::StripItemRect(int32_t k) const
 {
-    return QRect(ProjoX[k], 0, ProjoSize, ProjoSize);
+    return QRect(Projector(k).X, 0, ProjoSize, ProjoSize);
 }
 
 void TAddState::AreaSized()
 {
     // Sprite centres 50 pixels from each end of the strip and in its middle.
-    ProjoX = {0, 10, DiscAreaW / 2 - 40, DiscAreaW - 90};
+    Projector(1).X = ProjoEndGap - ProjoHalf;
+    Projector(2).X = DiscAreaW / 2 - ProjoHalf;
+    Projector(3).X = DiscAreaW - ProjoEndGap - ProjoHalf;
 }
 
 void TAddState::DiscsPlaced()
 {
-    for (int k = 1; k <= 3; ++k)
+    for (int32_t k = 1; k <= DiscCount; ++k)
         AimProjector(k);
 }
 

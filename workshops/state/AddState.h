@@ -16,16 +16,25 @@
 
 namespace Irisonde {
 
+// One projector of the strip.
+struct TProjector {
+    int32_t X = 0;      // left edge of its sprite in the strip
+    double Angle = 0.0; // radians, positive turns clockwise
+};
+
 class TAddState : public TSynthState {
 public:
     static constexpr int32_t ProjoStripH = 81; // height of the projector strip
     static constexpr int32_t ShowMargin = 180;  // client height minus the screen, on show
     static constexpr int32_t ResizeMargin = 182; // the same, on a resize
+    static constexpr int32_t ProjoHalf = ProjoSize / 2;  // a sprite's centre from its top-left
+    static constexpr int32_t ProjoEndGap = 50;           // outer sprites' centres from the strip's ends
 
     TAddState();
 
-    std::array<int32_t, 4> ProjoX{};   // left edge of each sprite in the strip
-    std::array<double, 4> ProjoAngle{}; // radians, positive turns clockwise
+    // Projector k, 1..3, that of disc k.
+    [[nodiscard]] TProjector &Projector(int32_t k) { return m_projectors[size_t(k - 1)]; }
+    [[nodiscard]] const TProjector &Projector(int32_t k) const { return m_projectors[size_t(k - 1)]; }
     // The strip as painted below the screen (DiscAreaW x 81), black with the
     // three projectors.
     std::unique_ptr<TDibPlus> ProjoStrip;
@@ -58,6 +67,7 @@ protected:
 
 private:
     Irisonde::TProjo m_projo;
+    std::array<TProjector, DiscCount> m_projectors;
 };
 
 } // namespace Irisonde

@@ -16,7 +16,7 @@ void TSubState::Opening()
     // blots fall back to round discs rather than vanishing.
     if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != EPictureFault::None)
         BlotShape->Clear();
-    blotMaskSize = -1;
+    m_blotMaskSize = -1;
     BrushImage = std::make_unique<TDibPlus>(BrushW, BrushH);
     BrushPicture = LoadResourceBitmap(QStringLiteral("Pinceau"));
 }
@@ -28,27 +28,30 @@ void TSubState::Close()
     BrushStrip.reset();
     BrushPicture = QImage();
     BlotShape.reset();
-    blotMask.clear();
-    blotMaskSize = -1;
+    m_blotMask.clear();
+    m_blotMaskSize = -1;
 }
 
 void TSubState::SetColours()
 {
     BackColour = 0xFFFFFF;
     if (ExtendedFlag) {
-        DiscColour = {0, CmyToColour(Percent[1] * 0.01, 0, 0), CmyToColour(0, Percent[2] * 0.01, 0),
-                      CmyToColour(0, 0, Percent[3] * 0.01)};
+        Disc(1).Colour = CmyToColour(Disc(1).Percent * 0.01, 0, 0);
+        Disc(2).Colour = CmyToColour(0, Disc(2).Percent * 0.01, 0);
+        Disc(3).Colour = CmyToColour(0, 0, Disc(3).Percent * 0.01);
     } else {
-        DiscColour = {0, 0xFFFF00, 0xFF00FF, 0x00FFFF};
+        Disc(1).Colour = 0xFFFF00;
+        Disc(2).Colour = 0xFF00FF;
+        Disc(3).Colour = 0x00FFFF;
     }
 }
 
 void TSubState::MakeBlotMask()
 {
-    if (blotMaskSize == DiscSize)
+    if (m_blotMaskSize == DiscSize)
         return;
-    blotMaskSize = DiscSize;
-    blotMask.assign(size_t(DiscSize) * size_t(DiscSize), 0);
+    m_blotMaskSize = DiscSize;
+    m_blotMask.assign(size_t(DiscSize) * size_t(DiscSize), 0);
     TDibPlus sheet(DiscSize, DiscSize);
     if (!sheet.HasStore())
         return;
@@ -63,21 +66,21 @@ void TSubState::MakeBlotMask()
     // Mask row j is canvas row j (from the top).
     for (int32_t j = 0; j < DiscSize; ++j)
         for (int32_t i = 0; i < DiscSize; ++i)
-            blotMask[size_t(j) * DiscSize + i] = sheet.GetPixelFast(i, DiscSize - 1 - j) == 0;
+            m_blotMask[size_t(j) * DiscSize + i] = sheet.GetPixelFast(i, DiscSize - 1 - j) == 0;
 }
 
 void TSubState::DrawDiscs()
 {
     MakeBlotMask();
-    for (int k = 1; k <= 3; ++k) {
-        TDibPlus *disc = DiscBitmap[k].get();
+    for (TDisc &d : Discs()) {
+        TDibPlus *disc = d.Bitmap.get();
         if (!disc || !disc->HasStore() || disc->Width() != DiscSize)
             continue;
         FillImage(*disc, 0xFFFFFF);
         // Every black pixel of the blot takes the ink colour.
-        const uint32_t ink = SwapRB(DiscColour[k]);
+        const uint32_t ink = SwapRB(d.Colour);
         for (int32_t j = 0; j < DiscSize; ++j) {
-            const uint8_t *m = &blotMask[size_t(j) * DiscSize];
+            const uint8_t *m = &m_blotMask[size_t(j) * DiscSize];
             for (int32_t i = 0; i < DiscSize; ++i)
                 if (m[i])
                     disc->SetPixelFast(i, DiscSize - 1 - j, ink);
@@ -92,15 +95,15 @@ void TSubState::DrawBrush(int32_t k)
     QPainter &canvas = BrushImage->Canvas();
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
     canvas.drawImage(0, 0, BrushPicture);
-    BrushImage->ReplaceColour(PaintPixel, SwapRB(DiscColour[k]));
-    CombineImage(*BrushStrip, *BrushImage, BrushLeft[k], BrushTop, ERasterOp::Copy);
+    BrushImage->ReplaceColour(PaintPixel, SwapRB(Disc(k).Colour));
+    CombineImage(*BrushStrip, *BrushImage, BrushLeft(k), BrushTop, ERasterOp::Copy);
 }
 
 void TSubState::PaintBrushes()
 {
     (void)MakeOrResize(BrushStrip, DiscAreaW, BrushStripH);
     FillImage(*BrushStrip, 0xFFFFFF);
-    for (int k = 1; k <= 3; ++k)
+    for (int32_t k = 1; k <= DiscCount; ++k)
         DrawBrush(k);
 }
 

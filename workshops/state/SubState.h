@@ -22,11 +22,14 @@ public:
     static constexpr int32_t BrushStripH = 50;
     static constexpr int32_t AreaMarginH = 152;      // client height minus the sheet
     static constexpr int32_t BrushW = 140, BrushH = 43;
-    static constexpr std::array<int32_t, 4> BrushLeft{0, 2, 160, 320}; // fixed, whatever the width
+    static constexpr std::array<int32_t, 3> BrushLefts{2, 160, 320}; // fixed, whatever the width
     static constexpr int32_t BrushTop = 3;
     static constexpr uint32_t PaintPixel = 0xFFFF00; // pure yellow, the brush's paint
 
     TSubState();
+
+    // Left edge of brush k, 1..3, in the strip.
+    [[nodiscard]] static constexpr int32_t BrushLeft(int32_t k) { return BrushLefts[size_t(k - 1)]; }
 
     std::unique_ptr<TPictureMetafile> BlotShape; // the blot outline ("Trace")
     QImage BrushPicture;                         // the brush ("Pinceau")
@@ -48,7 +51,7 @@ public:
     void PaintStrip() override { PaintBrushes(); }
     [[nodiscard]] QRect StripItemRect(int32_t k) const override
     {
-        return QRect(BrushLeft[k], BrushTop, BrushW, BrushH);
+        return QRect(BrushLeft(k), BrushTop, BrushW, BrushH);
     }
     [[nodiscard]] int32_t StripHeight() const override { return BrushStripH; }
     [[nodiscard]] int32_t AreaMargin(bool) const override { return AreaMarginH; }
@@ -58,8 +61,8 @@ protected:
 
 private:
     // The blot rendered once per disc size: true where the ink goes.
-    std::vector<uint8_t> blotMask;
-    int32_t blotMaskSize = -1;
+    std::vector<uint8_t> m_blotMask;
+    int32_t m_blotMaskSize = -1;
     void MakeBlotMask();
 };
 

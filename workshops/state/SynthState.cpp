@@ -25,7 +25,7 @@ int64_t ISqrt(int64_t n)
 } // namespace
 
 TSynthState::TSynthState(ERasterOp mix, uint32_t backColour)
-    : BackColour(backColour), mixOp(mix)
+    : BackColour(backColour), m_mixOp(mix)
 {
 }
 
@@ -33,20 +33,19 @@ TSynthState::~TSynthState() = default;
 
 void TSynthState::ResetState()
 {
-    Percent = {0, 100, 100, 100};
+    SetAllPercent(100);
     LinkFlag = false;
     ExtendedFlag = false;
 }
 
 void TSynthState::SetDiscRadius(int32_t r)
 {
-    const int32_t limit = DiscAreaH / 3;
+    const int32_t limit = DiscAreaH / MaxRadiusDivisor;
     DiscRadius = r > limit ? limit : (r < MinRadius ? MinRadius : r);
     HalfRadius = DiscRadius / 2;
     DiscSize = 2 * DiscRadius;
-    for (int k = 1; k <= 3; ++k) {
-        (void)MakeOrResize(DiscBitmap[k], DiscSize, DiscSize);
-    }
+    for (TDisc &d : m_discs)
+        (void)MakeOrResize(d.Bitmap, DiscSize, DiscSize);
     DrawDiscs();
 }
 
@@ -55,22 +54,22 @@ void TSynthState::SizeLayers()
     for (auto *layer : {&BackLayer, &FrameLayer}) {
         (void)MakeOrResize(*layer, DiscAreaW, DiscAreaH);
     }
-    dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
+    m_dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
 }
 
 bool TSynthState::Ready() const
 {
     if (!BackLayer || !FrameLayer || !BackLayer->HasStore() || !FrameLayer->HasStore())
         return false;
-    for (int k = 1; k <= 3; ++k)
-        if (!DiscBitmap[k] || !DiscBitmap[k]->HasStore())
+    for (const TDisc &d : m_discs)
+        if (!d.Bitmap || !d.Bitmap->HasStore())
             return false;
     return true;
 }
 
 QRect TSynthState::DiscBox(int32_t k) const
 {
-    return QRect(DiscX[k] - DiscRadius, DiscY[k] - DiscRadius, DiscSize, DiscSize);
+    return QRect(Disc(k).X - DiscRadius, Disc(k).Y - DiscRadius, DiscSize, DiscSize);
 }
 
 void TSynthState::PrepareBackground()
@@ -84,23 +83,29 @@ void TSynthState::PrepareBackground()
     if (DragDisc < 1 || DragDisc > 3)
         return;
     for (int32_t k : others[DragDisc])
-        CombineImage(*BackLayer, *DiscBitmap[k], DiscX[k] - DiscRadius, DiscY[k] - DiscRadius, mixOp);
+        CombineDisc(*BackLayer, k, m_mixOp);
 }
 
 void TSynthState::Compose()
 {
-    dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
+    m_dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
     if (!Ready())
         return;
     if (DragDisc >= 1 && DragDisc <= 3) {
         CopyStore(*FrameLayer, *BackLayer);
-        CombineImage(*FrameLayer, *DiscBitmap[DragDisc], DiscX[DragDisc] - DiscRadius, DiscY[DragDisc] - DiscRadius, mixOp);
+        CombineDisc(*FrameLayer, DragDisc, m_mixOp);
         return;
     }
     FillImage(*FrameLayer, SwapRB(BackColour));
-    CombineImage(*FrameLayer, *DiscBitmap[1], DiscX[1] - DiscRadius, DiscY[1] - DiscRadius, ERasterOp::Copy);
-    for (int k = 2; k <= 3; ++k)
-        CombineImage(*FrameLayer, *DiscBitmap[k], DiscX[k] - DiscRadius, DiscY[k] - DiscRadius, mixOp);
+    CombineDisc(*FrameLayer, 1, ERasterOp::Copy);
+    for (int32_t k = 2; k <= DiscCount; ++k)
+        CombineDisc(*FrameLayer, k, m_mixOp);
+}
+
+void TSynthState::CombineDisc(TDibPlus &layer, int32_t k, ERasterOp op) const
+{
+    const TDisc &d = Disc(k);
+    CombineImage(layer, *d.Bitmap, d.X - DiscRadius, d.Y - DiscRadius, op);
 }
 
 void TSynthState::ClampDisc(int32_t &x, int32_t &y) const
@@ -119,8 +124,8 @@ bool TSynthState::InDisc(int32_t x, int32_t y, int32_t cx, int32_t cy) const
 
 int32_t TSynthState::DiscAt(int32_t x, int32_t y) const
 {
-    for (int32_t k = 1; k <= 3; ++k)
-        if (InDisc(x, y, DiscX[k], DiscY[k]))
+    for (int32_t k = 1; k <= DiscCount; ++k)
+        if (InDisc(x, y, Disc(k).X, Disc(k).Y))
             return k;
     return 0;
 }
@@ -137,11 +142,11 @@ bool TSynthState::DragTo(int32_t x, int32_t y)
         return false;
     const QRect before = DiscBox(DragDisc);
     ClampDisc(x, y);
-    DiscX[DragDisc] = x;
-    DiscY[DragDisc] = y;
+    Disc(DragDisc).X = x;
+    Disc(DragDisc).Y = y;
     DiscMoved(DragDisc);
     Compose();
-    dirty = (before | DiscBox(DragDisc)) & QRect(0, 0, DiscAreaW, DiscAreaH);
+    m_dirty = (before | DiscBox(DragDisc)) & QRect(0, 0, DiscAreaW, DiscAreaH);
     return true;
 }
 
@@ -164,24 +169,27 @@ bool TSynthState::ChangeRadius(int32_t delta)
 
 void TSynthState::SetPercentFromBars(int32_t pos1, int32_t pos2, int32_t pos3)
 {
-    Percent = {0, 100 - pos1, 100 - pos2, 100 - pos3};
+    const int32_t pos[DiscCount] = {pos1, pos2, pos3};
+    for (size_t i = 0; i < m_discs.size(); ++i)
+        m_discs[i].Percent = 100 - pos[i];
 }
 
 void TSynthState::SetAllPercent(int32_t percent)
 {
-    Percent = {0, percent, percent, percent};
+    for (TDisc &d : m_discs)
+        d.Percent = percent;
 }
 
 void TSynthState::Show(int32_t clientW, int32_t clientH)
 {
     Opening();
-    DiscAreaW = clientW - 10;
+    DiscAreaW = clientW - AreaMarginW;
     DiscAreaH = clientH - AreaMargin(true);
     AreaSized();
     // A drag left unfinished by the last closing does not survive it.
     DragDisc = 0;
     SetColours();
-    SetDiscRadius(DiscAreaH / 6);
+    SetDiscRadius(DiscAreaH / StartRadiusDivisor);
     SizeLayers();
     PrepareBackground();
     PlaceDiscs();
@@ -192,15 +200,15 @@ void TSynthState::Show(int32_t clientW, int32_t clientH)
 
 void TSynthState::Resize(int32_t clientW, int32_t clientH, bool showing)
 {
-    DiscAreaW = clientW - 10;
+    DiscAreaW = clientW - AreaMarginW;
     DiscAreaH = clientH - AreaMargin(false);
     AreaSized();
     if (showing) {
-        SetDiscRadius(DiscAreaH / 6);
+        SetDiscRadius(DiscAreaH / StartRadiusDivisor);
         SizeLayers();
     }
-    for (int k = 1; k <= 3; ++k)
-        ClampDisc(DiscX[k], DiscY[k]);
+    for (TDisc &d : m_discs)
+        ClampDisc(d.X, d.Y);
     DiscsPlaced();
     if (showing) {
         // After the clamp, so that a drag going on meets its background.
@@ -212,8 +220,8 @@ void TSynthState::Resize(int32_t clientW, int32_t clientH, bool showing)
 
 void TSynthState::Close()
 {
-    for (auto &d : DiscBitmap)
-        d.reset();
+    for (TDisc &d : m_discs)
+        d.Bitmap.reset();
     BackLayer.reset();
     FrameLayer.reset();
     DragDisc = 0;
@@ -234,12 +242,13 @@ QImage TSynthState::CopyImage() const
 
 void TSynthState::PlaceDiscs()
 {
-    DiscX[1] = DiscAreaW / 2;
-    DiscY[1] = DiscAreaH / 2;
-    DiscX[2] = DiscX[1] + HalfRadius;
-    DiscY[2] = DiscY[1] - HalfRadius;
-    DiscX[3] = DiscX[1] - HalfRadius;
-    DiscY[3] = DiscY[1] - HalfRadius;
+    TDisc &first = Disc(1);
+    first.X = DiscAreaW / 2;
+    first.Y = DiscAreaH / 2;
+    Disc(2).X = first.X + HalfRadius;
+    Disc(2).Y = first.Y - HalfRadius;
+    Disc(3).X = first.X - HalfRadius;
+    Disc(3).Y = first.Y - HalfRadius;
 }
 
 void TSynthState::FillDiscSpans(TDibPlus &bitmap, int32_t radius, uint32_t pixel)

@@ -4,8 +4,8 @@
 // mouse, combined bitwise with their background (OR for light on black, AND
 // for ink on white), and three intensities set in "extended" mode.
 //
-// Index 1..3 names the discs (red, green, blue or cyan, magenta, yellow) as
-// the pupil's controls do; index 0 of every array is unused. Disc and layer
+// Number 1..3 names a disc (red, green, blue or cyan, magenta, yellow) as
+// the pupil's controls do, and 0 none (DragDisc). Disc and layer
 // coordinates count from the top-left of the screen area, y downwards.
 #include "imaging/DibPlusU.h"
 
@@ -18,11 +18,23 @@
 
 namespace Irisonde {
 
+// One light spot or ink blot.
+struct TDisc {
+    int32_t X = 0, Y = 0;             // centre
+    uint32_t Colour = 0;              // colour value (red low)
+    int32_t Percent = 100;            // intensity of its projector or ink
+    std::unique_ptr<TDibPlus> Bitmap; // the disc on the background, DiscSize square
+};
+
 class TSynthState {
 public:
+    static constexpr int32_t DiscCount = 3;
     static constexpr int32_t MinRadius = 20;
     static constexpr int32_t RadiusStep = 10;
     static constexpr int32_t WheelNotch = 120;
+    static constexpr int32_t MaxRadiusDivisor = 3;   // the radius stays at most DiscAreaH div 3
+    static constexpr int32_t StartRadiusDivisor = 6; // and starts at DiscAreaH div 6
+    static constexpr int32_t AreaMarginW = 10;       // client width minus the screen's
 
     TSynthState(ERasterOp mix, uint32_t backColour);
     virtual ~TSynthState();
@@ -31,20 +43,21 @@ public:
 
     int32_t DiscAreaW = 0;
     int32_t DiscAreaH = 0;
-    std::array<int32_t, 4> DiscX{};
-    std::array<int32_t, 4> DiscY{};
     int32_t DiscRadius = 0;
     int32_t HalfRadius = 0;
     int32_t DiscSize = 0;
-    int32_t DragDisc = 0;                 // 0: no disc is being dragged
-    std::array<uint32_t, 4> DiscColour{}; // colour values (red low)
-    uint32_t BackColour;                  // colour value
-    std::array<int32_t, 4> Percent{0, 100, 100, 100};
+    int32_t DragDisc = 0; // 0: no disc is being dragged
+    uint32_t BackColour;  // colour value
     bool ExtendedFlag = false;
     bool LinkFlag = false;
-    std::array<std::unique_ptr<TDibPlus>, 4> DiscBitmap;
     std::unique_ptr<TDibPlus> BackLayer;
     std::unique_ptr<TDibPlus> FrameLayer;
+
+    // Disc k, 1..3.
+    [[nodiscard]] TDisc &Disc(int32_t k) { return m_discs[size_t(k - 1)]; }
+    [[nodiscard]] const TDisc &Disc(int32_t k) const { return m_discs[size_t(k - 1)]; }
+    [[nodiscard]] std::array<TDisc, DiscCount> &Discs() { return m_discs; }
+    [[nodiscard]] const std::array<TDisc, DiscCount> &Discs() const { return m_discs; }
 
     // The state half of the controls' reset: full intensities, plain mode,
     // bars not linked.
@@ -108,7 +121,7 @@ public:
 
     // Part of FrameLayer changed by the last Compose after a drag step (the
     // dragged disc's old and new boxes), or the whole area otherwise.
-    [[nodiscard]] QRect DirtyRect() const { return dirty; }
+    [[nodiscard]] QRect DirtyRect() const { return m_dirty; }
 
 protected:
     // Hooks of Show and Resize: before any picture is made on a show; after
@@ -121,6 +134,8 @@ protected:
     void PlaceDiscs();
     [[nodiscard]] bool Ready() const;
     [[nodiscard]] QRect DiscBox(int32_t k) const;
+    // Disc k's bitmap laid on `layer` at its place.
+    void CombineDisc(TDibPlus &layer, int32_t k, ERasterOp op) const;
     // A dragged disc has moved, before the screen is composed.
     virtual void DiscMoved(int32_t /*k*/) {}
 
@@ -129,8 +144,9 @@ protected:
     static void FillDiscSpans(TDibPlus &bitmap, int32_t radius, uint32_t pixel);
 
 private:
-    ERasterOp mixOp;
-    QRect dirty;
+    std::array<TDisc, DiscCount> m_discs;
+    ERasterOp m_mixOp;
+    QRect m_dirty;
 };
 
 } // namespace Irisonde
