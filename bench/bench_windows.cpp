@@ -100,7 +100,7 @@ void BM_SynthWindowStep(benchmark::State &bench)
 {
     auto win = ShowWindow<Window>();
     auto &s = win->State();
-    WindowSteps(bench, win.get(), win->Zone, QPoint(s.Disc(1).X, s.Disc(1).Y), s.DiscAreaW / 2,
+    WindowSteps(bench, win.get(), win->template findChild<QWidget *>(QStringLiteral("Zone")), QPoint(s.Disc(1).X, s.Disc(1).Y), s.DiscAreaW / 2,
                 s.FrameLayer->ImageSize());
 }
 

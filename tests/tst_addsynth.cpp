@@ -47,13 +47,13 @@ private slots:
         QCOMPARE(S().DiscAreaW, 582);
         QCOMPARE(S().DiscAreaH, 233);
         QCOMPARE(S().DiscRadius, 38);
-        QCOMPARE(win->Zone->geometry(), QRect(4, 4, 582, 233));
-        QCOMPARE(win->ProjoZone->geometry(), QRect(4, 237, 582, 81));
-        QCOMPARE(win->Redit->text(), QStringLiteral(" 100 %"));
-        QVERIFY(!win->rBar->isEnabled());
-        QVERIFY(!win->LinkCheck->isEnabled());
-        QCOMPARE(win->rBar->toolTip(), QStringLiteral(" Ajuster la composante rouge"));
-        QCOMPARE(win->EtenduCheck->toolTip(), QStringLiteral(" Utiliser la synthèse additive étendue"));
+        QCOMPARE(C("Zone")->geometry(), QRect(4, 4, 582, 233));
+        QCOMPARE(C("ProjoZone")->geometry(), QRect(4, 237, 582, 81));
+        QCOMPARE(C<QLineEdit>("Redit")->text(), QStringLiteral(" 100 %"));
+        QVERIFY(!C<QScrollBar>("rBar")->isEnabled());
+        QVERIFY(!C<QCheckBox>("LinkCheck")->isEnabled());
+        QCOMPARE(C<QScrollBar>("rBar")->toolTip(), QStringLiteral(" Ajuster la composante rouge"));
+        QCOMPARE(C<QCheckBox>("EtenduCheck")->toolTip(), QStringLiteral(" Utiliser la synthèse additive étendue"));
     }
 
     // Each disc is round and symmetric: the bitmap's rows and columns mirror,
@@ -100,10 +100,10 @@ private slots:
         QFETCH(QPoint, angle);
         QFETCH(int, radius);
         for (int i = 0; i < std::abs(clicks); ++i)
-            QTest::mouseClick(win->Zone, Qt::RightButton, clicks < 0 ? Qt::ControlModifier : Qt::NoModifier, QPoint(5, 5));
-        QTest::mouseClick(win->Zone, Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
+            QTest::mouseClick(C("Zone"), Qt::RightButton, clicks < 0 ? Qt::ControlModifier : Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(C("Zone"), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
         if (!angle.isNull())
-            Wheel(win->Zone, angle);
+            Wheel(C("Zone"), angle);
         QCOMPARE(S().DiscRadius, radius);
         QCOMPARE(S().Disc(3).Bitmap->Width(), 2 * radius);
         QCOMPARE(Screen((Centre(1) + QPointF(0, radius - 3)).toPoint()), QColor(255, 0, 0));
@@ -111,34 +111,34 @@ private slots:
 
     void extendedAndLink()
     {
-        win->EtenduCheck->click();
-        QVERIFY(win->rBar->isEnabled() && win->LinkCheck->isEnabled());
+        C<QCheckBox>("EtenduCheck")->click();
+        QVERIFY(C<QScrollBar>("rBar")->isEnabled() && C<QCheckBox>("LinkCheck")->isEnabled());
         const QPoint red = Away(Centre(1), (Centre(1) + Centre(2) + Centre(3)) / 3, 20);
         const QPoint yellow = Away((Centre(1) + Centre(2)) / 2, Centre(3), 24);
-        win->rBar->setValue(50);
+        C<QScrollBar>("rBar")->setValue(50);
         QCOMPARE(S().Disc(1).Percent, 50);
-        QCOMPARE(win->Redit->text(), QStringLiteral(" 50 %"));
+        QCOMPARE(C<QLineEdit>("Redit")->text(), QStringLiteral(" 50 %"));
         QCOMPARE(Screen(red), QColor(127, 0, 0));
         QCOMPARE(Screen(yellow), QColor(127, 255, 0)); // each channel keeps its own value
-        QCOMPARE(win->gBar->value(), 0);               // not linked yet
+        QCOMPARE(C<QScrollBar>("gBar")->value(), 0);               // not linked yet
 
-        win->LinkCheck->click();
-        win->gBar->setValue(30);
-        QCOMPARE(win->rBar->value(), 30);
-        QCOMPARE(win->bBar->value(), 30);
-        for (QLineEdit *e : {win->Redit, win->GEdit, win->BEdit})
+        C<QCheckBox>("LinkCheck")->click();
+        C<QScrollBar>("gBar")->setValue(30);
+        QCOMPARE(C<QScrollBar>("rBar")->value(), 30);
+        QCOMPARE(C<QScrollBar>("bBar")->value(), 30);
+        for (QLineEdit *e : {C<QLineEdit>("Redit"), C<QLineEdit>("GEdit"), C<QLineEdit>("BEdit")})
             QCOMPARE(e->text(), QStringLiteral(" 70 %"));
         QCOMPARE(Screen(yellow), QColor(178, 178, 0)); // 255 x 70 div 100
 
-        win->EtenduCheck->click(); // unticked
-        for (QScrollBar *b : {win->rBar, win->gBar, win->bBar}) {
+        C<QCheckBox>("EtenduCheck")->click(); // unticked
+        for (QScrollBar *b : {C<QScrollBar>("rBar"), C<QScrollBar>("gBar"), C<QScrollBar>("bBar")}) {
             QCOMPARE(b->value(), 0);
             QVERIFY(!b->isEnabled());
         }
-        for (QLineEdit *e : {win->Redit, win->GEdit, win->BEdit})
+        for (QLineEdit *e : {C<QLineEdit>("Redit"), C<QLineEdit>("GEdit"), C<QLineEdit>("BEdit")})
             QCOMPARE(e->text(), QStringLiteral(" 100 %"));
-        QVERIFY(win->LinkCheck->isChecked());
-        QVERIFY(!win->LinkCheck->isEnabled());
+        QVERIFY(C<QCheckBox>("LinkCheck")->isChecked());
+        QVERIFY(!C<QCheckBox>("LinkCheck")->isEnabled());
         QCOMPARE(Screen(yellow), QColor(255, 255, 0));
     }
 
@@ -158,10 +158,10 @@ private slots:
 
     void resizeResetsRadiusAndClamps()
     {
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint());
-        QTest::mouseMove(win->Zone, QPoint(300, 5000));
-        QTest::mouseRelease(win->Zone, Qt::LeftButton);
+        QTest::mouseClick(C("Zone"), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mousePress(C("Zone"), Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint());
+        QTest::mouseMove(C("Zone"), QPoint(300, 5000));
+        QTest::mouseRelease(C("Zone"), Qt::LeftButton);
         QCOMPARE(S().DragDisc, 0);
         win->resize(640, 400);
         QCOMPARE(S().DiscAreaH, 400 - 182);
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(S().Disc(1).Y, S().DiscAreaH - S().DiscRadius);
         QCOMPARE(S().Disc(1).X, 300);
         QCOMPARE(S().FrameLayer->Height(), 218);
-        QCOMPARE(win->ProjoZone->geometry(), QRect(4, 222, 630, 81));
+        QCOMPARE(C("ProjoZone")->geometry(), QRect(4, 222, 630, 81));
     }
 
     void minimumSize()
@@ -181,17 +181,17 @@ private slots:
 
     void reopenResets()
     {
-        win->EtenduCheck->click();
-        win->bBar->setValue(80);
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint());
-        QTest::mouseMove(win->Zone, QPoint(40, 40));
+        C<QCheckBox>("EtenduCheck")->click();
+        C<QScrollBar>("bBar")->setValue(80);
+        QTest::mousePress(C("Zone"), Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint());
+        QTest::mouseMove(C("Zone"), QPoint(40, 40));
         win->close(); // mid-drag: the release never comes
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win.get()));
         QCOMPARE(S().DragDisc, 0);
-        QCOMPARE(win->bBar->value(), 0);
-        QVERIFY(!win->EtenduCheck->isChecked());
-        QCOMPARE(win->BEdit->text(), QStringLiteral(" 100 %"));
+        QCOMPARE(C<QScrollBar>("bBar")->value(), 0);
+        QVERIFY(!C<QCheckBox>("EtenduCheck")->isChecked());
+        QCOMPARE(C<QLineEdit>("BEdit")->text(), QStringLiteral(" 100 %"));
         QCOMPARE(QPoint(S().Disc(1).X, S().Disc(1).Y), QPoint(291, 116));
         QCOMPARE(S().Disc(3).Colour, 0xFF0000u);
         QCOMPARE(Screen(QPoint(291, 116)), QColor(255, 255, 255));

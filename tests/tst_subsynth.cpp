@@ -44,11 +44,11 @@ class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF> {
 
     void Drag(int k, QPoint to)
     {
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, Centre(k).toPoint());
+        QTest::mousePress(C("Zone"), Qt::LeftButton, Qt::NoModifier, Centre(k).toPoint());
         QCOMPARE(S().DragDisc, k);
-        QTest::mouseMove(win->Zone, to);
+        QTest::mouseMove(C("Zone"), to);
         QCOMPARE(Centre(k), QPointF(to));
-        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, to);
+        QTest::mouseRelease(C("Zone"), Qt::LeftButton, Qt::NoModifier, to);
     }
 private slots:
     void init() { QVERIFY(Open()); }
@@ -59,10 +59,10 @@ private slots:
         QCOMPARE(win->windowTitle(), QStringLiteral(" Synthèse soustractive"));
         QCOMPARE(S().DiscAreaH, 261);
         QCOMPARE(S().DiscRadius, 43);
-        QCOMPARE(win->PinceauZone->geometry(), QRect(4, 265, 582, 50));
-        QCOMPARE(win->MBar->toolTip(), QStringLiteral(" Ajuster la composante magenta"));
-        QCOMPARE(win->EtenduCheck->toolTip(), QStringLiteral(" Utiliser la synthèse soustractive étendue"));
-        QCOMPARE(win->JLab->text(), QStringLiteral("Jaune"));
+        QCOMPARE(C("PinceauZone")->geometry(), QRect(4, 265, 582, 50));
+        QCOMPARE(C<QScrollBar>("MBar")->toolTip(), QStringLiteral(" Ajuster la composante magenta"));
+        QCOMPARE(C<QCheckBox>("EtenduCheck")->toolTip(), QStringLiteral(" Utiliser la synthèse soustractive étendue"));
+        QCOMPARE(C<QLabel>("JLab")->text(), QStringLiteral("Jaune"));
     }
 
     // Every paint pixel takes the ink, and nothing else of the brush does.
@@ -82,22 +82,22 @@ private slots:
 
     void linkedBars()
     {
-        win->EtenduCheck->click();
-        win->LinkCheck->click();
-        win->JBar->setValue(50);
-        QCOMPARE(win->CBar->value(), 50);
-        QCOMPARE(win->MBar->value(), 50);
-        for (QLineEdit *e : {win->Redit, win->GEdit, win->BEdit})
+        C<QCheckBox>("EtenduCheck")->click();
+        C<QCheckBox>("LinkCheck")->click();
+        C<QScrollBar>("JBar")->setValue(50);
+        QCOMPARE(C<QScrollBar>("CBar")->value(), 50);
+        QCOMPARE(C<QScrollBar>("MBar")->value(), 50);
+        for (QLineEdit *e : {C<QLineEdit>("Redit"), C<QLineEdit>("GEdit"), C<QLineEdit>("BEdit")})
             QCOMPARE(e->text(), QStringLiteral(" 50 %"));
         QCOMPARE(Paint(1), QColor(128, 255, 255));
         QCOMPARE(Paint(2), QColor(255, 128, 255));
         QCOMPARE(Paint(3), QColor(255, 255, 128));
         QCOMPARE(Sheet(((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint()), QColor(128, 128, 128));
 
-        win->EtenduCheck->click(); // unticked: plain inks again
+        C<QCheckBox>("EtenduCheck")->click(); // unticked: plain inks again
         QCOMPARE(Paint(2), QColor(255, 0, 255));
-        QCOMPARE(win->MBar->value(), 0);
-        QVERIFY(win->LinkCheck->isChecked() && !win->LinkCheck->isEnabled());
+        QCOMPARE(C<QScrollBar>("MBar")->value(), 0);
+        QVERIFY(C<QCheckBox>("LinkCheck")->isChecked() && !C<QCheckBox>("LinkCheck")->isEnabled());
     }
 
     void resizeKeepsBrushes()
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(Paint(1), QColor(0, 255, 255));
         QCOMPARE(Paint(3), QColor(255, 255, 0));
         QCOMPARE(At(*S().BrushStrip, QPoint(700, 25)), QColor(255, 255, 255));
-        QCOMPARE(win->PinceauZone->geometry(), QRect(4, 352, 890, 50));
+        QCOMPARE(C("PinceauZone")->geometry(), QRect(4, 352, 890, 50));
     }
 
     void copy()
@@ -124,15 +124,15 @@ private slots:
 
     void reopenResets()
     {
-        win->EtenduCheck->click();
-        win->MBar->setValue(60);
+        C<QCheckBox>("EtenduCheck")->click();
+        C<QScrollBar>("MBar")->setValue(60);
         Drag(1, QPoint(30, 30));
         win->close();
         QVERIFY(!S().FrameLayer && !S().BrushImage && !S().BlotShape);
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win.get()));
-        QCOMPARE(win->MBar->value(), 0);
-        QCOMPARE(win->GEdit->text(), QStringLiteral(" 100 %"));
+        QCOMPARE(C<QScrollBar>("MBar")->value(), 0);
+        QCOMPARE(C<QLineEdit>("GEdit")->text(), QStringLiteral(" 100 %"));
         QCOMPARE(Paint(2), QColor(255, 0, 255));
         QCOMPARE(QPoint(S().Disc(1).X, S().Disc(1).Y), QPoint(291, 130));
     }

@@ -15,13 +15,6 @@ TAddF::TAddF(QWidget *parent)
               std::make_unique<TAddState>(), parent)
 {
     setObjectName(QStringLiteral("AddF"));
-    ProjoZone = StripZone;
-    Label1 = Labs[1];
-    Label2 = Labs[2];
-    Label3 = Labs[3];
-    rBar = Bars[1];
-    gBar = Bars[2];
-    bBar = Bars[3];
 }
 
 } // namespace Irisonde

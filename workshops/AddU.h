@@ -13,9 +13,6 @@ public:
 
     [[nodiscard]] TAddState &State() const { return static_cast<TAddState &>(Synth()); }
 
-    TPaintBox *ProjoZone;
-    QLabel *Label1, *Label2, *Label3;
-    QScrollBar *rBar, *gBar, *bBar;
 };
 
 } // namespace Irisonde

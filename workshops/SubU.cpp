@@ -15,13 +15,6 @@ TSubF::TSubF(QWidget *parent)
               std::make_unique<TSubState>(), parent)
 {
     setObjectName(QStringLiteral("SubF"));
-    PinceauZone = StripZone;
-    CLab = Labs[1];
-    MLab = Labs[2];
-    JLab = Labs[3];
-    CBar = Bars[1];
-    MBar = Bars[2];
-    JBar = Bars[3];
 }
 
 } // namespace Irisonde

@@ -13,9 +13,6 @@ public:
 
     [[nodiscard]] TSubState &State() const { return static_cast<TSubState &>(Synth()); }
 
-    TPaintBox *PinceauZone;
-    QLabel *CLab, *MLab, *JLab;
-    QScrollBar *CBar, *MBar, *JBar;
 };
 
 } // namespace Irisonde

@@ -56,65 +56,65 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     setMinimumSize(MinOuterWidth, MinOuterHeight);
 
     const QColor back = (m_state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
-    Zone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop, 100, 100), [this, back](QPainter &p) {
-        DrawOrFill(p, m_state->FrameLayer.get(), back, Zone->rect());
+    m_zone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop, 100, 100), [this, back](QPainter &p) {
+        DrawOrFill(p, m_state->FrameLayer.get(), back, m_zone->rect());
     });
-    Zone->setObjectName(QStringLiteral("Zone"));
-    StripZone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop + 100, 100, m_state->StripHeight()), [this, back](QPainter &p) {
-        DrawOrFill(p, m_state->StripImage(), back, StripZone->rect());
+    m_zone->setObjectName(QStringLiteral("Zone"));
+    m_stripZone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop + 100, 100, m_state->StripHeight()), [this, back](QPainter &p) {
+        DrawOrFill(p, m_state->StripImage(), back, m_stripZone->rect());
     });
-    StripZone->setObjectName(texts.stripName);
-    for (QWidget *z : {static_cast<QWidget *>(Zone), static_cast<QWidget *>(StripZone)}) {
+    m_stripZone->setObjectName(texts.stripName);
+    for (QWidget *z : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_stripZone)}) {
         z->setAttribute(Qt::WA_OpaquePaintEvent);
         z->installEventFilter(this);
     }
 
-    Panel2 = ToolBar;
-    Panel2->setObjectName(QStringLiteral("Panel2"));
+    m_panel2 = ToolBar;
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
     const std::array<QString, 4> editNames{QString(), QStringLiteral("Redit"), QStringLiteral("GEdit"), QStringLiteral("BEdit")};
     std::array<QLineEdit *, 4> edits{};
     for (int k = 1; k <= 3; ++k) {
-        Labs[k] = new QLabel(texts.labTexts[k - 1], Panel2);
-        Labs[k]->setObjectName(texts.labNames[k - 1]);
+        m_labs[k] = new QLabel(texts.labTexts[k - 1], m_panel2);
+        m_labs[k]->setObjectName(texts.labNames[k - 1]);
         const int column = BarLefts[size_t(k - 1)];
-        Labs[k]->move(column + TextGap, LabelTop);
-        Labs[k]->adjustSize();
+        m_labs[k]->move(column + TextGap, LabelTop);
+        m_labs[k]->adjustSize();
 
-        Bars[k] = new QScrollBar(Qt::Vertical, Panel2);
-        Bars[k]->setObjectName(texts.barNames[k - 1]);
-        Bars[k]->setGeometry(column, BarTop, BarW, BarH);
-        Bars[k]->setRange(0, BarMax);
-        Bars[k]->setSingleStep(BarSmallStep);
-        Bars[k]->setPageStep(BarLargeStep);
-        Bars[k]->setToolTip(texts.barHints[k - 1]);
-        connect(Bars[k], &QScrollBar::valueChanged, this, [this, k] { BarChange(k); });
+        m_bars[k] = new QScrollBar(Qt::Vertical, m_panel2);
+        m_bars[k]->setObjectName(texts.barNames[k - 1]);
+        m_bars[k]->setGeometry(column, BarTop, BarW, BarH);
+        m_bars[k]->setRange(0, BarMax);
+        m_bars[k]->setSingleStep(BarSmallStep);
+        m_bars[k]->setPageStep(BarLargeStep);
+        m_bars[k]->setToolTip(texts.barHints[k - 1]);
+        connect(m_bars[k], &QScrollBar::valueChanged, this, [this, k] { BarChange(k); });
 
-        edits[k] = new QLineEdit(QStringLiteral(" 100 %"), Panel2);
+        edits[k] = new QLineEdit(QStringLiteral(" 100 %"), m_panel2);
         edits[k]->setObjectName(editNames[k]);
         edits[k]->setGeometry(column + TextGap, EditTop, EditW, EditH);
         edits[k]->setReadOnly(true);
     }
-    Redit = edits[1];
-    GEdit = edits[2];
-    BEdit = edits[3];
+    m_redit = edits[1];
+    m_gEdit = edits[2];
+    m_bEdit = edits[3];
 
-    LinkCheck = new QCheckBox(QStringLiteral(" Lier les 3 composantes"), Panel2);
-    LinkCheck->setObjectName(QStringLiteral("LinkCheck"));
+    m_linkCheck = new QCheckBox(QStringLiteral(" Lier les 3 composantes"), m_panel2);
+    m_linkCheck->setObjectName(QStringLiteral("LinkCheck"));
     // Wide enough for the caption in the platform's font, whatever its box.
-    LinkCheck->setGeometry(CheckLeft, LinkCheckTop, std::max(CheckW, LinkCheck->sizeHint().width()), CheckH);
-    LinkCheck->setToolTip(texts.linkHint);
-    connect(LinkCheck, &QCheckBox::toggled, this, &TSynthF::LinkCheckClick);
-    EtenduCheck = new QCheckBox(QStringLiteral(" Synthèse étendue"), Panel2);
-    EtenduCheck->setObjectName(QStringLiteral("EtenduCheck"));
-    EtenduCheck->setGeometry(CheckLeft, EtenduCheckTop, CheckW, CheckH);
-    EtenduCheck->setToolTip(texts.etenduHint);
-    connect(EtenduCheck, &QCheckBox::toggled, this, &TSynthF::EtenduCheckClick);
+    m_linkCheck->setGeometry(CheckLeft, LinkCheckTop, std::max(CheckW, m_linkCheck->sizeHint().width()), CheckH);
+    m_linkCheck->setToolTip(texts.linkHint);
+    connect(m_linkCheck, &QCheckBox::toggled, this, &TSynthF::LinkCheckClick);
+    m_etenduCheck = new QCheckBox(QStringLiteral(" Synthèse étendue"), m_panel2);
+    m_etenduCheck->setObjectName(QStringLiteral("EtenduCheck"));
+    m_etenduCheck->setGeometry(CheckLeft, EtenduCheckTop, CheckW, CheckH);
+    m_etenduCheck->setToolTip(texts.etenduHint);
+    connect(m_etenduCheck, &QCheckBox::toggled, this, &TSynthF::EtenduCheckClick);
 
-    Bevel3 = new QFrame(Panel2);
-    Bevel3->setObjectName(QStringLiteral("Bevel3"));
-    Bevel1 = new QFrame(Panel2);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    for (auto [bevel, left] : {std::pair{Bevel3, Bevel3Left}, std::pair{Bevel1, Bevel1Left}}) {
+    m_bevel3 = new QFrame(m_panel2);
+    m_bevel3->setObjectName(QStringLiteral("Bevel3"));
+    m_bevel1 = new QFrame(m_panel2);
+    m_bevel1->setObjectName(QStringLiteral("Bevel1"));
+    for (auto [bevel, left] : {std::pair{m_bevel3, Bevel3Left}, std::pair{m_bevel1, Bevel1Left}}) {
         bevel->setFrameShape(QFrame::VLine);
         bevel->setFrameShadow(QFrame::Sunken);
         bevel->setGeometry(left, BevelTop, BevelW, BevelH);
@@ -128,16 +128,16 @@ void TSynthF::ResetControls()
     m_state->ResetState();
     SetBarsQuietly(0);
     for (int k = 1; k <= 3; ++k)
-        Bars[k]->setEnabled(false);
-    LinkCheck->setEnabled(false);
-    Irisonde::SetCheckSilently(*LinkCheck, false);
-    Irisonde::SetCheckSilently(*EtenduCheck, false);
+        m_bars[k]->setEnabled(false);
+    m_linkCheck->setEnabled(false);
+    Irisonde::SetCheckSilently(*m_linkCheck, false);
+    Irisonde::SetCheckSilently(*m_etenduCheck, false);
     ShowPercentages();
 }
 
 void TSynthF::ShowPercentages()
 {
-    const std::array<QLineEdit *, 4> edits{nullptr, Redit, GEdit, BEdit};
+    const std::array<QLineEdit *, 4> edits{nullptr, m_redit, m_gEdit, m_bEdit};
     for (int k = 1; k <= 3; ++k)
         edits[k]->setText(QStringLiteral(" ") + QString::number(m_state->Disc(k).Percent) + QStringLiteral(" %"));
 }
@@ -147,25 +147,25 @@ void TSynthF::RecolourDiscs()
     m_state->SetColours();
     m_state->DrawDiscs();
     m_state->Compose();
-    Zone->update();
+    m_zone->update();
 }
 
 void TSynthF::SetBarsQuietly(int value)
 {
     for (int k = 1; k <= 3; ++k) {
-        const QSignalBlocker quiet(Bars[k]);
-        Bars[k]->setValue(value);
+        const QSignalBlocker quiet(m_bars[k]);
+        m_bars[k]->setValue(value);
     }
 }
 
 void TSynthF::BarChange(int k)
 {
     if (m_state->LinkFlag) {
-        const int p = BarMax - Bars[k]->value();
+        const int p = BarMax - m_bars[k]->value();
         SetBarsQuietly(BarMax - p);
         m_state->SetAllPercent(p);
     } else {
-        m_state->SetPercentFromBars(Bars[1]->value(), Bars[2]->value(), Bars[3]->value());
+        m_state->SetPercentFromBars(m_bars[1]->value(), m_bars[2]->value(), m_bars[3]->value());
     }
     RecolourDiscs();
     ShowPercentages();
@@ -174,36 +174,36 @@ void TSynthF::BarChange(int k)
     for (int j = 1; j <= 3; ++j)
         if (m_state->LinkFlag || j == k) {
             m_state->DrawStripItem(j);
-            StripZone->update(m_state->StripItemRect(j));
+            m_stripZone->update(m_state->StripItemRect(j));
         }
 }
 
 void TSynthF::LinkCheckClick()
 {
-    m_state->LinkFlag = LinkCheck->isChecked();
+    m_state->LinkFlag = m_linkCheck->isChecked();
 }
 
 void TSynthF::EtenduCheckClick()
 {
-    m_state->ExtendedFlag = EtenduCheck->isChecked();
+    m_state->ExtendedFlag = m_etenduCheck->isChecked();
     if (m_state->ExtendedFlag) {
-        LinkCheck->setEnabled(true);
+        m_linkCheck->setEnabled(true);
         for (int k = 1; k <= 3; ++k)
-            Bars[k]->setEnabled(true);
+            m_bars[k]->setEnabled(true);
         // Full intensities in the extended colours equal the plain ones:
         // nothing changes on screen.
         RecolourDiscs();
         return;
     }
-    LinkCheck->setEnabled(false); // its tick and LinkFlag stay
+    m_linkCheck->setEnabled(false); // its tick and LinkFlag stay
     SetBarsQuietly(0);
     m_state->SetAllPercent(100);
     for (int k = 1; k <= 3; ++k)
-        Bars[k]->setEnabled(false);
+        m_bars[k]->setEnabled(false);
     RecolourDiscs();
     ShowPercentages();
     m_state->PaintStrip();
-    StripZone->update();
+    m_stripZone->update();
 }
 
 void TSynthF::FormShow()
@@ -212,8 +212,8 @@ void TSynthF::FormShow()
     m_state->Show(width(), height());
     m_open = true;
     PlaceZones();
-    Zone->update();
-    StripZone->update();
+    m_zone->update();
+    m_stripZone->update();
 }
 
 void TSynthF::FormClose()
@@ -225,8 +225,8 @@ void TSynthF::FormClose()
 void TSynthF::PlaceZones()
 {
     const int w = std::max(m_state->DiscAreaW, 0), h = std::max(m_state->DiscAreaH, 0);
-    Zone->setGeometry(ZoneLeft, ZoneTop, w, h);
-    StripZone->setGeometry(ZoneLeft, ZoneTop + h, w, m_state->StripHeight());
+    m_zone->setGeometry(ZoneLeft, ZoneTop, w, h);
+    m_stripZone->setGeometry(ZoneLeft, ZoneTop + h, w, m_state->StripHeight());
 }
 
 void TSynthF::FormResize()
@@ -239,8 +239,8 @@ void TSynthF::FormResize()
         setMinimumSize(least); // resizes (and comes back here) when smaller
     m_state->Resize(width(), height(), m_open);
     PlaceZones();
-    Zone->update();
-    StripZone->update();
+    m_zone->update();
+    m_stripZone->update();
 }
 
 void TSynthF::resizeEvent(QResizeEvent *event)
@@ -260,7 +260,7 @@ void TSynthF::wheelEvent(QWheelEvent *event)
     const QPoint delta = event->angleDelta();
     const int d = delta.y() != 0 ? delta.y() : delta.x();
     if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * TSynthState::WheelSteps(d)))
-        Zone->update();
+        m_zone->update();
     event->accept();
 }
 
@@ -272,7 +272,7 @@ void TSynthF::ZoneMouseDown(QMouseEvent *event)
     } else if (event->button() == Qt::RightButton) {
         const bool smaller = event->modifiers() & Qt::ControlModifier;
         if (m_state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep))
-            Zone->update();
+            m_zone->update();
     }
 }
 
@@ -282,8 +282,8 @@ void TSynthF::ZoneMouseMove(QMouseEvent *event)
     const int k = m_state->DragDisc;
     if (!m_state->DragTo(at.x(), at.y()))
         return;
-    Zone->update(m_state->DirtyRect());
-    StripZone->update(m_state->StripItemRect(k));
+    m_zone->update(m_state->DirtyRect());
+    m_stripZone->update(m_state->StripItemRect(k));
 }
 
 void TSynthF::ZoneMouseUp(QMouseEvent *)
@@ -294,11 +294,11 @@ void TSynthF::ZoneMouseUp(QMouseEvent *)
 bool TSynthF::eventFilter(QObject *watched, QEvent *event)
 {
     // The wheel acts wherever the pointer is on the window's pictures.
-    if ((watched == Zone || watched == StripZone) && event->type() == QEvent::Wheel) {
+    if ((watched == m_zone || watched == m_stripZone) && event->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent *>(event));
         return true;
     }
-    if (watched == Zone && m_open) {
+    if (watched == m_zone && m_open) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: // a quick second press is a press too

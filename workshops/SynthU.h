@@ -43,17 +43,6 @@ public:
 
     [[nodiscard]] TSynthState &Synth() const { return *m_state; }
 
-    // Controls under their layout names; index 1..3 of the arrays as the discs.
-    TPaintBox *Zone;
-    TPaintBox *StripZone;
-    QFrame *Panel2; // the frame's toolbar, which holds every control below
-    std::array<QLabel *, 4> Labs{};
-    std::array<QScrollBar *, 4> Bars{};
-    QLineEdit *Redit, *GEdit, *BEdit;
-    QCheckBox *LinkCheck;
-    QCheckBox *EtenduCheck;
-    QFrame *Bevel3, *Bevel1;
-
     void ResetControls();
     void ShowPercentages();
 
@@ -84,6 +73,17 @@ private:
 
     std::unique_ptr<TSynthState> m_state;
     bool m_open = false;
+    // Controls, found by tests under their layout names (object names);
+    // index 1..3 of the arrays as the discs.
+    TPaintBox *m_zone;
+    TPaintBox *m_stripZone;
+    QFrame *m_panel2; // the frame's toolbar, which holds every control below
+    std::array<QLabel *, 4> m_labs{};
+    std::array<QScrollBar *, 4> m_bars{};
+    QLineEdit *m_redit, *m_gEdit, *m_bEdit;
+    QCheckBox *m_linkCheck;
+    QCheckBox *m_etenduCheck;
+    QFrame *m_bevel3, *m_bevel1;
 };
 
 } // namespace Irisonde

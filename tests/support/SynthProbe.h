@@ -51,6 +51,15 @@ protected:
         win->close();
         win.reset();
     }
+    // A control of the window under its layout name.
+    template <class T = QWidget>
+    T *C(const char *name) const
+    {
+        T *control = win->template findChild<T *>(QString::fromLatin1(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
 };
 
 } // namespace testsupport
