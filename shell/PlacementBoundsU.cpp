@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -46,7 +47,7 @@ QRect BoundedOuterRect(const TOuterBounds &wanted, const QRect &area, const QSiz
 
 QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted)
 {
-    const QRect frame = window.frameGeometry();
+    const QRect frame = OuterRect(window);
     const QRect inner = window.geometry();
     const QSize extra = frame.size() - inner.size();
     // The minimum the window enforces itself; its size hint is not asked for,
@@ -67,13 +68,23 @@ QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted)
 
 namespace {
 
-QMargins FrameMargins(const QWidget &w)
+} // namespace
+
+QMargins FrameMargins(const QWidget &window)
 {
-    const QRect f = w.frameGeometry(), g = w.geometry();
+    // Asked of the window itself: the widget keeps the frame it last heard
+    // of, which may be a frame still being built (see IsFramed) until the
+    // window next moves.
+    if (window.isWindow() && window.windowHandle() && window.windowHandle()->handle())
+        return window.windowHandle()->frameMargins();
+    const QRect f = window.frameGeometry(), g = window.geometry();
     return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
 }
 
-} // namespace
+QRect OuterRect(const QWidget &window)
+{
+    return window.geometry().marginsAdded(FrameMargins(window));
+}
 
 bool IsFramed(const QWidget &window)
 {

@@ -2,6 +2,7 @@
 // The bounds every window placement keeps, whatever the settings store held:
 // a stored record may come from another screen, from a window manager still
 // starting, or from a hand-edited file.
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <cstdint>
@@ -31,6 +32,11 @@ struct TOuterBounds {
 // lands on (the window's own, or the primary screen, when none), the least
 // size its minimum plus its frame.
 [[nodiscard]] QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted);
+
+// The frame around a window as the window manager last told it, and the
+// window's outer bounds with it.
+[[nodiscard]] QMargins FrameMargins(const QWidget &window);
+[[nodiscard]] QRect OuterRect(const QWidget &window);
 
 // The window manager has framed the window, and its frame is fully known.
 [[nodiscard]] bool IsFramed(const QWidget &window);

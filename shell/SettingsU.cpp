@@ -209,7 +209,7 @@ TPlacement GetPlacement(const QWidget &window)
 {
     // Widths and heights are outer sizes, frame included. A maximised window
     // also keeps its normal bounds, though they are not stored for it.
-    const QRect frame = window.frameGeometry();
+    const QRect frame = Irisonde::OuterRect(window);
     const QRect inner = window.geometry();
     TPlacement p;
     p.Maxis = window.isMaximized();
@@ -237,7 +237,7 @@ namespace {
 // Applies a record's in-range fields, the sizes as outer sizes.
 void ApplyBounds(QWidget &window, const TPlacement &p)
 {
-    const QRect frame = window.frameGeometry();
+    const QRect frame = Irisonde::OuterRect(window);
     const QRect inner = window.geometry();
     const int extraW = frame.width() - inner.width();
     const int extraH = frame.height() - inner.height();
