@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -46,7 +47,7 @@ QRect BoundedOuterRect(const TOuterBounds &wanted, const QRect &area, const QSiz
 
 QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted)
 {
-    const QRect frame = window.frameGeometry();
+    const QRect frame = OuterRect(window);
     const QRect inner = window.geometry();
     const QSize extra = frame.size() - inner.size();
     // The minimum the window enforces itself; its size hint is not asked for,
@@ -67,35 +68,96 @@ QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted)
 
 namespace {
 
-QMargins FrameMargins(const QWidget &w)
+} // namespace
+
+QMargins FrameMargins(const QWidget &window)
 {
-    const QRect f = w.frameGeometry(), g = w.geometry();
+    // Asked of the window itself: the widget keeps the frame it last heard
+    // of, which may be a frame still being built (see IsFramed) until the
+    // window next moves.
+    if (window.isWindow() && window.windowHandle() && window.windowHandle()->handle())
+        return window.windowHandle()->frameMargins();
+    const QRect f = window.frameGeometry(), g = window.geometry();
     return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
 }
 
-// Centres the window once more when the window manager has framed it, in
-// case its frame is not the one guessed.
-class TFramedCentring : public QObject {
+QRect OuterRect(const QWidget &window)
+{
+    return window.geometry().marginsAdded(FrameMargins(window));
+}
+
+bool IsFramed(const QWidget &window)
+{
+    // While the window manager is still building the frame, the margins Qt
+    // reads from the window tree may be those of a frame not yet sized,
+    // negative on the right and bottom: taken for the frame, they would make
+    // the window larger by its own size. Only a whole frame counts.
+    const QMargins m = FrameMargins(window);
+    return !m.isNull() && m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0;
+}
+
+namespace {
+
+// Watches a window until its frame is known. Qt tells of no change of the
+// frame margins themselves, only of the moves, resizes and exposures that
+// usually come with the framing; a slow poll while the window is shown
+// catches a frame that comes without them.
+class TFramedWatch : public QObject {
 public:
-    explicit TFramedCentring(QWidget &w) : QObject(&w), m_window(w)
+    TFramedWatch(QWidget &w, std::function<void()> action) : QObject(&w), m_window(w), m_action(std::move(action))
     {
+        setObjectName(QString::fromLatin1(kName));
+        m_poll.setInterval(100);
+        connect(&m_poll, &QTimer::timeout, this, [this] { Check(); });
         w.installEventFilter(this);
-        QTimer::singleShot(3000, this, [this] { deleteLater(); });
+        if (w.isVisible())
+            m_poll.start();
     }
+    static constexpr const char *kName = "IrisondeFramedWatch";
+
     bool eventFilter(QObject *, QEvent *event) override
     {
-        const QEvent::Type t = event->type();
-        if ((t == QEvent::Move || t == QEvent::Resize || t == QEvent::WindowActivate || t == QEvent::UpdateRequest)
-            && m_window.isVisible() && !FrameMargins(m_window).isNull()) {
-            m_window.removeEventFilter(this);
-            CentreOnScreen(m_window);
-            deleteLater();
+        switch (event->type()) {
+        case QEvent::Show:
+            m_poll.start();
+            Q_FALLTHROUGH();
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+        case QEvent::UpdateRequest:
+            Check();
+            break;
+        case QEvent::Hide:
+            m_poll.stop();
+            break;
+        default:
+            break;
         }
         return false;
     }
 
+    // Leaves without running the action.
+    void Cancel()
+    {
+        m_done = true;
+        m_poll.stop();
+        m_window.removeEventFilter(this);
+        deleteLater();
+    }
+
 private:
+    void Check()
+    {
+        if (m_done || !m_window.isVisible() || !IsFramed(m_window))
+            return;
+        const std::function<void()> action = std::move(m_action);
+        Cancel();
+        action();
+    }
     QWidget &m_window;
+    std::function<void()> m_action;
+    QTimer m_poll;
+    bool m_done = false;
 };
 
 } // namespace
@@ -107,17 +169,29 @@ void CentreOnScreen(QWidget &window)
         return;
     QMargins frame = FrameMargins(window);
     QPoint clientShift;
-    if (frame.isNull()) {
+    if (!IsFramed(window)) {
         // Not framed yet: the window is placed by its client area, and its
         // frame is guessed to be its parent window's.
-        if (window.parentWidget() && window.parentWidget()->window()->isVisible())
-            frame = FrameMargins(*window.parentWidget()->window());
+        frame = QMargins();
+        if (const QWidget *parent = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+            parent && parent->isVisible() && IsFramed(*parent))
+            frame = FrameMargins(*parent);
         clientShift = QPoint(frame.left(), frame.top());
-        new TFramedCentring(window); // owned by the window
+        // Centred once more when framed, in case its frame is not the one
+        // guessed.
+        WhenFramed(window, [&window] { CentreOnScreen(window); });
     }
     const QSize outer = window.size().grownBy(frame);
     const QRect area = screen->availableGeometry();
     window.move(area.center() - QPoint(outer.width() / 2, outer.height() / 2) + clientShift);
+}
+
+void WhenFramed(QWidget &window, std::function<void()> action)
+{
+    const auto pending = window.findChildren<QObject *>(QString::fromLatin1(TFramedWatch::kName), Qt::FindDirectChildrenOnly);
+    for (QObject *old : pending)
+        static_cast<TFramedWatch *>(old)->Cancel();
+    new TFramedWatch(window, std::move(action)); // owned by the window
 }
 
 namespace {

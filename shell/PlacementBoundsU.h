@@ -2,9 +2,11 @@
 // The bounds every window placement keeps, whatever the settings store held:
 // a stored record may come from another screen, from a window manager still
 // starting, or from a hand-edited file.
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 
@@ -30,6 +32,20 @@ struct TOuterBounds {
 // lands on (the window's own, or the primary screen, when none), the least
 // size its minimum plus its frame.
 [[nodiscard]] QRect BoundedOuterRect(const QWidget &window, const TOuterBounds &wanted);
+
+// The frame around a window as the window manager last told it, and the
+// window's outer bounds with it.
+[[nodiscard]] QMargins FrameMargins(const QWidget &window);
+[[nodiscard]] QRect OuterRect(const QWidget &window);
+
+// The window manager has framed the window, and its frame is fully known.
+[[nodiscard]] bool IsFramed(const QWidget &window);
+
+// Runs `action` once, as soon as the window manager has framed the window
+// while it is shown, however late that is: a loaded machine may frame a
+// window seconds after it first showed. Without a window manager the action
+// never runs. A later call for the same window replaces a pending action.
+void WhenFramed(QWidget &window, std::function<void()> action);
 
 // Moves a dialog so that its outer bounds are centred on the primary screen.
 // Before its first framing its frame is taken to be its parent window's, so

@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <limits>
@@ -210,7 +209,7 @@ TPlacement GetPlacement(const QWidget &window)
 {
     // Widths and heights are outer sizes, frame included. A maximised window
     // also keeps its normal bounds, though they are not stored for it.
-    const QRect frame = window.frameGeometry();
+    const QRect frame = Irisonde::OuterRect(window);
     const QRect inner = window.geometry();
     TPlacement p;
     p.Maxis = window.isMaximized();
@@ -238,7 +237,7 @@ namespace {
 // Applies a record's in-range fields, the sizes as outer sizes.
 void ApplyBounds(QWidget &window, const TPlacement &p)
 {
-    const QRect frame = window.frameGeometry();
+    const QRect frame = Irisonde::OuterRect(window);
     const QRect inner = window.geometry();
     const int extraW = frame.width() - inner.width();
     const int extraH = frame.height() - inner.height();
@@ -253,52 +252,6 @@ void ApplyBounds(QWidget &window, const TPlacement &p)
     window.resize(qMax(1, bounded.width() - extraW), qMax(1, bounded.height() - extraH));
 }
 
-// Until a window has been framed by the window manager, its frame is
-// unknown and outer bounds cannot be met: the window would come back larger
-// by its frame at every run. The record is applied again once the frame is
-// known, within the first moments the window is on screen.
-class TFramedBoundsKeeper : public QObject {
-public:
-    TFramedBoundsKeeper(QWidget &w, const TPlacement &p) : QObject(&w), window(w), placement(p)
-    {
-        window.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::Show:
-            if (!timing) {
-                timing = true;
-                QTimer::singleShot(3000, this, [this] { Finish(); });
-            }
-            Q_FALLTHROUGH();
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::WindowActivate:
-        case QEvent::UpdateRequest:
-            if (window.isVisible() && window.frameGeometry() != window.geometry()) {
-                ApplyBounds(window, placement);
-                Finish();
-            }
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    void Finish()
-    {
-        window.removeEventFilter(this);
-        deleteLater();
-    }
-    QWidget &window;
-    TPlacement placement;
-    bool timing = false;
-};
-
 } // namespace
 
 void SetPlacement(QWidget &window, const TPlacement &p)
@@ -308,8 +261,12 @@ void SetPlacement(QWidget &window, const TPlacement &p)
         return;
     }
     ApplyBounds(window, p);
-    if (window.frameGeometry() == window.geometry())
-        new TFramedBoundsKeeper(window, p);
+    // Until a window has been framed by the window manager, its frame is
+    // unknown and outer bounds cannot be met: the window would come back
+    // off by its frame at every run. The record is applied again once the
+    // frame is known, however late the window manager frames it.
+    if (!Irisonde::IsFramed(window))
+        Irisonde::WhenFramed(window, [&window, p] { ApplyBounds(window, p); });
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "shell/WorkshopU.h"
 
 #include "shell/AppStateU.h"
+#include "shell/PlacementBoundsU.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -91,7 +92,7 @@ void TWorkshopF::resizeEvent(QResizeEvent *event)
 {
     ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     QWidget::resizeEvent(event);
-    if (awaitingFrame && shown && frameGeometry() != geometry()) {
+    if (awaitingFrame && shown && Irisonde::IsFramed(*this)) {
         // Framed just now and resized to its outer bounds: the show's layout
         // was made for a client area the window no longer has. Nothing has
         // been done in it yet; it is laid out again from the real one, once
@@ -110,7 +111,7 @@ void TWorkshopF::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // Framed without a change of size: the show's layout stands.
-    if (frameGeometry() != geometry())
+    if (Irisonde::IsFramed(*this))
         awaitingFrame = false;
 }
 
@@ -123,9 +124,9 @@ void TWorkshopF::showEvent(QShowEvent *event)
     shown = true;
     ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     FormShow();
-    awaitingFrame = frameGeometry() == geometry();
-    if (awaitingFrame) // no window manager to frame it: the layout stands
-        QTimer::singleShot(3000, this, [this] { awaitingFrame = false; });
+    // Without a window manager the window is never framed, and the layout
+    // stands; with one, the framing may come late on a loaded machine.
+    awaitingFrame = !Irisonde::IsFramed(*this);
 }
 
 void TWorkshopF::closeEvent(QCloseEvent *event)

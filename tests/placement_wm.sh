@@ -19,35 +19,114 @@ for ((i = 0; i < 100; i++)); do
   sleep 0.1
 done
 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
-sleep 0.5
+# Its frames are told to the program only once it says it supports them.
+for ((i = 0; i < 100; i++)); do
+  xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_FRAME_EXTENTS && break
+  sleep 0.1
+done
 title="Irisonde - Couleurs et perception visuelle"
 conf="$XDG_CONFIG_HOME/Veltrane/Irisonde.conf"
 mkdir -p "$(dirname "$conf")"
 printf '[Tips]\nSplashFlag=0\nTipFlag=0\n[AddF]\nX=100\nY=50\nW=700\nH=500\nMaxis=0\n[SubF]\nMaxis=1\n' > "$conf"
 
 section() { awk -v s="[$1]" '$0 == s {on = 1; next} /^\[/ {on = 0} on && NF' "$conf" | sort | tr '\n' ' '; }
-# Fichier > the workshop of access key $1, whose window is titled $2.
-open_workshop() {
-  local main
+# The script never sleeps a fixed time before it acts: a loaded machine may
+# take seconds to map, frame or place a window. It polls for what it needs.
+# until SECONDS COMMAND...: runs COMMAND every tenth of a second until it
+# succeeds; fails after SECONDS.
+until_ok() {
+  local i limit=$(($1 * 10)); shift
+  for ((i = 0; i < limit; i++)); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+# Outer bounds "X Y W H" of a window framed by the window manager; fails
+# while it is not framed yet.
+outer() {
+  local ext info x y w h l r t b
+  ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null) || return 1
+  [[ "$ext" == *=* ]] || return 1
+  IFS=', ' read -r l r t b <<<"${ext#*= }"
+  [ -n "${b:-}" ] || return 1
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+  x=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  w=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  h=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+outer_is() { [ "$(outer "$1")" = "$2" ]; }
+outer_starts() { [[ "$(outer "$1")" == "$2 "* ]]; }
+# Outer bounds centred on the 1280 x 1024 screen, give or take a pixel
+# (an even screen has two middle pixels).
+centred() {
+  local x y w h
+  read -r x y w h <<<"$(outer "$1")" || return 1
+  [ -n "$h" ] && (( x * 2 + w - 1280 <= 2 && 1280 - x * 2 - w <= 2 && y * 2 + h - 1024 <= 2 && 1024 - y * 2 - h <= 2 ))
+}
+state_has() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q "$2"; }
+state_lacks() { local s; s=$(xprop -id "$1" _NET_WM_STATE 2>/dev/null) && [[ "$s" != *"$2"* ]]; }
+# A drop-down menu of the running program is open: a window of its own on
+# screen, outside the window manager's care. (Its type is not a sure sign: a
+# menu shown again after a workshop closed may be a new, untyped window.) The
+# pointer is kept in a corner that no window covers, lest a hint pass for one.
+menu_open() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+  done
+  return 1
+}
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+# The main window, framed; then the menu of access key $1 is opened. Keys
+# typed while the focus is still passing from a closing window are lost:
+# the access key is typed again until the menu shows.
+open_menu() {
+  local main try
   main=$(wait_window "$title" 30) || fail "no main window"
-  xdotool windowactivate --sync "$main" key alt+f
-  sleep 0.5
+  until_ok 20 outer "$main" >/dev/null || fail "main window never framed"
+  xdotool mousemove 1279 1023
+  for try in 1 2 3; do
+    xdotool windowactivate --sync "$main"
+    until_ok 10 focused "$main" || fail "main window never focused"
+    xdotool key "alt+$1"
+    until_ok 3 menu_open && return 0
+  done
+  fail "menu alt+$1 did not open"
+}
+# Fichier > the workshop of access key $1, whose window is titled $2;
+# the window is framed when this returns.
+open_workshop() {
+  local w
+  open_menu f
   xdotool key "$1"
-  wait_window "$2" 20 || fail "$2 did not open"
-  sleep 1
+  w=$(wait_window "$2" 20) || fail "$2 did not open"
+  until_ok 20 outer "$w" >/dev/null || fail "$2 never framed"
+  echo "$w"
 }
 quit_through_menu() {
-  local main
-  main=$(wait_window "$title" 20) || fail "no main window"
-  xdotool windowactivate --sync "$main" key alt+f
-  sleep 0.5
+  open_menu f
   xdotool key q
+}
+# The additive workshop, at its stored place ([AddF] as written above).
+open_add() {
+  local w
+  w=$(open_workshop a " Synthèse additive") || exit 1
+  until_ok 20 outer_is "$w" "100 50 700 500" || fail "additive workshop at $(outer "$w"), not at its stored place"
+  echo "$w"
 }
 
 for run in 1 2 3; do
   "$exe" & pid=$!
+  # The main window at its stored place (or the first run's 1, 1).
+  main=$(wait_window "$title" 30) || fail "no main window"
+  if [ "$run" -eq 1 ]; then
+    until_ok 20 outer_starts "$main" "1 1" || fail "run 1: main window at $(outer "$main"), not at 1, 1"
+  else
+    stored=$(awk -F= '$0 == "[MainF]" {on = 1; next} /^\[/ {on = 0} on {v[$1] = $2} END {print v["X"], v["Y"], v["W"], v["H"]}' "$conf")
+    until_ok 20 outer_is "$main" "$stored" || fail "run $run: main window at $(outer "$main"), stored at $stored"
+  fi
   # The additive workshop, then its window's close box.
-  add=$(open_workshop a " Synthèse additive")
+  add=$(open_add)
   xdotool windowactivate --sync "$add" key alt+F4
   quit_through_menu
   wait "$pid" || fail "exit code $?"
@@ -63,7 +142,7 @@ done
 # A workshop left maximised opens maximised.
 "$exe" & pid=$!
 sub=$(open_workshop s " Synthèse soustractive")
-xprop -id "$sub" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "not maximised"
+until_ok 20 state_has "$sub" _NET_WM_STATE_MAXIMIZED_HORZ || fail "not maximised"
 xdotool windowactivate --sync "$sub" key alt+F4
 quit_through_menu
 wait "$pid" || fail "exit code $?"
@@ -71,49 +150,58 @@ wait "$pid" || fail "exit code $?"
 
 # A workshop's first opening in a run lays out as the later ones: what its
 # copy button puts on the clipboard is the same.
+png_on_clipboard() { xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png; }
 copy_of() { # window id, file
+  # The clipboard first holds some text, so that an image on it is the copy.
+  printf 'rien' | xclip -selection clipboard -i
+  until_ok 10 eval '! png_on_clipboard' || fail "clipboard not cleared"
   eval "$(xdotool getwindowgeometry --shell "$1")"
   xdotool mousemove --window "$1" 52 $((HEIGHT - 77)) click 1
-  sleep 0.5
-  xclip -selection clipboard -t image/png -o > "$2" || fail "nothing copied"
+  until_ok 10 png_on_clipboard || fail "nothing copied"
+  xclip -selection clipboard -t image/png -o > "$2" || fail "copy unreadable"
 }
 "$exe" & pid=$!
-add=$(open_workshop a " Synthèse additive")
+add=$(open_add)
 copy_of "$add" "$HOME/first.png"
 xdotool windowactivate --sync "$add" key alt+F4
-add=$(open_workshop a " Synthèse additive")
+add=$(open_add)
 copy_of "$add" "$HOME/second.png"
 cmp -s "$HOME/first.png" "$HOME/second.png" || fail "the first opening of a workshop laid out otherwise"
 xdotool windowactivate --sync "$add" key alt+F4
 
 # The options dialog and the tip window: a frame without minimise or
 # maximise, and the same place at every showing.
-# Menu of access key $1, item of access key $2, dialog titled $3.
+# Menu of access key $1, item of access key $2, dialog titled $3; the
+# dialog is framed and centred on the screen when this returns.
 show_dialog() {
-  local main
-  main=$(wait_window "$title" 20) || fail "no main window"
-  xdotool windowactivate --sync "$main" key "alt+$1"
-  sleep 0.5
+  local w
+  open_menu "$1"
   xdotool key "$2"
-  wait_window "$3" 20 || fail "$3 did not open"
-  sleep 1
+  w=$(wait_window "$3" 20) || fail "$3 did not open"
+  until_ok 20 centred "$w" || fail "$3 at $(outer "$w"), not centred"
+  echo "$w"
 }
 for dialog in "o p Options du logiciel" "a j Astuce du jour"; do
   read -r menu item name <<<"$dialog"
   w=$(show_dialog "$menu" "$item" " $name")
   actions=$(xprop -id "$w" _NET_WM_ALLOWED_ACTIONS)
   case "$actions" in *MAXIMIZE*) fail "$name can be maximised: $actions" ;; esac
+  first=$(outer "$w")
   # This window manager still offers to minimise it: it comes straight back.
+  # Its minimising may be undone before it is seen; it is waited for a while.
   xdotool windowminimize "$w"
-  sleep 1
-  xprop -id "$w" _NET_WM_STATE | grep -q HIDDEN && fail "$name stays minimised"
-  xprop -id "$(wait_window "$title" 5)" _NET_WM_STATE | grep -q HIDDEN && fail "main window minimised with $name"
-  first=$(xdotool getwindowgeometry "$w" | grep Position)
+  until_ok 2 state_has "$w" HIDDEN || true
+  until_ok 10 state_lacks "$w" HIDDEN || fail "$name stays minimised"
+  main=$(xdotool search --name "^$title\$" | head -n 1)
+  until_ok 10 state_lacks "$main" HIDDEN || fail "main window minimised with $name"
+  until_ok 10 outer_is "$w" "$first" || fail "$name moved when minimised: $first, then $(outer "$w")"
   xdotool windowactivate --sync "$w" key Escape
+  until_ok 10 eval '! xdotool search --onlyvisible --name "^ $name\$" >/dev/null 2>&1' || fail "$name did not close"
   w=$(show_dialog "$menu" "$item" " $name")
-  second=$(xdotool getwindowgeometry "$w" | grep Position)
+  second=$(outer "$w")
   [ "$first" = "$second" ] || fail "$name moved between showings: $first, then $second"
   xdotool windowactivate --sync "$w" key Escape
+  until_ok 10 eval '! xdotool search --onlyvisible --name "^ $name\$" >/dev/null 2>&1' || fail "$name did not close"
 done
 quit_through_menu
 wait "$pid" || fail "exit code $?"
@@ -125,11 +213,14 @@ for bounds in "1 1 2147483647 2147483647" "1 1 100000 100000" "5000 5000 510 400
   printf '[Tips]\nSplashFlag=0\nTipFlag=0\n[MainF]\nX=%s\nY=%s\nW=%s\nH=%s\nMaxis=0\n' "$x" "$y" "$w" "$h" > "$conf"
   "$exe" & pid=$!
   main=$(wait_window "$title" 30) || fail "$bounds: no main window"
-  sleep 1
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] && [ $((Y + 20)) -le 1024 ] \
-    || fail "$bounds: main window at $X,$Y ${WIDTH}x$HEIGHT"
-  [ "$WIDTH" -ge 260 ] && [ "$HEIGHT" -ge 180 ] || fail "$bounds: main window only ${WIDTH}x$HEIGHT"
+  until_ok 20 outer "$main" >/dev/null || fail "$bounds: main window never framed"
+  # Once framed, the window is brought onto the screen.
+  usable() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] && [ $((Y + 20)) -le 1024 ] \
+      && [ "$WIDTH" -ge 260 ] && [ "$HEIGHT" -ge 180 ]
+  }
+  until_ok 20 usable "$main" || fail "$bounds: main window at $X,$Y ${WIDTH}x$HEIGHT"
   quit_through_menu
   wait "$pid" || fail "exit code $?"
   eval "$(section MainF | tr ' ' '\n' | grep -E '^[WH]=')"
