@@ -5,6 +5,7 @@
 #include "shell/CheckBoxU.h"
 #include "shell/MainClientU.h"
 #include "shell/SettingsU.h"
+#include "imaging/WheelU.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -345,8 +346,7 @@ void TBrowserF::SuccBoutClick()
 
 void TBrowserF::wheelEvent(QWheelEvent *event)
 {
-    const QPoint a = event->angleDelta();
-    switch (m_browse.WheelPage(a.y() != 0 ? a.y() : a.x())) {
+    switch (m_browse.WheelPage(WheelDelta(event->angleDelta()))) {
     case EPageStep::Pred: PredBoutClick(); break;
     case EPageStep::Succ: SuccBoutClick(); break;
     case EPageStep::None: break;

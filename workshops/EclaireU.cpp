@@ -3,6 +3,7 @@
 #include "imaging/ProjoU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/PaintBoxU.h"
+#include "imaging/WheelU.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -315,9 +316,7 @@ void TEclaireF::ZoneMouseMove(const QMouseEvent &event)
 
 void TEclaireF::wheelEvent(QWheelEvent *event)
 {
-    // Some platforms report Shift+wheel on the horizontal axis.
-    const QPoint delta = event->angleDelta();
-    if (IsShowing() && m_state.Wheel(delta.y() != 0 ? delta.y() : delta.x()))
+    if (IsShowing() && m_state.Wheel(WheelDelta(event->angleDelta())))
         Zone->update();
     event->accept();
 }

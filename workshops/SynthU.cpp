@@ -3,6 +3,7 @@
 #include "shell/PaintBoxU.h"
 #include "shell/CheckBoxU.h"
 #include "workshops/state/SynthState.h"
+#include "imaging/WheelU.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -256,10 +257,8 @@ QImage TSynthF::CopyImage() const
 
 void TSynthF::wheelEvent(QWheelEvent *event)
 {
-    // Some platforms report Shift+wheel on the horizontal axis.
-    const QPoint delta = event->angleDelta();
-    const int d = delta.y() != 0 ? delta.y() : delta.x();
-    if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * TSynthState::WheelSteps(d)))
+    const int32_t notches = WheelNotches(WheelDelta(event->angleDelta()));
+    if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * notches))
         m_zone->update();
     event->accept();
 }

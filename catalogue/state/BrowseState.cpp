@@ -1,4 +1,5 @@
 #include "catalogue/state/BrowseState.h"
+#include "imaging/WheelU.h"
 
 #include <QDir>
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::array<int, TBrowseState::ThumbItems> ThumbSizes{60, 80, 100, 120};
 constexpr int LeftColumnHeight = 106; // the fixed controls need this much of each row
-constexpr int WheelNotch = 120;       // eighths of a degree
 
 // The word as it is for 0 and 1, with an "s" from 2 on (the shell has the
 // same rule, in a library this one may not link).

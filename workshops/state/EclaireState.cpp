@@ -299,7 +299,7 @@ bool TEclaireState::MouseRight(bool ctrl)
 bool TEclaireState::Wheel(int32_t delta)
 {
     const int32_t before = Radius;
-    Radius = Saturate(int64_t(Radius) + int64_t(delta / WheelNotch) * RadiusStep);
+    Radius = Saturate(int64_t(Radius) + int64_t(WheelNotches(delta)) * RadiusStep);
     ClampRadius();
     if (Radius == before)
         return false;

@@ -13,6 +13,7 @@
 // the scene area, y downwards; pixel rows of LitImage count from the bottom.
 #include "imaging/DibPlusU.h"
 #include "imaging/ProjoU.h"
+#include "imaging/WheelU.h"
 
 #include <QImage>
 #include <QPainter>
@@ -51,7 +52,6 @@ public:
     static constexpr int32_t StripHeight = 81;  // the projector strip
     static constexpr int32_t MinRadius = 10;
     static constexpr int32_t RadiusStep = 10;   // a right click or a wheel notch
-    static constexpr int32_t WheelNotch = 120;
     static constexpr int32_t FullFactor = 256;
     static constexpr int32_t StartRadius = 100;
     // Left column red, green, blue, grey; right column their complements.

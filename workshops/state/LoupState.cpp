@@ -338,7 +338,7 @@ bool TLoupState::MouseMove(Qt::MouseButtons held, int32_t x, int32_t y)
 
 int32_t TLoupState::WheelNotches(QPoint angleDelta)
 {
-    return (angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x()) / WheelNotch;
+    return Irisonde::WheelNotches(WheelDelta(angleDelta));
 }
 
 bool TLoupState::MouseWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers)

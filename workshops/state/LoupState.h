@@ -22,6 +22,7 @@
 // RenderMagnifier. The pupil's actions below render by themselves; the
 // window then repaints ScreenImage(), nothing else.
 #include "imaging/DibPlusU.h"
+#include "imaging/WheelU.h"
 
 #include <QImage>
 #include <QPoint>
@@ -56,7 +57,6 @@ public:
     static constexpr int32_t MagSizeLimit = 800;
     static constexpr int32_t MagSizeStep = 10; // a spin click or a Shift+wheel notch
     static constexpr int32_t SpanEntries = MagSizeLimit + 1;
-    static constexpr int32_t WheelNotch = 120;
     static constexpr int32_t StartMagSize = 150;
     static constexpr int32_t StartMagX = 200;
     static constexpr int32_t StartMagY = 200;

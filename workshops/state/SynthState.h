@@ -31,7 +31,6 @@ public:
     static constexpr int32_t DiscCount = 3;
     static constexpr int32_t MinRadius = 20;
     static constexpr int32_t RadiusStep = 10;
-    static constexpr int32_t WheelNotch = 120;
     static constexpr int32_t MaxRadiusDivisor = 3;   // the radius stays at most DiscAreaH div 3
     static constexpr int32_t StartRadiusDivisor = 6; // and starts at DiscAreaH div 6
     static constexpr int32_t AreaMarginW = 10;       // client width minus the screen's
@@ -91,8 +90,6 @@ public:
     // The radius changed by `delta`, the screen recomposed if it changed.
     // True when it changed.
     bool ChangeRadius(int32_t delta);
-    // Wheel notches in a wheel delta, truncated towards zero.
-    [[nodiscard]] static int32_t WheelSteps(int32_t delta) { return delta / WheelNotch; }
 
     // The window's life: shown with a client area of clientW x clientH
     // (after the controls' reset), resized (`showing` while on screen),
