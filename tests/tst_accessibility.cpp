@@ -1,0 +1,78 @@
+// Every window of the program read as a screen reader reads it: no control
+// without a French name, and the picture areas saying what they show.
+#include "app/WorkshopTableU.h"
+#include "catalogue/BrowseU.h"
+#include "catalogue/ParcourU.h"
+#include "shell/HelpU.h"
+#include "shell/MainU.h"
+#include "shell/OptionU.h"
+#include "shell/SplashU.h"
+#include "shell/WorkshopU.h"
+#include "tips/Tipu.h"
+#include "tests/support/AccessTree.h"
+#include "tests/support/TestSupport.h"
+
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+using namespace Irisonde;
+
+class TstAccessibility : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TMainF> m_main;
+    std::vector<std::unique_ptr<TWorkshopF>> m_workshops;
+
+private slots:
+    void initTestCase()
+    {
+        m_main = std::make_unique<TMainF>(WorkshopTable());
+        for (const TWorkshopRow &row : WorkshopTable())
+            m_workshops.push_back(row.Make());
+    }
+
+    void everyControlIsNamed_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *w : {"principale", "options", "astuce", "présentation", "catalogue", "sélecteur", "aide"})
+            QTest::newRow(w) << QString::fromUtf8(w);
+        for (size_t i = 0; i < WorkshopTable().size(); ++i)
+            QTest::newRow(qPrintable(QStringLiteral("atelier %1").arg(i))) << QStringLiteral("atelier %1").arg(i);
+    }
+
+    void everyControlIsNamed()
+    {
+        QFETCH(QString, window);
+        std::unique_ptr<QWidget> owned;
+        QWidget *w = nullptr;
+        if (window == QStringLiteral("principale")) {
+            w = m_main.get();
+        } else if (window == QStringLiteral("options")) {
+            owned = std::make_unique<TOptionF>(m_main->Settings());
+        } else if (window == QStringLiteral("astuce")) {
+            owned = std::make_unique<TTipF>(m_main->Settings());
+        } else if (window == QStringLiteral("présentation")) {
+            owned = std::make_unique<TSplashF>();
+        } else if (window == QStringLiteral("catalogue")) {
+            owned = std::make_unique<TBrowserF>(m_main->Settings());
+        } else if (window == QStringLiteral("sélecteur")) {
+            owned = std::make_unique<TParcourF>();
+        } else if (window == QStringLiteral("aide")) {
+            w = &THelpF::Instance();
+        } else {
+            w = m_workshops[size_t(window.section(' ', 1).toInt())].get();
+        }
+        if (owned)
+            w = owned.get();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QStringList unnamed = testsupport::UnnamedControls(w);
+        w->close();
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+    }
+};
+
+QTEST_MAIN(TstAccessibility)
+#include "tst_accessibility.moc"
