@@ -1,13 +1,55 @@
 #include "shell/PaintBoxU.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace Irisonde {
 
+namespace {
+
+// A picture rather than a bare client area, and its description live.
+class TPaintBoxAccessible : public QAccessibleWidget {
+public:
+    explicit TPaintBoxAccessible(TPaintBox *box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description) {
+            const QString said = static_cast<const TPaintBox *>(widget())->Description();
+            if (!said.isEmpty())
+                return said;
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *PaintBoxAccessible(const QString &className, QObject *object)
+{
+    // Qt's accessibility cache owns what a factory makes.
+    if (className == QLatin1String(TPaintBox::staticMetaObject.className()) && object && object->isWidgetType())
+        return new TPaintBoxAccessible(static_cast<TPaintBox *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TPaintBox::TPaintBox(QWidget *parent, const QRect &geometry, Painter p)
     : QWidget(parent), paint(std::move(p))
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(PaintBoxAccessible);
+        return true;
+    }();
+    (void)factoryInstalled;
     setGeometry(geometry);
+}
+
+void TPaintBox::DescriptionChanged()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TPaintBox::paintEvent(QPaintEvent *)

@@ -1,6 +1,9 @@
 #pragma once
 // A windowless-looking paint area whose drawing is handed in by its owner, as
-// the bullets of the main window and the logo boxes of the dialogs need.
+// the bullets of the main window, the logo boxes of the dialogs and the
+// workshops' pictures need. A screen reader meets it as a picture: its name
+// says what it is, and its owner may hand in a sentence saying what it shows
+// now, asked for only when read.
 #include <QWidget>
 #include <functional>
 
@@ -12,13 +15,21 @@ class TPaintBox : public QWidget {
     Q_OBJECT
 public:
     using Painter = std::function<void(QPainter &)>;
+    using Describer = std::function<QString()>;
     TPaintBox(QWidget *parent, const QRect &geometry, Painter paint);
+
+    void SetDescriber(Describer describe) { m_describe = std::move(describe); }
+    // The sentence as of now; empty without a describer.
+    [[nodiscard]] QString Description() const { return m_describe ? m_describe() : QString(); }
+    // What the area shows has changed: a listening screen reader is told.
+    void DescriptionChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     Painter paint;
+    Describer m_describe;
 };
 
 } // namespace Irisonde

@@ -3,10 +3,13 @@
 #include "shell/AppStateU.h"
 #include "shell/PlacementBoundsU.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -76,10 +79,10 @@ QToolButton *TWorkshopF::MakeButton(const QString &name, int left, const QString
     b->setObjectName(name);
     b->setGeometry(left, 3, 30, 26);
     b->setToolTip(hint);
+    b->setAccessibleName(SpokenHint(hint));
     b->setIcon(glyph);
     b->setIconSize(QSize(20, 20));
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus); // speed buttons take no keyboard focus
     return b;
 }
 
@@ -124,6 +127,9 @@ void TWorkshopF::showEvent(QShowEvent *event)
     shown = true;
     ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     FormShow();
+    OrderTabs();
+    if (!m_pictureAreas.isEmpty())
+        m_pictureAreas.first()->setFocus(Qt::OtherFocusReason);
     // Without a window manager the window is never framed, and the layout
     // stands; with one, the framing may come late on a loaded machine.
     awaitingFrame = !Irisonde::IsFramed(*this);
@@ -137,6 +143,67 @@ void TWorkshopF::closeEvent(QCloseEvent *event)
     shown = false;
     FormClose();
     emit Closed();
+}
+
+void TWorkshopF::AddPictureArea(QWidget *area)
+{
+    area->setFocusPolicy(Qt::StrongFocus);
+    area->installEventFilter(this);
+    m_pictureAreas.append(area);
+}
+
+QRect TWorkshopF::FocusFrameRect(const QWidget *area) const
+{
+    return area->geometry();
+}
+
+QRect TWorkshopF::FocusBand(const QWidget *area) const
+{
+    // In the margin round the picture, so that not one of its pixels changes.
+    return FocusFrameRect(area).adjusted(-3, -3, 3, 3);
+}
+
+void TWorkshopF::OrderTabs()
+{
+    // Buttons and bars take no focus from a click, which leaves the keys on
+    // the picture, but Tab reaches them all.
+    const QList<QWidget *> all = findChildren<QWidget *>();
+    for (QWidget *w : all)
+        if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)) && w->focusPolicy() == Qt::NoFocus)
+            w->setFocusPolicy(Qt::TabFocus);
+    QList<QWidget *> chain = m_pictureAreas;
+    QList<QWidget *> toolButtons;
+    for (QToolButton *b : {CloseBout, CopierBout, AideBout, OuvreBout, DefautBout})
+        if (b)
+            toolButtons.append(b);
+    for (QWidget *w : all)
+        if ((w->focusPolicy() & Qt::TabFocus) && !chain.contains(w) && !toolButtons.contains(w))
+            chain.append(w);
+    chain.append(toolButtons);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TWorkshopF::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    for (const QWidget *area : std::as_const(m_pictureAreas)) {
+        if (!area->hasFocus())
+            continue;
+        const QRect band = FocusBand(area);
+        QPainter p(this);
+        const QRegion ring = QRegion(band).subtracted(QRegion(band.adjusted(2, 2, -2, -2)));
+        for (const QRect &r : ring)
+            p.fillRect(r, palette().color(QPalette::Highlight));
+    }
+}
+
+bool TWorkshopF::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && watched->isWidgetType()
+        && m_pictureAreas.contains(static_cast<QWidget *>(watched)))
+        update(FocusBand(static_cast<QWidget *>(watched)));
+    return QWidget::eventFilter(watched, event);
 }
 
 void TWorkshopF::CloseBoutClick()
@@ -154,6 +221,59 @@ void TWorkshopF::CopierBoutClick()
 void TWorkshopF::AideBoutClick()
 {
     App::ShowHelp(frame.helpTopic);
+}
+
+QPoint ArrowStep(const QKeyEvent &key)
+{
+    const int step = (key.modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        return {-step, 0};
+    case Qt::Key_Right:
+        return {step, 0};
+    case Qt::Key_Up:
+        return {0, -step};
+    case Qt::Key_Down:
+        return {0, step};
+    default:
+        return {};
+    }
+}
+
+int PlusMinus(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return 1;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: // Shift with "-" on many keyboards
+        return -1;
+    default:
+        return 0;
+    }
+}
+
+int ChoiceKey(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_1:
+    case Qt::Key_Ampersand:
+        return 1;
+    case Qt::Key_2:
+    case Qt::Key_Eacute:
+        return 2;
+    case Qt::Key_3:
+    case Qt::Key_QuoteDbl:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+QString SpokenHint(const QString &hint)
+{
+    return hint.trimmed();
 }
 
 QIcon ToolGlyph(EGlyph g)

@@ -3,12 +3,16 @@
 // hides meanwhile), re-initialised on each show, releasing its images on each
 // close, a bottom toolbar of glyph buttons (close, copy, help, and for the
 // picture workshops open and default), bubble hints behind a switch, and a
-// placement record kept by the main window.
+// placement record kept by the main window. Without a mouse: the picture
+// areas take the keyboard focus in turn (the first at every opening), framed
+// while they hold it, and Tab reaches every control.
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 class QFrame;
+class QKeyEvent;
 class QToolButton;
 
 namespace Irisonde {
@@ -32,6 +36,8 @@ public:
 
     // Height of the client area above the toolbar.
     [[nodiscard]] int WorkHeight() const;
+    // The picture areas the keyboard reaches, the one focused on opening first.
+    [[nodiscard]] const QList<QWidget *> &PictureAreas() const { return m_pictureAreas; }
 
     QFrame *ToolBar;
     QToolButton *CloseBout;
@@ -53,6 +59,14 @@ protected:
     [[nodiscard]] virtual QImage CopyImage() const { return {}; }
     virtual void OuvreBoutClick() {}
     virtual void DefautBoutClick() {}
+    // A picture area made reachable by the keyboard; the first one added
+    // has the focus whenever the window opens.
+    void AddPictureArea(QWidget *area);
+    // Where the focus frame goes round `area`: its own place by default.
+    [[nodiscard]] virtual QRect FocusFrameRect(const QWidget *area) const;
+
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -66,6 +80,11 @@ public slots:
 
 private:
     QToolButton *MakeButton(const QString &name, int left, const QString &hint, const QIcon &glyph);
+    // The picture areas first, then the workshop's own controls as made,
+    // then the toolbar's buttons.
+    void OrderTabs();
+    [[nodiscard]] QRect FocusBand(const QWidget *area) const;
+    QList<QWidget *> m_pictureAreas;
     Frame frame;
     bool showHints = true;
     bool shown = false;
@@ -73,6 +92,19 @@ private:
     // again once it is, which may change the client area the show laid out.
     bool awaitingFrame = false;
 };
+
+// The keys that drive a picture area, the same in every workshop.
+// Arrows: one pixel a press, ten with Shift; (0, 0) for any other key.
+[[nodiscard]] QPoint ArrowStep(const QKeyEvent &key);
+// +1 for "+" (or "=", its unshifted key), -1 for "-", 0 otherwise; the
+// numeric keypad's alike.
+[[nodiscard]] int PlusMinus(const QKeyEvent &key);
+// 1, 2 or 3 for those keys, their keypad keys and their unshifted French
+// keyboard characters (&, é, "); 0 otherwise.
+[[nodiscard]] int ChoiceKey(const QKeyEvent &key);
+// A text of the window's hint, as a name a screen reader says: without the
+// blank that leads the bubble.
+[[nodiscard]] QString SpokenHint(const QString &hint);
 
 // Glyphs of the toolbar buttons, drawn once.
 enum class EGlyph { Close, Copy, Help, Open, Default };

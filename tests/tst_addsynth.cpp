@@ -7,6 +7,7 @@
 #include "tests/support/TestSupport.h"
 #include "workshops/AddU.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -107,6 +108,45 @@ private slots:
         QCOMPARE(S().DiscRadius, radius);
         QCOMPARE(S().Disc(3).Bitmap->Width(), 2 * radius);
         QCOMPARE(Screen((Centre(1) + QPointF(0, radius - 3)).toPoint()), QColor(255, 0, 0));
+    }
+
+    // Without a mouse: the screen has the keys on opening, framed; 1, 2, 3
+    // choose, the arrows drag (Shift: by ten), + and - size, and the
+    // screen's sentence follows; Tab goes round every control that can act.
+    void keyboard()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(win.get()));
+        QWidget *zone = C("Zone");
+        QCOMPARE(QApplication::focusWidget(), zone);
+        const QColor ring = win->grab().toImage().pixelColor(zone->x() - 2, zone->y() + 20);
+        QCOMPARE(ring, win->palette().color(QPalette::Highlight));
+
+        const QPointF green = Centre(2);
+        QTest::keyClick(zone, Qt::Key_Eacute); // the "2" key of a French keyboard
+        QTest::keyClick(zone, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(zone, Qt::Key_Up);
+        QCOMPARE(Centre(2), green + QPointF(10, -1));
+        QTest::keyClick(zone, Qt::Key_Plus);
+        QCOMPARE(S().DiscRadius, 48);
+        IRISONDE_COMPARE_IMAGES(zone->grab().toImage(), S().FrameLayer->Image());
+        const QString said = QAccessible::queryAccessibleInterface(zone)->text(QAccessible::Description);
+        QVERIFY2(said.contains(QStringLiteral("Rayon : 48 pixels")) && said.contains(QStringLiteral("déplace le disque vert")),
+                 qPrintable(said));
+        for (int i = 0; i < 20; ++i)
+            QTest::keyClick(zone, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(S().Disc(2).Y, 233 - 48); // the drag's clamp above the strip
+
+        QSet<QString> reached;
+        for (int i = 0; i < 20 && (i == 0 || QApplication::focusWidget() != zone); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(QApplication::focusWidget(), zone);
+        for (const char *name : {"EtenduCheck", "Redit", "CloseBout", "CopierBout", "AideBout"})
+            QVERIFY2(reached.contains(QLatin1String(name)), name);
+        QVERIFY(win->grab().toImage().pixelColor(zone->x() - 2, zone->y() + 20) == ring);
+        C<QCheckBox>("EtenduCheck")->setFocus();
+        QTRY_VERIFY(win->grab().toImage().pixelColor(zone->x() - 2, zone->y() + 20) != ring);
     }
 
     void extendedAndLink()

@@ -11,7 +11,11 @@ TAddF::TAddF(QWidget *parent)
                {QStringLiteral(" Ajuster la composante rouge"), QStringLiteral(" Ajuster la composante verte"),
                 QStringLiteral(" Ajuster la composante bleue")},
                QStringLiteral(" Lier les composantes rouge, verte et bleue"),
-               QStringLiteral(" Utiliser la synthèse additive étendue")},
+               QStringLiteral(" Utiliser la synthèse additive étendue"),
+               QStringLiteral("Écran noir de la synthèse additive"),
+               QStringLiteral("Les trois projecteurs, tournés vers leurs disques"),
+               {QStringLiteral("disque rouge"), QStringLiteral("disque vert"), QStringLiteral("disque bleu")},
+               QStringLiteral("éteint")},
               std::make_unique<TAddState>(), parent)
 {
     setObjectName(QStringLiteral("AddF"));

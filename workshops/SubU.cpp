@@ -11,7 +11,11 @@ TSubF::TSubF(QWidget *parent)
                {QStringLiteral(" Ajuster la composante cyan"), QStringLiteral(" Ajuster la composante magenta"),
                 QStringLiteral(" Ajuster la composante jaune")},
                QStringLiteral(" Lier les composantes cyan, magenta et jaune"),
-               QStringLiteral(" Utiliser la synthèse soustractive étendue")},
+               QStringLiteral(" Utiliser la synthèse soustractive étendue"),
+               QStringLiteral("Feuille blanche de la synthèse soustractive"),
+               QStringLiteral("Les trois pinceaux, chargés de leurs encres"),
+               {QStringLiteral("disque cyan"), QStringLiteral("disque magenta"), QStringLiteral("disque jaune")},
+               QStringLiteral("sans encre")},
               std::make_unique<TSubState>(), parent)
 {
     setObjectName(QStringLiteral("SubF"));

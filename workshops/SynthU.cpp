@@ -6,6 +6,8 @@
 #include "imaging/WheelU.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,7 +53,7 @@ void DrawOrFill(QPainter &p, TDibPlus *image, const QColor &back, const QRect &a
 } // namespace
 
 TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
-    : TWorkshopF(windowFrame, parent), m_state(std::move(s))
+    : TWorkshopF(windowFrame, parent), m_state(std::move(s)), m_texts(texts)
 {
     resize(DesignClientW, DesignClientH);
     setMinimumSize(MinOuterWidth, MinOuterHeight);
@@ -65,6 +67,10 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
         DrawOrFill(p, m_state->StripImage(), back, m_stripZone->rect());
     });
     m_stripZone->setObjectName(texts.stripName);
+    m_zone->setAccessibleName(texts.zoneSpoken);
+    m_zone->SetDescriber([this] { return ZoneDescription(); });
+    m_stripZone->setAccessibleName(texts.stripSpoken);
+    AddPictureArea(m_zone);
     for (QWidget *z : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_stripZone)}) {
         z->setAttribute(Qt::WA_OpaquePaintEvent);
         z->installEventFilter(this);
@@ -94,6 +100,7 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
         edits[k]->setObjectName(editNames[k]);
         edits[k]->setGeometry(column + TextGap, EditTop, EditW, EditH);
         edits[k]->setReadOnly(true);
+        edits[k]->setAccessibleName(QStringLiteral("Pourcentage de ") + texts.labTexts[k - 1].toLower());
     }
     m_redit = edits[1];
     m_gEdit = edits[2];
@@ -139,15 +146,32 @@ void TSynthF::ResetControls()
 void TSynthF::ShowPercentages()
 {
     const std::array<QLineEdit *, 4> edits{nullptr, m_redit, m_gEdit, m_bEdit};
-    for (int k = 1; k <= 3; ++k)
-        edits[k]->setText(QStringLiteral(" ") + QString::number(m_state->Disc(k).Percent) + QStringLiteral(" %"));
+    for (int k = 1; k <= 3; ++k) {
+        const QString percent = QString::number(m_state->Disc(k).Percent) + QStringLiteral(" %");
+        edits[k]->setText(QStringLiteral(" ") + percent);
+        m_bars[k]->setAccessibleName(m_texts.labTexts[size_t(k - 1)] + QStringLiteral(" : ") + percent);
+    }
+    m_zone->DescriptionChanged();
+}
+
+QString TSynthF::ZoneDescription() const
+{
+    QStringList discs;
+    for (int k = 1; k <= 3; ++k) {
+        const int percent = m_state->Disc(k).Percent;
+        discs << m_texts.discSpoken[size_t(k - 1)] + QStringLiteral(" : ")
+                     + (percent == 0 ? m_texts.offSpoken : QString::number(percent) + QStringLiteral(" %"));
+    }
+    QString said = discs.join(QStringLiteral(", "));
+    said[0] = said[0].toUpper();
+    return said + QStringLiteral(". Rayon : ") + QString::number(m_state->DiscRadius)
+         + QStringLiteral(" pixels. Le clavier déplace le ") + m_texts.discSpoken[size_t(m_state->KeyDisc - 1)]
+         + QStringLiteral(" (touches 1, 2, 3 pour choisir, flèches pour déplacer, + et - pour le rayon).");
 }
 
 void TSynthF::RecolourDiscs()
 {
-    m_state->SetColours();
-    m_state->DrawDiscs();
-    m_state->Compose();
+    m_state->Recolour();
     m_zone->update();
 }
 
@@ -244,6 +268,14 @@ void TSynthF::FormResize()
     m_stripZone->update();
 }
 
+QRect TSynthF::FocusFrameRect(const QWidget *area) const
+{
+    // The strip belongs to the screen: the frame goes round both.
+    if (area == m_zone)
+        return m_zone->geometry() | m_stripZone->geometry();
+    return TWorkshopF::FocusFrameRect(area);
+}
+
 void TSynthF::resizeEvent(QResizeEvent *event)
 {
     TWorkshopF::resizeEvent(event);
@@ -258,8 +290,10 @@ QImage TSynthF::CopyImage() const
 void TSynthF::wheelEvent(QWheelEvent *event)
 {
     const int32_t notches = WheelNotches(WheelDelta(event->angleDelta()));
-    if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * notches))
+    if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * notches)) {
         m_zone->update();
+        m_zone->DescriptionChanged();
+    }
     event->accept();
 }
 
@@ -270,8 +304,10 @@ void TSynthF::ZoneMouseDown(QMouseEvent *event)
         m_state->StartDrag(at.x(), at.y());
     } else if (event->button() == Qt::RightButton) {
         const bool smaller = event->modifiers() & Qt::ControlModifier;
-        if (m_state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep))
+        if (m_state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep)) {
             m_zone->update();
+            m_zone->DescriptionChanged();
+        }
     }
 }
 
@@ -279,10 +315,39 @@ void TSynthF::ZoneMouseMove(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     const int k = m_state->DragDisc;
-    if (!m_state->DragTo(at.x(), at.y()))
-        return;
+    if (m_state->DragTo(at.x(), at.y()))
+        ShowMoved(k);
+}
+
+void TSynthF::ShowMoved(int k)
+{
     m_zone->update(m_state->DirtyRect());
     m_stripZone->update(m_state->StripItemRect(k));
+}
+
+bool TSynthF::ZoneKeyPress(const QKeyEvent &key)
+{
+    // A disc held by the mouse is the mouse's until released.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return false;
+    if (const int k = ChoiceKey(key)) {
+        m_state->KeyDisc = k;
+        m_zone->DescriptionChanged();
+        return true;
+    }
+    if (const QPoint step = ArrowStep(key); !step.isNull()) {
+        if (m_state->KeyMove(step.x(), step.y()))
+            ShowMoved(m_state->KeyDisc);
+        return true;
+    }
+    if (const int sign = PlusMinus(key)) {
+        if (m_state->ChangeRadius(sign * TSynthState::RadiusStep)) {
+            m_zone->update();
+            m_zone->DescriptionChanged();
+        }
+        return true;
+    }
+    return false;
 }
 
 void TSynthF::ZoneMouseUp(QMouseEvent *)
@@ -309,6 +374,10 @@ bool TSynthF::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonRelease:
             ZoneMouseUp(static_cast<QMouseEvent *>(event));
             return true;
+        case QEvent::KeyPress:
+            if (ZoneKeyPress(*static_cast<QKeyEvent *>(event)))
+                return true;
+            break;
         default:
             break;
         }

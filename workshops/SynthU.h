@@ -30,6 +30,11 @@ struct TSynthTexts {
     std::array<QString, 3> barHints;
     QString linkHint;
     QString etenduHint;
+    // What a screen reader says of the pictures.
+    QString zoneSpoken;                // "Écran de la synthèse additive"
+    QString stripSpoken;               // "Les trois projecteurs"
+    std::array<QString, 3> discSpoken; // "disque rouge".., "tache cyan"..
+    QString offSpoken;                 // a disc at 0 %: "éteint"
 };
 
 class TSynthF : public TWorkshopF {
@@ -45,6 +50,9 @@ public:
 
     void ResetControls();
     void ShowPercentages();
+    // What the screen shows, in a sentence: each disc's strength, the
+    // radius and the disc the keys move.
+    [[nodiscard]] QString ZoneDescription() const;
 
 public slots:
     void BarChange(int k);
@@ -57,6 +65,7 @@ protected:
     void FormResize();
     [[nodiscard]] QImage CopyImage() const override;
 
+    [[nodiscard]] QRect FocusFrameRect(const QWidget *area) const override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,6 +74,10 @@ private:
     void ZoneMouseDown(QMouseEvent *event);
     void ZoneMouseMove(QMouseEvent *event);
     void ZoneMouseUp(QMouseEvent *event);
+    // 1, 2, 3, the arrows, + and -; false for any other key.
+    bool ZoneKeyPress(const QKeyEvent &key);
+    // The screen's changed part repainted, with disc k's strip item.
+    void ShowMoved(int k);
     // The discs redrawn in new colours and the screen recomposed.
     void RecolourDiscs();
     void PlaceZones();
@@ -72,6 +85,7 @@ private:
     void SetBarsQuietly(int value);
 
     std::unique_ptr<TSynthState> m_state;
+    TSynthTexts m_texts;
     bool m_open = false;
     // Controls, found by tests under their layout names (object names);
     // index 1..3 of the arrays as the discs.

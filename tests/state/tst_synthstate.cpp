@@ -148,6 +148,50 @@ private slots:
         IRISONDE_COMPARE_IMAGES(shown, s->FrameLayer->Image());
     }
 
+    // A key step is a drag step of the chosen disc: same centre, same
+    // clamps, same screen; a colour change while the keys hold a disc
+    // recolours the others too.
+    void keyMove_data()
+    {
+        QTest::addColumn<EKind>("kind");
+        QTest::addColumn<int>("disc");
+        QTest::addColumn<QPoint>("step");
+        QTest::newRow("lights: green, one right") << EKind::Add << 2 << QPoint(1, 0);
+        QTest::newRow("lights: blue, ten up") << EKind::Add << 3 << QPoint(0, -10);
+        QTest::newRow("lights: red, held far down") << EKind::Add << 1 << QPoint(0, 100000);
+        QTest::newRow("inks: magenta, held far left") << EKind::Sub << 2 << QPoint(-2147483647, 0);
+        QTest::newRow("inks: yellow, diagonal") << EKind::Sub << 3 << QPoint(-7, 5);
+    }
+    void keyMove()
+    {
+        QFETCH(EKind, kind);
+        QFETCH(int, disc);
+        QFETCH(QPoint, step);
+        const auto byKey = Shown(kind), byMouse = Shown(kind);
+        byKey->KeyDisc = disc;
+        QVERIFY(byKey->KeyMove(step.x(), step.y()));
+        // Taken where no other disc lies over it, as the pupil would; the
+        // centre jumps under the pointer.
+        const QPoint from = Centre(*byMouse, disc).toPoint();
+        const QPoint grip = Away(from, (Centre(*byMouse, 1) + Centre(*byMouse, 2) + Centre(*byMouse, 3)) / 3, 30);
+        byMouse->StartDrag(grip.x(), grip.y());
+        QCOMPARE(byMouse->DragDisc, disc);
+        QVERIFY(byMouse->DragTo(int(std::clamp<qint64>(qint64(from.x()) + step.x(), -100000, 100000)),
+                                int(std::clamp<qint64>(qint64(from.y()) + step.y(), -100000, 100000))));
+        byMouse->EndDrag();
+        QCOMPARE(Centre(*byKey, disc), Centre(*byMouse, disc));
+        IRISONDE_COMPARE_IMAGES(byKey->FrameLayer->Image(), byMouse->FrameLayer->Image());
+
+        for (auto *s : {byKey.get(), byMouse.get()}) {
+            s->ExtendedFlag = true;
+            s->SetPercentFromBars(40, 70, 10);
+            s->Recolour();
+        }
+        IRISONDE_COMPARE_IMAGES(byKey->FrameLayer->Image(), byMouse->FrameLayer->Image());
+        byKey->Close();
+        QVERIFY(!byKey->KeyMove(1, 0));
+    }
+
     // The lamp's lens (red pixels in the sprite's upper half) swings to the
     // side of the disc: upright under a disc straight above, to the right
     // (clockwise) when the disc goes right.

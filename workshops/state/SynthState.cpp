@@ -36,6 +36,7 @@ void TSynthState::ResetState()
     SetAllPercent(100);
     LinkFlag = false;
     ExtendedFlag = false;
+    KeyDisc = 1;
 }
 
 void TSynthState::SetDiscRadius(int32_t r)
@@ -154,6 +155,32 @@ void TSynthState::EndDrag()
 {
     DragDisc = 0;
     PrepareBackground();
+}
+
+bool TSynthState::KeyMove(int32_t dx, int32_t dy)
+{
+    if (!Ready() || KeyDisc < 1 || KeyDisc > DiscCount)
+        return false;
+    if (DragDisc != KeyDisc) {
+        DragDisc = KeyDisc;
+        PrepareBackground();
+    }
+    // Held keys repeat without end: far beyond the clamps, never past int.
+    const auto step = [](int32_t from, int32_t by) {
+        return int32_t(std::clamp<int64_t>(int64_t(from) + by, INT32_MIN / 2, INT32_MAX / 2));
+    };
+    return DragTo(step(Disc(KeyDisc).X, dx), step(Disc(KeyDisc).Y, dy));
+}
+
+void TSynthState::Recolour()
+{
+    SetColours();
+    DrawDiscs();
+    // A disc taken by the keyboard lies on a background of the others,
+    // which changed colour too.
+    if (DragDisc != 0)
+        PrepareBackground();
+    Compose();
 }
 
 bool TSynthState::ChangeRadius(int32_t delta)

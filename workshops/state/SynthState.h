@@ -46,6 +46,7 @@ public:
     int32_t HalfRadius = 0;
     int32_t DiscSize = 0;
     int32_t DragDisc = 0; // 0: no disc is being dragged
+    int32_t KeyDisc = 1;  // the disc the keyboard moves
     uint32_t BackColour;  // colour value
     bool ExtendedFlag = false;
     bool LinkFlag = false;
@@ -59,7 +60,7 @@ public:
     [[nodiscard]] const std::array<TDisc, DiscCount> &Discs() const { return m_discs; }
 
     // The state half of the controls' reset: full intensities, plain mode,
-    // bars not linked.
+    // bars not linked, the keyboard on disc 1.
     void ResetState();
     // The disc colours from the mode and the intensities.
     virtual void SetColours() = 0;
@@ -87,6 +88,13 @@ public:
     bool DragTo(int32_t x, int32_t y);
     // Any release.
     void EndDrag();
+    // An arrow key: disc KeyDisc moved by (dx, dy) through the drag's
+    // clamps. The disc stays taken as in a drag, so that the next key costs
+    // what a drag step costs. False while closed.
+    bool KeyMove(int32_t dx, int32_t dy);
+    // The discs redrawn in the colours of the mode and intensities, and the
+    // screen composed anew (a disc taken by the keyboard included).
+    void Recolour();
     // The radius changed by `delta`, the screen recomposed if it changed.
     // True when it changed.
     bool ChangeRadius(int32_t delta);
