@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -73,6 +75,13 @@ TEclaireF::TEclaireF(QWidget *parent)
         z->setAttribute(Qt::WA_OpaquePaintEvent);
         z->installEventFilter(this);
     }
+    Zone->setAccessibleName(QStringLiteral("Scène éclairée"));
+    Zone->SetDescriber([this] { return m_state.Describe(); });
+    ProjoZone->setAccessibleName(QStringLiteral("Le projecteur, tourné vers la tache de lumière"));
+    OriginZone->setAccessibleName(QStringLiteral("Scène éclairée en lumière blanche"));
+    OriginZone->SetDescriber([this] { return windowTitle().trimmed(); });
+    AddPictureArea(Zone);
+    AddPictureArea(OriginZone);
     BlancLab = new QLabel(QStringLiteral("Scène éclairée en lumière blanche"), this);
     BlancLab->setObjectName(QStringLiteral("BlancLab"));
     BlancLab->adjustSize();
@@ -126,6 +135,7 @@ TEclaireF::TEclaireF(QWidget *parent)
         edits[size_t(k)]->setObjectName(QLatin1String(editNames[k]));
         edits[size_t(k)]->setGeometry(columns[k] + 26, 24, 41, 22);
         edits[size_t(k)]->setReadOnly(true);
+        edits[size_t(k)]->setAccessibleName(QStringLiteral("Pourcentage de ") + labTexts[k].toLower());
     }
     RBar = bars[0];
     GBar = bars[1];
@@ -145,7 +155,7 @@ TEclaireF::TEclaireF(QWidget *parent)
         bout->setIcon(Swatch(b));
         bout->setIconSize(QSize(14, 14));
         bout->setToolTip(QStringLiteral(" Sélectionner une couleur pour la lumière d'éclairage"));
-        bout->setFocusPolicy(Qt::NoFocus);
+        bout->setAccessibleName(QString::fromUtf8(b.Spoken));
         connect(bout, &QToolButton::clicked, this, [this, i] { CoulBoutClick(i); });
         ColourBouts[size_t(i)] = bout;
     }
@@ -184,10 +194,14 @@ void TEclaireF::ShowPercentages()
 {
     const std::array<QString, 3> texts = m_state.ShowPercentages();
     const std::array<QLineEdit *, 3> edits{Redit, GEdit, BEdit};
+    const std::array<QScrollBar *, 3> bars{RBar, GBar, BBar};
+    const std::array<QLabel *, 3> labs{Label1, Label2, Label3};
     for (size_t k = 0; k < 3; ++k) {
         edits[k]->setText(texts[k]);
         edits[k]->repaint();
+        bars[k]->setAccessibleName(labs[k]->text() + QStringLiteral(" :") + texts[k]);
     }
+    Zone->DescriptionChanged();
 }
 
 void TEclaireF::PictureShow()
@@ -287,31 +301,67 @@ QRect TEclaireF::SpotRect() const
     return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1) & Zone->rect();
 }
 
-void TEclaireF::MoveSpot(QPoint at)
+void TEclaireF::MoveSpot(QPoint to, bool byKey)
 {
     // Outside the spot the scene is black before and after: only the spot's
     // old and new places change.
     const QRect before = SpotRect();
-    m_state.MouseLeft(at.x(), at.y());
+    if (byKey)
+        m_state.KeyMove(to.x(), to.y());
+    else
+        m_state.MouseLeft(to.x(), to.y());
     Zone->update(before | SpotRect());
     RepaintProjector();
+    if (byKey)
+        Zone->DescriptionChanged();
 }
 
 void TEclaireF::ZoneMouseDown(const QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
     if (event.button() == Qt::LeftButton) {
-        MoveSpot(at);
+        MoveSpot(at, false);
     } else if (event.button() == Qt::RightButton && m_state.MouseRight(event.modifiers() & Qt::ControlModifier)) {
-        Zone->update();
-        RepaintProjector();
+        RepaintScene();
     }
+}
+
+void TEclaireF::RepaintScene()
+{
+    Zone->update();
+    RepaintProjector();
+    Zone->DescriptionChanged();
+}
+
+bool TEclaireF::ZoneKeyPress(const QKeyEvent &key)
+{
+    // The spot held by the mouse is the mouse's until released.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return false;
+    if (const QPoint step = ArrowStep(key); !step.isNull()) {
+        MoveSpot(step, true);
+        return true;
+    }
+    if (const int sign = PlusMinus(key)) {
+        if (m_state.MouseRight(sign < 0))
+            RepaintScene();
+        return true;
+    }
+    return false;
+}
+
+QRect TEclaireF::FocusFrameRect(const QWidget *area) const
+{
+    // The projector's strip belongs to the lit scene: the frame goes round both.
+    if (area == Zone)
+        return Zone->geometry() | ProjoZone->geometry();
+    return TPictureWorkshopF::FocusFrameRect(area);
 }
 
 void TEclaireF::ZoneMouseMove(const QMouseEvent &event)
 {
     if (event.buttons() & Qt::LeftButton)
-        MoveSpot(event.position().toPoint());
+        MoveSpot(event.position().toPoint(), false);
 }
 
 void TEclaireF::wheelEvent(QWheelEvent *event)
@@ -337,6 +387,10 @@ bool TEclaireF::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseMove:
             ZoneMouseMove(*static_cast<QMouseEvent *>(event));
             return true;
+        case QEvent::KeyPress:
+            if (ZoneKeyPress(*static_cast<QKeyEvent *>(event)))
+                return true;
+            break;
         default:
             break;
         }

@@ -60,20 +60,26 @@ protected:
     void PictureClose() override;
     [[nodiscard]] QImage CopyImage() const override;
 
+    [[nodiscard]] QRect FocusFrameRect(const QWidget *area) const override;
     void wheelEvent(QWheelEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ZoneMouseDown(const QMouseEvent &event);
     void ZoneMouseMove(const QMouseEvent &event);
+    // The arrows, + and -; false for any other key.
+    bool ZoneKeyPress(const QKeyEvent &key);
+    // The lit scene repainted whole, with the projector and the sentence.
+    void RepaintScene();
     // The bars brought to the factors without running BarChange, then the
     // percentages; the bars live again.
     void ShowBars();
     void RepaintProjector();
     // Where the spot shows in Zone; empty in whole-scene mode.
     [[nodiscard]] QRect SpotRect() const;
-    // The left button at `at`: the spot follows, only its places repainted.
-    void MoveSpot(QPoint at);
+    // The left button at `to`, or an arrow key's step `to`: the spot
+    // follows, only its places repainted.
+    void MoveSpot(QPoint to, bool byKey);
 
     TEclaireState m_state;
 };

@@ -284,6 +284,27 @@ void TEclaireState::MouseLeft(int32_t x, int32_t y)
     DrawProjector();
 }
 
+void TEclaireState::KeyMove(int32_t dx, int32_t dy)
+{
+    const auto within = [](int32_t from, int32_t by, int32_t size) {
+        return int32_t(std::clamp<int64_t>(int64_t(from) + by, 0, std::max(size - 1, 0)));
+    };
+    MouseLeft(within(SpotX, dx, PictureWidth), within(SpotY, dy, PictureHeight));
+}
+
+QString TEclaireState::Describe() const
+{
+    // As the edits show them.
+    const auto percent = [](int32_t factor) { return Percentage(factor).trimmed(); };
+    QString said = QStringLiteral("Scène éclairée par une lumière rouge ") + percent(FactorR) + QStringLiteral(", verte ")
+                 + percent(FactorG) + QStringLiteral(", bleue ") + percent(FactorB);
+    if (WholeScene)
+        return said + QStringLiteral(", sur toute la scène.");
+    return said + QStringLiteral(", en une tache de rayon ") + QString::number(Radius) + QStringLiteral(" pixels à ")
+         + QString::number(SpotX) + QStringLiteral(" pixels du bord gauche et ") + QString::number(SpotY)
+         + QStringLiteral(" du haut. Flèches : déplacer la tache ; + et - : son rayon.");
+}
+
 bool TEclaireState::MouseRight(bool ctrl)
 {
     const int32_t before = Radius;

@@ -45,6 +45,7 @@ struct TColourButton {
     const char *Name;
     int32_t Left, Top;
     int32_t FactorR, FactorG, FactorB;
+    const char *Spoken; // its name for a screen reader, UTF-8
 };
 
 class TEclaireState {
@@ -56,10 +57,14 @@ public:
     static constexpr int32_t StartRadius = 100;
     // Left column red, green, blue, grey; right column their complements.
     static constexpr std::array<TColourButton, 8> ColourButtons{{
-        {"RBout", 420, 3, 256, 0, 0},   {"gBout", 420, 25, 0, 256, 0},
-        {"bBout", 420, 47, 0, 0, 256},  {"grBout", 420, 69, 193, 193, 193},
-        {"cBout", 442, 3, 0, 256, 256}, {"mBout", 442, 25, 256, 0, 256},
-        {"yBout", 442, 47, 256, 256, 0}, {"wBout", 442, 69, 256, 256, 256},
+        {"RBout", 420, 3, 256, 0, 0, "Lumière rouge"},
+        {"gBout", 420, 25, 0, 256, 0, "Lumière verte"},
+        {"bBout", 420, 47, 0, 0, 256, "Lumière bleue"},
+        {"grBout", 420, 69, 193, 193, 193, "Lumière grise"},
+        {"cBout", 442, 3, 0, 256, 256, "Lumière cyan"},
+        {"mBout", 442, 25, 256, 0, 256, "Lumière magenta"},
+        {"yBout", 442, 47, 256, 256, 0, "Lumière jaune"},
+        {"wBout", 442, 69, 256, 256, 256, "Lumière blanche"},
     }};
 
     TEclaireState();
@@ -131,6 +136,11 @@ public:
     // The left button pressed or held while moving at (x, y): the spot
     // follows, kept off the bottom only; the projector aims at it.
     void MouseLeft(int32_t x, int32_t y);
+    // An arrow key: the spot moved by (dx, dy) as the left button would take
+    // it, its centre kept on the scene so that held keys cannot lose it.
+    void KeyMove(int32_t dx, int32_t dy);
+    // What the lit scene shows, in a sentence for a screen reader.
+    [[nodiscard]] QString Describe() const;
     // A right click: the spot grows by 10, or shrinks with Ctrl. True when
     // the radius changed (the scene and projector were redrawn).
     bool MouseRight(bool ctrl);
