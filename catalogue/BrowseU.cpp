@@ -1,15 +1,19 @@
 #include "catalogue/BrowseU.h"
 
 #include "catalogue/ParcourU.h"
+#include "catalogue/ThumbBoxU.h"
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/MainClientU.h"
 #include "shell/SettingsU.h"
 #include "imaging/WheelU.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,28 +27,6 @@
 #include <QWheelEvent>
 
 namespace Irisonde {
-
-// A slot's picture: paints and clicks go to the window.
-class TThumbBox : public QWidget {
-public:
-    TThumbBox(TBrowserF &owner, int k, QWidget *parent) : QWidget(parent), m_owner(owner), m_k(k) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        m_owner.DrawThumb(m_k, p);
-    }
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            m_owner.SlotClick(m_k);
-    }
-
-private:
-    TBrowserF &m_owner;
-    int m_k;
-};
 
 namespace {
 
@@ -76,6 +58,8 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     wThumbCombo = new QComboBox(this);
     wThumbCombo->setObjectName(QStringLiteral("wThumbCombo"));
     wThumbCombo->setGeometry(10, 8, 181, 22);
+    wThumbCombo->setAccessibleName(QStringLiteral("Taille des vignettes"));
+    wThumbCombo->view()->setAccessibleName(QStringLiteral("Tailles des vignettes"));
     for (int item = 0; item < TBrowseState::ThumbItems; ++item)
         wThumbCombo->addItem(TBrowseState::ThumbItemCaption(item));
     connect(wThumbCombo, &QComboBox::currentIndexChanged, this, &TBrowserF::wThumbComboChange);
@@ -83,6 +67,7 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     const auto check = [this](const char *name, const QString &caption, QRect place, bool TSettings::*flag) {
         auto *c = new QCheckBox(caption, this);
         c->setObjectName(QString::fromLatin1(name));
+        c->setAccessibleName(caption.trimmed());
         // The place of the layout, widened when this style's box and text need more.
         c->setGeometry(place.adjusted(0, 0, std::max(0, c->sizeHint().width() - place.width()), 0));
         // Changed at once: the next search reads it, and so does the next run.
@@ -110,6 +95,7 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     PathEd->setObjectName(QStringLiteral("PathEd"));
     PathEd->setGeometry(9, 144, 190, 22);
     PathEd->setReadOnly(true);
+    PathEd->setAccessibleName(QStringLiteral("Dossier de recherche"));
     QPalette face = PathEd->palette();
     face.setColor(QPalette::Base, ButtonFace());
     PathEd->setPalette(face);
@@ -268,6 +254,13 @@ void TBrowserF::SetSlotCaption(int k)
     lab->setText(c.Text);
     lab->adjustSize();
     lab->move(c.Left, m_browse.NameLabTop());
+    // The caption may be cut short; the picture's name is said in full.
+    const QString file = m_browse.SlotFile(k);
+    const QString name =
+        QStringLiteral("Case %1 : %2").arg(k).arg(file.isEmpty() ? QStringLiteral("pas d'image") : QFileInfo(file).fileName());
+    QWidget *box = m_slots[std::size_t(k - 1)].ThumbBox;
+    if (box->accessibleName() != name)
+        box->setAccessibleName(name);
 }
 
 void TBrowserF::SetPanelColour(int k, bool selected)
@@ -278,6 +271,12 @@ void TBrowserF::SetPanelColour(int k, bool selected)
     QPalette p = panel.palette();
     p.setColor(QPalette::Window, selected ? kSelected : ButtonFace());
     panel.setPalette(p);
+    if (QWidget *box = m_slots[std::size_t(k - 1)].ThumbBox) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(box, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TBrowserF::DrawThumb(int k, QPainter &canvas)

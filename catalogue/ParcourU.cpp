@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -73,11 +74,14 @@ TParcourF::TParcourF(QWidget *parent)
     DriveBox = new QComboBox(this);
     DriveBox->setObjectName(QStringLiteral("DriveBox"));
     DriveBox->setGeometry(8, 8, 209, 20);
+    DriveBox->setAccessibleName(QStringLiteral("Lecteur"));
+    DriveBox->view()->setAccessibleName(QStringLiteral("Lecteurs"));
     connect(DriveBox, &QComboBox::currentIndexChanged, this, &TParcourF::DriveBoxChange);
 
     DirBox = new QListWidget(this);
     DirBox->setObjectName(QStringLiteral("DirBox"));
     DirBox->setGeometry(8, 36, 209, 105);
+    DirBox->setAccessibleName(QStringLiteral("Dossiers"));
     DirBox->setItemDelegate(new TDirDelegate(DirBox));
     DirBox->setUniformItemSizes(true);
     DirBox->setIconSize(QSize(14, 14));
@@ -86,9 +90,11 @@ TParcourF::TParcourF(QWidget *parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(8, 148, 293, 22);
+    Edit1->setAccessibleName(QStringLiteral("Chemin de travail"));
 
     PB = new TPaintBox(this, QRect(227, 10, 79, 29), [](QPainter &p) { p.drawImage(0, 0, App::MiniLogo()); });
     PB->setObjectName(QStringLiteral("PB"));
+    PB->setAccessibleName(QStringLiteral("Logo d'Irisonde"));
 
     const auto button = [this](const char *name, const QString &caption, int top) {
         auto *b = new QPushButton(caption, this);
@@ -101,6 +107,7 @@ TParcourF::TParcourF(QWidget *parent)
     AnnulBout = button("AnnulBout", QStringLiteral("&Annuler"), 52);
     AideBout = button("AideBout", QStringLiteral("Ai&de"), 84);
     OkBout = button("OkBout", QStringLiteral("&Ok"), 116);
+    OkBout->setAccessibleDescription(QStringLiteral("Choisit le dossier ouvert comme chemin de travail"));
     connect(AnnulBout, &QPushButton::clicked, this, &TParcourF::AnnulBoutClick);
     connect(AideBout, &QPushButton::clicked, this, &TParcourF::AideBoutClick);
     connect(OkBout, &QPushButton::clicked, this, &TParcourF::OkBoutClick);

@@ -28,6 +28,9 @@ THelpF::THelpF(QWidget *parent) : QWidget(parent, Qt::Window), browser(new QText
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     browser->setOpenExternalLinks(true);
+    browser->setAccessibleName(QStringLiteral("Document d'aide"));
+    // The viewport is reached on its own by some screen readers' walks.
+    browser->viewport()->setAccessibleName(QStringLiteral("Texte de l'aide"));
     resize(640, 520);
 }
 

@@ -60,9 +60,11 @@ TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
         lab->adjustSize();
         m_linkLab[e.number - 1] = lab;
         const bool blue = e.workshop;
-        new TPaintBox(this, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
+        auto *bullet = new TPaintBox(this, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
             p.drawImage(0, 0, blue ? App::PuceB() : App::PuceR());
         });
+        // The colour is the only thing the bullet says: workshop or not.
+        bullet->setAccessibleName(blue ? QStringLiteral("Puce bleue : atelier") : QStringLiteral("Puce rouge"));
     }
 
     const auto bevel = [this](const char *name) {

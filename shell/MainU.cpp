@@ -108,6 +108,7 @@ void TMainF::BuildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setNativeMenuBar(false); // the same menu bar on every desktop
+    bar->setAccessibleName(QStringLiteral("Barre de menus"));
     const auto item = [this](QMenu *menu, const char *name, const QString &caption, auto slot) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));

@@ -35,6 +35,7 @@ TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
     Classeur = new QTabWidget(this);
     Classeur->setObjectName(QStringLiteral("Classeur"));
     Classeur->setGeometry(3, 1, 360, 216);
+    Classeur->setAccessibleName(QStringLiteral("Onglets des options"));
     PTab = new QWidget;
     PTab->setObjectName(QStringLiteral("PTab"));
     Classeur->addTab(PTab, QStringLiteral(" Préférences "));
@@ -48,6 +49,8 @@ TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
         auto *c = new QCheckBox(caption, PTab);
         c->setObjectName(QString::fromLatin1(name));
         c->setGeometry(place);
+        // The caption's leading blank only kept the text off the box.
+        c->setAccessibleName(caption.trimmed());
         return c;
     };
     SplashCheck = check("SplashCheck", QStringLiteral(" Afficher l'écran de démarrage"), QRect(16, 12, 230, 17));
@@ -56,6 +59,7 @@ TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
 
     PB = new TPaintBox(PTab, QRect(212, 132, 123, 44), [](QPainter &p) { p.drawImage(0, 0, App::Logo()); });
     PB->setObjectName(QStringLiteral("PB"));
+    PB->setAccessibleName(QStringLiteral("Logo d'Irisonde"));
 
     const auto button = [this](const char *name, const QString &caption, int left) {
         auto *b = new QPushButton(caption, this);
@@ -68,6 +72,11 @@ TOptionF::TOptionF(Irisonde::TSettings &settings, QWidget *parent)
     AnnulBout = button("AnnulBout", QStringLiteral("A&nnuler"), 167);
     AppliqueBout = button("AppliqueBout", QStringLiteral("A&ppliquer"), 232);
     OkBout = button("OkBout", QStringLiteral("&Ok"), 300);
+    // The captions alone do not tell what Cancel takes back or what Apply keeps.
+    AideBout->setAccessibleDescription(QStringLiteral("Ouvre l'aide des options"));
+    AnnulBout->setAccessibleDescription(QStringLiteral("Reprend les réglages d'avant l'ouverture et ferme la boîte"));
+    AppliqueBout->setAccessibleDescription(QStringLiteral("Applique les réglages sans fermer la boîte"));
+    OkBout->setAccessibleDescription(QStringLiteral("Applique les réglages et ferme la boîte"));
     connect(AideBout, &QPushButton::clicked, this, &TOptionF::AideBoutClick);
     connect(AnnulBout, &QPushButton::clicked, this, &TOptionF::AnnulBoutClick);
     connect(AppliqueBout, &QPushButton::clicked, this, &TOptionF::AppliqueBoutClick);

@@ -19,6 +19,14 @@ constexpr int kClientWidth = 366;
 constexpr int kClientHeight = 228;
 constexpr int kBevel = 5;
 constexpr int kStopDelayMs = 7000;
+constexpr int kLineTops[] = {76, 100, 116, 132};
+
+// The four centred lines, as painted and as a screen reader reads them.
+QStringList Lines()
+{
+    return {QStringLiteral(IRISONDE_FAMILY_LINE), App::State().DisplayTitle, QStringLiteral("Pour Windows 95, 98 et NT."),
+            QStringLiteral(IRISONDE_AUTHOR_WEB)};
+}
 
 } // namespace
 
@@ -41,6 +49,7 @@ TSplashF::TSplashF(QWidget *parent)
                          [this](QPainter &p) { ZonePaint(p); });
     Zone->setObjectName(QStringLiteral("Zone"));
     Zone->installEventFilter(this);
+    Zone->setAccessibleName(QStringLiteral("Logo et présentation d'Irisonde"));
 
     StopTimer = new QTimer(this);
     StopTimer->setObjectName(QStringLiteral("StopTimer"));
@@ -102,6 +111,8 @@ void TSplashF::showEvent(QShowEvent *event)
     if (!event->spontaneous()) {
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+        // The title is known only once the settings are read.
+        Zone->setAccessibleDescription(Lines().join(QLatin1Char('\n')));
     }
     QDialog::showEvent(event);
 }
@@ -129,19 +140,11 @@ void TSplashF::ZonePaint(QPainter &p) const
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(face);
     const QFontMetrics metrics(font, Zone);
-    const struct {
-        int top;
-        QString text;
-    } lines[] = {
-        {76, QStringLiteral(IRISONDE_FAMILY_LINE)},
-        {100, App::State().DisplayTitle},
-        {116, QStringLiteral("Pour Windows 95, 98 et NT.")},
-        {132, QStringLiteral(IRISONDE_AUTHOR_WEB)},
-    };
-    for (const auto &line : lines) {
+    const QStringList lines = Lines();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         // Integer division truncates toward zero, also for a line wider than the box.
-        const int left = (w - metrics.horizontalAdvance(line.text)) / 2;
-        p.drawText(left, line.top + metrics.ascent(), line.text);
+        const int left = (w - metrics.horizontalAdvance(lines[i])) / 2;
+        p.drawText(left, kLineTops[i] + metrics.ascent(), lines[i]);
     }
 }
 

@@ -2,9 +2,53 @@
 
 #include "shell/AppStateU.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace Irisonde {
+
+namespace {
+
+// A screen reader is to meet the label as what it is, a link that opens an
+// activity, and to be able to follow it; a plain label would be read as text.
+class TSuperLabAccess : public QAccessibleWidget {
+public:
+    explicit TSuperLabAccess(TSuperLab *lab) : QAccessibleWidget(lab, QAccessible::Link) {}
+
+    [[nodiscard]] TSuperLab *Lab() const { return static_cast<TSuperLab *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        // The captions carry trailing blanks that only served the layout.
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return Lab()->text().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            emit Lab()->clicked();
+    }
+};
+
+QAccessibleInterface *SuperLabAccessFactory(const QString &className, QObject *object)
+{
+    // The accessibility cache owns and deletes what the factory returns.
+    if (className == QLatin1String("Irisonde::TSuperLab") && object && object->isWidgetType())
+        return new TSuperLabAccess(static_cast<TSuperLab *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 QCursor CursorFromId(TCursorId id)
 {
@@ -23,6 +67,8 @@ QCursor CursorFromId(TCursorId id)
 
 TSuperLab::TSuperLab(QWidget *parent) : QLabel(parent)
 {
+    static const bool accessInstalled = (QAccessible::installFactory(&SuperLabAccessFactory), true);
+    Q_UNUSED(accessInstalled);
     resize(65, 65);
 }
 

@@ -3,6 +3,7 @@
 // a damaged thumbnail reported once.
 #include "catalogue/BrowseU.h"
 #include "shell/SettingsU.h"
+#include "support/AccessTree.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -47,6 +48,15 @@ private:
     }
     static QString Caption(const TBrowserF &w, int k) { return w.Slot(k).NameLab->text(); }
     static QImage Thumb(const TBrowserF &w, int k) { return w.Slot(k).ThumbBox->grab().toImage(); }
+    // What a screen reader hears of slot k's picture.
+    static QString Spoken(const TBrowserF &w, int k)
+    {
+        return testsupport::Access(w.Slot(k).ThumbBox)->text(QAccessible::Name);
+    }
+    static bool SpokenSelected(const TBrowserF &w, int k)
+    {
+        return testsupport::Access(w.Slot(k).ThumbBox)->state().selected;
+    }
     static bool Blue(const TBrowserF &w, int k)
     {
         return w.Slot(k).SlotPanel->palette().color(QPalette::Window) == QColor(0, 0, 255);
@@ -84,6 +94,8 @@ private slots:
         QCOMPARE(Caption(w, 2), QStringLiteral("b.wmf"));
         QCOMPARE(Caption(w, 3), QStringLiteral("f01.bmp"));
         QCOMPARE(Caption(w, 12), QStringLiteral("f10.bmp"));
+        QCOMPARE(Spoken(w, 1), QStringLiteral("Case 1 : a.bmp"));
+        QCOMPARE(Spoken(w, 12), QStringLiteral("Case 12 : f10.bmp"));
         QVERIFY(!w.PredBout->isEnabled() && w.SuccBout->isEnabled());
 
         // 640 x 480 drawn 80 x 60 at 0, 10 on the button face; the metafile on white.
@@ -97,9 +109,11 @@ private slots:
         QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
         QCOMPARE(w.Status->text(), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
         QVERIFY(Blue(w, 1));
+        QVERIFY(SpokenSelected(w, 1) && !SpokenSelected(w, 2));
         QCOMPARE(Thumb(w, 1).pixelColor(40, 5), QColor(0, 0, 255));
         QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
         QVERIFY(!Blue(w, 1) && Blue(w, 2));
+        QVERIFY(!SpokenSelected(w, 1) && SpokenSelected(w, 2));
         QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
         QVERIFY(w.State().Selected == -1 && !Blue(w, 2));
 
@@ -110,6 +124,9 @@ private slots:
         QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 2 sur 2"));
         QVERIFY2(Caption(w, 1).startsWith("un_nom") && Caption(w, 1).endsWith("..."), qPrintable(Caption(w, 1)));
         QCOMPARE(Caption(w, 2), QStringLiteral("Pas d'image"));
+        // The caption is cut; the spoken name is not, and follows the page.
+        QCOMPARE(Spoken(w, 1), QStringLiteral("Case 1 : un_nom_vraiment_tres_long.bmp"));
+        QCOMPARE(Spoken(w, 2), QStringLiteral("Case 2 : pas d'image"));
         const auto wheel = [&w](int delta) {
             QWheelEvent e(QPointF(300, 100), w.mapToGlobal(QPointF(300, 100)), {}, {0, delta}, Qt::NoButton, {},
                           Qt::NoScrollPhase, false);

@@ -1,5 +1,6 @@
 // The link label: one saved look per crossing, restored exactly.
 #include "shell/SupLabU.h"
+#include "tests/support/AccessTree.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtTest>
@@ -98,6 +99,23 @@ private slots:
         QTest::mouseMove(&host, QPoint(250, 90));
         QTRY_VERIFY(!lab->Hovering());
         QCOMPARE(lab->FontColour(), QColor(Qt::black));
+    }
+
+    // A screen reader meets a link, named by its caption, and can follow it.
+    void readAndFollowedAsALink()
+    {
+        TSuperLab lab;
+        lab.setText(QStringLiteral("Cataloguer les images "));
+        int clicks = 0;
+        connect(&lab, &TSuperLab::clicked, [&] { ++clicks; });
+        QAccessibleInterface *access = testsupport::Access(&lab);
+        QCOMPARE(access->role(), QAccessible::Link);
+        QVERIFY(access->state().linked);
+        QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Cataloguer les images"));
+        QAccessibleActionInterface *actions = access->actionInterface();
+        QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks, 1);
     }
 };
 

@@ -56,6 +56,8 @@ TTipF::TTipF(Irisonde::TSettings &settings, QWidget *parent)
 
     tipBox = new TPaintBox(this, QRect(14, 8, 300, 107), [this](QPainter &p) { tipBoxPaint(p); });
     tipBox->setObjectName(QStringLiteral("tipBox"));
+    // The heading painted in the box; the tip itself is TipLab's text.
+    tipBox->setAccessibleName(QStringLiteral("Le saviez vous..."));
 
     TipLab = new QLabel(this);
     TipLab->setObjectName(QStringLiteral("TipLab"));
@@ -72,6 +74,7 @@ TTipF::TTipF(Irisonde::TSettings &settings, QWidget *parent)
     TipCroix = new QCheckBox(QStringLiteral(" Toujours afficher cette boîte de dialogue au démarrage."), this);
     TipCroix->setObjectName(QStringLiteral("TipCroix"));
     TipCroix->setGeometry(12, 120, 305, 17);
+    TipCroix->setAccessibleName(TipCroix->text().trimmed());
     connect(TipCroix, &QCheckBox::toggled, this, &TTipF::TipCroixClick);
 
     const auto button = [this](const char *name, const QString &caption, QRect place) {

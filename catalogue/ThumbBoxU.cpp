@@ -1,0 +1,58 @@
+#include "catalogue/ThumbBoxU.h"
+
+#include "catalogue/BrowseU.h"
+
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace Irisonde {
+
+namespace {
+
+// The blue panel of the selected slot is a look only; a screen reader learns
+// of the selection from this state.
+class TThumbBoxAccess : public QAccessibleWidget {
+public:
+    explicit TThumbBoxAccess(TThumbBox *box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = static_cast<const TThumbBox *>(widget())->Selected();
+        return s;
+    }
+};
+
+QAccessibleInterface *ThumbBoxAccessFactory(const QString &className, QObject *object)
+{
+    // The accessibility cache owns and deletes what the factory returns.
+    if (className == QLatin1String("Irisonde::TThumbBox") && object && object->isWidgetType())
+        return new TThumbBoxAccess(static_cast<TThumbBox *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+TThumbBox::TThumbBox(TBrowserF &owner, int k, QWidget *parent) : QWidget(parent), m_owner(owner), m_k(k)
+{
+    static const bool accessInstalled = (QAccessible::installFactory(&ThumbBoxAccessFactory), true);
+    Q_UNUSED(accessInstalled);
+}
+
+bool TThumbBox::Selected() const { return m_owner.State().Selected == m_k; }
+
+void TThumbBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    m_owner.DrawThumb(m_k, p);
+}
+
+void TThumbBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_owner.SlotClick(m_k);
+}
+
+} // namespace Irisonde
