@@ -21,6 +21,12 @@ TSpinButton::TSpinButton(QWidget *parent, const QRect &geometry) : QWidget(paren
     setGeometry(geometry);
 }
 
+void TSpinButton::SetSpoken(const QString &up, const QString &down)
+{
+    UpButton->setAccessibleName(up);
+    DownButton->setAccessibleName(down);
+}
+
 void TSpinButton::resizeEvent(QResizeEvent *event)
 {
     // The upper half (the larger, for an odd height) is the up arrow.

@@ -11,6 +11,8 @@ class TSpinButton : public QWidget {
     Q_OBJECT
 public:
     TSpinButton(QWidget *parent, const QRect &geometry);
+    // What a screen reader says of each arrow: what a press does.
+    void SetSpoken(const QString &up, const QString &down);
 
     QToolButton *UpButton;
     QToolButton *DownButton;

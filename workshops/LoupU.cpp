@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,6 +38,9 @@ TLoupF::TLoupF(QWidget *parent)
     Zone->setObjectName(QStringLiteral("Zone"));
     Zone->setAttribute(Qt::WA_OpaquePaintEvent);
     Zone->installEventFilter(this);
+    Zone->setAccessibleName(QStringLiteral("Écran de télévision et sa loupe"));
+    Zone->SetDescriber([this] { return m_state.Describe(); });
+    AddPictureArea(Zone);
 
     Panel1 = ToolBar;
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -44,11 +49,13 @@ TLoupF::TLoupF(QWidget *parent)
     ZoomSpin = new TSpinButton(Panel1, QRect(182, 7, 19, 30));
     ZoomSpin->setObjectName(QStringLiteral("ZoomSpin"));
     ZoomSpin->setToolTip(QStringLiteral(" Ajuster le facteur de grossissement"));
+    ZoomSpin->SetSpoken(QStringLiteral("Grossir davantage"), QStringLiteral("Grossir moins"));
     connect(ZoomSpin, &TSpinButton::UpClick, this, &TLoupF::ZoomSpinUpClick);
     connect(ZoomSpin, &TSpinButton::DownClick, this, &TLoupF::ZoomSpinDownClick);
     TailleSpin = new TSpinButton(Panel1, QRect(182, 51, 19, 30));
     TailleSpin->setObjectName(QStringLiteral("TailleSpin"));
     TailleSpin->setToolTip(QStringLiteral(" Ajuster la taille de la loupe"));
+    TailleSpin->SetSpoken(QStringLiteral("Agrandir la loupe"), QStringLiteral("Réduire la loupe"));
     connect(TailleSpin, &TSpinButton::UpClick, this, &TLoupF::TailleSpinUpClick);
     connect(TailleSpin, &TSpinButton::DownClick, this, &TLoupF::TailleSpinDownClick);
 
@@ -155,6 +162,28 @@ void TLoupF::TailleSpinDownClick()
     }
 }
 
+bool TLoupF::ZoneKeyPress(const QKeyEvent &key)
+{
+    // The magnifier held by the mouse is the mouse's until released.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return false;
+    const QRect before = MagRect();
+    const bool sizing = key.modifiers() & Qt::ShiftModifier;
+    if (const QPoint step = ArrowStep(key); !step.isNull())
+        m_state.MoveMagnifier(m_state.MagX() + step.x(), m_state.MagY() + step.y());
+    else if (const int sign = PlusMinus(key); sign && !sizing)
+        m_state.ChangeZoomLevel(sign);
+    else if (sign)
+        m_state.ChangeMagSize(sign * TLoupState::MagSizeStep);
+    else if (key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown)
+        m_state.ChangeMagSize(key.key() == Qt::Key_PageUp ? TLoupState::MagSizeStep : -TLoupState::MagSizeStep);
+    else
+        return false;
+    Rendered(true, before);
+    Zone->DescriptionChanged();
+    return true;
+}
+
 void TLoupF::wheelEvent(QWheelEvent *event)
 {
     if (IsShowing()) {
@@ -186,6 +215,10 @@ bool TLoupF::eventFilter(QObject *watched, QEvent *event)
             Rendered(m_state.MouseMove(mouse->buttons(), at.x(), at.y()), before);
             return true;
         }
+        case QEvent::KeyPress:
+            if (ZoneKeyPress(*static_cast<QKeyEvent *>(event)))
+                return true;
+            break;
         default:
             break;
         }

@@ -54,6 +54,9 @@ private:
     // After a pupil's action that rendered when `changed`: the magnifier's
     // old place (`before`) and new one repainted.
     void Rendered(bool changed, const QRect &before);
+    // The arrows, + and - (with Shift, or Page Up and Page Down: the
+    // size); false for any other key.
+    bool ZoneKeyPress(const QKeyEvent &key);
 
     TLoupState m_state;
 };

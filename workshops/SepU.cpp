@@ -52,6 +52,13 @@ TSepF::TSepF(const TSeparation &table, QWidget *parent)
         zone->setAttribute(Qt::WA_OpaquePaintEvent, c.Kind != ESepCell::Logo);
         zone->setVisible(c.Kind != ESepCell::Empty);
         Zones[std::size_t(cell)] = zone;
+        if (c.Kind == ESepCell::Logo) {
+            zone->setAccessibleName(QStringLiteral("Logo d'Irisonde"));
+        } else if (c.Kind != ESepCell::Empty) {
+            zone->setAccessibleName(c.Label.trimmed().toString());
+            zone->SetDescriber([this, cell] { return CellDescription(cell); });
+            AddPictureArea(zone);
+        }
         if (c.Kind != ESepCell::Logo && c.Kind != ESepCell::Empty && !c.LabelName.isEmpty())
             Labs[std::size_t(cell)] = MakeLabel(c.LabelName, c.Label, this);
     }
@@ -143,8 +150,10 @@ void TSepF::RecomposeCheck(int ink)
     m_state.RecomposeCheck(ink, InkChecks[std::size_t(ink)]->isChecked());
     ShowBoxes();
     for (std::size_t c = 0; c < Zones.size(); ++c)
-        if (Table().Cells[c].Kind == ESepCell::Recomposed)
+        if (Table().Cells[c].Kind == ESepCell::Recomposed) {
             Zones[c]->update();
+            Zones[c]->DescriptionChanged();
+        }
 }
 
 void TSepF::ShowBoxes()
@@ -157,8 +166,19 @@ void TSepF::ShowBoxes()
 
 void TSepF::RepaintCells()
 {
-    for (TPaintBox *zone : Zones)
+    for (TPaintBox *zone : Zones) {
         zone->update();
+        zone->DescriptionChanged();
+    }
+}
+
+QString TSepF::CellDescription(int cell) const
+{
+    if (Table().Cells[std::size_t(cell)].Kind == ESepCell::Picture)
+        return windowTitle().trimmed();
+    const TDibPlus *image = m_state.CellImage(cell);
+    return image && image != m_state.BlankBitmap.get() && image->HasStore() ? QStringLiteral("Affiché.")
+                                      : QStringLiteral("Vide : cochez une case pour séparer l'image.");
 }
 
 void TSepF::PaintCell(QPainter &p, int cell)

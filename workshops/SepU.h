@@ -59,6 +59,9 @@ protected:
 
 private:
     void PaintCell(QPainter &p, int cell);
+    // What a pane shows, for a screen reader: the picture's caption, or
+    // whether a plate is on show.
+    [[nodiscard]] QString CellDescription(int cell) const;
     void PlaceLabels();
     // The boxes ticked as the state's flags say, without their handlers.
     void ShowBoxes();

@@ -315,6 +315,16 @@ void TLoupState::ChangeMagSize(int32_t delta)
     RenderMagnifier();
 }
 
+QString TLoupState::Describe() const
+{
+    return QStringLiteral("Écran de télévision sous une loupe ronde de ") + QString::number(m_magSize)
+         + QStringLiteral(" pixels, au grossissement ") + QString::number(m_zoomLevel) + QStringLiteral(" sur ")
+         + QString::number(MaxZoomLevel) + QStringLiteral(", à ") + QString::number(m_magX)
+         + QStringLiteral(" pixels du bord gauche et ") + QString::number(m_magY)
+         + QStringLiteral(" du haut. Flèches : déplacer la loupe ; + et - : le grossissement ; Maj avec + et -, "
+                          "ou Page précédente et Page suivante : sa taille.");
+}
+
 bool TLoupState::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int32_t x, int32_t y)
 {
     if (button == Qt::LeftButton) {

@@ -27,6 +27,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -109,6 +110,9 @@ public:
     // TailleSpin and Shift+wheel: the size by delta, clamped.
     void ChangeMagSize(int32_t delta);
     [[nodiscard]] static int32_t WheelNotches(QPoint angleDelta);
+
+    // What the screen shows, in a sentence for a screen reader.
+    [[nodiscard]] QString Describe() const;
 
     // What the copy button places on the clipboard: the screen as shown,
     // magnifier included; null while closed.
