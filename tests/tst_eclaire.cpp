@@ -6,6 +6,8 @@
 #include "tests/support/WindowProbe.h"
 #include "workshops/EclaireU.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -116,6 +118,38 @@ private slots:
         QCOMPARE(S().Radius, 100);
         QCOMPARE(At(LitImage(), 200 - 99, 127), Lit(*win, 200 - 99, 127)); // the centre row
         QCOMPARE(At(LitImage(), 200 - 101, 127), qRgb(0, 0, 0));
+    }
+
+    // Without a mouse: the lit scene has the keys; the arrows take the spot
+    // as the left button would (Shift: by ten, kept on the scene, stopped
+    // above the strip), + and - size it as the right button does; Tab then
+    // reaches the unlit picture, which takes the keys' frame.
+    void keyboard()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(win.get()));
+        QCOMPARE(QApplication::focusWidget(), win->Zone);
+        QTest::keyClick(win->Zone, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(win->Zone, Qt::Key_Down);
+        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148 - 10, 116));
+        QCOMPARE(At(LitImage(), 138, 116), Lit(*win, 138, 116));
+        QTest::keyClick(win->Zone, Qt::Key_Minus);
+        QCOMPARE(S().Radius, 90);
+        QTest::keyClick(win->Zone, Qt::Key_Plus);
+        QTest::keyClick(win->Zone, Qt::Key_Equal);
+        QCOMPARE(S().Radius, 110);
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(win->Zone, Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(win->Zone, Qt::Key_Down, Qt::ShiftModifier);
+        }
+        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(0, 231 - 110 - 3));
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
+        const QString said = QAccessible::queryAccessibleInterface(win->Zone)->text(QAccessible::Description);
+        QVERIFY2(said.contains(QStringLiteral("rayon 110 pixels à 0 pixels du bord gauche")), qPrintable(said));
+
+        QTest::keyClick(win->Zone, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), win->OriginZone);
+        QTest::keyClick(win->OriginZone, Qt::Key_Left);
+        QCOMPARE(S().SpotX, 0); // only the lit scene moves the spot
     }
 
     void wholeSceneAndReopen()

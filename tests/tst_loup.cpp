@@ -8,6 +8,7 @@
 #include "tests/support/WindowProbe.h"
 #include "workshops/LoupU.h"
 
+#include <QAccessible>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -150,6 +151,43 @@ private slots:
     }
 
     void help() { QVERIFY(testsupport::HelpShows(win->AideBout, QStringLiteral("TVLOUPE"), QStringLiteral("luminophores"))); }
+
+    // Without a mouse, after a reopening: the screen has the keys; the
+    // arrows move the magnifier (Shift: by ten), + and - the level, with
+    // Shift or Page Up/Down the size; the spin arrows answer Tab and Space.
+    void keyboard()
+    {
+        win->close();
+        win->show();
+        QVERIFY(QTest::qWaitForWindowActive(win.get()));
+        QCOMPARE(QApplication::focusWidget(), win->Zone);
+        QTest::keyClick(win->Zone, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(win->Zone, Qt::Key_Up);
+        QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(190, 199));
+        for (int i = 0; i < 8; ++i) // the level stays from before: down to the least
+            QTest::keyClick(win->Zone, Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(S().ZoomLevel(), 2);
+        QTest::keyClick(win->Zone, Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(win->Zone, Qt::Key_Equal);
+        QCOMPARE(S().ZoomLevel(), 4);
+        QTest::keyClick(win->Zone, Qt::Key_Minus);
+        QCOMPARE(S().ZoomLevel(), 3);
+        QTest::keyClick(win->Zone, Qt::Key_Plus, Qt::ShiftModifier);
+        QCOMPARE(S().MagSize(), 160);
+        QTest::keyClick(win->Zone, Qt::Key_PageDown);
+        QTest::keyClick(win->Zone, Qt::Key_PageDown);
+        QCOMPARE(S().MagSize(), 140);
+        QCOMPARE(S().ZoomLevel(), 3);
+        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), S().ScreenImage()->Image());
+
+        for (int i = 0; i < 12 && QApplication::focusWidget() != win->TailleSpin->UpButton; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), win->TailleSpin->UpButton);
+        QTest::keyClick(win->TailleSpin->UpButton, Qt::Key_Space);
+        QCOMPARE(S().MagSize(), 150);
+        QCOMPARE(QAccessible::queryAccessibleInterface(win->TailleSpin->UpButton)->text(QAccessible::Name),
+                 QStringLiteral("Agrandir la loupe"));
+    }
 };
 
 QTEST_MAIN(TstLoup)
