@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -89,6 +90,27 @@ void WindowSteps(benchmark::State &bench, QWidget *window, QWidget *zone, QPoint
     bench.SetBytesProcessed(int64_t(bench.iterations()) * bytes);
 }
 
+// The same steps by the keyboard: Shift+arrow, ten pixels a press, to and
+// fro over `presses` presses.
+void KeySteps(benchmark::State &bench, QWidget *window, QWidget *zone, int presses, int64_t bytes)
+{
+    TPaintCounter counter;
+    zone->installEventFilter(&counter);
+    int done = 0;
+    Qt::Key key = Qt::Key_Right;
+    for (auto _ : bench) {
+        if (++done % presses == 0)
+            key = key == Qt::Key_Right ? Qt::Key_Left : Qt::Key_Right;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ShiftModifier);
+        QApplication::sendEvent(zone, &press);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QCoreApplication::sendPostedEvents(window->windowHandle(), QEvent::UpdateRequest);
+    }
+    zone->removeEventFilter(&counter);
+    bench.counters["paints/step"] = double(counter.Paints) / double(std::max<int64_t>(1, int64_t(bench.iterations())));
+    bench.SetBytesProcessed(int64_t(bench.iterations()) * bytes);
+}
+
 void BM_MemcpyAdd(benchmark::State &bench)
 {
     auto win = ShowWindow<TAddF>();
@@ -102,6 +124,13 @@ void BM_SynthWindowStep(benchmark::State &bench)
     auto &s = win->State();
     WindowSteps(bench, win.get(), win->template findChild<QWidget *>(QStringLiteral("Zone")), QPoint(s.Disc(1).X, s.Disc(1).Y), s.DiscAreaW / 2,
                 s.FrameLayer->ImageSize());
+}
+
+void BM_AddKeyStep(benchmark::State &bench)
+{
+    auto win = ShowWindow<TAddF>();
+    KeySteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), win->State().DiscAreaW / 20,
+             win->State().FrameLayer->ImageSize());
 }
 
 void BM_MemcpyEclaire(benchmark::State &bench)
@@ -118,6 +147,12 @@ void BM_EclaireWindowStep(benchmark::State &bench)
     s.SetWholeScene(bench.range(0) != 0);
     WindowSteps(bench, win.get(), win->Zone, QPoint(s.SpotX, s.SpotY), s.PictureWidth / 2,
                 s.LitImage->ImageSize());
+}
+
+void BM_EclaireKeyStep(benchmark::State &bench)
+{
+    auto win = ShowWindow<Irisonde::TEclaireF>();
+    KeySteps(bench, win.get(), win->Zone, win->State().PictureWidth / 20, win->State().LitImage->ImageSize());
 }
 
 void BM_MemcpyLoup(benchmark::State &bench)
@@ -141,8 +176,10 @@ void BM_LoupWindowStep(benchmark::State &bench)
 BENCHMARK(BM_MemcpyAdd)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_SynthWindowStep, TAddF)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_SynthWindowStep, TSubF)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddKeyStep)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyEclaire)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EclaireWindowStep)->Arg(0)->Arg(1)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EclaireKeyStep)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyLoup)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoupWindowStep)->Arg(2)->Arg(8)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);
 

@@ -374,7 +374,7 @@ void TBrowserF::SearchBoutClick()
     const QString caption = windowTitle();
     setWindowTitle(TBrowseState::SearchingCaption());
     // No folder known yet: the program's own, as the settings' default is.
-    const QString folder = m_settings.brwPath.isEmpty() ? App::State().ProgramFolder : m_settings.brwPath;
+    const QString folder = m_settings.brwPath.isEmpty() ? App::State().PicturesStart() : m_settings.brwPath;
 
     TPictureSearch search;
     bool alive = true;

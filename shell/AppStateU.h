@@ -15,12 +15,17 @@ namespace Irisonde {
 // is created; read by every window afterwards.
 struct TAppState {
     QString ProgramFolder;      // executable's folder, no trailing separator
+    // Where the open dialog and the catalogue start when installed (the
+    // program's own folder holds no pictures then); empty: ProgramFolder.
+    QString PictureFolder;
     QString WindowsFolder;      // where companion programs are looked for
     QString HelpFile;           // the HTML help document beside the program
     QString DisplayTitle;       // main window caption, splash line
     QString ShortTitle;         // mode label prefix, e-mail subject
     QString DisplayModeText;    // "Affichage W sur H pixels, ..."
     bool LowColourFlag = false; // the screen shows too few colours
+
+    [[nodiscard]] QString PicturesStart() const { return PictureFolder.isEmpty() ? ProgramFolder : PictureFolder; }
 };
 
 namespace App {

@@ -84,6 +84,16 @@ QString DocumentPathOf(const QString &programFolder, const QString &fileName)
     return QFileInfo(installed).isFile() ? installed : beside;
 }
 
+QString PictureFolderOf(const QString &programFolder)
+{
+    const QDir folder(programFolder);
+    if (QFileInfo(folder.filePath(QStringLiteral("Irisonde.html"))).isFile()
+        || !QFileInfo(folder.filePath(QStringLiteral("../share/irisonde"))).isDir())
+        return {};
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir::toNativeSeparators(!pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
+}
+
 TMainF::TMainF(std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *parent)
     : QMainWindow(parent), m_table(workshopRows), m_workshops(workshopRows.size(), nullptr)
 {
@@ -205,6 +215,7 @@ void TMainF::FormCreate()
         sections.append(QString::fromLatin1(row.Section));
     m_settings = Irisonde::LoadSettings(app.ProgramFolder, sections);
     app.HelpFile = DocumentPathOf(app.ProgramFolder, QStringLiteral("Irisonde.html"));
+    app.PictureFolder = PictureFolderOf(app.ProgramFolder);
     // Companion programs are found on the PATH here; the system folder is
     // kept for the platforms that have one.
     QString windows = qEnvironmentVariable("SystemRoot");

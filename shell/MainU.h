@@ -40,6 +40,11 @@ struct TDisplayMode {
 // holds it, the path beside the program, so that a missing document is met
 // as it always was.
 [[nodiscard]] QString DocumentPathOf(const QString &programFolder, const QString &fileName);
+// Empty for a program run from its own folder, its documents beside it (it
+// then looks for pictures there, as always); installed (its documents in
+// ../share/irisonde, its folder a system one), the user's pictures folder,
+// or the home folder without one.
+[[nodiscard]] QString PictureFolderOf(const QString &programFolder);
 
 class TMainF : public QMainWindow {
     Q_OBJECT

@@ -17,7 +17,7 @@ QString LoadPictureFileShowing(Irisonde::TPicture &picture, const QString &path,
 
 QString ChoosePictureFile(Irisonde::TPicture &picture, QPainter &canvas, const QString &baseCaption, const QString &currentCaption, QWidget *parent)
 {
-    QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"), App::State().ProgramFolder);
+    QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"), App::State().PicturesStart());
     // The one filter shows its own description; the patterns behind it also
     // take upper-case names, which the file systems here tell apart.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);

@@ -3,6 +3,7 @@
 #include "shell/MainU.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +47,12 @@ private slots:
         QCOMPARE(DocumentPathOf(folder, QStringLiteral("Irisonde.html")), QDir::toNativeSeparators(dir.filePath(expected)));
         QCOMPARE(DocumentPathOf(folder, QStringLiteral("lisezmoi.txt")),
                  QDir::toNativeSeparators(dir.filePath(QStringLiteral("prefix/bin/lisezmoi.txt"))));
+        // Pictures are looked for beside the program, unless it is installed.
+        const QString pictures = PictureFolderOf(folder);
+        if (beside)
+            QVERIFY2(pictures.isEmpty(), qPrintable(pictures));
+        else
+            QVERIFY2(!pictures.isEmpty() && !pictures.startsWith(root.path()), qPrintable(pictures));
     }
 };
 
