@@ -12,6 +12,8 @@
 #include "tests/support/AccessTree.h"
 #include "tests/support/TestSupport.h"
 
+#include <QCheckBox>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -71,6 +73,33 @@ private slots:
         const QStringList unnamed = testsupport::UnnamedControls(w);
         w->close();
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+    }
+
+    // The additive screen as a picture whose sentence follows the pupil's
+    // settings; a bar says its colour and strength, a box its tick.
+    void liveStateOfAWorkshop()
+    {
+        QWidget *shop = m_workshops[size_t(EWorkshop::Add)].get();
+        shop->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shop));
+        auto *zone = shop->findChild<QWidget *>(QStringLiteral("Zone"));
+        auto *box = shop->findChild<QCheckBox *>(QStringLiteral("EtenduCheck"));
+        auto *bar = shop->findChild<QScrollBar *>(QStringLiteral("rBar"));
+        QVERIFY(zone && box && bar);
+        QAccessibleInterface *picture = testsupport::Access(zone);
+        QCOMPARE(picture->role(), QAccessible::Graphic);
+        QVERIFY(picture->state().focusable);
+        QVERIFY(picture->text(QAccessible::Description).startsWith(QStringLiteral("Disque rouge : 100 %")));
+
+        box->click();
+        QVERIFY(testsupport::Access(box)->state().checked);
+        bar->setValue(25);
+        QCOMPARE(testsupport::Access(bar)->text(QAccessible::Name), QStringLiteral("Rouge : 75 %"));
+        const QString said = picture->text(QAccessible::Description);
+        QVERIFY2(said.startsWith(QStringLiteral("Disque rouge : 75 %, disque vert : 100 %")), qPrintable(said));
+        bar->setValue(100);
+        QVERIFY(picture->text(QAccessible::Description).startsWith(QStringLiteral("Disque rouge : éteint")));
+        shop->close();
     }
 };
 

@@ -57,14 +57,14 @@ public:
     static constexpr int32_t StartRadius = 100;
     // Left column red, green, blue, grey; right column their complements.
     static constexpr std::array<TColourButton, 8> ColourButtons{{
-        {"RBout", 420, 3, 256, 0, 0, "Lumière rouge"},
-        {"gBout", 420, 25, 0, 256, 0, "Lumière verte"},
-        {"bBout", 420, 47, 0, 0, 256, "Lumière bleue"},
-        {"grBout", 420, 69, 193, 193, 193, "Lumière grise"},
-        {"cBout", 442, 3, 0, 256, 256, "Lumière cyan"},
-        {"mBout", 442, 25, 256, 0, 256, "Lumière magenta"},
-        {"yBout", 442, 47, 256, 256, 0, "Lumière jaune"},
-        {"wBout", 442, 69, 256, 256, 256, "Lumière blanche"},
+        {"RBout", 420, 3, 256, 0, 0, "Éclairer en lumière rouge"},
+        {"gBout", 420, 25, 0, 256, 0, "Éclairer en lumière verte"},
+        {"bBout", 420, 47, 0, 0, 256, "Éclairer en lumière bleue"},
+        {"grBout", 420, 69, 193, 193, 193, "Éclairer en lumière grise"},
+        {"cBout", 442, 3, 0, 256, 256, "Éclairer en lumière cyan"},
+        {"mBout", 442, 25, 256, 0, 256, "Éclairer en lumière magenta"},
+        {"yBout", 442, 47, 256, 256, 0, "Éclairer en lumière jaune"},
+        {"wBout", 442, 69, 256, 256, 256, "Éclairer en lumière blanche"},
     }};
 
     TEclaireState();
