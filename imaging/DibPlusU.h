@@ -160,6 +160,9 @@ void CombineImage(TDibPlus &dst, const TDibPlus &src, int32_t left, int32_t top,
 void FillImage(TDibPlus &image, uint32_t pixel);
 // Copies the whole store of `src` onto `dst` of the same size.
 void CopyStore(TDibPlus &dst, const TDibPlus &src);
+// Copies the pixels of `area` (canvas coordinates, y downwards, clipped to
+// the images) from `src` onto `dst` of the same size.
+void CopyArea(TDibPlus &dst, const TDibPlus &src, const QRect &area);
 // Makes `image` if there is none, and gives it a new store of width x height
 // unless it has that size already (its pixels then stay). False when the
 // store cannot be made.

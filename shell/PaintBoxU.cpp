@@ -52,9 +52,11 @@ void TPaintBox::DescriptionChanged()
     }
 }
 
-void TPaintBox::paintEvent(QPaintEvent *)
+void TPaintBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // Made explicit, so that a large picture draws only what is repainted.
+    painter.setClipRect(event->rect());
     if (paint)
         paint(painter);
 }

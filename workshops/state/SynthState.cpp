@@ -146,8 +146,13 @@ bool TSynthState::DragTo(int32_t x, int32_t y)
     Disc(DragDisc).X = x;
     Disc(DragDisc).Y = y;
     DiscMoved(DragDisc);
-    Compose();
     m_dirty = (before | DiscBox(DragDisc)) & QRect(0, 0, DiscAreaW, DiscAreaH);
+    if (Ready()) {
+        // The screen is the background with the taken disc on it: only the
+        // disc's old and new places change, the rest of the copy is spared.
+        CopyArea(*FrameLayer, *BackLayer, m_dirty);
+        CombineDisc(*FrameLayer, DragDisc, m_mixOp);
+    }
     return true;
 }
 
