@@ -150,6 +150,12 @@ private slots:
         QCOMPARE(s.BeamAngle > 0, to.x() > 148);
         IRISONDE_COMPARE_IMAGES(s.LitImage->Image(), Expected(s));
         IRISONDE_COMPARE_IMAGES(StripSprite(s), Sprite(s, false));
+        // A step redraws only the rows of the spot's old and new places:
+        // back, a few pixels on, and out again, each as if drawn afresh.
+        for (const QPoint next : {QPoint(140, 120), QPoint(143, 118), to}) {
+            s.MouseLeft(next.x(), next.y());
+            IRISONDE_COMPARE_IMAGES(s.LitImage->Image(), Expected(s));
+        }
     }
 
     void radiusBounds()

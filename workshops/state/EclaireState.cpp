@@ -117,33 +117,57 @@ TEclaireZones TEclaireState::LayoutZones(int32_t clientWidth, int32_t clientHeig
 
 void TEclaireState::RenderScene()
 {
+    RenderRows(0, PictureHeight);
+}
+
+std::pair<int64_t, int64_t> TEclaireState::SpotRows() const
+{
+    // The workshop turns a distance y from the top into the row
+    // PictureHeight - y, one above the exact PictureHeight - 1 - y; the spot
+    // keeps that placement (its extreme rows are CY - R, CY + R - 1).
+    const int64_t cy = int64_t(PictureHeight) - SpotY;
+    return {cy - Radius, cy + Radius};
+}
+
+void TEclaireState::RenderRows(int32_t lo, int32_t hi)
+{
+    m_litSpot = false;
     if (!LitImage || !ScenePicture || !LitImage->HasStore() || LitImage->Width() != ScenePicture->Width()
         || LitImage->Height() != ScenePicture->Height())
         return;
-    // Both stores are top-down QImages of one layout: one copy, padding and all.
-    const int32_t top = LitImage->Height() - 1;
-    const uint8_t *src = ScenePicture->ConstBits() + ptrdiff_t(top) * ScenePicture->Stride();
-    std::memcpy(LitImage->RowAddress(top), src, size_t(LitImage->ImageSize()));
-    if (WholeScene)
+    lo = std::clamp(lo, 0, LitImage->Height());
+    hi = std::clamp(hi, lo, LitImage->Height());
+    // Both stores are top-down QImages of one layout: one copy of the rows,
+    // padding and all (row hi - 1 is the lowest in memory).
+    if (hi > lo) {
+        const uint8_t *src = ScenePicture->ConstBits() + ptrdiff_t(hi - 1) * ScenePicture->Stride();
+        std::memcpy(LitImage->RowAddress(hi - 1), src, size_t(hi - lo) * size_t(LitImage->RowBytes()));
+    }
+    if (WholeScene) {
         LitImage->ScaleAll(FactorR, FactorG, FactorB);
-    else
-        // The workshop turns a distance y from the top into the row
-        // PictureHeight - y, one above the exact PictureHeight - 1 - y; the
-        // spot keeps that placement (its extreme rows are CY - R, CY + R - 1).
-        LightDisc(SpotX, Saturate(int64_t(PictureHeight) - SpotY), Radius);
+        return;
+    }
+    const auto [spotLo, spotHi] = SpotRows();
+    LightDisc(SpotX, Saturate(int64_t(PictureHeight) - SpotY), Radius, lo, hi);
+    m_litLo = spotLo;
+    m_litHi = spotHi;
+    m_litSpot = true;
 }
 
-void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius)
+void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius, int32_t rowLo, int32_t rowHi)
 {
     if (!LitImage || !LitImage->HasStore())
         return;
     TDibPlus &image = *LitImage;
-    const int64_t w = image.Width(), h = image.Height(), r = radius, y0 = cy;
+    const int64_t w = image.Width(), r = radius, y0 = cy;
+    // Rows outside rowLo .. rowHi are as if the image ended there.
+    const int64_t rowFirst = std::clamp<int64_t>(rowLo, 0, image.Height());
+    const int64_t h = std::clamp<int64_t>(rowHi, rowFirst, image.Height());
     // A span's ends brought to -1 .. Width keep ScaleRowSpan's clipping and
     // its all-black case while fitting its arguments.
     const auto end = [w](int64_t x) { return int32_t(std::clamp<int64_t>(x, -1, w)); };
     const auto light = [&](int64_t y, int64_t half) {
-        if (y >= 0 && y < h)
+        if (y >= rowFirst && y < h)
             image.ScaleRowSpan(end(cx - half), end(cx + half), int32_t(y), FactorR, FactorG, FactorB);
     };
     // Rows k = -R .. -1 pair the row below the centre (CY + k) with the one
@@ -158,8 +182,9 @@ void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius)
             light(y0 - k, half);
         }
     };
-    // CY + k is inside for k in [-CY, H - 1 - CY], CY - k for k in [CY - H + 1, CY].
-    const int64_t lowA = -y0, highA = h - 1 - y0, lowB = y0 - h + 1, highB = y0;
+    // CY + k is inside for k in [F - CY, H - 1 - CY], CY - k for k in
+    // [CY - H + 1, CY - F], F and H the first and last-but-one rows written.
+    const int64_t lowA = rowFirst - y0, highA = h - 1 - y0, lowB = y0 - h + 1, highB = y0 - rowFirst;
     if (std::max(lowA, lowB) <= std::min(highA, highB) + 1)
         pass(std::min(lowA, lowB), std::max(highA, highB));
     else if (lowA < lowB) {
@@ -172,8 +197,8 @@ void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius)
     light(y0, r);
     // Rows below CY - R, and from CY + R up (which takes back the one pixel
     // the loop lit at CY + R): the spot's extreme pixel stays at CY - R only.
-    image.ClearRows(0, int32_t(std::clamp<int64_t>(y0 - r, 0, h)));
-    image.ClearRows(int32_t(std::clamp<int64_t>(y0 + r, 0, h)), int32_t(h));
+    image.ClearRows(int32_t(rowFirst), int32_t(std::clamp<int64_t>(y0 - r, rowFirst, h)));
+    image.ClearRows(int32_t(std::clamp<int64_t>(y0 + r, rowFirst, h)), int32_t(h));
 }
 
 void TEclaireState::DrawProjector()
@@ -280,7 +305,13 @@ void TEclaireState::MouseLeft(int32_t x, int32_t y)
     const double across = PictureWidth * 0.5 - x;
     const double down = double(y) - PictureHeight - 40.0;
     BeamAngle = down < 0 ? std::atan(across / down) : std::atan2(-across, -down);
-    RenderScene();
+    if (m_litSpot && !WholeScene) {
+        const auto [lo, hi] = SpotRows();
+        const auto row = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, 0, INT32_MAX)); };
+        RenderRows(row(std::min(lo, m_litLo)), row(std::max(hi, m_litHi)));
+    } else {
+        RenderScene();
+    }
     DrawProjector();
 }
 

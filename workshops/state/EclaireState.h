@@ -23,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace Irisonde {
 
@@ -110,8 +111,9 @@ public:
     // LitImage from ScenePicture and the light: whole or in the spot.
     void RenderScene();
     // Lights the spot of centre (cx, cy), cy counted from the bottom, in
-    // LitImage, and blackens everything else.
-    void LightDisc(int32_t cx, int32_t cy, int32_t radius);
+    // LitImage, and blackens everything else; only rows rowLo up to rowHi
+    // are written (their pixels taken from the picture beforehand).
+    void LightDisc(int32_t cx, int32_t cy, int32_t radius, int32_t rowLo = 0, int32_t rowHi = INT32_MAX);
     // The projector in the strip: upright in whole-scene mode, else aimed.
     void DrawProjector();
     void ClampRadius();
@@ -154,6 +156,15 @@ public:
     [[nodiscard]] QImage CopyImage() const;
 
 private:
+    // The spot's rows, from the bottom, for a centre SpotY from the top.
+    [[nodiscard]] std::pair<int64_t, int64_t> SpotRows() const;
+    // Rows lo up to hi of LitImage rendered anew for the spot: outside the
+    // rows of the spot last lit and the spot now, black stays black.
+    void RenderRows(int32_t lo, int32_t hi);
+    // The rows of the spot LitImage shows; empty when it shows no spot
+    // (the whole scene, or nothing rendered yet).
+    int64_t m_litLo = 0, m_litHi = 0;
+    bool m_litSpot = false;
     // ProjoU draws the sprite through a painter; one left open on a scrap
     // pixel spares a drag step the painter's making (and its allocations),
     // and the strip takes the sprite from ProjoOutput.
