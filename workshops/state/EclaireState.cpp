@@ -90,6 +90,7 @@ TEclaireZones TEclaireState::LayoutZones(int32_t clientWidth, int32_t clientHeig
 {
     // A client area too small for the two pictures gives empty ones rather
     // than negative sizes.
+    m_lit = ELit::None; // the images are made or cleared below
     PictureWidth = std::max((clientWidth - SideMargins) / 2, 0);
     MaxRadius = PictureWidth / 2;
     PictureHeight = std::max(clientHeight - BottomMargins, 0);
@@ -131,7 +132,7 @@ std::pair<int64_t, int64_t> TEclaireState::SpotRows() const
 
 void TEclaireState::RenderRows(int32_t lo, int32_t hi)
 {
-    m_litSpot = false;
+    m_lit = ELit::None;
     if (!LitImage || !ScenePicture || !LitImage->HasStore() || LitImage->Width() != ScenePicture->Width()
         || LitImage->Height() != ScenePicture->Height())
         return;
@@ -145,13 +146,14 @@ void TEclaireState::RenderRows(int32_t lo, int32_t hi)
     }
     if (WholeScene) {
         LitImage->ScaleAll(FactorR, FactorG, FactorB);
+        m_lit = ELit::Whole;
         return;
     }
     const auto [spotLo, spotHi] = SpotRows();
     LightDisc(SpotX, Saturate(int64_t(PictureHeight) - SpotY), Radius, lo, hi);
     m_litLo = spotLo;
     m_litHi = spotHi;
-    m_litSpot = true;
+    m_lit = ELit::Spot;
 }
 
 void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius, int32_t rowLo, int32_t rowHi)
@@ -305,7 +307,9 @@ void TEclaireState::MouseLeft(int32_t x, int32_t y)
     const double across = PictureWidth * 0.5 - x;
     const double down = double(y) - PictureHeight - 40.0;
     BeamAngle = down < 0 ? std::atan(across / down) : std::atan2(-across, -down);
-    if (m_litSpot && !WholeScene) {
+    if (WholeScene && m_lit == ELit::Whole) {
+        // The whole scene lit does not depend on where the spot is.
+    } else if (!WholeScene && m_lit == ELit::Spot) {
         const auto [lo, hi] = SpotRows();
         const auto row = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, 0, INT32_MAX)); };
         RenderRows(row(std::min(lo, m_litLo)), row(std::max(hi, m_litHi)));

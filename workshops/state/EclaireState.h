@@ -161,10 +161,11 @@ private:
     // Rows lo up to hi of LitImage rendered anew for the spot: outside the
     // rows of the spot last lit and the spot now, black stays black.
     void RenderRows(int32_t lo, int32_t hi);
-    // The rows of the spot LitImage shows; empty when it shows no spot
-    // (the whole scene, or nothing rendered yet).
+    // What LitImage shows: nothing rendered yet, the spot (in rows m_litLo
+    // up to m_litHi from the bottom), or the whole scene.
+    enum class ELit { None, Spot, Whole };
+    ELit m_lit = ELit::None;
     int64_t m_litLo = 0, m_litHi = 0;
-    bool m_litSpot = false;
     // ProjoU draws the sprite through a painter; one left open on a scrap
     // pixel spares a drag step the painter's making (and its allocations),
     // and the strip takes the sprite from ProjoOutput.
