@@ -81,6 +81,7 @@ TLoupLayout TLoupState::Show(int32_t clientW, int32_t clientH)
 
 TLoupLayout TLoupState::LayoutZones(int32_t clientW, int32_t clientH)
 {
+    m_drawn = false; // the images are made anew
     m_pictureWidth = AreaSize(clientW, WidthMargin);
     m_pictureHeight = AreaSize(clientH, HeightMargin);
     ClampMagSize();
@@ -96,6 +97,7 @@ TLoupLayout TLoupState::LayoutZones(int32_t clientW, int32_t clientH)
 
 void TLoupState::Close()
 {
+    m_drawn = false;
     m_pictureImage.reset();
     m_screenImage.reset();
     m_spanTable = {};
@@ -172,29 +174,46 @@ bool TLoupState::Ready() const
 
 void TLoupState::RenderMagnifier()
 {
-    UpdateMagGeometry();
-    if (!Ready())
-        return;
-    DrawScreen();
-    m_screenImage->Circle(m_magX, m_pictureHeight - m_magY, m_magSize / 2, 0);
+    RenderRows(false);
 }
 
-void TLoupState::DrawScreen()
+void TLoupState::RenderRows(bool step)
+{
+    UpdateMagGeometry();
+    if (!Ready()) {
+        m_drawn = false;
+        return;
+    }
+    // The rows of the magnifier and its rim, one more each side.
+    const int64_t cy = int64_t(m_pictureHeight) - m_magY, r = m_magSize / 2;
+    const int64_t lo = std::min<int64_t>(m_magBottom, cy - r) - 1;
+    const int64_t hi = std::max<int64_t>(int64_t(m_magBottom) + 2 * r, cy + r + 1) + 1;
+    // A step of the pupil's changes only the rows of the magnifier's old and
+    // new places: elsewhere the screen is the picture before and after.
+    if (step && m_drawn)
+        DrawScreen(std::min(lo, m_drawnLo), std::max(hi, m_drawnHi));
+    else
+        DrawScreen(0, m_pictureHeight);
+    m_screenImage->Circle(m_magX, m_pictureHeight - m_magY, m_magSize / 2, 0);
+    m_drawn = true;
+    m_drawnLo = lo;
+    m_drawnHi = hi;
+}
+
+void TLoupState::DrawScreen(int64_t from, int64_t to)
 {
     // The picture copied, then the disc drawn over it, row by row: rows
     // clear of the disc are copied in two blocks, the rows it crosses only
     // beside it, so that no byte is written twice. The disc is clipped to
-    // the image once per row, so that no pixel needs a check.
+    // the image once per row, so that no pixel needs a check. Only rows
+    // from .. to - 1 are written.
     const int32_t w = m_pictureWidth, ht = m_pictureHeight;
     TRows rows{m_screenImage->Bits(), m_pictureImage->ConstBits(), m_screenImage->Stride()};
-    const int64_t yLo = std::max<int64_t>(0, m_magBottom);
-    const int64_t yHi = std::min<int64_t>(ht, int64_t(m_magBottom) + 2 * (m_magSize / 2));
-    if (yLo >= yHi) {
-        rows.Copy(0, ht);
-        return;
-    }
-    rows.Copy(0, yLo);
-    rows.Copy(yHi, ht);
+    const int64_t f = std::clamp<int64_t>(from, 0, ht), t = std::clamp<int64_t>(to, f, ht);
+    const int64_t yLo = std::clamp<int64_t>(m_magBottom, f, t);
+    const int64_t yHi = std::clamp<int64_t>(int64_t(m_magBottom) + 2 * (m_magSize / 2), yLo, t);
+    rows.Copy(f, yLo);
+    rows.Copy(yHi, t);
     const int32_t iMin = std::max(0, -m_magLeft);
     const int32_t iMax = int32_t(std::min<int64_t>(int64_t(w) - m_magLeft, m_magSize));
     for (int64_t y = yLo; y < yHi; ++y) {
@@ -297,13 +316,13 @@ void TLoupState::MoveMagnifier(int32_t x, int32_t y)
 {
     m_magX = Bound(x, 0, int64_t(m_pictureWidth) - 1);
     m_magY = Bound(y, 1, m_pictureHeight);
-    RenderMagnifier();
+    RenderRows(true);
 }
 
 void TLoupState::ChangeZoomLevel(int32_t delta)
 {
     SetZoomLevel(Bound(int64_t(m_zoomLevel) + delta, MinZoomLevel, MaxZoomLevel));
-    RenderMagnifier();
+    RenderRows(true);
 }
 
 void TLoupState::ChangeMagSize(int32_t delta)
@@ -312,7 +331,7 @@ void TLoupState::ChangeMagSize(int32_t delta)
     ClampMagSize();
     BuildSpans();
     UpdateMagGeometry();
-    RenderMagnifier();
+    RenderRows(true);
 }
 
 QString TLoupState::Describe() const

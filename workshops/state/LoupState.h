@@ -151,7 +151,10 @@ private:
     };
 
     [[nodiscard]] bool Ready() const;
-    void DrawScreen();
+    // The screen drawn anew, all of it, or (a `step` of the pupil's after a
+    // full drawing) the rows of the magnifier's old and new places only.
+    void RenderRows(bool step);
+    void DrawScreen(int64_t from, int64_t to);
     // Magnifier columns iFirst .. iEnd - 1 of its row j, inside the image.
     void EnlargeRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const;
     void PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t iFirst, int32_t iEnd) const;
@@ -172,6 +175,10 @@ private:
     int32_t m_sourceLeft = 0;
     int32_t m_sourceBottom = 0;
     std::vector<TSpan> m_spanTable;
+    // Rows (from the bottom) the magnifier and its rim took at the last
+    // drawing; m_drawn false until a full one.
+    bool m_drawn = false;
+    int64_t m_drawnLo = 0, m_drawnHi = 0;
     // The same disc by rows (columns First up to End of row j), so that a
     // step walks the images row by row; made with SpanTable.
     std::vector<TSpan> m_rowSpans;
