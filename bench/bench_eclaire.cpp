@@ -61,9 +61,28 @@ void BM_Step(benchmark::State &bench, bool whole, int radius)
 void BM_SpotStep(benchmark::State &bench) { BM_Step(bench, false, int(bench.range(0))); }
 void BM_WholeSceneStep(benchmark::State &bench) { BM_Step(bench, true, 100); }
 
+// The whole scene lit anew at each step of a bar, the red one swept.
+void BM_WholeSceneBar(benchmark::State &bench)
+{
+    TShownWorkshop w(true);
+    Irisonde::TEclaireState &s = w.state;
+    int32_t position = 0, dp = 3;
+    for (auto _ : bench) {
+        position += dp;
+        if (position <= 0 || position >= Irisonde::TEclaireState::FullFactor)
+            dp = -dp;
+        (void)s.BarChange(0, {position, 0, 0});
+        s.BarsLive = true;
+        benchmark::DoNotOptimize(s.LitImage->ConstBits());
+        benchmark::ClobberMemory();
+    }
+    bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(s.LitImage->ImageSize()));
+}
+
 BENCHMARK(BM_MemcpyLitImage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SpotStep)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WholeSceneStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeSceneBar)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
