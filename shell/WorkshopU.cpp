@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace Irisonde {
 
 namespace {
@@ -171,14 +173,22 @@ void TWorkshopF::OrderTabs()
     for (QWidget *w : all)
         if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)) && w->focusPolicy() == Qt::NoFocus)
             w->setFocusPolicy(Qt::TabFocus);
-    QList<QWidget *> chain = m_pictureAreas;
     QList<QWidget *> toolButtons;
     for (QToolButton *b : {CloseBout, CopierBout, AideBout, OuvreBout, DefautBout})
         if (b)
             toolButtons.append(b);
+    QList<QWidget *> controls;
     for (QWidget *w : all)
-        if ((w->focusPolicy() & Qt::TabFocus) && !chain.contains(w) && !toolButtons.contains(w))
-            chain.append(w);
+        if ((w->focusPolicy() & Qt::TabFocus) && !m_pictureAreas.contains(w) && !toolButtons.contains(w))
+            controls.append(w);
+    // The panel read column by column, as its groups stand: the boxes on
+    // the left, then each bar with its figure, and so on rightwards.
+    std::stable_sort(controls.begin(), controls.end(), [this](const QWidget *a, const QWidget *b) {
+        const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
+        return pa.x() != pb.x() ? pa.x() < pb.x() : pa.y() < pb.y();
+    });
+    QList<QWidget *> chain = m_pictureAreas;
+    chain.append(controls);
     chain.append(toolButtons);
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
