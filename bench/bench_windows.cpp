@@ -145,14 +145,15 @@ void BM_EclaireWindowStep(benchmark::State &bench)
     auto win = ShowWindow<Irisonde::TEclaireF>();
     auto &s = win->State();
     s.SetWholeScene(bench.range(0) != 0);
-    WindowSteps(bench, win.get(), win->Zone, QPoint(s.SpotX, s.SpotY), s.PictureWidth / 2,
-                s.LitImage->ImageSize());
+    WindowSteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), QPoint(s.SpotX, s.SpotY),
+                s.PictureWidth / 2, s.LitImage->ImageSize());
 }
 
 void BM_EclaireKeyStep(benchmark::State &bench)
 {
     auto win = ShowWindow<Irisonde::TEclaireF>();
-    KeySteps(bench, win.get(), win->Zone, win->State().PictureWidth / 20, win->State().LitImage->ImageSize());
+    KeySteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), win->State().PictureWidth / 20,
+             win->State().LitImage->ImageSize());
 }
 
 void BM_MemcpyLoup(benchmark::State &bench)

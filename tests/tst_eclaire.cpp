@@ -20,6 +20,7 @@ using namespace Irisonde;
 
 using Irisonde::TEclaireF;
 using testsupport::At;
+using testsupport::Control;
 using testsupport::Shown;
 using testsupport::Wheel;
 
@@ -40,7 +41,12 @@ class TstEclaire : public QObject {
     std::unique_ptr<TEclaireF> win;
     Irisonde::TEclaireState &S() { return win->State(); }
     TDibPlus &LitImage() { return *S().LitImage; }
-    QStringList Edits() { return {win->Redit->text(), win->GEdit->text(), win->BEdit->text()}; }
+    QWidget *Zone() { return Control(*win, "Zone"); }
+    QStringList Edits()
+    {
+        return {Control<QLineEdit>(*win, "Redit")->text(), Control<QLineEdit>(*win, "GEdit")->text(),
+                Control<QLineEdit>(*win, "BEdit")->text()};
+    }
 
 private slots:
     void init()
@@ -55,9 +61,9 @@ private slots:
     {
         QCOMPARE(win->windowTitle(), QStringLiteral(" Eclairage d'une scène - Image par défaut"));
         QCOMPARE(win->size(), QSize(612, 413));
-        QCOMPARE(win->Zone->geometry(), QRect(6, 4, 297, 231));
-        QCOMPARE(win->ProjoZone->geometry(), QRect(6, 235, 297, 81));
-        QCOMPARE(win->OriginZone->geometry(), QRect(309, 4, 297, 231));
+        QCOMPARE(Zone()->geometry(), QRect(6, 4, 297, 231));
+        QCOMPARE(Control(*win, "ProjoZone")->geometry(), QRect(6, 235, 297, 81));
+        QCOMPARE(Control(*win, "OriginZone")->geometry(), QRect(309, 4, 297, 231));
         QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 100 %")));
         // The spot of radius 100 in the middle, black around it.
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148, 115));
@@ -67,7 +73,7 @@ private slots:
         QCOMPARE(At(LitImage(), 2, 2), qRgb(0, 0, 0));
         QVERIFY(At(*S().ScenePicture, 2, 2) != qRgb(0, 0, 0)); // the card is there
         // What the window shows is what the state holds.
-        IRISONDE_COMPARE_IMAGES(win->Zone->grab().toImage(), LitImage().Image());
+        IRISONDE_COMPARE_IMAGES(Zone()->grab().toImage(), LitImage().Image());
     }
 
     void lightControls()
@@ -76,13 +82,13 @@ private slots:
         QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("grBout")), Qt::LeftButton);
         QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 75 %")));
         QCOMPARE(S().LightColour, 0xC0C0C0u);
-        QCOMPARE(win->GBar->value(), 63);
+        QCOMPARE(Control<QScrollBar>(*win, "GBar")->value(), 63);
         QCOMPARE(At(LitImage(), 148, 115), Lit(*win, 148, 115));
         // Linked, one bar at 128 takes the other two.
-        QTest::mouseClick(win->LinkCheck, Qt::LeftButton);
-        win->GBar->setValue(128);
+        QTest::mouseClick(Control<QCheckBox>(*win, "LinkCheck"), Qt::LeftButton);
+        Control<QScrollBar>(*win, "GBar")->setValue(128);
         QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 50 %")));
-        QCOMPARE(win->RBar->value(), 128);
+        QCOMPARE(Control<QScrollBar>(*win, "RBar")->value(), 128);
         QCOMPARE(At(LitImage(), 148, 115), Lit(*win, 148, 115));
         QCOMPARE(At(LitImage(), 2, 2), qRgb(0, 0, 0));
     }
@@ -91,30 +97,30 @@ private slots:
     {
         // A press takes the spot there; a drag below the bottom stops it at
         // PictureHeight - Radius - 3; a move without the button does nothing.
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
+        QTest::mousePress(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(40, 30));
         QCOMPARE(At(LitImage(), 5, 30), Lit(*win, 5, 30)); // a spot half off the left edge
-        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
-        QTest::mouseMove(win->Zone, QPoint(200, 230));
+        IRISONDE_COMPARE_IMAGES(Shown(Zone()), LitImage().Image());
+        QTest::mouseMove(Zone(), QPoint(200, 230));
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(200, 231 - 100 - 3));
-        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
+        IRISONDE_COMPARE_IMAGES(Shown(Zone()), LitImage().Image());
         QVERIFY(S().BeamAngle > 0.0); // right of the middle turns the lamp right
         QCOMPARE(At(LitImage(), 200, 128), Lit(*win, 200, 128));
         QCOMPARE(At(LitImage(), 40, 30), qRgb(0, 0, 0));
-        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(200, 230));
-        QTest::mouseMove(win->Zone, QPoint(20, 20));
+        QTest::mouseRelease(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 230));
+        QTest::mouseMove(Zone(), QPoint(20, 20));
         QCOMPARE(S().SpotX, 200);
         // Right click grows the spot, Ctrl+right shrinks it.
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(Zone(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
         QCOMPARE(S().Radius, 110);
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
+        QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
+        QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
         QCOMPARE(S().Radius, 90);
         // The wheel in whole notches, horizontal as Shift gives on some platforms.
-        Wheel(win->Zone, QPoint(0, 240));
-        Wheel(win->Zone, QPoint(0, -119));
+        Wheel(Zone(), QPoint(0, 240));
+        Wheel(Zone(), QPoint(0, -119));
         QCOMPARE(S().Radius, 110);
-        Wheel(win->Zone, QPoint(-120, 0));
+        Wheel(Zone(), QPoint(-120, 0));
         QCOMPARE(S().Radius, 100);
         QCOMPARE(At(LitImage(), 200 - 99, 127), Lit(*win, 200 - 99, 127)); // the centre row
         QCOMPARE(At(LitImage(), 200 - 101, 127), qRgb(0, 0, 0));
@@ -127,39 +133,39 @@ private slots:
     void keyboard()
     {
         QVERIFY(QTest::qWaitForWindowActive(win.get()));
-        QCOMPARE(QApplication::focusWidget(), win->Zone);
-        QTest::keyClick(win->Zone, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClick(win->Zone, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), Zone());
+        QTest::keyClick(Zone(), Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(Zone(), Qt::Key_Down);
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148 - 10, 116));
         QCOMPARE(At(LitImage(), 138, 116), Lit(*win, 138, 116));
-        QTest::keyClick(win->Zone, Qt::Key_Minus);
+        QTest::keyClick(Zone(), Qt::Key_Minus);
         QCOMPARE(S().Radius, 90);
-        QTest::keyClick(win->Zone, Qt::Key_Plus);
-        QTest::keyClick(win->Zone, Qt::Key_Equal);
+        QTest::keyClick(Zone(), Qt::Key_Plus);
+        QTest::keyClick(Zone(), Qt::Key_Equal);
         QCOMPARE(S().Radius, 110);
         for (int i = 0; i < 40; ++i) {
-            QTest::keyClick(win->Zone, Qt::Key_Left, Qt::ShiftModifier);
-            QTest::keyClick(win->Zone, Qt::Key_Down, Qt::ShiftModifier);
+            QTest::keyClick(Zone(), Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(Zone(), Qt::Key_Down, Qt::ShiftModifier);
         }
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(0, 231 - 110 - 3));
-        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), LitImage().Image());
-        const QString said = QAccessible::queryAccessibleInterface(win->Zone)->text(QAccessible::Description);
+        IRISONDE_COMPARE_IMAGES(Shown(Zone()), LitImage().Image());
+        const QString said = QAccessible::queryAccessibleInterface(Zone())->text(QAccessible::Description);
         QVERIFY2(said.contains(QStringLiteral("rayon 110 pixels à 0 pixels du bord gauche")), qPrintable(said));
 
-        QTest::keyClick(win->Zone, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), win->OriginZone);
-        QTest::keyClick(win->OriginZone, Qt::Key_Left);
+        QTest::keyClick(Zone(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Control(*win, "OriginZone"));
+        QTest::keyClick(Control(*win, "OriginZone"), Qt::Key_Left);
         QCOMPARE(S().SpotX, 0); // only the lit scene moves the spot
     }
 
     void wholeSceneAndReopen()
     {
         QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("cBout")), Qt::LeftButton);
-        QTest::mouseClick(win->FullSizeCheck, Qt::LeftButton);
+        QTest::mouseClick(Control<QCheckBox>(*win, "FullSizeCheck"), Qt::LeftButton);
         QCOMPARE(At(LitImage(), 2, 2), Lit(*win, 2, 2));
         // Dragging still moves the hidden spot; the projector stays upright.
         const QImage upright = S().ProjoStrip->Image();
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(280, 20));
+        QTest::mousePress(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(280, 20));
         IRISONDE_COMPARE_IMAGES(S().ProjoStrip->Image(), upright);
         QCOMPARE(S().SpotX, 280);
         // The clipboard picture: the scene above the strip.
@@ -168,7 +174,7 @@ private slots:
         win->close();
         QVERIFY(!S().LitImage);
         win->show();
-        QVERIFY(!win->FullSizeCheck->isChecked());
+        QVERIFY(!Control<QCheckBox>(*win, "FullSizeCheck")->isChecked());
         QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 100 %")));
         QCOMPARE(S().Radius, 100);
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148, 115));
@@ -179,7 +185,7 @@ private slots:
     {
         QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("RBout")), Qt::LeftButton);
         win->resize(818, 600);
-        QTRY_COMPARE(win->Zone->size(), QSize(400, 418));
+        QTRY_COMPARE(Zone()->size(), QSize(400, 418));
         QCOMPARE(S().FactorG, 0); // the light stays
         QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(200, 209));
         QCOMPARE(At(LitImage(), 200, 209), Lit(*win, 200, 209));

@@ -58,51 +58,51 @@ TEclaireF::TEclaireF(QWidget *parent)
     setObjectName(QStringLiteral("EclaireF"));
     resize(DesignClientW, DesignClientH);
 
-    Zone = new TPaintBox(this, QRect(6, 4, 0, 0), [this](QPainter &p) {
-        DrawOrBlack(p, m_state.LitImage.get(), Zone->rect());
+    m_zone = new TPaintBox(this, QRect(6, 4, 0, 0), [this](QPainter &p) {
+        DrawOrBlack(p, m_state.LitImage.get(), m_zone->rect());
     });
-    Zone->setObjectName(QStringLiteral("Zone"));
-    ProjoZone = new TPaintBox(this, QRect(6, 4, 0, TEclaireState::StripHeight), [this](QPainter &p) {
-        DrawOrBlack(p, m_state.ProjoStrip.get(), ProjoZone->rect());
+    m_zone->setObjectName(QStringLiteral("Zone"));
+    m_projoZone = new TPaintBox(this, QRect(6, 4, 0, TEclaireState::StripHeight), [this](QPainter &p) {
+        DrawOrBlack(p, m_state.ProjoStrip.get(), m_projoZone->rect());
     });
-    ProjoZone->setObjectName(QStringLiteral("ProjoZone"));
-    OriginZone = new TPaintBox(this, QRect(0, 4, 0, 0), [this](QPainter &p) {
-        DrawOrBlack(p, m_state.ScenePicture.get(), OriginZone->rect());
+    m_projoZone->setObjectName(QStringLiteral("ProjoZone"));
+    m_originZone = new TPaintBox(this, QRect(0, 4, 0, 0), [this](QPainter &p) {
+        DrawOrBlack(p, m_state.ScenePicture.get(), m_originZone->rect());
     });
-    OriginZone->setObjectName(QStringLiteral("OriginZone"));
-    for (QWidget *z : {static_cast<QWidget *>(Zone), static_cast<QWidget *>(ProjoZone), static_cast<QWidget *>(OriginZone)})
+    m_originZone->setObjectName(QStringLiteral("OriginZone"));
+    for (QWidget *z : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_projoZone), static_cast<QWidget *>(m_originZone)})
     {
         z->setAttribute(Qt::WA_OpaquePaintEvent);
         z->installEventFilter(this);
     }
-    Zone->setAccessibleName(QStringLiteral("Scène éclairée"));
-    Zone->SetDescriber([this] { return m_state.Describe(); });
-    ProjoZone->setAccessibleName(QStringLiteral("Le projecteur, tourné vers la tache de lumière"));
-    OriginZone->setAccessibleName(QStringLiteral("Scène éclairée en lumière blanche"));
-    OriginZone->SetDescriber([this] { return windowTitle().trimmed(); });
-    AddPictureArea(Zone);
-    AddPictureArea(OriginZone);
-    BlancLab = new QLabel(QStringLiteral("Scène éclairée en lumière blanche"), this);
-    BlancLab->setObjectName(QStringLiteral("BlancLab"));
-    BlancLab->adjustSize();
+    m_zone->setAccessibleName(QStringLiteral("Scène éclairée"));
+    m_zone->SetDescriber([this] { return m_state.Describe(); });
+    m_projoZone->setAccessibleName(QStringLiteral("Le projecteur, tourné vers la tache de lumière"));
+    m_originZone->setAccessibleName(QStringLiteral("Scène éclairée en lumière blanche"));
+    m_originZone->SetDescriber([this] { return windowTitle().trimmed(); });
+    AddPictureArea(m_zone);
+    AddPictureArea(m_originZone);
+    m_blancLab = new QLabel(QStringLiteral("Scène éclairée en lumière blanche"), this);
+    m_blancLab->setObjectName(QStringLiteral("BlancLab"));
+    m_blancLab->adjustSize();
 
-    Panel1 = ToolBar;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1 = ToolBar;
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
     const auto check = [this](const char *name, const QString &caption, const QString &hint, QPoint at) {
-        auto *box = new QCheckBox(caption, Panel1);
+        auto *box = new QCheckBox(caption, m_panel1);
         box->setObjectName(QLatin1String(name));
         box->setToolTip(hint);
         box->move(at);
         box->adjustSize();
         return box;
     };
-    LinkCheck = check("LinkCheck", QStringLiteral(" Lier les 3 composantes"),
+    m_linkCheck = check("LinkCheck", QStringLiteral(" Lier les 3 composantes"),
                       QStringLiteral(" Lier les trois composantes rouge, verte et bleue"), QPoint(7, 35));
     StretchCheck->move(8, 53);
-    FullSizeCheck = check("FullSizeCheck", QStringLiteral(" Eclairer toute la scène"),
+    m_fullSizeCheck = check("FullSizeCheck", QStringLiteral(" Eclairer toute la scène"),
                           QStringLiteral(" Cesser d'utiliser le cercle lumineux pour éclairer toute la scène"), QPoint(8, 71));
-    connect(LinkCheck, &QCheckBox::toggled, this, &TEclaireF::LinkCheckClick);
-    connect(FullSizeCheck, &QCheckBox::toggled, this, &TEclaireF::FullSizeCheckClick);
+    connect(m_linkCheck, &QCheckBox::toggled, this, &TEclaireF::LinkCheckClick);
+    connect(m_fullSizeCheck, &QCheckBox::toggled, this, &TEclaireF::FullSizeCheckClick);
 
     static constexpr int columns[3] = {184, 260, 336};
     const char *barNames[3] = {"RBar", "GBar", "BBar"};
@@ -116,7 +116,7 @@ TEclaireF::TEclaireF(QWidget *parent)
     std::array<QLabel *, 3> labs{};
     std::array<QLineEdit *, 3> edits{};
     for (int k = 0; k < 3; ++k) {
-        bars[size_t(k)] = new QScrollBar(Qt::Vertical, Panel1);
+        bars[size_t(k)] = new QScrollBar(Qt::Vertical, m_panel1);
         QScrollBar *bar = bars[size_t(k)];
         bar->setObjectName(QLatin1String(barNames[k]));
         bar->setGeometry(columns[k], 5, 21, 80);
@@ -126,30 +126,30 @@ TEclaireF::TEclaireF(QWidget *parent)
         bar->setToolTip(barHints[k]);
         connect(bar, &QScrollBar::valueChanged, this, [this, k] { BarChange(k); });
 
-        labs[size_t(k)] = new QLabel(labTexts[k], Panel1);
+        labs[size_t(k)] = new QLabel(labTexts[k], m_panel1);
         labs[size_t(k)]->setObjectName(QLatin1String(labNames[k]));
         labs[size_t(k)]->move(columns[k] + 26, 4);
         labs[size_t(k)]->adjustSize();
 
-        edits[size_t(k)] = new QLineEdit(QStringLiteral(" 100 %"), Panel1);
+        edits[size_t(k)] = new QLineEdit(QStringLiteral(" 100 %"), m_panel1);
         edits[size_t(k)]->setObjectName(QLatin1String(editNames[k]));
         edits[size_t(k)]->setGeometry(columns[k] + 26, 24, 41, 22);
         edits[size_t(k)]->setReadOnly(true);
         edits[size_t(k)]->setAccessibleName(QStringLiteral("Pourcentage de ") + labTexts[k].toLower());
     }
-    RBar = bars[0];
-    GBar = bars[1];
-    BBar = bars[2];
-    Label1 = labs[0];
-    Label2 = labs[1];
-    Label3 = labs[2];
-    Redit = edits[0];
-    GEdit = edits[1];
-    BEdit = edits[2];
+    m_rBar = bars[0];
+    m_gBar = bars[1];
+    m_bBar = bars[2];
+    m_label1 = labs[0];
+    m_label2 = labs[1];
+    m_label3 = labs[2];
+    m_rEdit = edits[0];
+    m_gEdit = edits[1];
+    m_bEdit = edits[2];
 
-    for (int i = 0; i < int(ColourBouts.size()); ++i) {
+    for (int i = 0; i < int(m_colourBouts.size()); ++i) {
         const TColourButton &b = TEclaireState::ColourButtons[size_t(i)];
-        auto *bout = new QToolButton(Panel1);
+        auto *bout = new QToolButton(m_panel1);
         bout->setObjectName(QLatin1String(b.Name));
         bout->setGeometry(b.Left, b.Top, 20, 20);
         bout->setIcon(Swatch(b));
@@ -157,15 +157,15 @@ TEclaireF::TEclaireF(QWidget *parent)
         bout->setToolTip(QStringLiteral(" Sélectionner une couleur pour la lumière d'éclairage"));
         bout->setAccessibleName(QString::fromUtf8(b.Spoken));
         connect(bout, &QToolButton::clicked, this, [this, i] { CoulBoutClick(i); });
-        ColourBouts[size_t(i)] = bout;
+        m_colourBouts[size_t(i)] = bout;
     }
 
     // The file group | the bars | the colour buttons.
-    Bevel1 = new QFrame(Panel1);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel2 = new QFrame(Panel1);
-    Bevel2->setObjectName(QStringLiteral("Bevel2"));
-    for (auto [bevel, left] : {std::pair{Bevel1, 174}, std::pair{Bevel2, 410}}) {
+    m_bevel1 = new QFrame(m_panel1);
+    m_bevel1->setObjectName(QStringLiteral("Bevel1"));
+    m_bevel2 = new QFrame(m_panel1);
+    m_bevel2->setObjectName(QStringLiteral("Bevel2"));
+    for (auto [bevel, left] : {std::pair{m_bevel1, 174}, std::pair{m_bevel2, 410}}) {
         bevel->setFrameShape(QFrame::VLine);
         bevel->setFrameShadow(QFrame::Sunken);
         bevel->setGeometry(left, 2, 2, 89);
@@ -181,27 +181,27 @@ void TEclaireF::ResetControls()
 {
     m_state.ResetControls();
     m_state.BarsLive = false;
-    for (QScrollBar *bar : {RBar, GBar, BBar})
+    for (QScrollBar *bar : {m_rBar, m_gBar, m_bBar})
         bar->setValue(0);
     m_state.BarsLive = true;
     SetCheckSilently(*StretchCheck, false);
-    SetCheckSilently(*FullSizeCheck, false);
-    SetCheckSilently(*LinkCheck, false);
+    SetCheckSilently(*m_fullSizeCheck, false);
+    SetCheckSilently(*m_linkCheck, false);
     ShowPercentages();
 }
 
 void TEclaireF::ShowPercentages()
 {
     const std::array<QString, 3> texts = m_state.ShowPercentages();
-    const std::array<QLineEdit *, 3> edits{Redit, GEdit, BEdit};
-    const std::array<QScrollBar *, 3> bars{RBar, GBar, BBar};
-    const std::array<QLabel *, 3> labs{Label1, Label2, Label3};
+    const std::array<QLineEdit *, 3> edits{m_rEdit, m_gEdit, m_bEdit};
+    const std::array<QScrollBar *, 3> bars{m_rBar, m_gBar, m_bBar};
+    const std::array<QLabel *, 3> labs{m_label1, m_label2, m_label3};
     for (size_t k = 0; k < 3; ++k) {
         edits[k]->setText(texts[k]);
         edits[k]->repaint();
         bars[k]->setAccessibleName(labs[k]->text() + QStringLiteral(" :") + texts[k]);
     }
-    Zone->DescriptionChanged();
+    m_zone->DescriptionChanged();
 }
 
 void TEclaireF::PictureShow()
@@ -218,18 +218,18 @@ void TEclaireF::PictureClose()
 void TEclaireF::LayoutZones(int clientWidth, int clientHeight)
 {
     const TEclaireZones zones = m_state.LayoutZones(clientWidth, clientHeight);
-    Zone->setGeometry(zones.Zone);
-    ProjoZone->setGeometry(zones.ProjoZone);
-    OriginZone->setGeometry(zones.OriginZone);
-    BlancLab->move(zones.BlancLabLeft(BlancLab->width()), zones.BlancLabTop);
+    m_zone->setGeometry(zones.Zone);
+    m_projoZone->setGeometry(zones.ProjoZone);
+    m_originZone->setGeometry(zones.OriginZone);
+    m_blancLab->move(zones.BlancLabLeft(m_blancLab->width()), zones.BlancLabTop);
 }
 
 void TEclaireF::PictureDrawn()
 {
     m_state.RenderScene();
-    Zone->update();
-    ProjoZone->update();
-    OriginZone->update();
+    m_zone->update();
+    m_projoZone->update();
+    m_originZone->update();
 }
 
 QImage TEclaireF::CopyImage() const
@@ -240,9 +240,9 @@ QImage TEclaireF::CopyImage() const
 void TEclaireF::ShowBars()
 {
     const std::array<int32_t, 3> positions = m_state.BarPositions();
-    RBar->setValue(positions[0]);
-    GBar->setValue(positions[1]);
-    BBar->setValue(positions[2]);
+    m_rBar->setValue(positions[0]);
+    m_gBar->setValue(positions[1]);
+    m_bBar->setValue(positions[2]);
     ShowPercentages();
     m_state.BarsLive = true;
 }
@@ -250,15 +250,15 @@ void TEclaireF::ShowBars()
 void TEclaireF::RepaintProjector()
 {
     const int left = m_state.PictureWidth / 2 - ProjoSize / 2;
-    ProjoZone->update(QRect(left, 0, ProjoSize, ProjoSize));
+    m_projoZone->update(QRect(left, 0, ProjoSize, ProjoSize));
 }
 
 void TEclaireF::BarChange(int bar)
 {
-    if (!IsShowing() || !m_state.BarChange(bar, {RBar->value(), GBar->value(), BBar->value()}))
+    if (!IsShowing() || !m_state.BarChange(bar, {m_rBar->value(), m_gBar->value(), m_bBar->value()}))
         return; // the workshop itself moved the bar
     ShowBars();
-    Zone->update();
+    m_zone->update();
     RepaintProjector();
 }
 
@@ -268,22 +268,22 @@ void TEclaireF::CoulBoutClick(int button)
         return;
     m_state.ColourButtonClick(button);
     ShowBars();
-    Zone->update();
+    m_zone->update();
     RepaintProjector();
 }
 
 void TEclaireF::LinkCheckClick()
 {
     // Takes effect at the next bar change; nothing to redraw.
-    m_state.LinkFlag = LinkCheck->isChecked();
+    m_state.LinkFlag = m_linkCheck->isChecked();
 }
 
 void TEclaireF::FullSizeCheckClick()
 {
     if (!IsShowing())
         return;
-    m_state.SetWholeScene(FullSizeCheck->isChecked());
-    Zone->update();
+    m_state.SetWholeScene(m_fullSizeCheck->isChecked());
+    m_zone->update();
     RepaintProjector();
 }
 
@@ -298,7 +298,7 @@ QRect TEclaireF::SpotRect() const
     const int r = m_state.Radius + 1;
     const int x = std::clamp(m_state.SpotX, -r, m_state.PictureWidth + r);
     const int y = std::clamp(m_state.SpotY, -r, m_state.PictureHeight + r);
-    return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1) & Zone->rect();
+    return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1) & m_zone->rect();
 }
 
 void TEclaireF::MoveSpot(QPoint to, bool byKey)
@@ -310,10 +310,10 @@ void TEclaireF::MoveSpot(QPoint to, bool byKey)
         m_state.KeyMove(to.x(), to.y());
     else
         m_state.MouseLeft(to.x(), to.y());
-    Zone->update(before | SpotRect());
+    m_zone->update(before | SpotRect());
     RepaintProjector();
     if (byKey)
-        Zone->DescriptionChanged();
+        m_zone->DescriptionChanged();
 }
 
 void TEclaireF::ZoneMouseDown(const QMouseEvent &event)
@@ -328,9 +328,9 @@ void TEclaireF::ZoneMouseDown(const QMouseEvent &event)
 
 void TEclaireF::RepaintScene()
 {
-    Zone->update();
+    m_zone->update();
     RepaintProjector();
-    Zone->DescriptionChanged();
+    m_zone->DescriptionChanged();
 }
 
 bool TEclaireF::ZoneKeyPress(const QKeyEvent &key)
@@ -353,8 +353,8 @@ bool TEclaireF::ZoneKeyPress(const QKeyEvent &key)
 QRect TEclaireF::FocusFrameRect(const QWidget *area) const
 {
     // The projector's strip belongs to the lit scene: the frame goes round both.
-    if (area == Zone)
-        return Zone->geometry() | ProjoZone->geometry();
+    if (area == m_zone)
+        return m_zone->geometry() | m_projoZone->geometry();
     return TPictureWorkshopF::FocusFrameRect(area);
 }
 
@@ -367,18 +367,18 @@ void TEclaireF::ZoneMouseMove(const QMouseEvent &event)
 void TEclaireF::wheelEvent(QWheelEvent *event)
 {
     if (IsShowing() && m_state.Wheel(WheelDelta(event->angleDelta())))
-        Zone->update();
+        m_zone->update();
     event->accept();
 }
 
 bool TEclaireF::eventFilter(QObject *watched, QEvent *event)
 {
     // The wheel acts wherever the pointer is on the window's pictures.
-    if ((watched == Zone || watched == ProjoZone || watched == OriginZone) && event->type() == QEvent::Wheel) {
+    if ((watched == m_zone || watched == m_projoZone || watched == m_originZone) && event->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent *>(event));
         return true;
     }
-    if (watched == Zone && IsShowing()) {
+    if (watched == m_zone && IsShowing()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: // a quick second press is a press too

@@ -26,21 +26,6 @@ public:
 
     [[nodiscard]] TEclaireState &State() { return m_state; }
 
-    TPaintBox *Zone;
-    TPaintBox *ProjoZone;
-    TPaintBox *OriginZone;
-    QLabel *BlancLab;
-    QFrame *Panel1; // the frame's toolbar, which holds every control below
-    QCheckBox *LinkCheck;
-    QCheckBox *FullSizeCheck;
-    QScrollBar *RBar, *GBar, *BBar;
-    QLabel *Label1, *Label2, *Label3;
-    QLineEdit *Redit, *GEdit, *BEdit;
-    // RBout, gBout, bBout, grBout, cBout, mBout, yBout, wBout: the order of
-    // TEclaireState::ColourButtons.
-    std::array<QToolButton *, 8> ColourBouts{};
-    QFrame *Bevel1, *Bevel2;
-
     // Factors full, bars at the top, the boxes unticked, " 100 %".
     void ResetControls();
     void ShowPercentages();
@@ -75,13 +60,30 @@ private:
     // percentages; the bars live again.
     void ShowBars();
     void RepaintProjector();
-    // Where the spot shows in Zone; empty in whole-scene mode.
+    // Where the spot shows in m_zone; empty in whole-scene mode.
     [[nodiscard]] QRect SpotRect() const;
     // The left button at `to`, or an arrow key's step `to`: the spot
     // follows, only its places repainted.
     void MoveSpot(QPoint to, bool byKey);
 
     TEclaireState m_state;
+
+    // Tests and the scripts find these by the object names given where they
+    // are made ("Zone", "RBar", "Redit"...).
+    TPaintBox *m_zone;
+    TPaintBox *m_projoZone;
+    TPaintBox *m_originZone;
+    QLabel *m_blancLab;
+    QFrame *m_panel1; // the frame's toolbar, which holds every control below
+    QCheckBox *m_linkCheck;
+    QCheckBox *m_fullSizeCheck;
+    QScrollBar *m_rBar, *m_gBar, *m_bBar;
+    QLabel *m_label1, *m_label2, *m_label3;
+    QLineEdit *m_rEdit, *m_gEdit, *m_bEdit;
+    // RBout, gBout, bBout, grBout, cBout, mBout, yBout, wBout: the order of
+    // TEclaireState::ColourButtons.
+    std::array<QToolButton *, 8> m_colourBouts{};
+    QFrame *m_bevel1, *m_bevel2;
 };
 
 } // namespace Irisonde

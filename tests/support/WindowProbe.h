@@ -1,6 +1,6 @@
 #pragma once
-// Driving a workshop window in tests: wheel turns, what the window shows,
-// a pixel of an off-screen image, the help button.
+// Driving a window in tests: its controls by name, wheel turns, what the
+// window shows, a pixel of an off-screen image, the help button.
 #include "imaging/DibPlusU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
@@ -16,6 +16,18 @@
 namespace testsupport {
 
 using namespace Irisonde;
+
+// The control of `window` named `name`. The windows keep their controls to
+// themselves: a name the window no longer gives ends the test run, so that a
+// renamed control fails here rather than as a null pointer further on.
+template <class T = QWidget>
+T *Control(const QObject &window, const char *name)
+{
+    T *control = window.findChild<T *>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("%s has no %s named %s", qPrintable(window.objectName()), T::staticMetaObject.className(), name);
+    return control;
+}
 
 // A wheel turn of `angle` (eighths of a degree) over the middle of `w`.
 inline void Wheel(QWidget *w, QPoint angle, Qt::KeyboardModifiers mods = Qt::NoModifier)
