@@ -170,8 +170,8 @@ void BM_LoupWindowStep(benchmark::State &bench)
     s.ChangeZoomLevel(int(bench.range(0)) - s.ZoomLevel());
     s.ChangeMagSize(Irisonde::TLoupState::MagSizeLimit);
     bench.counters["MagSize"] = s.MagSize();
-    WindowSteps(bench, win.get(), win->Zone, QPoint(s.PictureWidth() / 2, s.PictureHeight() / 2),
-                s.PictureWidth() / 2, s.ScreenImage()->ImageSize());
+    WindowSteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")),
+                QPoint(s.PictureWidth() / 2, s.PictureHeight() / 2), s.PictureWidth() / 2, s.ScreenImage()->ImageSize());
 }
 
 BENCHMARK(BM_MemcpyAdd)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond);

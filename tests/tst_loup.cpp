@@ -20,6 +20,7 @@
 using namespace Irisonde;
 
 using Irisonde::TLoupF;
+using testsupport::Control;
 using testsupport::Shown;
 using testsupport::Wheel;
 
@@ -50,6 +51,8 @@ class TstLoup : public QObject {
     Irisonde::TLoupState &S() { return win->State(); }
     QRgb Screen(int x, int y) { return testsupport::At(*S().ScreenImage(), x, y); }
     QRgb Picture(int x, int y) { return testsupport::At(*S().PictureImage(), x, y); }
+    QWidget *Zone() { return Control(*win, "Zone"); }
+    TSpinButton *Spin(const char *name) { return Control<TSpinButton>(*win, name); }
 
 private slots:
     void initTestCase()
@@ -64,8 +67,8 @@ private slots:
     {
         QCOMPARE(win->windowTitle(), QStringLiteral(" Loupe sur un écran de télévision - Image par défaut"));
         QCOMPARE(win->size(), QSize(547, 406));
-        QCOMPARE(win->Zone->geometry(), QRect(20, 20, 507, 271));
-        QCOMPARE(win->ZoomSpin->geometry(), QRect(182, 7, 19, 30));
+        QCOMPARE(Zone()->geometry(), QRect(20, 20, 507, 271));
+        QCOMPARE(Spin("ZoomSpin")->geometry(), QRect(182, 7, 19, 30));
         QCOMPARE(S().ZoomLevel(), 2);
         // The magnifier of 150 at (200, 200): row 271 - 200 from the bottom,
         // 199 from the top. A plain two-fold enlargement inside, the picture
@@ -73,47 +76,47 @@ private slots:
         QCOMPARE(Screen(200 + 75, 199), qRgb(0, 0, 0));
         QCOMPARE(Screen(200 + 80, 199), Picture(200 + 80, 199));
         QCOMPARE(Screen(200 + 40, 199), Picture(200 + 20, 199));
-        IRISONDE_COMPARE_IMAGES(win->Zone->grab().toImage(), S().ScreenImage()->Image());
+        IRISONDE_COMPARE_IMAGES(Zone()->grab().toImage(), S().ScreenImage()->Image());
     }
 
     void mouseSpinsAndWheel()
     {
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(100, 90));
+        QTest::mousePress(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 90));
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(100, 90));
-        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), S().ScreenImage()->Image());
-        QTest::mouseMove(win->Zone, QPoint(9999, -50));
+        IRISONDE_COMPARE_IMAGES(Shown(Zone()), S().ScreenImage()->Image());
+        QTest::mouseMove(Zone(), QPoint(9999, -50));
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(506, 1));
-        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(9999, -50));
-        QTest::mouseMove(win->Zone, QPoint(30, 30));
+        QTest::mouseRelease(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(9999, -50));
+        QTest::mouseMove(Zone(), QPoint(30, 30));
         QCOMPARE(S().MagX(), 506);
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(Zone(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
         QCOMPARE(S().ZoomLevel(), 3);
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
-        QTest::mouseClick(win->Zone, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
+        QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
+        QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
         QCOMPARE(S().ZoomLevel(), 2);
-        QTest::mouseClick(win->ZoomSpin->UpButton, Qt::LeftButton);
+        QTest::mouseClick(Spin("ZoomSpin")->UpButton, Qt::LeftButton);
         QCOMPARE(S().ZoomLevel(), 3);
-        QTest::mouseClick(win->ZoomSpin->DownButton, Qt::LeftButton);
+        QTest::mouseClick(Spin("ZoomSpin")->DownButton, Qt::LeftButton);
         QCOMPARE(S().ZoomLevel(), 2);
-        QTest::mouseClick(win->TailleSpin->UpButton, Qt::LeftButton);
+        QTest::mouseClick(Spin("TailleSpin")->UpButton, Qt::LeftButton);
         QCOMPARE(S().MagSize(), 160);
-        QTest::mouseClick(win->TailleSpin->DownButton, Qt::LeftButton);
-        QTest::mouseClick(win->TailleSpin->DownButton, Qt::LeftButton);
+        QTest::mouseClick(Spin("TailleSpin")->DownButton, Qt::LeftButton);
+        QTest::mouseClick(Spin("TailleSpin")->DownButton, Qt::LeftButton);
         QCOMPARE(S().MagSize(), 140);
         // The wheel: levels by whole notches; with Shift the size, 10 a
         // notch, also when Shift turns the delta horizontal.
-        Wheel(win->Zone, QPoint(0, 360));
+        Wheel(Zone(), QPoint(0, 360));
         QCOMPARE(S().ZoomLevel(), 5);
-        Wheel(win->Zone, QPoint(0, -1200));
+        Wheel(Zone(), QPoint(0, -1200));
         QCOMPARE(S().ZoomLevel(), 2);
-        Wheel(win->Zone, QPoint(0, 240), Qt::ShiftModifier);
+        Wheel(Zone(), QPoint(0, 240), Qt::ShiftModifier);
         QCOMPARE(S().MagSize(), 160);
-        Wheel(win->Zone, QPoint(-240, 0), Qt::ShiftModifier);
+        Wheel(Zone(), QPoint(-240, 0), Qt::ShiftModifier);
         QCOMPARE(S().MagSize(), 140);
-        Wheel(win->Zone, QPoint(0, 24000), Qt::ShiftModifier);
+        Wheel(Zone(), QPoint(0, 24000), Qt::ShiftModifier);
         QCOMPARE(S().MagSize(), 507 / 3 + 10);
         QCOMPARE(S().ZoomLevel(), 2);
-        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), S().ScreenImage()->Image());
+        IRISONDE_COMPARE_IMAGES(Shown(Zone()), S().ScreenImage()->Image());
     }
 
     // A bitmap chosen through the open button: its caption; the white around
@@ -126,9 +129,9 @@ private slots:
         QTest::mouseClick(win->OuvreBout, Qt::LeftButton);
         QVERIFY2(win->windowTitle().endsWith(QStringLiteral("bmp_24bit.bmp ( 5 sur 3 pixels )")), qPrintable(win->windowTitle()));
 
-        QTest::mousePress(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-        QTest::mouseRelease(win->Zone, Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-        Wheel(win->Zone, QPoint(0, 360));
+        QTest::mousePress(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+        QTest::mouseRelease(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+        Wheel(Zone(), QPoint(0, 360));
         QCOMPARE(S().ZoomLevel(), 5);
         QCOMPARE(S().MagSize(), 179);
         // Magnifier column i = x - MagLeft (200 - 89), row 199 from the top
@@ -160,32 +163,32 @@ private slots:
         win->close();
         win->show();
         QVERIFY(QTest::qWaitForWindowActive(win.get()));
-        QCOMPARE(QApplication::focusWidget(), win->Zone);
-        QTest::keyClick(win->Zone, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClick(win->Zone, Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), Zone());
+        QTest::keyClick(Zone(), Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(Zone(), Qt::Key_Up);
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(190, 199));
         for (int i = 0; i < 8; ++i) // the level stays from before: down to the least
-            QTest::keyClick(win->Zone, Qt::Key_Minus, Qt::KeypadModifier);
+            QTest::keyClick(Zone(), Qt::Key_Minus, Qt::KeypadModifier);
         QCOMPARE(S().ZoomLevel(), 2);
-        QTest::keyClick(win->Zone, Qt::Key_Plus, Qt::KeypadModifier);
-        QTest::keyClick(win->Zone, Qt::Key_Equal);
+        QTest::keyClick(Zone(), Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(Zone(), Qt::Key_Equal);
         QCOMPARE(S().ZoomLevel(), 4);
-        QTest::keyClick(win->Zone, Qt::Key_Minus);
+        QTest::keyClick(Zone(), Qt::Key_Minus);
         QCOMPARE(S().ZoomLevel(), 3);
-        QTest::keyClick(win->Zone, Qt::Key_Plus, Qt::ShiftModifier);
+        QTest::keyClick(Zone(), Qt::Key_Plus, Qt::ShiftModifier);
         QCOMPARE(S().MagSize(), 160);
-        QTest::keyClick(win->Zone, Qt::Key_PageDown);
-        QTest::keyClick(win->Zone, Qt::Key_PageDown);
+        QTest::keyClick(Zone(), Qt::Key_PageDown);
+        QTest::keyClick(Zone(), Qt::Key_PageDown);
         QCOMPARE(S().MagSize(), 140);
         QCOMPARE(S().ZoomLevel(), 3);
-        IRISONDE_COMPARE_IMAGES(Shown(win->Zone), S().ScreenImage()->Image());
+        IRISONDE_COMPARE_IMAGES(Shown(Zone()), S().ScreenImage()->Image());
 
-        for (int i = 0; i < 12 && QApplication::focusWidget() != win->TailleSpin->UpButton; ++i)
+        for (int i = 0; i < 12 && QApplication::focusWidget() != Spin("TailleSpin")->UpButton; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), win->TailleSpin->UpButton);
-        QTest::keyClick(win->TailleSpin->UpButton, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), Spin("TailleSpin")->UpButton);
+        QTest::keyClick(Spin("TailleSpin")->UpButton, Qt::Key_Space);
         QCOMPARE(S().MagSize(), 150);
-        QCOMPARE(QAccessible::queryAccessibleInterface(win->TailleSpin->UpButton)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(Spin("TailleSpin")->UpButton)->text(QAccessible::Name),
                  QStringLiteral("Agrandir la loupe"));
     }
 };

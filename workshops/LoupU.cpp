@@ -28,51 +28,51 @@ TLoupF::TLoupF(QWidget *parent)
     setObjectName(QStringLiteral("LoupF"));
     resize(DesignClientW, DesignClientH);
 
-    Zone = new TPaintBox(this, QRect(TLoupState::ZoneLeft, TLoupState::ZoneTop, 0, 0), [this](QPainter &p) {
+    m_zone = new TPaintBox(this, QRect(TLoupState::ZoneLeft, TLoupState::ZoneTop, 0, 0), [this](QPainter &p) {
         TDibPlus *screen = m_state.ScreenImage();
         if (screen && screen->HasStore())
             screen->Draw(p, 0, 0);
         else
-            p.fillRect(Zone->rect(), Qt::black);
+            p.fillRect(m_zone->rect(), Qt::black);
     });
-    Zone->setObjectName(QStringLiteral("Zone"));
-    Zone->setAttribute(Qt::WA_OpaquePaintEvent);
-    Zone->installEventFilter(this);
-    Zone->setAccessibleName(QStringLiteral("Écran de télévision et sa loupe"));
-    Zone->SetDescriber([this] { return m_state.Describe(); });
-    AddPictureArea(Zone);
+    m_zone->setObjectName(QStringLiteral("Zone"));
+    m_zone->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_zone->installEventFilter(this);
+    m_zone->setAccessibleName(QStringLiteral("Écran de télévision et sa loupe"));
+    m_zone->SetDescriber([this] { return m_state.Describe(); });
+    AddPictureArea(m_zone);
 
-    Panel1 = ToolBar;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1 = ToolBar;
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
     StretchCheck->move(8, 69);
 
-    ZoomSpin = new TSpinButton(Panel1, QRect(182, 7, 19, 30));
-    ZoomSpin->setObjectName(QStringLiteral("ZoomSpin"));
-    ZoomSpin->setToolTip(QStringLiteral(" Ajuster le facteur de grossissement"));
-    ZoomSpin->SetSpoken(QStringLiteral("Grossir davantage"), QStringLiteral("Grossir moins"));
-    connect(ZoomSpin, &TSpinButton::UpClick, this, &TLoupF::ZoomSpinUpClick);
-    connect(ZoomSpin, &TSpinButton::DownClick, this, &TLoupF::ZoomSpinDownClick);
-    TailleSpin = new TSpinButton(Panel1, QRect(182, 51, 19, 30));
-    TailleSpin->setObjectName(QStringLiteral("TailleSpin"));
-    TailleSpin->setToolTip(QStringLiteral(" Ajuster la taille de la loupe"));
-    TailleSpin->SetSpoken(QStringLiteral("Agrandir la loupe"), QStringLiteral("Réduire la loupe"));
-    connect(TailleSpin, &TSpinButton::UpClick, this, &TLoupF::TailleSpinUpClick);
-    connect(TailleSpin, &TSpinButton::DownClick, this, &TLoupF::TailleSpinDownClick);
+    m_zoomSpin = new TSpinButton(m_panel1, QRect(182, 7, 19, 30));
+    m_zoomSpin->setObjectName(QStringLiteral("ZoomSpin"));
+    m_zoomSpin->setToolTip(QStringLiteral(" Ajuster le facteur de grossissement"));
+    m_zoomSpin->SetSpoken(QStringLiteral("Grossir davantage"), QStringLiteral("Grossir moins"));
+    connect(m_zoomSpin, &TSpinButton::UpClick, this, &TLoupF::ZoomSpinUpClick);
+    connect(m_zoomSpin, &TSpinButton::DownClick, this, &TLoupF::ZoomSpinDownClick);
+    m_tailleSpin = new TSpinButton(m_panel1, QRect(182, 51, 19, 30));
+    m_tailleSpin->setObjectName(QStringLiteral("TailleSpin"));
+    m_tailleSpin->setToolTip(QStringLiteral(" Ajuster la taille de la loupe"));
+    m_tailleSpin->SetSpoken(QStringLiteral("Agrandir la loupe"), QStringLiteral("Réduire la loupe"));
+    connect(m_tailleSpin, &TSpinButton::UpClick, this, &TLoupF::TailleSpinUpClick);
+    connect(m_tailleSpin, &TSpinButton::DownClick, this, &TLoupF::TailleSpinDownClick);
 
-    FacteurLab = new QLabel(QStringLiteral("Facteur de grossissement\nBouton droit ( Ctrl ) ou molette de la souris"), Panel1);
-    FacteurLab->setObjectName(QStringLiteral("FacteurLab"));
-    FacteurLab->move(207, 8);
-    FacteurLab->adjustSize();
-    Taillelab = new QLabel(QStringLiteral("Taille de la loupe\nShift + molette de la souris"), Panel1);
-    Taillelab->setObjectName(QStringLiteral("Taillelab"));
-    Taillelab->move(207, 52);
-    Taillelab->adjustSize();
+    m_facteurLab = new QLabel(QStringLiteral("Facteur de grossissement\nBouton droit ( Ctrl ) ou molette de la souris"), m_panel1);
+    m_facteurLab->setObjectName(QStringLiteral("FacteurLab"));
+    m_facteurLab->move(207, 8);
+    m_facteurLab->adjustSize();
+    m_tailleLab = new QLabel(QStringLiteral("Taille de la loupe\nShift + molette de la souris"), m_panel1);
+    m_tailleLab->setObjectName(QStringLiteral("Taillelab"));
+    m_tailleLab->move(207, 52);
+    m_tailleLab->adjustSize();
 
-    Bevel1 = new QFrame(Panel1);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel2 = new QFrame(Panel1);
-    Bevel2->setObjectName(QStringLiteral("Bevel2"));
-    for (auto [bevel, left] : {std::pair{Bevel1, 174}, std::pair{Bevel2, 418}}) {
+    m_bevel1 = new QFrame(m_panel1);
+    m_bevel1->setObjectName(QStringLiteral("Bevel1"));
+    m_bevel2 = new QFrame(m_panel1);
+    m_bevel2->setObjectName(QStringLiteral("Bevel2"));
+    for (auto [bevel, left] : {std::pair{m_bevel1, 174}, std::pair{m_bevel2, 418}}) {
         bevel->setFrameShape(QFrame::VLine);
         bevel->setFrameShadow(QFrame::Sunken);
         bevel->setGeometry(left, 2, 2, 89);
@@ -97,13 +97,13 @@ void TLoupF::PictureClose()
 
 void TLoupF::LayoutZones(int clientWidth, int clientHeight)
 {
-    Zone->setGeometry(m_state.LayoutZones(clientWidth, clientHeight).Zone);
+    m_zone->setGeometry(m_state.LayoutZones(clientWidth, clientHeight).Zone);
 }
 
 void TLoupF::PictureDrawn()
 {
     m_state.RenderMagnifier();
-    Zone->update();
+    m_zone->update();
 }
 
 QImage TLoupF::CopyImage() const
@@ -116,14 +116,14 @@ QRect TLoupF::MagRect() const
     // The rim's circle has radius MagSize div 2 about column MagX and the
     // row MagY - 1 from the top; one pixel more all round.
     const int h = m_state.MagSize() / 2 + 1;
-    return QRect(m_state.MagX() - h, m_state.MagY() - 1 - h, 2 * h + 1, 2 * h + 1) & Zone->rect();
+    return QRect(m_state.MagX() - h, m_state.MagY() - 1 - h, 2 * h + 1, 2 * h + 1) & m_zone->rect();
 }
 
 void TLoupF::Rendered(bool changed, const QRect &before)
 {
     // Outside the magnifier the screen is the picture before and after.
     if (changed)
-        Zone->update(before | MagRect());
+        m_zone->update(before | MagRect());
 }
 
 void TLoupF::ZoomSpinUpClick()
@@ -180,7 +180,7 @@ bool TLoupF::ZoneKeyPress(const QKeyEvent &key)
     else
         return false;
     Rendered(true, before);
-    Zone->DescriptionChanged();
+    m_zone->DescriptionChanged();
     return true;
 }
 
@@ -195,7 +195,7 @@ void TLoupF::wheelEvent(QWheelEvent *event)
 
 bool TLoupF::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Zone && IsShowing()) {
+    if (watched == m_zone && IsShowing()) {
         switch (event->type()) {
         case QEvent::Wheel:
             wheelEvent(static_cast<QWheelEvent *>(event));

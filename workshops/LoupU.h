@@ -23,14 +23,6 @@ public:
 
     [[nodiscard]] TLoupState &State() { return m_state; }
 
-    TPaintBox *Zone;
-    QFrame *Panel1; // the frame's toolbar, which holds every control below
-    TSpinButton *ZoomSpin;
-    TSpinButton *TailleSpin;
-    QLabel *FacteurLab;
-    QLabel *Taillelab;
-    QFrame *Bevel1, *Bevel2;
-
 public slots:
     void ZoomSpinUpClick();
     void ZoomSpinDownClick();
@@ -49,7 +41,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Where the magnifier shows in Zone, rim included.
+    // Where the magnifier shows in m_zone, rim included.
     [[nodiscard]] QRect MagRect() const;
     // After a pupil's action that rendered when `changed`: the magnifier's
     // old place (`before`) and new one repainted.
@@ -59,6 +51,16 @@ private:
     bool ZoneKeyPress(const QKeyEvent &key);
 
     TLoupState m_state;
+
+    // Tests and the scripts find these by the object names given where they
+    // are made ("Zone", "ZoomSpin", "Taillelab"...).
+    TPaintBox *m_zone;
+    QFrame *m_panel1; // the frame's toolbar, which holds every control below
+    TSpinButton *m_zoomSpin;
+    TSpinButton *m_tailleSpin;
+    QLabel *m_facteurLab;
+    QLabel *m_tailleLab;
+    QFrame *m_bevel1, *m_bevel2;
 };
 
 } // namespace Irisonde
