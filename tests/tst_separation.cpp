@@ -5,6 +5,7 @@
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowProbe.h"
 #include "workshops/SepU.h"
 #include "workshops/state/SynthState.h"
 
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFrame>
 #include <QLabel>
 #include <QtTest>
 
@@ -68,7 +70,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), rgb ? QStringLiteral(" Décomposition RGB d'une image - Image par défaut")
                                        : QStringLiteral(" Impression par quadrichromie ou trichromie - Image par défaut"));
-        QCOMPARE(w->Panel1->geometry(), QRect(0, 413 - 63, 612, 63));
+        QCOMPARE(testsupport::Control<QFrame>(*w, "Panel1")->geometry(), QRect(0, 413 - 63, 612, 63));
         // Panes of (612 - 26) / 3 by (413 - 110) / 2, labels centred under them.
         const QStringList panes{"OriginZone", "Zone1", "Zone2", "Zone3", rgb ? "Zone4" : "Zone5"};
         const QStringList labels{"Lab", "Lab1", "Lab2", "Lab3", rgb ? "Lab4" : "Lab5"};

@@ -51,7 +51,7 @@ TSepF::TSepF(const TSeparation &table, QWidget *parent)
         zone->setObjectName(c.ZoneName.toString());
         zone->setAttribute(Qt::WA_OpaquePaintEvent, c.Kind != ESepCell::Logo);
         zone->setVisible(c.Kind != ESepCell::Empty);
-        Zones[std::size_t(cell)] = zone;
+        m_zones[std::size_t(cell)] = zone;
         if (c.Kind == ESepCell::Logo) {
             zone->setAccessibleName(QStringLiteral("Logo d'Irisonde"));
         } else if (c.Kind != ESepCell::Empty) {
@@ -60,26 +60,26 @@ TSepF::TSepF(const TSeparation &table, QWidget *parent)
             AddPictureArea(zone);
         }
         if (c.Kind != ESepCell::Logo && c.Kind != ESepCell::Empty && !c.LabelName.isEmpty())
-            Labs[std::size_t(cell)] = MakeLabel(c.LabelName, c.Label, this);
+            m_labs[std::size_t(cell)] = MakeLabel(c.LabelName, c.Label, this);
     }
 
-    Panel1 = ToolBar;
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1 = ToolBar;
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
     StretchCheck->move(table.StretchBox.Place);
-    Label1 = MakeLabel(table.ModeLabel.Name, table.ModeLabel.Caption, Panel1);
-    Label1->move(table.ModeLabel.Place);
-    Label2 = MakeLabel(table.InkLabel.Name, table.InkLabel.Caption, Panel1);
-    Label2->move(table.InkLabel.Place);
+    m_label1 = MakeLabel(table.ModeLabel.Name, table.ModeLabel.Caption, m_panel1);
+    m_label1->move(table.ModeLabel.Place);
+    m_label2 = MakeLabel(table.InkLabel.Name, table.InkLabel.Caption, m_panel1);
+    m_label2->move(table.InkLabel.Place);
 
     const std::size_t modes = std::min(table.Modes.size(), std::size_t(SepMaxModes));
     for (std::size_t m = 0; m < modes; ++m) {
-        ModeChecks.push_back(MakeBox(table.Modes[m].Box, Panel1));
-        connect(ModeChecks.back(), &QCheckBox::toggled, this, [this, m] { ModeCheckClick(int(m)); });
+        m_modeChecks.push_back(MakeBox(table.Modes[m].Box, m_panel1));
+        connect(m_modeChecks.back(), &QCheckBox::toggled, this, [this, m] { ModeCheckClick(int(m)); });
     }
     const std::size_t inks = std::min(table.Inks.size(), std::size_t(SepMaxInks));
     for (std::size_t i = 0; i < inks; ++i) {
-        InkChecks.push_back(MakeBox(table.Inks[i].Box, Panel1));
-        connect(InkChecks.back(), &QCheckBox::toggled, this, [this, i] { RecomposeCheck(int(i)); });
+        m_inkChecks.push_back(MakeBox(table.Inks[i].Box, m_panel1));
+        connect(m_inkChecks.back(), &QCheckBox::toggled, this, [this, i] { RecomposeCheck(int(i)); });
     }
 }
 
@@ -92,8 +92,8 @@ void TSepF::LayoutZones(int clientWidth, int clientHeight)
 {
     // The state clears every flag; the boxes follow it.
     m_state.LayoutZones(clientWidth, clientHeight);
-    for (std::size_t c = 0; c < Zones.size(); ++c)
-        Zones[c]->setGeometry(m_state.CellRect[c]);
+    for (std::size_t c = 0; c < m_zones.size(); ++c)
+        m_zones[c]->setGeometry(m_state.CellRect[c]);
     PlaceLabels();
     ShowBoxes();
 }
@@ -101,12 +101,12 @@ void TSepF::LayoutZones(int clientWidth, int clientHeight)
 void TSepF::PlaceLabels()
 {
     std::array<int32_t, SepCellCount> widths{};
-    for (std::size_t c = 0; c < Labs.size(); ++c)
-        widths[c] = Labs[c] ? Labs[c]->width() : 0;
+    for (std::size_t c = 0; c < m_labs.size(); ++c)
+        widths[c] = m_labs[c] ? m_labs[c]->width() : 0;
     const std::array<QPoint, SepCellCount> places = m_state.PlaceLabels(widths);
-    for (std::size_t c = 0; c < Labs.size(); ++c)
-        if (Labs[c])
-            Labs[c]->move(places[c]);
+    for (std::size_t c = 0; c < m_labs.size(); ++c)
+        if (m_labs[c])
+            m_labs[c]->move(places[c]);
 }
 
 void TSepF::PictureDrawn()
@@ -136,37 +136,37 @@ void TSepF::ResetModes()
 
 void TSepF::ModeCheckClick(int mode)
 {
-    if (mode < 0 || std::size_t(mode) >= ModeChecks.size())
+    if (mode < 0 || std::size_t(mode) >= m_modeChecks.size())
         return;
-    m_state.ModeCheckClick(mode, ModeChecks[std::size_t(mode)]->isChecked());
+    m_state.ModeCheckClick(mode, m_modeChecks[std::size_t(mode)]->isChecked());
     ShowBoxes(); // the other modes go off
     RepaintCells();
 }
 
 void TSepF::RecomposeCheck(int ink)
 {
-    if (ink < 0 || std::size_t(ink) >= InkChecks.size())
+    if (ink < 0 || std::size_t(ink) >= m_inkChecks.size())
         return;
-    m_state.RecomposeCheck(ink, InkChecks[std::size_t(ink)]->isChecked());
+    m_state.RecomposeCheck(ink, m_inkChecks[std::size_t(ink)]->isChecked());
     ShowBoxes();
-    for (std::size_t c = 0; c < Zones.size(); ++c)
+    for (std::size_t c = 0; c < m_zones.size(); ++c)
         if (Table().Cells[c].Kind == ESepCell::Recomposed) {
-            Zones[c]->update();
-            Zones[c]->DescriptionChanged();
+            m_zones[c]->update();
+            m_zones[c]->DescriptionChanged();
         }
 }
 
 void TSepF::ShowBoxes()
 {
-    for (std::size_t m = 0; m < ModeChecks.size(); ++m)
-        SetCheckSilently(*ModeChecks[m], m_state.ModeFlag[m]);
-    for (std::size_t i = 0; i < InkChecks.size(); ++i)
-        SetCheckSilently(*InkChecks[i], m_state.UseInk[i]);
+    for (std::size_t m = 0; m < m_modeChecks.size(); ++m)
+        SetCheckSilently(*m_modeChecks[m], m_state.ModeFlag[m]);
+    for (std::size_t i = 0; i < m_inkChecks.size(); ++i)
+        SetCheckSilently(*m_inkChecks[i], m_state.UseInk[i]);
 }
 
 void TSepF::RepaintCells()
 {
-    for (TPaintBox *zone : Zones) {
+    for (TPaintBox *zone : m_zones) {
         zone->update();
         zone->DescriptionChanged();
     }
@@ -191,7 +191,7 @@ void TSepF::PaintCell(QPainter &p, int cell)
     if (image && image->HasStore())
         image->Draw(p, 0, 0);
     else
-        p.fillRect(Zones[std::size_t(cell)]->rect(), palette().window());
+        p.fillRect(m_zones[std::size_t(cell)]->rect(), palette().window());
 }
 
 } // namespace Irisonde

@@ -29,18 +29,6 @@ public:
     [[nodiscard]] TSepState &State() { return m_state; }
     [[nodiscard]] const TSeparation &Table() const { return m_state.Table; }
 
-    // One paint area per cell, in cell order (top row, then bottom row):
-    // "OriginZone", "Zone1"..., "LogoZone" for the logo cell.
-    std::array<TPaintBox *, SepCellCount> Zones{};
-    // The label centred under each pane ("Lab", "Lab1"...); null for the
-    // logo and for an empty cell.
-    std::array<QLabel *, SepCellCount> Labs{};
-    QFrame *Panel1; // the frame's toolbar, which holds every control below
-    QLabel *Label1; // over the mode boxes
-    QLabel *Label2; // over the ink boxes
-    std::vector<QCheckBox *> ModeChecks; // in the table's order: "CMYKCheck", "CMYCheck"
-    std::vector<QCheckBox *> InkChecks;  // "CCheck", "MCheck"...
-
     // Every flag cleared, every box unticked, every pane repainted.
     void ResetModes();
 
@@ -68,6 +56,19 @@ private:
     void RepaintCells();
 
     TSepState m_state;
+
+    // Tests and the scripts find these by the object names the table gives.
+    // One paint area per cell, in cell order (top row, then bottom row):
+    // "OriginZone", "Zone1"..., "LogoZone" for the logo cell.
+    std::array<TPaintBox *, SepCellCount> m_zones{};
+    // The label centred under each pane ("Lab", "Lab1"...); null for the
+    // logo and for an empty cell.
+    std::array<QLabel *, SepCellCount> m_labs{};
+    QFrame *m_panel1; // the frame's toolbar ("Panel1"), which holds every control below
+    QLabel *m_label1; // over the mode boxes
+    QLabel *m_label2; // over the ink boxes
+    std::vector<QCheckBox *> m_modeChecks; // in the table's order: "CMYKCheck", "CMYCheck"
+    std::vector<QCheckBox *> m_inkChecks;  // "CCheck", "MCheck"...
 };
 
 } // namespace Irisonde
