@@ -55,14 +55,14 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     setFont(ArialPx(11));
     setModal(true);
 
-    wThumbCombo = new QComboBox(this);
-    wThumbCombo->setObjectName(QStringLiteral("wThumbCombo"));
-    wThumbCombo->setGeometry(10, 8, 181, 22);
-    wThumbCombo->setAccessibleName(QStringLiteral("Taille des vignettes"));
-    wThumbCombo->view()->setAccessibleName(QStringLiteral("Tailles des vignettes"));
+    m_wThumbCombo = new QComboBox(this);
+    m_wThumbCombo->setObjectName(QStringLiteral("wThumbCombo"));
+    m_wThumbCombo->setGeometry(10, 8, 181, 22);
+    m_wThumbCombo->setAccessibleName(QStringLiteral("Taille des vignettes"));
+    m_wThumbCombo->view()->setAccessibleName(QStringLiteral("Tailles des vignettes"));
     for (int item = 0; item < TBrowseState::ThumbItems; ++item)
-        wThumbCombo->addItem(TBrowseState::ThumbItemCaption(item));
-    connect(wThumbCombo, &QComboBox::currentIndexChanged, this, &TBrowserF::wThumbComboChange);
+        m_wThumbCombo->addItem(TBrowseState::ThumbItemCaption(item));
+    connect(m_wThumbCombo, &QComboBox::currentIndexChanged, this, &TBrowserF::wThumbComboChange);
 
     const auto check = [this](const char *name, const QString &caption, QRect place, bool TSettings::*flag) {
         auto *c = new QCheckBox(caption, this);
@@ -74,9 +74,9 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
         connect(c, &QCheckBox::toggled, this, [this, flag](bool on) { m_settings.*flag = on; });
         return c;
     };
-    RecurseCheck = check("RecurseCheck", QStringLiteral(" Sous-dossiers inclus"), {10, 36, 129, 17}, &TSettings::brwRecurseFlag);
-    MetaCheck = check("MetaCheck", QStringLiteral(" Métafichiers"), {10, 56, 81, 17}, &TSettings::brwMetaFlag);
-    BmpCheck = check("BmpCheck", QStringLiteral(" BitMaps"), {110, 56, 61, 17}, &TSettings::brwBmpFlag);
+    m_recurseCheck = check("RecurseCheck", QStringLiteral(" Sous-dossiers inclus"), {10, 36, 129, 17}, &TSettings::brwRecurseFlag);
+    m_metaCheck = check("MetaCheck", QStringLiteral(" Métafichiers"), {10, 56, 81, 17}, &TSettings::brwMetaFlag);
+    m_bmpCheck = check("BmpCheck", QStringLiteral(" BitMaps"), {110, 56, 61, 17}, &TSettings::brwBmpFlag);
 
     const auto button = [this](const char *name, const QString &caption, int left, int top) {
         auto *b = new QPushButton(caption, this);
@@ -85,43 +85,43 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
         b->setAutoDefault(false);
         return b;
     };
-    Bevel1 = Bevel(this, "Bevel1", 84);
-    SearchBout = button("SearchBout", QStringLiteral("&Rechercher"), 9, 100);
-    ParcoursBout = button("ParcoursBout", QStringLiteral("&Parcourir"), 106, 100);
-    PathLab = new QLabel(QStringLiteral("Dans le dossier :"), this);
-    PathLab->setObjectName(QStringLiteral("PathLab"));
-    PathLab->setGeometry(10, 128, 189, 14);
-    PathEd = new QLineEdit(this);
-    PathEd->setObjectName(QStringLiteral("PathEd"));
-    PathEd->setGeometry(9, 144, 190, 22);
-    PathEd->setReadOnly(true);
-    PathEd->setAccessibleName(QStringLiteral("Dossier de recherche"));
-    QPalette face = PathEd->palette();
+    m_bevel1 = Bevel(this, "Bevel1", 84);
+    m_searchBout = button("SearchBout", QStringLiteral("&Rechercher"), 9, 100);
+    m_parcoursBout = button("ParcoursBout", QStringLiteral("&Parcourir"), 106, 100);
+    m_pathLab = new QLabel(QStringLiteral("Dans le dossier :"), this);
+    m_pathLab->setObjectName(QStringLiteral("PathLab"));
+    m_pathLab->setGeometry(10, 128, 189, 14);
+    m_pathEd = new QLineEdit(this);
+    m_pathEd->setObjectName(QStringLiteral("PathEd"));
+    m_pathEd->setGeometry(9, 144, 190, 22);
+    m_pathEd->setReadOnly(true);
+    m_pathEd->setAccessibleName(QStringLiteral("Dossier de recherche"));
+    QPalette face = m_pathEd->palette();
     face.setColor(QPalette::Base, ButtonFace());
-    PathEd->setPalette(face);
-    Bevel2 = Bevel(this, "Bevel2", 180);
-    PredBout = button("PredBout", QStringLiteral("Page &précédente"), 9, 196);
-    SuccBout = button("SuccBout", QStringLiteral("Page &suivante"), 106, 196);
-    Pagelab = new QLabel(this);
-    Pagelab->setObjectName(QStringLiteral("Pagelab"));
-    Pagelab->move(10, 224);
-    Bevel3 = Bevel(this, "Bevel3", 252);
-    OpenBout = button("OpenBout", QStringLiteral("&Ouvrir"), 9, 268);
-    OpenBout->setEnabled(false);
-    CloseBout = button("CloseBout", QStringLiteral("&Quitter"), 106, 268);
-    AideBout = button("AideBout", QStringLiteral("&Aide"), 9, 296);
-    connect(SearchBout, &QPushButton::clicked, this, &TBrowserF::SearchBoutClick);
-    connect(ParcoursBout, &QPushButton::clicked, this, &TBrowserF::ParcoursBoutClick);
-    connect(PredBout, &QPushButton::clicked, this, &TBrowserF::PredBoutClick);
-    connect(SuccBout, &QPushButton::clicked, this, &TBrowserF::SuccBoutClick);
-    connect(CloseBout, &QPushButton::clicked, this, &TBrowserF::close);
-    connect(AideBout, &QPushButton::clicked, this, &TBrowserF::AideBoutClick);
+    m_pathEd->setPalette(face);
+    m_bevel2 = Bevel(this, "Bevel2", 180);
+    m_predBout = button("PredBout", QStringLiteral("Page &précédente"), 9, 196);
+    m_succBout = button("SuccBout", QStringLiteral("Page &suivante"), 106, 196);
+    m_pageLab = new QLabel(this);
+    m_pageLab->setObjectName(QStringLiteral("Pagelab"));
+    m_pageLab->move(10, 224);
+    m_bevel3 = Bevel(this, "Bevel3", 252);
+    m_openBout = button("OpenBout", QStringLiteral("&Ouvrir"), 9, 268);
+    m_openBout->setEnabled(false);
+    m_closeBout = button("CloseBout", QStringLiteral("&Quitter"), 106, 268);
+    m_aideBout = button("AideBout", QStringLiteral("&Aide"), 9, 296);
+    connect(m_searchBout, &QPushButton::clicked, this, &TBrowserF::SearchBoutClick);
+    connect(m_parcoursBout, &QPushButton::clicked, this, &TBrowserF::ParcoursBoutClick);
+    connect(m_predBout, &QPushButton::clicked, this, &TBrowserF::PredBoutClick);
+    connect(m_succBout, &QPushButton::clicked, this, &TBrowserF::SuccBoutClick);
+    connect(m_closeBout, &QPushButton::clicked, this, &TBrowserF::close);
+    connect(m_aideBout, &QPushButton::clicked, this, &TBrowserF::AideBoutClick);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Status = new QLabel(Panel1);
-    Status->setObjectName(QStringLiteral("Status"));
+    m_panel1 = new QFrame(this);
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_status = new QLabel(m_panel1);
+    m_status->setObjectName(QStringLiteral("Status"));
 
     m_browse.SetThumb(m_settings.wThumb);
     LayoutSlots();
@@ -159,16 +159,16 @@ void TBrowserF::FormShow()
 {
     m_shown = true;
     {
-        const QSignalBlocker quiet(wThumbCombo);
-        wThumbCombo->setCurrentIndex(TBrowseState::ThumbItemOf(m_settings.wThumb));
+        const QSignalBlocker quiet(m_wThumbCombo);
+        m_wThumbCombo->setCurrentIndex(TBrowseState::ThumbItemOf(m_settings.wThumb));
     }
     m_browse.Reset();
     // A stored size the list does not offer (90) is kept for the slots.
     m_browse.SetThumb(m_settings.wThumb);
-    PathEd->setText(m_settings.brwPath);
-    SetCheckSilently(*RecurseCheck, m_settings.brwRecurseFlag);
-    SetCheckSilently(*MetaCheck, m_settings.brwMetaFlag);
-    SetCheckSilently(*BmpCheck, m_settings.brwBmpFlag);
+    m_pathEd->setText(m_settings.brwPath);
+    SetCheckSilently(*m_recurseCheck, m_settings.brwRecurseFlag);
+    SetCheckSilently(*m_metaCheck, m_settings.brwMetaFlag);
+    SetCheckSilently(*m_bmpCheck, m_settings.brwBmpFlag);
     CreateSlots();
     LayoutSlots();
     ShowPage(false);
@@ -218,8 +218,8 @@ void TBrowserF::LayoutSlots()
 {
     const QSize client = m_browse.ClientSize();
     setFixedSize(client);
-    Panel1->setGeometry(0, client.height() - 18, client.width(), 18);
-    Status->setGeometry(6, 1, client.width() - 12, 16);
+    m_panel1->setGeometry(0, client.height() - 18, client.width(), 18);
+    m_status->setGeometry(6, 1, client.width() - 12, 16);
     for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
         TThumbSlot &slot = m_slots[std::size_t(k - 1)];
         if (!slot.SlotPanel)
@@ -233,15 +233,15 @@ void TBrowserF::LayoutSlots()
 
 void TBrowserF::ShowPage(bool redraw)
 {
-    Pagelab->setText(m_browse.PageText());
-    Pagelab->adjustSize();
+    m_pageLab->setText(m_browse.PageText());
+    m_pageLab->adjustSize();
     for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
         if (redraw && m_slots[std::size_t(k - 1)].ThumbBox)
             m_slots[std::size_t(k - 1)].ThumbBox->update();
         SetSlotCaption(k);
     }
-    PredBout->setEnabled(m_browse.PredEnabled());
-    SuccBout->setEnabled(m_browse.SuccEnabled());
+    m_predBout->setEnabled(m_browse.PredEnabled());
+    m_succBout->setEnabled(m_browse.SuccEnabled());
 }
 
 void TBrowserF::SetSlotCaption(int k)
@@ -325,7 +325,7 @@ void TBrowserF::ClearSelection()
     UpdateStatus();
 }
 
-void TBrowserF::UpdateStatus() { Status->setText(m_browse.StatusText()); }
+void TBrowserF::UpdateStatus() { m_status->setText(m_browse.StatusText()); }
 
 void TBrowserF::PredBoutClick()
 {
@@ -355,7 +355,7 @@ void TBrowserF::wheelEvent(QWheelEvent *event)
 
 void TBrowserF::wThumbComboChange()
 {
-    m_settings.wThumb = TBrowseState::ThumbOfItem(wThumbCombo->currentIndex());
+    m_settings.wThumb = TBrowseState::ThumbOfItem(m_wThumbCombo->currentIndex());
     m_browse.SetThumb(m_settings.wThumb);
     LayoutSlots();
     // The boxes repaint as they are resized; the selected slot stays so.
@@ -379,7 +379,7 @@ void TBrowserF::SearchBoutClick()
     TPictureSearch search;
     bool alive = true;
     search.OnFileFound = [this](const QString &path) { m_browse.FileFound(path); };
-    search.OnFolderFound = [this](const QString &path) { Status->setText(TBrowseState::FolderStatus(path)); };
+    search.OnFolderFound = [this](const QString &path) { m_status->setText(TBrowseState::FolderStatus(path)); };
     search.Kinds = [this] { return TSearchKinds{m_settings.brwBmpFlag, m_settings.brwMetaFlag}; };
     search.Step = [] {
         QCoreApplication::processEvents();
@@ -412,7 +412,7 @@ void TBrowserF::ParcoursBoutClick()
     if (m_chooser->ChosenPath() == QLatin1String("None"))
         return;
     m_settings.brwPath = m_chooser->ChosenPath();
-    PathEd->setText(m_settings.brwPath);
+    m_pathEd->setText(m_settings.brwPath);
 }
 
 void TBrowserF::AideBoutClick() { App::ShowHelp(QStringLiteral("Browser")); }

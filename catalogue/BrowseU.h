@@ -50,24 +50,6 @@ public:
     // A search is walking the folders.
     [[nodiscard]] bool Searching() const { return m_run.Search != nullptr; }
 
-    QComboBox *wThumbCombo;
-    QCheckBox *RecurseCheck;
-    QCheckBox *MetaCheck;
-    QCheckBox *BmpCheck;
-    QFrame *Bevel1, *Bevel2, *Bevel3;
-    QPushButton *SearchBout;
-    QPushButton *ParcoursBout;
-    QLabel *PathLab;
-    QLineEdit *PathEd;
-    QPushButton *PredBout;
-    QPushButton *SuccBout;
-    QLabel *Pagelab;
-    QPushButton *OpenBout;
-    QPushButton *CloseBout;
-    QPushButton *AideBout;
-    QFrame *Panel1;
-    QLabel *Status;
-
 public slots:
     void SearchBoutClick();
     void PredBoutClick();
@@ -114,6 +96,26 @@ private:
     TRun m_run;
     QStringList m_faults; // thumbnail messages waiting to be shown
     bool m_shown = false;
+
+    // Tests and the scripts find these by the object names given where they
+    // are made ("wThumbCombo", "SearchBout", "Pagelab", "Status"...).
+    QComboBox *m_wThumbCombo;
+    QCheckBox *m_recurseCheck;
+    QCheckBox *m_metaCheck;
+    QCheckBox *m_bmpCheck;
+    QFrame *m_bevel1, *m_bevel2, *m_bevel3;
+    QPushButton *m_searchBout;
+    QPushButton *m_parcoursBout;
+    QLabel *m_pathLab;
+    QLineEdit *m_pathEd;
+    QPushButton *m_predBout;
+    QPushButton *m_succBout;
+    QLabel *m_pageLab;
+    QPushButton *m_openBout;
+    QPushButton *m_closeBout;
+    QPushButton *m_aideBout;
+    QFrame *m_panel1;
+    QLabel *m_status;
 };
 
 } // namespace Irisonde

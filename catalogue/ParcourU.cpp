@@ -71,30 +71,30 @@ TParcourF::TParcourF(QWidget *parent)
     setFixedSize(314, 176);
     setModal(true);
 
-    DriveBox = new QComboBox(this);
-    DriveBox->setObjectName(QStringLiteral("DriveBox"));
-    DriveBox->setGeometry(8, 8, 209, 20);
-    DriveBox->setAccessibleName(QStringLiteral("Lecteur"));
-    DriveBox->view()->setAccessibleName(QStringLiteral("Lecteurs"));
-    connect(DriveBox, &QComboBox::currentIndexChanged, this, &TParcourF::DriveBoxChange);
+    m_driveBox = new QComboBox(this);
+    m_driveBox->setObjectName(QStringLiteral("DriveBox"));
+    m_driveBox->setGeometry(8, 8, 209, 20);
+    m_driveBox->setAccessibleName(QStringLiteral("Lecteur"));
+    m_driveBox->view()->setAccessibleName(QStringLiteral("Lecteurs"));
+    connect(m_driveBox, &QComboBox::currentIndexChanged, this, &TParcourF::DriveBoxChange);
 
-    DirBox = new QListWidget(this);
-    DirBox->setObjectName(QStringLiteral("DirBox"));
-    DirBox->setGeometry(8, 36, 209, 105);
-    DirBox->setAccessibleName(QStringLiteral("Dossiers"));
-    DirBox->setItemDelegate(new TDirDelegate(DirBox));
-    DirBox->setUniformItemSizes(true);
-    DirBox->setIconSize(QSize(14, 14));
-    connect(DirBox, &QListWidget::itemActivated, this, &TParcourF::DirBoxActivated);
+    m_dirBox = new QListWidget(this);
+    m_dirBox->setObjectName(QStringLiteral("DirBox"));
+    m_dirBox->setGeometry(8, 36, 209, 105);
+    m_dirBox->setAccessibleName(QStringLiteral("Dossiers"));
+    m_dirBox->setItemDelegate(new TDirDelegate(m_dirBox));
+    m_dirBox->setUniformItemSizes(true);
+    m_dirBox->setIconSize(QSize(14, 14));
+    connect(m_dirBox, &QListWidget::itemActivated, this, &TParcourF::DirBoxActivated);
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(8, 148, 293, 22);
-    Edit1->setAccessibleName(QStringLiteral("Chemin de travail"));
+    m_edit1 = new QLineEdit(this);
+    m_edit1->setObjectName(QStringLiteral("Edit1"));
+    m_edit1->setGeometry(8, 148, 293, 22);
+    m_edit1->setAccessibleName(QStringLiteral("Chemin de travail"));
 
-    PB = new TPaintBox(this, QRect(227, 10, 79, 29), [](QPainter &p) { p.drawImage(0, 0, App::MiniLogo()); });
-    PB->setObjectName(QStringLiteral("PB"));
-    PB->setAccessibleName(QStringLiteral("Logo d'Irisonde"));
+    m_pb = new TPaintBox(this, QRect(227, 10, 79, 29), [](QPainter &p) { p.drawImage(0, 0, App::MiniLogo()); });
+    m_pb->setObjectName(QStringLiteral("PB"));
+    m_pb->setAccessibleName(QStringLiteral("Logo d'Irisonde"));
 
     const auto button = [this](const char *name, const QString &caption, int top) {
         auto *b = new QPushButton(caption, this);
@@ -104,21 +104,21 @@ TParcourF::TParcourF(QWidget *parent)
         b->setAutoDefault(false);
         return b;
     };
-    AnnulBout = button("AnnulBout", QStringLiteral("&Annuler"), 52);
-    AideBout = button("AideBout", QStringLiteral("Ai&de"), 84);
-    OkBout = button("OkBout", QStringLiteral("&Ok"), 116);
-    OkBout->setAccessibleDescription(QStringLiteral("Choisit le dossier ouvert comme chemin de travail"));
-    connect(AnnulBout, &QPushButton::clicked, this, &TParcourF::AnnulBoutClick);
-    connect(AideBout, &QPushButton::clicked, this, &TParcourF::AideBoutClick);
-    connect(OkBout, &QPushButton::clicked, this, &TParcourF::OkBoutClick);
+    m_annulBout = button("AnnulBout", QStringLiteral("&Annuler"), 52);
+    m_aideBout = button("AideBout", QStringLiteral("Ai&de"), 84);
+    m_okBout = button("OkBout", QStringLiteral("&Ok"), 116);
+    m_okBout->setAccessibleDescription(QStringLiteral("Choisit le dossier ouvert comme chemin de travail"));
+    connect(m_annulBout, &QPushButton::clicked, this, &TParcourF::AnnulBoutClick);
+    connect(m_aideBout, &QPushButton::clicked, this, &TParcourF::AideBoutClick);
+    connect(m_okBout, &QPushButton::clicked, this, &TParcourF::OkBoutClick);
 
-    Warn = new QTimer(this);
-    Warn->setObjectName(QStringLiteral("Warn"));
-    Warn->setInterval(kWarnMs);
+    m_warn = new QTimer(this);
+    m_warn->setObjectName(QStringLiteral("Warn"));
+    m_warn->setInterval(kWarnMs);
     // Three seconds from the failure, not "about" three: a coarse timer may
     // end the warning 150 ms early.
-    Warn->setTimerType(Qt::PreciseTimer);
-    connect(Warn, &QTimer::timeout, this, &TParcourF::WarnTimer);
+    m_warn->setTimerType(Qt::PreciseTimer);
+    connect(m_warn, &QTimer::timeout, this, &TParcourF::WarnTimer);
 }
 
 void TParcourF::showEvent(QShowEvent *event)
@@ -147,16 +147,16 @@ void TParcourF::FormShow()
         // The lists keep what they showed; read the folder again all the same.
         ShowFolder(m_drive.isEmpty() ? TParcourState::DriveOf(m_folder, ListVolumes()) : m_drive, m_folder);
     }
-    Edit1->setText(m_state.EditText(m_folder));
+    m_edit1->setText(m_state.EditText(m_folder));
 }
 
 void TParcourF::FillDrives()
 {
-    const QSignalBlocker quiet(DriveBox);
-    DriveBox->clear();
+    const QSignalBlocker quiet(m_driveBox);
+    m_driveBox->clear();
     for (const TVolume &v : ListVolumes())
-        DriveBox->addItem(QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon), v.Root, v.Root);
-    DriveBox->setCurrentIndex(std::max(0, DriveBox->findData(m_drive)));
+        m_driveBox->addItem(QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon), v.Root, v.Root);
+    m_driveBox->setCurrentIndex(std::max(0, m_driveBox->findData(m_drive)));
 }
 
 void TParcourF::ShowFolder(const QString &drive, const QString &folder)
@@ -165,40 +165,40 @@ void TParcourF::ShowFolder(const QString &drive, const QString &folder)
     m_folder = ExistingFolder(drive, folder);
     m_state.SetFolder(drive, m_folder);
     {
-        const QSignalBlocker quiet(DriveBox);
-        const int i = DriveBox->findData(drive);
+        const QSignalBlocker quiet(m_driveBox);
+        const int i = m_driveBox->findData(drive);
         if (i >= 0)
-            DriveBox->setCurrentIndex(i);
+            m_driveBox->setCurrentIndex(i);
     }
     const QIcon open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
-    DirBox->clear();
+    m_dirBox->clear();
     for (const TDirItem &d : TParcourState::DirItems(drive, m_folder)) {
-        auto *item = new QListWidgetItem(d.Open ? open : closed, d.Text, DirBox);
+        auto *item = new QListWidgetItem(d.Open ? open : closed, d.Text, m_dirBox);
         item->setData(kPathRole, d.Path);
         item->setData(kLevelRole, d.Level);
         if (d.Current)
-            DirBox->setCurrentItem(item);
+            m_dirBox->setCurrentItem(item);
     }
 }
 
 void TParcourF::DriveBoxChange()
 {
-    const TDriveChange change = m_state.DriveBoxChange(DriveBox->currentData().toString());
+    const TDriveChange change = m_state.DriveBoxChange(m_driveBox->currentData().toString());
     ShowFolder(change.Drive, m_state.FolderOn(change.Drive));
     if (change.Ok) {
         DirBoxChange();
         return;
     }
     if (change.StartTimer)
-        Warn->start();
+        m_warn->start();
     ShowDriveWarning();
 }
 
 void TParcourF::ShowDriveWarning()
 {
     SetEditColour(QColor(255, 0, 0));
-    Edit1->setText(m_state.EditText(m_folder));
+    m_edit1->setText(m_state.EditText(m_folder));
 }
 
 void TParcourF::DirBoxActivated(QListWidgetItem *item)
@@ -213,22 +213,22 @@ void TParcourF::DirBoxActivated(QListWidgetItem *item)
 void TParcourF::DirBoxChange()
 {
     if (!m_state.WarningShown)
-        Edit1->setText(m_state.EditText(m_folder));
+        m_edit1->setText(m_state.EditText(m_folder));
 }
 
 void TParcourF::WarnTimer()
 {
-    Warn->stop();
+    m_warn->stop();
     m_state.WarnTimer();
     SetEditColour(QColor(0, 0, 0));
-    Edit1->setText(m_state.EditText(m_folder));
+    m_edit1->setText(m_state.EditText(m_folder));
 }
 
 void TParcourF::SetEditColour(const QColor &colour)
 {
-    QPalette p = Edit1->palette();
+    QPalette p = m_edit1->palette();
     p.setColor(QPalette::Text, colour);
-    Edit1->setPalette(p);
+    m_edit1->setPalette(p);
 }
 
 void TParcourF::OkBoutClick()

@@ -41,15 +41,6 @@ public:
     [[nodiscard]] QString Folder() const { return m_folder; }
     [[nodiscard]] QString Drive() const { return m_drive; }
 
-    QComboBox *DriveBox;
-    QListWidget *DirBox;
-    QLineEdit *Edit1;
-    TPaintBox *PB;
-    QPushButton *AnnulBout;
-    QPushButton *AideBout;
-    QPushButton *OkBout;
-    QTimer *Warn;
-
 public slots:
     void DriveBoxChange();
     void OkBoutClick();
@@ -74,6 +65,17 @@ private:
     TParcourState m_state;
     QString m_drive;
     QString m_folder;
+
+    // Tests and the scripts find these by the object names given where they
+    // are made ("DriveBox", "DirBox", "Edit1", "Warn"...).
+    QComboBox *m_driveBox;
+    QListWidget *m_dirBox;
+    QLineEdit *m_edit1;
+    TPaintBox *m_pb;
+    QPushButton *m_annulBout;
+    QPushButton *m_aideBout;
+    QPushButton *m_okBout;
+    QTimer *m_warn;
 };
 
 } // namespace Irisonde

@@ -5,6 +5,7 @@
 #include "shell/SettingsU.h"
 #include "support/AccessTree.h"
 #include "support/TestSupport.h"
+#include "support/WindowProbe.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QtTest>
 
 using namespace Irisonde;
+using testsupport::Control;
 
 namespace {
 
@@ -46,6 +48,8 @@ private:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     }
+    // The text of the window's label `name` ("Status", "Pagelab").
+    static QString Text(const TBrowserF &w, const char *name) { return Control<QLabel>(w, name)->text(); }
     static QString Caption(const TBrowserF &w, int k) { return w.Slot(k).NameLab->text(); }
     static QImage Thumb(const TBrowserF &w, int k) { return w.Slot(k).ThumbBox->grab().toImage(); }
     // What a screen reader hears of slot k's picture.
@@ -80,23 +84,23 @@ private slots:
         TBrowserF w(m_settings);
         Open(w);
         QCOMPARE(w.size(), QSize(596, 354));
-        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 0 sur 0"));
-        QVERIFY(!w.PredBout->isEnabled() && !w.SuccBout->isEnabled());
+        QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 0 sur 0"));
+        QVERIFY(!Control<QPushButton>(w, "PredBout")->isEnabled() && !Control<QPushButton>(w, "SuccBout")->isEnabled());
         QCOMPARE(Caption(w, 12), QStringLiteral("Pas d'image"));
-        QCOMPARE(w.Status->text(), QStringLiteral("0 Fichier image trouvé - ( 0 BitMap et 0 Métafichier )"));
+        QCOMPARE(Text(w, "Status"), QStringLiteral("0 Fichier image trouvé - ( 0 BitMap et 0 Métafichier )"));
         QCOMPARE(w.Slot(12).SlotPanel->geometry(), QRect(209 + 3 * 96, 4 + 2 * 109, 92, 106));
 
-        w.SearchBout->click();
+        Control<QPushButton>(w, "SearchBout")->click();
         QCOMPARE(w.windowTitle(), " Catalogue des images, dossier : " + m_dir.path() + " - 13 fichiers trouvés.");
-        QCOMPARE(w.Status->text(), QStringLiteral("13 Fichiers image trouvés - ( 12 BitMaps et 1 Métafichier )"));
-        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 1 sur 2"));
+        QCOMPARE(Text(w, "Status"), QStringLiteral("13 Fichiers image trouvés - ( 12 BitMaps et 1 Métafichier )"));
+        QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 1 sur 2"));
         QCOMPARE(Caption(w, 1), QStringLiteral("a.bmp"));
         QCOMPARE(Caption(w, 2), QStringLiteral("b.wmf"));
         QCOMPARE(Caption(w, 3), QStringLiteral("f01.bmp"));
         QCOMPARE(Caption(w, 12), QStringLiteral("f10.bmp"));
         QCOMPARE(Spoken(w, 1), QStringLiteral("Case 1 : a.bmp"));
         QCOMPARE(Spoken(w, 12), QStringLiteral("Case 12 : f10.bmp"));
-        QVERIFY(!w.PredBout->isEnabled() && w.SuccBout->isEnabled());
+        QVERIFY(!Control<QPushButton>(w, "PredBout")->isEnabled() && Control<QPushButton>(w, "SuccBout")->isEnabled());
 
         // 640 x 480 drawn 80 x 60 at 0, 10 on the button face; the metafile on white.
         const QImage a = Thumb(w, 1);
@@ -107,7 +111,7 @@ private slots:
 
         // Selection: blue panel, the file's path and size; a second click deselects.
         QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
-        QCOMPARE(w.Status->text(), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
+        QCOMPARE(Text(w, "Status"), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
         QVERIFY(Blue(w, 1));
         QVERIFY(SpokenSelected(w, 1) && !SpokenSelected(w, 2));
         QCOMPARE(Thumb(w, 1).pixelColor(40, 5), QColor(0, 0, 255));
@@ -119,9 +123,9 @@ private slots:
 
         // Paging deselects; the wheel turns one page per notification.
         QTest::mouseClick(w.Slot(3).ThumbBox, Qt::LeftButton);
-        w.SuccBout->click();
+        Control<QPushButton>(w, "SuccBout")->click();
         QVERIFY(w.State().Selected == -1 && !Blue(w, 3));
-        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 2 sur 2"));
+        QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 2 sur 2"));
         QVERIFY2(Caption(w, 1).startsWith("un_nom") && Caption(w, 1).endsWith("..."), qPrintable(Caption(w, 1)));
         QCOMPARE(Caption(w, 2), QStringLiteral("Pas d'image"));
         // The caption is cut; the spoken name is not, and follows the page.
@@ -139,18 +143,18 @@ private slots:
 
         // A size change keeps the selection; the window and the slots follow.
         QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
-        w.wThumbCombo->setCurrentIndex(3);
+        Control<QComboBox>(w, "wThumbCombo")->setCurrentIndex(3);
         QCOMPARE(m_settings.wThumb, 120);
         QCOMPARE(w.size(), QSize(756, 474));
         QCOMPARE(w.Slot(2).ThumbBox->size(), QSize(120, 120));
         QVERIFY(w.State().Selected == 2 && Blue(w, 2));
-        w.wThumbCombo->setCurrentIndex(1);
+        Control<QComboBox>(w, "wThumbCombo")->setCurrentIndex(1);
 
         // Reopening: empty slots, the caption of the last search kept.
         w.close();
         QVERIFY(!w.Slot(1).SlotPanel);
         Open(w);
-        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 0 sur 0"));
+        QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 0 sur 0"));
         QCOMPARE(Caption(w, 1), QStringLiteral("Pas d'image"));
         QVERIFY(w.windowTitle().endsWith(" - 13 fichiers trouvés."));
     }
@@ -163,15 +167,15 @@ private slots:
         s.brwMetaFlag = false;
         TBrowserF w(s);
         Open(w);
-        QCOMPARE(w.wThumbCombo->currentIndex(), 1);
+        QCOMPARE(Control<QComboBox>(w, "wThumbCombo")->currentIndex(), 1);
         QCOMPARE(w.Slot(1).ThumbBox->size(), QSize(90, 90));
         QCOMPARE(s.wThumb, 90);
-        QVERIFY(!w.MetaCheck->isChecked() && w.BmpCheck->isChecked());
-        QCOMPARE(w.PathEd->text(), m_dir.path());
-        w.RecurseCheck->click();
+        QVERIFY(!Control<QCheckBox>(w, "MetaCheck")->isChecked() && Control<QCheckBox>(w, "BmpCheck")->isChecked());
+        QCOMPARE(Control<QLineEdit>(w, "PathEd")->text(), m_dir.path());
+        Control<QCheckBox>(w, "RecurseCheck")->click();
         QVERIFY(!s.brwRecurseFlag);
-        w.SearchBout->click();
-        QCOMPARE(w.Status->text(), QStringLiteral("1 Fichier image trouvé - ( 1 BitMap et 0 Métafichier )"));
+        Control<QPushButton>(w, "SearchBout")->click();
+        QCOMPARE(Text(w, "Status"), QStringLiteral("1 Fichier image trouvé - ( 1 BitMap et 0 Métafichier )"));
     }
 
     // Input during the walk never mixes searches or counts; closing stops it.
@@ -188,31 +192,31 @@ private slots:
         bool once = false;
         QTimer::singleShot(0, &w, [&] {
             once = true;
-            w.SearchBout->click(); // ignored: one walk at a time
-            w.SuccBout->click();
+            Control<QPushButton>(w, "SearchBout")->click(); // ignored: one walk at a time
+            Control<QPushButton>(w, "SuccBout")->click();
             QTest::mouseClick(w.Slot(4).ThumbBox, Qt::LeftButton);
         });
-        w.SearchBout->click();
+        Control<QPushButton>(w, "SearchBout")->click();
         QVERIFY(once);
         QCOMPARE(w.State().FileCount, 600);
         QCOMPARE(w.State().FileList.size(), 600);
         QStringList files = w.State().FileList;
         QCOMPARE(files.removeDuplicates(), 0);
-        QCOMPARE(w.Pagelab->text(), QStringLiteral("Page 1 sur 50"));
+        QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 1 sur 50"));
         QVERIFY(w.State().Selected == -1 && !Blue(w, 4));
 
         // Closed at the walk's first yields: it stops, nothing is left behind,
         // the caption names the last finished search.
         const QString finished = w.windowTitle();
         QTimer::singleShot(0, &w, [&w] { w.close(); });
-        w.SearchBout->click();
+        Control<QPushButton>(w, "SearchBout")->click();
         QVERIFY(!w.isVisible() && !w.Searching());
         QVERIFY(!w.Slot(1).SlotPanel);
         QCOMPARE(w.State().FileCount, 0);
         QCOMPARE(w.windowTitle(), finished);
-        QVERIFY(w.Status->text() != "Recherche en cours : " + big.path() + "/d299");
+        QVERIFY(Text(w, "Status") != "Recherche en cours : " + big.path() + "/d299");
         Open(w);
-        w.SearchBout->click();
+        Control<QPushButton>(w, "SearchBout")->click();
         QCOMPARE(w.State().FileCount, 600);
     }
 
@@ -236,7 +240,7 @@ private slots:
         });
         closer.start(20);
         for (int search = 1; search <= 2; ++search) {
-            w.SearchBout->click();
+            Control<QPushButton>(w, "SearchBout")->click();
             QTRY_COMPARE(shown.size(), search);
             for (int i = 0; i < 3; ++i) {
                 w.Slot(1).ThumbBox->repaint();

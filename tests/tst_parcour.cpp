@@ -3,6 +3,7 @@
 // with its three-second warning.
 #include "catalogue/ParcourU.h"
 #include "support/TestSupport.h"
+#include "support/WindowProbe.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 using namespace Irisonde;
+using testsupport::Control;
 
 class TstParcour : public QObject {
     Q_OBJECT
@@ -34,10 +36,10 @@ private:
     // Enter on the line of the folder list naming `text`.
     static void Enter(TParcourF &w, const QString &text)
     {
-        const auto found = w.DirBox->findItems(text, Qt::MatchExactly);
+        const auto found = Control<QListWidget>(w, "DirBox")->findItems(text, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
-        w.DirBox->setCurrentItem(found.first());
-        QTest::keyClick(w.DirBox, Qt::Key_Return);
+        Control<QListWidget>(w, "DirBox")->setCurrentItem(found.first());
+        QTest::keyClick(Control<QListWidget>(w, "DirBox"), Qt::Key_Return);
     }
 
 private slots:
@@ -65,11 +67,11 @@ private slots:
         Prepare(w);
         Open(w, m_dir.path() + "/images/");
         QCOMPARE(w.ChosenPath(), QStringLiteral("None"));
-        QCOMPARE(w.Edit1->text(), " " + m_dir.path() + "/images");
-        QCOMPARE(w.DriveBox->currentText(), m_dir.path());
+        QCOMPARE(Control<QLineEdit>(w, "Edit1")->text(), " " + m_dir.path() + "/images");
+        QCOMPARE(Control<QComboBox>(w, "DriveBox")->currentText(), m_dir.path());
         // Down into "sorties", up again by the path line, down into it again.
         Enter(w, "sorties");
-        QCOMPARE(w.Edit1->text(), " " + m_dir.path() + "/images/sorties");
+        QCOMPARE(Control<QLineEdit>(w, "Edit1")->text(), " " + m_dir.path() + "/images/sorties");
         Enter(w, "images");
         QCOMPARE(w.Folder(), m_dir.path() + "/images");
         Enter(w, "sorties");
@@ -95,33 +97,33 @@ private slots:
         Prepare(w);
         // The very first fallback of a run goes to the root.
         Open(w, QString());
-        w.DriveBox->setCurrentIndex(2);
+        Control<QComboBox>(w, "DriveBox")->setCurrentIndex(2);
         QCOMPARE(w.Drive(), QStringLiteral("/"));
-        QCOMPARE(w.DriveBox->currentText(), QStringLiteral("/"));
+        QCOMPARE(Control<QComboBox>(w, "DriveBox")->currentText(), QStringLiteral("/"));
         w.WarnTimer();
 
         // Later, back to the volume that worked last, red for three seconds.
-        w.DriveBox->setCurrentIndex(1);
+        Control<QComboBox>(w, "DriveBox")->setCurrentIndex(1);
         Enter(w, "autres");
         QElapsedTimer clock;
         clock.start();
-        w.DriveBox->setCurrentIndex(2);
+        Control<QComboBox>(w, "DriveBox")->setCurrentIndex(2);
         const QString warning = QStringLiteral(" Le lecteur choisi est actuellement indisponible !!!");
-        QCOMPARE(w.DriveBox->currentText(), m_dir.path());
+        QCOMPARE(Control<QComboBox>(w, "DriveBox")->currentText(), m_dir.path());
         QCOMPARE(w.Folder(), m_dir.path() + "/autres");
-        QCOMPARE(w.Edit1->text(), warning);
-        QCOMPARE(w.Edit1->palette().color(QPalette::Text), QColor(255, 0, 0));
-        QVERIFY(w.Warn->isActive() && w.WarningShown());
+        QCOMPARE(Control<QLineEdit>(w, "Edit1")->text(), warning);
+        QCOMPARE(Control<QLineEdit>(w, "Edit1")->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QVERIFY(Control<QTimer>(w, "Warn")->isActive() && w.WarningShown());
         // Browsing meanwhile leaves the warning; a second failure does not prolong it.
         Enter(w, m_dir.path()); // the volume's line
-        QCOMPARE(w.Edit1->text(), warning);
+        QCOMPARE(Control<QLineEdit>(w, "Edit1")->text(), warning);
         QTest::qWait(1000);
-        w.DriveBox->setCurrentIndex(2);
-        QTRY_COMPARE_WITH_TIMEOUT(w.Edit1->text(), " " + m_dir.path(), 4000);
+        Control<QComboBox>(w, "DriveBox")->setCurrentIndex(2);
+        QTRY_COMPARE_WITH_TIMEOUT(Control<QLineEdit>(w, "Edit1")->text(), " " + m_dir.path(), 4000);
         QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 3900, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(w.Edit1->palette().color(QPalette::Text), QColor(0, 0, 0));
-        QVERIFY(!w.Warn->isActive());
-        w.OkBout->click();
+        QCOMPARE(Control<QLineEdit>(w, "Edit1")->palette().color(QPalette::Text), QColor(0, 0, 0));
+        QVERIFY(!Control<QTimer>(w, "Warn")->isActive());
+        Control<QPushButton>(w, "OkBout")->click();
         QCOMPARE(w.ChosenPath(), m_dir.path());
     }
 };
