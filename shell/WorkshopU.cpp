@@ -56,28 +56,28 @@ TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
     font.setPixelSize(11);
     setFont(font);
 
-    ToolBar = new QFrame(this);
-    ToolBar->setObjectName(QStringLiteral("ToolBar"));
-    ToolBar->setFrameShape(QFrame::Panel);
-    ToolBar->setFrameShadow(QFrame::Raised);
-    ToolBar->setAutoFillBackground(true);
-    CloseBout = MakeButton(QStringLiteral("CloseBout"), 5, QStringLiteral(" Fermer la fenêtre"), ToolGlyph(EGlyph::Close));
-    CopierBout = MakeButton(QStringLiteral("CopierBout"), 37, QStringLiteral(" Copier l'image dans le presse-papiers"), ToolGlyph(EGlyph::Copy));
-    AideBout = MakeButton(QStringLiteral("AideBout"), 69, QStringLiteral(" Accéder à l'aide"), ToolGlyph(EGlyph::Help));
-    connect(CloseBout, &QToolButton::clicked, this, &TWorkshopF::CloseBoutClick);
-    connect(CopierBout, &QToolButton::clicked, this, &TWorkshopF::CopierBoutClick);
-    connect(AideBout, &QToolButton::clicked, this, &TWorkshopF::AideBoutClick);
+    m_toolBar = new QFrame(this);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_toolBar->setFrameShape(QFrame::Panel);
+    m_toolBar->setFrameShadow(QFrame::Raised);
+    m_toolBar->setAutoFillBackground(true);
+    m_closeBout = MakeButton(QStringLiteral("CloseBout"), 5, QStringLiteral(" Fermer la fenêtre"), ToolGlyph(EGlyph::Close));
+    m_copierBout = MakeButton(QStringLiteral("CopierBout"), 37, QStringLiteral(" Copier l'image dans le presse-papiers"), ToolGlyph(EGlyph::Copy));
+    m_aideBout = MakeButton(QStringLiteral("AideBout"), 69, QStringLiteral(" Accéder à l'aide"), ToolGlyph(EGlyph::Help));
+    connect(m_closeBout, &QToolButton::clicked, this, &TWorkshopF::CloseBoutClick);
+    connect(m_copierBout, &QToolButton::clicked, this, &TWorkshopF::CopierBoutClick);
+    connect(m_aideBout, &QToolButton::clicked, this, &TWorkshopF::AideBoutClick);
     if (frame.pictureButtons) {
-        OuvreBout = MakeButton(QStringLiteral("OuvreBout"), 108, QStringLiteral(" Ouvrir un fichier image"), ToolGlyph(EGlyph::Open));
-        DefautBout = MakeButton(QStringLiteral("DefautBout"), 140, QStringLiteral(" Revenir à l'image par défaut"), ToolGlyph(EGlyph::Default));
-        connect(OuvreBout, &QToolButton::clicked, this, [this] { OuvreBoutClick(); });
-        connect(DefautBout, &QToolButton::clicked, this, [this] { DefautBoutClick(); });
+        m_ouvreBout = MakeButton(QStringLiteral("OuvreBout"), 108, QStringLiteral(" Ouvrir un fichier image"), ToolGlyph(EGlyph::Open));
+        m_defautBout = MakeButton(QStringLiteral("DefautBout"), 140, QStringLiteral(" Revenir à l'image par défaut"), ToolGlyph(EGlyph::Default));
+        connect(m_ouvreBout, &QToolButton::clicked, this, [this] { OuvreBoutClick(); });
+        connect(m_defautBout, &QToolButton::clicked, this, [this] { DefautBoutClick(); });
     }
 }
 
 QToolButton *TWorkshopF::MakeButton(const QString &name, int left, const QString &hint, const QIcon &glyph)
 {
-    auto *b = new QToolButton(ToolBar);
+    auto *b = new QToolButton(m_toolBar);
     b->setObjectName(name);
     b->setGeometry(left, 3, 30, 26);
     b->setToolTip(hint);
@@ -95,7 +95,7 @@ int TWorkshopF::WorkHeight() const
 
 void TWorkshopF::resizeEvent(QResizeEvent *event)
 {
-    ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     QWidget::resizeEvent(event);
     if (awaitingFrame && shown && Irisonde::IsFramed(*this)) {
         // Framed just now and resized to its outer bounds: the show's layout
@@ -127,7 +127,7 @@ void TWorkshopF::showEvent(QShowEvent *event)
     if (event->spontaneous() || shown)
         return;
     shown = true;
-    ToolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     FormShow();
     OrderTabs();
     if (!m_pictureAreas.isEmpty())
@@ -174,7 +174,7 @@ void TWorkshopF::OrderTabs()
         if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)) && w->focusPolicy() == Qt::NoFocus)
             w->setFocusPolicy(Qt::TabFocus);
     QList<QWidget *> toolButtons;
-    for (QToolButton *b : {CloseBout, CopierBout, AideBout, OuvreBout, DefautBout})
+    for (QToolButton *b : {m_closeBout, m_copierBout, m_aideBout, m_ouvreBout, m_defautBout})
         if (b)
             toolButtons.append(b);
     QList<QWidget *> controls;

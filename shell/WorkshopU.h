@@ -39,18 +39,13 @@ public:
     // The picture areas the keyboard reaches, the one focused on opening first.
     [[nodiscard]] const QList<QWidget *> &PictureAreas() const { return m_pictureAreas; }
 
-    QFrame *ToolBar;
-    QToolButton *CloseBout;
-    QToolButton *CopierBout;
-    QToolButton *AideBout;
-    QToolButton *OuvreBout = nullptr;
-    QToolButton *DefautBout = nullptr;
-
 signals:
     // After FormClose: the main window shows itself again.
     void Closed();
 
 protected:
+    // The bottom toolbar, where a workshop puts its own controls.
+    [[nodiscard]] QFrame *ToolBarFrame() const { return m_toolBar; }
     // Re-initialise from scratch: allocate the working images, reset controls.
     virtual void FormShow() {}
     // Release what FormShow made.
@@ -84,6 +79,14 @@ private:
     // then the toolbar's buttons.
     void OrderTabs();
     [[nodiscard]] QRect FocusBand(const QWidget *area) const;
+    // Tests and the scripts find these by the object names given where they
+    // are made ("ToolBar", "CloseBout", "CopierBout"...).
+    QFrame *m_toolBar;
+    QToolButton *m_closeBout;
+    QToolButton *m_copierBout;
+    QToolButton *m_aideBout;
+    QToolButton *m_ouvreBout = nullptr;
+    QToolButton *m_defautBout = nullptr;
     QList<QWidget *> m_pictureAreas;
     Frame frame;
     bool showHints = true;

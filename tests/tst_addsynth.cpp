@@ -188,7 +188,7 @@ private slots:
         win->resize(592, 413);
         QCOMPARE(S().DiscAreaH, 231);
         QApplication::clipboard()->clear();
-        QTest::mouseClick(win->CopierBout, Qt::LeftButton);
+        QTest::mouseClick(C<QToolButton>("CopierBout"), Qt::LeftButton);
         const QImage copy = QApplication::clipboard()->image();
         QCOMPARE(copy.size(), QSize(582, 312));
         IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 231), S().FrameLayer->Image());

@@ -195,13 +195,13 @@ private slots:
         // The stretch box and the default button redraw the card.
         QTest::mouseClick(win->StretchCheck, Qt::LeftButton);
         QVERIFY(win->Picture().StretchFlag());
-        QTest::mouseClick(win->DefautBout, Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>(*win, "DefautBout"), Qt::LeftButton);
         QCOMPARE(win->windowTitle(), QStringLiteral(" Eclairage d'une scène - Image par défaut"));
     }
 
     void help()
     {
-        QVERIFY(testsupport::HelpShows(win->AideBout, QStringLiteral("ECLAIRAGE"),
+        QVERIFY(testsupport::HelpShows(Control<QToolButton>(*win, "AideBout"), QStringLiteral("ECLAIRAGE"),
                                        QStringLiteral("en lumière verte ou bleue, il ne reçoit rien")));
     }
 };

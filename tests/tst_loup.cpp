@@ -126,7 +126,7 @@ private slots:
     {
         App::State().ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
         ChooseWhenAsked(win.get(), testsupport::DataFile(QStringLiteral("bmp_24bit.bmp")));
-        QTest::mouseClick(win->OuvreBout, Qt::LeftButton);
+        QTest::mouseClick(Control<QToolButton>(*win, "OuvreBout"), Qt::LeftButton);
         QVERIFY2(win->windowTitle().endsWith(QStringLiteral("bmp_24bit.bmp ( 5 sur 3 pixels )")), qPrintable(win->windowTitle()));
 
         QTest::mousePress(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
@@ -153,7 +153,11 @@ private slots:
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(200, 200));
     }
 
-    void help() { QVERIFY(testsupport::HelpShows(win->AideBout, QStringLiteral("TVLOUPE"), QStringLiteral("luminophores"))); }
+    void help()
+    {
+        QVERIFY(testsupport::HelpShows(Control<QToolButton>(*win, "AideBout"), QStringLiteral("TVLOUPE"),
+                                       QStringLiteral("luminophores")));
+    }
 
     // Without a mouse, after a reopening: the screen has the keys; the
     // arrows move the magnifier (Shift: by ten), + and - the level, with

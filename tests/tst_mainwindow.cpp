@@ -220,20 +220,21 @@ private slots:
         QVERIFY(shop.isVisible());
         QVERIFY(!main.isVisible());
         QCOMPARE(shop.shows, 1);
-        QCOMPARE(shop.ToolBar->geometry(), QRect(0, shop.height() - 93, shop.width(), 93));
-        QCOMPARE(shop.CloseBout->geometry(), QRect(5, 3, 30, 26));
-        QCOMPARE(shop.DefautBout->geometry(), QRect(140, 3, 30, 26));
-        QCOMPARE(shop.CopierBout->toolTip(), QStringLiteral(" Copier l'image dans le presse-papiers"));
-        QCOMPARE(shop.CloseBout->focusPolicy(), Qt::TabFocus); // reached by Tab, never taken by a click
+        const auto button = [&shop](const char *name) { return Child<QToolButton>(shop, name); };
+        QCOMPARE(Child<QFrame>(shop, "ToolBar")->geometry(), QRect(0, shop.height() - 93, shop.width(), 93));
+        QCOMPARE(button("CloseBout")->geometry(), QRect(5, 3, 30, 26));
+        QCOMPARE(button("DefautBout")->geometry(), QRect(140, 3, 30, 26));
+        QCOMPARE(button("CopierBout")->toolTip(), QStringLiteral(" Copier l'image dans le presse-papiers"));
+        QCOMPARE(button("CloseBout")->focusPolicy(), Qt::TabFocus); // reached by Tab, never taken by a click
 
-        QTest::mouseClick(shop.CopierBout, Qt::LeftButton);
+        QTest::mouseClick(button("CopierBout"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->image().size(), QSize(10, 7));
 
-        QTest::mouseClick(shop.AideBout, Qt::LeftButton);
+        QTest::mouseClick(button("AideBout"), Qt::LeftButton);
         QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("TESTSHOP"));
         THelpF::Instance().close();
 
-        QTest::mouseClick(shop.CloseBout, Qt::LeftButton);
+        QTest::mouseClick(button("CloseBout"), Qt::LeftButton);
         QVERIFY(!shop.isVisible());
         QVERIFY(main.isVisible());
         QCOMPARE(shop.closes, 1);
@@ -256,10 +257,11 @@ private slots:
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Sub), &shop);
         shop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shop));
+        QToolButton *copier = Child<QToolButton>(shop, "CopierBout");
         const auto askHint = [&] {
             QToolTip::hideText();
-            QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), shop.CopierBout->mapToGlobal(QPoint(5, 5)));
-            QApplication::sendEvent(shop.CopierBout, &help);
+            QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), copier->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(copier, &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
         main.Settings().BullesFlag = false;

@@ -115,7 +115,7 @@ private slots:
     void copy()
     {
         QApplication::clipboard()->clear();
-        QTest::mouseClick(win->CopierBout, Qt::LeftButton);
+        QTest::mouseClick(C<QToolButton>("CopierBout"), Qt::LeftButton);
         const QImage copy = QApplication::clipboard()->image();
         QCOMPARE(copy.size(), QSize(582, 311));
         IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 261), S().FrameLayer->Image());

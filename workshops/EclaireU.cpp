@@ -86,7 +86,7 @@ TEclaireF::TEclaireF(QWidget *parent)
     m_blancLab->setObjectName(QStringLiteral("BlancLab"));
     m_blancLab->adjustSize();
 
-    m_panel1 = ToolBar;
+    m_panel1 = ToolBarFrame();
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     const auto check = [this](const char *name, const QString &caption, const QString &hint, QPoint at) {
         auto *box = new QCheckBox(caption, m_panel1);

@@ -42,7 +42,7 @@ TLoupF::TLoupF(QWidget *parent)
     m_zone->SetDescriber([this] { return m_state.Describe(); });
     AddPictureArea(m_zone);
 
-    m_panel1 = ToolBar;
+    m_panel1 = ToolBarFrame();
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     StretchCheck->move(8, 69);
 

@@ -14,7 +14,7 @@ namespace Irisonde {
 TPictureWorkshopF::TPictureWorkshopF(const Frame &workshopFrame, const QString &baseCaption, QWidget *parent)
     : TWorkshopF(workshopFrame, parent), m_baseCaption(baseCaption)
 {
-    StretchCheck = new QCheckBox(QStringLiteral(" Déformer et adapter l'image"), ToolBar);
+    StretchCheck = new QCheckBox(QStringLiteral(" Déformer et adapter l'image"), ToolBarFrame());
     StretchCheck->setObjectName(QStringLiteral("StretchCheck"));
     StretchCheck->setToolTip(QStringLiteral(" Déformer l'image pour qu'elle occupe tout l'espace disponible"));
     StretchCheck->adjustSize();

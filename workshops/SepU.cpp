@@ -63,7 +63,7 @@ TSepF::TSepF(const TSeparation &table, QWidget *parent)
             m_labs[std::size_t(cell)] = MakeLabel(c.LabelName, c.Label, this);
     }
 
-    m_panel1 = ToolBar;
+    m_panel1 = ToolBarFrame();
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     StretchCheck->move(table.StretchBox.Place);
     m_label1 = MakeLabel(table.ModeLabel.Name, table.ModeLabel.Caption, m_panel1);

@@ -76,7 +76,7 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
         z->installEventFilter(this);
     }
 
-    m_panel2 = ToolBar;
+    m_panel2 = ToolBarFrame();
     m_panel2->setObjectName(QStringLiteral("Panel2"));
     const std::array<QString, 4> editNames{QString(), QStringLiteral("Redit"), QStringLiteral("GEdit"), QStringLiteral("BEdit")};
     std::array<QLineEdit *, 4> edits{};
