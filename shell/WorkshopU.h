@@ -81,7 +81,7 @@ private:
     [[nodiscard]] QRect FocusBand(const QWidget *area) const;
     // Tests and the scripts find these by the object names given where they
     // are made ("ToolBar", "CloseBout", "CopierBout"...).
-    QFrame *m_toolBar;
+    QFrame *m_toolBar; // renamed by the workshops that fill it ("Panel1", "Panel2")
     QToolButton *m_closeBout;
     QToolButton *m_copierBout;
     QToolButton *m_aideBout;
