@@ -9,11 +9,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -208,11 +211,45 @@ void TWorkshopF::paintEvent(QPaintEvent *event)
     }
 }
 
+void TWorkshopF::AddWheelArea(QWidget *area)
+{
+    area->installEventFilter(this);
+    m_wheelAreas.append(area);
+}
+
 bool TWorkshopF::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && watched->isWidgetType()
-        && m_pictureAreas.contains(static_cast<QWidget *>(watched)))
-        update(FocusBand(static_cast<QWidget *>(watched)));
+    if (!watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto *widget = static_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Wheel && m_wheelAreas.contains(widget)) {
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    if (!m_pictureAreas.contains(widget))
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update(FocusBand(widget));
+    if (widget != m_pictureAreas.first() || !shown)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        PictureMouseDown(*static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::MouseMove:
+        PictureMouseMove(*static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        PictureMouseUp(*static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::KeyPress:
+        if (QGuiApplication::mouseButtons() == Qt::NoButton && PictureKeyPress(*static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -13,6 +13,7 @@
 
 class QFrame;
 class QKeyEvent;
+class QMouseEvent;
 class QToolButton;
 
 namespace Irisonde {
@@ -59,6 +60,16 @@ protected:
     void AddPictureArea(QWidget *area);
     // Where the focus frame goes round `area`: its own place by default.
     [[nodiscard]] virtual QRect FocusFrameRect(const QWidget *area) const;
+    // A wheel turned over `area` is the window's wheel (wheelEvent).
+    void AddWheelArea(QWidget *area);
+    // The pupil's hands on the first picture area while the window is open:
+    // a press (a quick second press is a press too), a move, a release, and
+    // a key while no mouse button is held (a disc or spot the mouse holds is
+    // the mouse's until released); true when the key was taken.
+    virtual void PictureMouseDown(const QMouseEvent & /*event*/) {}
+    virtual void PictureMouseMove(const QMouseEvent & /*event*/) {}
+    virtual void PictureMouseUp(const QMouseEvent & /*event*/) {}
+    [[nodiscard]] virtual bool PictureKeyPress(const QKeyEvent & /*key*/) { return false; }
 
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -88,6 +99,7 @@ private:
     QToolButton *m_ouvreBout = nullptr;
     QToolButton *m_defautBout = nullptr;
     QList<QWidget *> m_pictureAreas;
+    QList<QWidget *> m_wheelAreas;
     Frame frame;
     bool showHints = true;
     bool shown = false;

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,7 +72,7 @@ TEclaireF::TEclaireF(QWidget *parent)
     for (QWidget *z : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_projoZone), static_cast<QWidget *>(m_originZone)})
     {
         z->setAttribute(Qt::WA_OpaquePaintEvent);
-        z->installEventFilter(this);
+        AddWheelArea(z); // the wheel acts wherever the pointer is on the pictures
     }
     m_zone->setAccessibleName(QStringLiteral("Scène éclairée"));
     m_zone->SetDescriber([this] { return m_state.Describe(); });
@@ -316,7 +315,7 @@ void TEclaireF::MoveSpot(QPoint to, bool byKey)
         m_zone->DescriptionChanged();
 }
 
-void TEclaireF::ZoneMouseDown(const QMouseEvent &event)
+void TEclaireF::PictureMouseDown(const QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
     if (event.button() == Qt::LeftButton) {
@@ -333,11 +332,8 @@ void TEclaireF::RepaintScene()
     m_zone->DescriptionChanged();
 }
 
-bool TEclaireF::ZoneKeyPress(const QKeyEvent &key)
+bool TEclaireF::PictureKeyPress(const QKeyEvent &key)
 {
-    // The spot held by the mouse is the mouse's until released.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton)
-        return false;
     if (const QPoint step = ArrowStep(key); !step.isNull()) {
         MoveSpot(step, true);
         return true;
@@ -358,7 +354,7 @@ QRect TEclaireF::FocusFrameRect(const QWidget *area) const
     return TPictureWorkshopF::FocusFrameRect(area);
 }
 
-void TEclaireF::ZoneMouseMove(const QMouseEvent &event)
+void TEclaireF::PictureMouseMove(const QMouseEvent &event)
 {
     if (event.buttons() & Qt::LeftButton)
         MoveSpot(event.position().toPoint(), false);
@@ -366,36 +362,11 @@ void TEclaireF::ZoneMouseMove(const QMouseEvent &event)
 
 void TEclaireF::wheelEvent(QWheelEvent *event)
 {
-    if (IsShowing() && m_state.Wheel(WheelDelta(event->angleDelta())))
+    if (IsShowing() && m_state.Wheel(WheelDelta(event->angleDelta()))) {
         m_zone->update();
+        m_zone->DescriptionChanged();
+    }
     event->accept();
-}
-
-bool TEclaireF::eventFilter(QObject *watched, QEvent *event)
-{
-    // The wheel acts wherever the pointer is on the window's pictures.
-    if ((watched == m_zone || watched == m_projoZone || watched == m_originZone) && event->type() == QEvent::Wheel) {
-        wheelEvent(static_cast<QWheelEvent *>(event));
-        return true;
-    }
-    if (watched == m_zone && IsShowing()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: // a quick second press is a press too
-            ZoneMouseDown(*static_cast<QMouseEvent *>(event));
-            return true;
-        case QEvent::MouseMove:
-            ZoneMouseMove(*static_cast<QMouseEvent *>(event));
-            return true;
-        case QEvent::KeyPress:
-            if (ZoneKeyPress(*static_cast<QKeyEvent *>(event)))
-                return true;
-            break;
-        default:
-            break;
-        }
-    }
-    return TPictureWorkshopF::eventFilter(watched, event);
 }
 
 } // namespace Irisonde

@@ -47,13 +47,12 @@ protected:
 
     [[nodiscard]] QRect FocusFrameRect(const QWidget *area) const override;
     void wheelEvent(QWheelEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void PictureMouseDown(const QMouseEvent &event) override;
+    void PictureMouseMove(const QMouseEvent &event) override;
+    // The arrows, + and -; false for any other key.
+    [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
 
 private:
-    void ZoneMouseDown(const QMouseEvent &event);
-    void ZoneMouseMove(const QMouseEvent &event);
-    // The arrows, + and -; false for any other key.
-    bool ZoneKeyPress(const QKeyEvent &key);
     // The lit scene repainted whole, with the projector and the sentence.
     void RepaintScene();
     // The bars brought to the factors without running BarChange, then the

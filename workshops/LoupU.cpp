@@ -5,12 +5,13 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+
+#include <functional>
 
 namespace Irisonde {
 
@@ -37,7 +38,7 @@ TLoupF::TLoupF(QWidget *parent)
     });
     m_zone->setObjectName(QStringLiteral("Zone"));
     m_zone->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_zone->installEventFilter(this);
+    AddWheelArea(m_zone);
     m_zone->setAccessibleName(QStringLiteral("Écran de télévision et sa loupe"));
     m_zone->SetDescriber([this] { return m_state.Describe(); });
     AddPictureArea(m_zone);
@@ -119,111 +120,73 @@ QRect TLoupF::MagRect() const
     return QRect(m_state.MagX() - h, m_state.MagY() - 1 - h, 2 * h + 1, 2 * h + 1) & m_zone->rect();
 }
 
-void TLoupF::Rendered(bool changed, const QRect &before)
+void TLoupF::Act(const std::function<bool()> &action)
 {
+    if (!IsShowing())
+        return;
     // Outside the magnifier the screen is the picture before and after.
-    if (changed)
+    const QRect before = MagRect();
+    if (action())
         m_zone->update(before | MagRect());
 }
 
 void TLoupF::ZoomSpinUpClick()
 {
-    if (IsShowing()) {
-        const QRect before = MagRect();
-        m_state.ChangeZoomLevel(1);
-        Rendered(true, before);
-    }
+    Act([this] { m_state.ChangeZoomLevel(1); return true; });
 }
 
 void TLoupF::ZoomSpinDownClick()
 {
-    if (IsShowing()) {
-        const QRect before = MagRect();
-        m_state.ChangeZoomLevel(-1);
-        Rendered(true, before);
-    }
+    Act([this] { m_state.ChangeZoomLevel(-1); return true; });
 }
 
 void TLoupF::TailleSpinUpClick()
 {
-    if (IsShowing()) {
-        const QRect before = MagRect();
-        m_state.ChangeMagSize(TLoupState::MagSizeStep);
-        Rendered(true, before);
-    }
+    Act([this] { m_state.ChangeMagSize(TLoupState::MagSizeStep); return true; });
 }
 
 void TLoupF::TailleSpinDownClick()
 {
-    if (IsShowing()) {
-        const QRect before = MagRect();
-        m_state.ChangeMagSize(-TLoupState::MagSizeStep);
-        Rendered(true, before);
-    }
+    Act([this] { m_state.ChangeMagSize(-TLoupState::MagSizeStep); return true; });
 }
 
-bool TLoupF::ZoneKeyPress(const QKeyEvent &key)
+bool TLoupF::PictureKeyPress(const QKeyEvent &key)
 {
-    // The magnifier held by the mouse is the mouse's until released.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton)
-        return false;
-    const QRect before = MagRect();
     const bool sizing = key.modifiers() & Qt::ShiftModifier;
-    if (const QPoint step = ArrowStep(key); !step.isNull())
-        m_state.MoveMagnifier(m_state.MagX() + step.x(), m_state.MagY() + step.y());
-    else if (const int sign = PlusMinus(key); sign && !sizing)
-        m_state.ChangeZoomLevel(sign);
-    else if (sign)
-        m_state.ChangeMagSize(sign * TLoupState::MagSizeStep);
-    else if (key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown)
-        m_state.ChangeMagSize(key.key() == Qt::Key_PageUp ? TLoupState::MagSizeStep : -TLoupState::MagSizeStep);
-    else
+    const int sign = PlusMinus(key);
+    const QPoint step = ArrowStep(key);
+    const int page = key.key() == Qt::Key_PageUp ? 1 : key.key() == Qt::Key_PageDown ? -1 : 0;
+    if (step.isNull() && !sign && !page)
         return false;
-    Rendered(true, before);
+    Act([&] {
+        if (!step.isNull())
+            m_state.MoveMagnifier(m_state.MagX() + step.x(), m_state.MagY() + step.y());
+        else if (sign && !sizing)
+            m_state.ChangeZoomLevel(sign);
+        else
+            m_state.ChangeMagSize((sign ? sign : page) * TLoupState::MagSizeStep);
+        return true;
+    });
     m_zone->DescriptionChanged();
     return true;
 }
 
 void TLoupF::wheelEvent(QWheelEvent *event)
 {
-    if (IsShowing()) {
-        const QRect before = MagRect();
-        Rendered(m_state.MouseWheel(event->angleDelta(), event->modifiers()), before);
-    }
+    Act([&] { return m_state.MouseWheel(event->angleDelta(), event->modifiers()); });
     event->accept();
 }
 
-bool TLoupF::eventFilter(QObject *watched, QEvent *event)
+void TLoupF::PictureMouseDown(const QMouseEvent &event)
 {
-    if (watched == m_zone && IsShowing()) {
-        switch (event->type()) {
-        case QEvent::Wheel:
-            wheelEvent(static_cast<QWheelEvent *>(event));
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: { // a quick second press is a press too
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            const QPoint at = mouse->position().toPoint();
-            const QRect before = MagRect();
-            Rendered(m_state.MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y()), before);
-            return true;
-        }
-        case QEvent::MouseMove: {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            const QPoint at = mouse->position().toPoint();
-            const QRect before = MagRect();
-            Rendered(m_state.MouseMove(mouse->buttons(), at.x(), at.y()), before);
-            return true;
-        }
-        case QEvent::KeyPress:
-            if (ZoneKeyPress(*static_cast<QKeyEvent *>(event)))
-                return true;
-            break;
-        default:
-            break;
-        }
-    }
-    return TPictureWorkshopF::eventFilter(watched, event);
+    const QPoint at = event.position().toPoint();
+    Act([&] { return m_state.MouseDown(event.button(), event.modifiers(), at.x(), at.y()); });
+}
+
+void TLoupF::PictureMouseMove(const QMouseEvent &event)
+{
+    const QPoint at = event.position().toPoint();
+    Act([&] { return m_state.MouseMove(event.buttons(), at.x(), at.y()); });
 }
 
 } // namespace Irisonde

@@ -7,6 +7,8 @@
 #include "workshops/PictureWorkshopU.h"
 #include "workshops/state/LoupState.h"
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 
@@ -38,17 +40,18 @@ protected:
     [[nodiscard]] QImage CopyImage() const override;
 
     void wheelEvent(QWheelEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void PictureMouseDown(const QMouseEvent &event) override;
+    void PictureMouseMove(const QMouseEvent &event) override;
+    // The arrows, + and - (with Shift, or Page Up and Page Down: the
+    // size); false for any other key.
+    [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
 
 private:
     // Where the magnifier shows in m_zone, rim included.
     [[nodiscard]] QRect MagRect() const;
-    // After a pupil's action that rendered when `changed`: the magnifier's
-    // old place (`before`) and new one repainted.
-    void Rendered(bool changed, const QRect &before);
-    // The arrows, + and - (with Shift, or Page Up and Page Down: the
-    // size); false for any other key.
-    bool ZoneKeyPress(const QKeyEvent &key);
+    // A pupil's action on the open window; when it rendered (true), the
+    // magnifier's old place and new one are repainted.
+    void Act(const std::function<bool()> &action);
 
     TLoupState m_state;
 

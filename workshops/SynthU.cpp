@@ -6,7 +6,6 @@
 #include "imaging/WheelU.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
@@ -73,7 +72,7 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     AddPictureArea(m_zone);
     for (QWidget *z : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_stripZone)}) {
         z->setAttribute(Qt::WA_OpaquePaintEvent);
-        z->installEventFilter(this);
+        AddWheelArea(z); // the wheel acts wherever the pointer is on the pictures
     }
 
     m_panel2 = ToolBarFrame();
@@ -289,31 +288,31 @@ QImage TSynthF::CopyImage() const
 
 void TSynthF::wheelEvent(QWheelEvent *event)
 {
-    const int32_t notches = WheelNotches(WheelDelta(event->angleDelta()));
-    if (m_open && m_state->ChangeRadius(TSynthState::RadiusStep * notches)) {
-        m_zone->update();
-        m_zone->DescriptionChanged();
-    }
+    if (m_open)
+        ChangeRadius(TSynthState::RadiusStep * WheelNotches(WheelDelta(event->angleDelta())));
     event->accept();
 }
 
-void TSynthF::ZoneMouseDown(QMouseEvent *event)
+void TSynthF::ChangeRadius(int delta)
 {
-    const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        m_state->StartDrag(at.x(), at.y());
-    } else if (event->button() == Qt::RightButton) {
-        const bool smaller = event->modifiers() & Qt::ControlModifier;
-        if (m_state->ChangeRadius(smaller ? -TSynthState::RadiusStep : TSynthState::RadiusStep)) {
-            m_zone->update();
-            m_zone->DescriptionChanged();
-        }
+    if (m_state->ChangeRadius(delta)) {
+        m_zone->update();
+        m_zone->DescriptionChanged();
     }
 }
 
-void TSynthF::ZoneMouseMove(QMouseEvent *event)
+void TSynthF::PictureMouseDown(const QMouseEvent &event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = event.position().toPoint();
+    if (event.button() == Qt::LeftButton)
+        m_state->StartDrag(at.x(), at.y());
+    else if (event.button() == Qt::RightButton)
+        ChangeRadius(event.modifiers() & Qt::ControlModifier ? -TSynthState::RadiusStep : TSynthState::RadiusStep);
+}
+
+void TSynthF::PictureMouseMove(const QMouseEvent &event)
+{
+    const QPoint at = event.position().toPoint();
     const int k = m_state->DragDisc;
     if (m_state->DragTo(at.x(), at.y()))
         ShowMoved(k);
@@ -325,11 +324,8 @@ void TSynthF::ShowMoved(int k)
     m_stripZone->update(m_state->StripItemRect(k));
 }
 
-bool TSynthF::ZoneKeyPress(const QKeyEvent &key)
+bool TSynthF::PictureKeyPress(const QKeyEvent &key)
 {
-    // A disc held by the mouse is the mouse's until released.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton)
-        return false;
     if (const int k = ChoiceKey(key)) {
         m_state->KeyDisc = k;
         m_zone->DescriptionChanged();
@@ -341,48 +337,15 @@ bool TSynthF::ZoneKeyPress(const QKeyEvent &key)
         return true;
     }
     if (const int sign = PlusMinus(key)) {
-        if (m_state->ChangeRadius(sign * TSynthState::RadiusStep)) {
-            m_zone->update();
-            m_zone->DescriptionChanged();
-        }
+        ChangeRadius(sign * TSynthState::RadiusStep);
         return true;
     }
     return false;
 }
 
-void TSynthF::ZoneMouseUp(QMouseEvent *)
+void TSynthF::PictureMouseUp(const QMouseEvent &)
 {
     m_state->EndDrag();
-}
-
-bool TSynthF::eventFilter(QObject *watched, QEvent *event)
-{
-    // The wheel acts wherever the pointer is on the window's pictures.
-    if ((watched == m_zone || watched == m_stripZone) && event->type() == QEvent::Wheel) {
-        wheelEvent(static_cast<QWheelEvent *>(event));
-        return true;
-    }
-    if (watched == m_zone && m_open) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: // a quick second press is a press too
-            ZoneMouseDown(static_cast<QMouseEvent *>(event));
-            return true;
-        case QEvent::MouseMove:
-            ZoneMouseMove(static_cast<QMouseEvent *>(event));
-            return true;
-        case QEvent::MouseButtonRelease:
-            ZoneMouseUp(static_cast<QMouseEvent *>(event));
-            return true;
-        case QEvent::KeyPress:
-            if (ZoneKeyPress(*static_cast<QKeyEvent *>(event)))
-                return true;
-            break;
-        default:
-            break;
-        }
-    }
-    return TWorkshopF::eventFilter(watched, event);
 }
 
 } // namespace Irisonde

@@ -68,14 +68,16 @@ protected:
     [[nodiscard]] QRect FocusFrameRect(const QWidget *area) const override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void PictureMouseDown(const QMouseEvent &event) override;
+    void PictureMouseMove(const QMouseEvent &event) override;
+    void PictureMouseUp(const QMouseEvent &event) override;
+    // 1, 2, 3, the arrows, + and -; false for any other key.
+    [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
 
 private:
-    void ZoneMouseDown(QMouseEvent *event);
-    void ZoneMouseMove(QMouseEvent *event);
-    void ZoneMouseUp(QMouseEvent *event);
-    // 1, 2, 3, the arrows, + and -; false for any other key.
-    bool ZoneKeyPress(const QKeyEvent &key);
+    // The radius changed by `delta`, as the right button, the wheel and the
+    // keys do; the screen and its sentence follow when it changed.
+    void ChangeRadius(int delta);
     // The screen's changed part repainted, with disc k's strip item.
     void ShowMoved(int k);
     // The discs redrawn in new colours and the screen recomposed.
