@@ -1,6 +1,7 @@
 #include "catalogue/ThumbBoxU.h"
 
 #include "catalogue/BrowseU.h"
+#include "shell/AccessibleU.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -25,20 +26,11 @@ public:
     }
 };
 
-QAccessibleInterface *ThumbBoxAccessFactory(const QString &className, QObject *object)
-{
-    // The accessibility cache owns and deletes what the factory returns.
-    if (className == QLatin1String("Irisonde::TThumbBox") && object && object->isWidgetType())
-        return new TThumbBoxAccess(static_cast<TThumbBox *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TThumbBox::TThumbBox(TBrowserF &owner, int k, QWidget *parent) : QWidget(parent), m_owner(owner), m_k(k)
 {
-    static const bool accessInstalled = (QAccessible::installFactory(&ThumbBoxAccessFactory), true);
-    Q_UNUSED(accessInstalled);
+    InstallAccessible<TThumbBox, TThumbBoxAccess>();
 }
 
 bool TThumbBox::Selected() const { return m_owner.State().Selected == m_k; }

@@ -1,5 +1,7 @@
 #include "shell/PaintBoxU.h"
 
+#include "shell/AccessibleU.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
@@ -23,24 +25,12 @@ public:
     }
 };
 
-QAccessibleInterface *PaintBoxAccessible(const QString &className, QObject *object)
-{
-    // Qt's accessibility cache owns what a factory makes.
-    if (className == QLatin1String(TPaintBox::staticMetaObject.className()) && object && object->isWidgetType())
-        return new TPaintBoxAccessible(static_cast<TPaintBox *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TPaintBox::TPaintBox(QWidget *parent, const QRect &geometry, Painter p)
     : QWidget(parent), paint(std::move(p))
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(PaintBoxAccessible);
-        return true;
-    }();
-    (void)factoryInstalled;
+    InstallAccessible<TPaintBox, TPaintBoxAccessible>();
     setGeometry(geometry);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/SupLabU.h"
 
+#include "shell/AccessibleU.h"
 #include "shell/AppStateU.h"
 
 #include <QAccessibleWidget>
@@ -40,14 +41,6 @@ public:
     }
 };
 
-QAccessibleInterface *SuperLabAccessFactory(const QString &className, QObject *object)
-{
-    // The accessibility cache owns and deletes what the factory returns.
-    if (className == QLatin1String("Irisonde::TSuperLab") && object && object->isWidgetType())
-        return new TSuperLabAccess(static_cast<TSuperLab *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 QCursor CursorFromId(TCursorId id)
@@ -67,8 +60,7 @@ QCursor CursorFromId(TCursorId id)
 
 TSuperLab::TSuperLab(QWidget *parent) : QLabel(parent)
 {
-    static const bool accessInstalled = (QAccessible::installFactory(&SuperLabAccessFactory), true);
-    Q_UNUSED(accessInstalled);
+    InstallAccessible<TSuperLab, TSuperLabAccess>();
     resize(65, 65);
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+// A widget class that speaks to a screen reader otherwise than Qt's plain
+// widget (another role, a state of its own, a live description) hands Qt its
+// accessible interface through a factory, installed once for the class.
+#include <QAccessible>
+#include <QObject>
+#include <QString>
+
+namespace Irisonde {
+
+// TAccess: a QAccessibleWidget made from a TWidget *.
+template <class TWidget, class TAccess>
+void InstallAccessible()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString &className, QObject *object) -> QAccessibleInterface * {
+            // Qt's accessibility cache owns what a factory makes.
+            if (className == QLatin1String(TWidget::staticMetaObject.className()) && object && object->isWidgetType())
+                return new TAccess(static_cast<TWidget *>(object));
+            return nullptr;
+        });
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace Irisonde
