@@ -1,21 +1,11 @@
 #include "shell/PictureDialogU.h"
-#include "imaging/PictureU.h"
 #include "shell/AppStateU.h"
 
 #include <QFileDialog>
 
 namespace Irisonde {
 
-QString LoadPictureFileShowing(Irisonde::TPicture &picture, const QString &path, QPainter &canvas, const QString &baseCaption,
-                               const QString &currentCaption, QWidget *parent)
-{
-    const Irisonde::TPictureLoad load = picture.LoadPictureFile(path, baseCaption, currentCaption, canvas);
-    if (load.Fault != EPictureFault::None)
-        App::ShowWarning(load.Message, parent);
-    return load.Caption;
-}
-
-QString ChoosePictureFile(Irisonde::TPicture &picture, QPainter &canvas, const QString &baseCaption, const QString &currentCaption, QWidget *parent)
+QString ChoosePictureFile(QWidget *parent)
 {
     QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"), App::State().PicturesStart());
     // The one filter shows its own description; the patterns behind it also
@@ -25,8 +15,8 @@ QString ChoosePictureFile(Irisonde::TPicture &picture, QPainter &canvas, const Q
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return currentCaption;
-    return LoadPictureFileShowing(picture, dialog.selectedFiles().constFirst(), canvas, baseCaption, currentCaption, parent);
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace Irisonde

@@ -2,21 +2,14 @@
 // The open-picture dialog of the picture workshops (`OuvreBout`).
 #include <QString>
 
-class QPainter;
 class QWidget;
 
 namespace Irisonde {
 
-class TPicture;
-
-// Runs the open dialog in the program folder; on confirmation loads and
-// draws the chosen file into `picture` (LoadPictureFile), showing its message on failure.
-// The new caption: the current one when cancelled or failed.
-[[nodiscard]] QString ChoosePictureFile(Irisonde::TPicture &picture, QPainter &canvas, const QString &baseCaption, const QString &currentCaption,
-                                        QWidget *parent);
-
-// The same after the dialog: loads `path`, shows the message of a failure.
-[[nodiscard]] QString LoadPictureFileShowing(Irisonde::TPicture &picture, const QString &path, QPainter &canvas, const QString &baseCaption,
-                                             const QString &currentCaption, QWidget *parent);
+// Runs the open dialog where pictures start; the chosen path, or an empty
+// string when cancelled. Choosing and loading are two steps on purpose: the
+// dialog runs an event loop, and the caller takes its painter only once it
+// has returned.
+[[nodiscard]] QString ChoosePictureFile(QWidget *parent);
 
 } // namespace Irisonde

@@ -1,5 +1,6 @@
 #include "workshops/PictureWorkshopU.h"
 
+#include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/PictureDialogU.h"
 
@@ -59,14 +60,27 @@ void TPictureWorkshopF::StretchCheckClick()
 
 void TPictureWorkshopF::OuvreBoutClick()
 {
+    if (!m_showing)
+        return;
+    const QString path = ChoosePictureFile(this);
+    if (!path.isEmpty())
+        OpenPictureFile(path);
+}
+
+void TPictureWorkshopF::OpenPictureFile(const QString &path)
+{
     TDibPlus *image = PictureImage();
     if (!m_showing || !image || !image->HasStore())
         return;
     m_picture.SetPictureArea(image->Width(), image->Height());
-    // A failed load says why and leaves caption, picture and kind as they were.
-    setWindowTitle(ChoosePictureFile(m_picture, image->Canvas(), m_baseCaption, windowTitle(), this));
+    // A failed load leaves caption, picture and kind as they were; its
+    // warning runs an event loop, so it comes once the canvas is flushed.
+    const TPictureLoad load = m_picture.LoadPictureFile(path, m_baseCaption, windowTitle(), image->Canvas());
     image->Flush();
+    setWindowTitle(load.Caption);
     PictureDrawn();
+    if (load.Fault != EPictureFault::None)
+        App::ShowWarning(load.Message, this);
 }
 
 void TPictureWorkshopF::DefautBoutClick()

@@ -46,6 +46,8 @@ public:
     // The current picture into PictureImage() by its kind (the test card,
     // with its caption, while none was chosen), then PictureDrawn().
     void DrawCurrentPicture();
+    // Loads and draws the file as the open button does, its warning included.
+    void OpenPictureFile(const QString &path);
 
 public slots:
     void StretchCheckClick();
