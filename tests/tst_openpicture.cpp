@@ -2,6 +2,7 @@
 // the picture area has the keys, "Ouvrir" is clicked, a file chosen. What the
 // window then shows is read from its backing store, as the user sees it.
 #include "app/WorkshopTableU.h"
+#include "imaging/PictureFaultU.h"
 #include "shell/AppStateU.h"
 #include "shell/WorkshopU.h"
 #include "tests/support/TestSupport.h"
@@ -97,7 +98,7 @@ private slots:
         QFETCH(QString, zone);
         const std::unique_ptr<TWorkshopF> w = WorkshopRow(kind).Make();
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QWidget *area = Control(*w, zone.toLatin1().constData());
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->inherits("Irisonde::TPaintBox"));
 

@@ -152,7 +152,8 @@ void TLoupF::TailleSpinDownClick()
 
 bool TLoupF::PictureKeyPress(const QKeyEvent &key)
 {
-    const bool sizing = key.modifiers() & Qt::ShiftModifier;
+    // "+" needs Shift on French and US keyboards: the key that types it
+    // changes the level whatever the modifiers; the size has its own keys.
     const int sign = PlusMinus(key);
     const QPoint step = ArrowStep(key);
     const int page = key.key() == Qt::Key_PageUp ? 1 : key.key() == Qt::Key_PageDown ? -1 : 0;
@@ -161,10 +162,10 @@ bool TLoupF::PictureKeyPress(const QKeyEvent &key)
     Act([&] {
         if (!step.isNull())
             m_state.MoveMagnifier(m_state.MagX() + step.x(), m_state.MagY() + step.y());
-        else if (sign && !sizing)
+        else if (sign)
             m_state.ChangeZoomLevel(sign);
         else
-            m_state.ChangeMagSize((sign ? sign : page) * TLoupState::MagSizeStep);
+            m_state.ChangeMagSize(page * TLoupState::MagSizeStep);
         return true;
     });
     m_zone->DescriptionChanged();

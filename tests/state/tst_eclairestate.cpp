@@ -158,6 +158,23 @@ private slots:
         }
     }
 
+    // In a low window the spot starts below the drag's floor: a sideways
+    // arrow leaves its height, Down cannot lift it, Up moves it one pixel.
+    void arrowsKeepTheirAxis()
+    {
+        TEclaireState s;
+        s.Show();
+        (void)s.LayoutZones(ClientW, 300); // scene 297 x 118, floor 118 - 100 - 3
+        QCOMPARE(s.SpotY, 59);
+        QVERIFY(s.SpotY > s.PictureHeight - s.Radius - 3);
+        s.KeyMove(1, 0);
+        QCOMPARE(QPoint(s.SpotX, s.SpotY), QPoint(149, 59));
+        s.KeyMove(0, 1);
+        QCOMPARE(s.SpotY, 59);
+        s.KeyMove(0, -1);
+        QCOMPARE(s.SpotY, 58);
+    }
+
     void radiusBounds()
     {
         TEclaireState s;

@@ -203,6 +203,9 @@ private slots:
         QCOMPARE(QPoint(s.MagX(), s.MagY()), QPoint(0, 1));
         QVERIFY(s.MouseDown(Qt::LeftButton, {}, 5000, 5000));
         QCOMPARE(QPoint(s.MagX(), s.MagY()), QPoint(599, 400));
+        // A smaller window keeps it on the picture, where the mouse finds it.
+        (void)s.LayoutZones(140, 150);
+        QCOMPARE(QPoint(s.MagX(), s.MagY()), QPoint(140 - 40 - 1, 150 - 135));
     }
 
     // The level lives for the whole run; size and centre come back.

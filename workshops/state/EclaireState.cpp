@@ -298,7 +298,11 @@ void TEclaireState::SetWholeScene(bool whole)
 
 void TEclaireState::MouseLeft(int32_t x, int32_t y)
 {
-    y = std::min(y, PictureHeight - Radius - SpotFloor);
+    MoveSpot(x, std::min(y, PictureHeight - Radius - SpotFloor));
+}
+
+void TEclaireState::MoveSpot(int32_t x, int32_t y)
+{
     SpotX = x;
     SpotY = y;
     // The sprite's centre is at (PictureWidth div 2, PictureHeight + 40) of
@@ -324,7 +328,14 @@ void TEclaireState::KeyMove(int32_t dx, int32_t dy)
     const auto within = [](int32_t from, int32_t by, int32_t size) {
         return int32_t(std::clamp<int64_t>(int64_t(from) + by, 0, std::max(size - 1, 0)));
     };
-    MouseLeft(within(SpotX, dx, PictureWidth), within(SpotY, dy, PictureHeight));
+    // An arrow moves along its own axis only: the spot may start below the
+    // drag's floor (a low window), where the mouse's clamp would lift it.
+    int32_t y = SpotY;
+    if (dy < 0)
+        y = within(SpotY, dy, PictureHeight);
+    else if (dy > 0)
+        y = std::max(SpotY, std::min(within(SpotY, dy, PictureHeight), PictureHeight - Radius - SpotFloor));
+    MoveSpot(within(SpotX, dx, PictureWidth), y);
 }
 
 QString TEclaireState::Describe() const

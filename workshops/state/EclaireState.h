@@ -156,6 +156,8 @@ public:
     [[nodiscard]] QImage CopyImage() const;
 
 private:
+    // The spot at (x, y) as given; the scene and projector redrawn.
+    void MoveSpot(int32_t x, int32_t y);
     // The spot's rows, from the bottom, for a centre SpotY from the top.
     [[nodiscard]] std::pair<int64_t, int64_t> SpotRows() const;
     // Rows lo up to hi of LitImage rendered anew for the spot: outside the

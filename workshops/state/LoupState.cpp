@@ -84,6 +84,12 @@ TLoupLayout TLoupState::LayoutZones(int32_t clientW, int32_t clientH)
     m_drawn = false; // the images are made anew
     m_pictureWidth = AreaSize(clientW, WidthMargin);
     m_pictureHeight = AreaSize(clientH, HeightMargin);
+    // The magnifier stays on the picture, where the pupil can take it again:
+    // a smaller window (or its start point in a small one) would lose it.
+    if (m_pictureWidth > 0 && m_pictureHeight > 0) {
+        m_magX = Bound(m_magX, 0, int64_t(m_pictureWidth) - 1);
+        m_magY = Bound(m_magY, 1, m_pictureHeight);
+    }
     ClampMagSize();
     BuildSpans();
     UpdateMagGeometry();
