@@ -397,8 +397,11 @@ void TMainF::FirstShow()
     const auto records = PlacementRecords();
     SetPlacement(*this, *records[0]);
     for (std::size_t k = 0; k < m_workshops.size(); ++k)
-        if (m_workshops[k])
-            SetPlacement(*m_workshops[k], *records[k + 1]);
+        if (m_workshops[k]) {
+            // Never placed before: at least the size the workshop was made with.
+            const TPlacement &record = *records[k + 1];
+            SetPlacement(*m_workshops[k], record, record.SizeStored ? QSize() : m_workshops[k]->size());
+        }
 }
 
 std::vector<TPlacement *> TMainF::PlacementRecords()

@@ -2,12 +2,14 @@
 
 #include "shell/AppStateU.h"
 #include "shell/PlacementBoundsU.h"
+#include "shell/WorkshopU.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QSettings>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -132,6 +134,7 @@ TSettings LoadSettings(const QString &programFolder, const QStringList &sections
         record->W = s.ReadInteger(section, QStringLiteral("W"), def.W);
         record->H = s.ReadInteger(section, QStringLiteral("H"), def.H);
         record->Maxis = s.ReadBool(section, QStringLiteral("Maxis"), def.Maxis);
+        record->SizeStored = s.store.contains(section + QStringLiteral("/W")) || s.store.contains(section + QStringLiteral("/H"));
     }
     settings.TipIndex = s.ReadInteger(kTips, QStringLiteral("TipIndex"), 0);
     settings.TipFlag = s.ReadBool(kTips, QStringLiteral("TipFlag"), true);
@@ -234,17 +237,21 @@ TPlacement GetPlacement(const QWidget &window)
 
 namespace {
 
-// Applies a record's in-range fields, the sizes as outer sizes.
-void ApplyBounds(QWidget &window, const TPlacement &p)
+// Applies a record's in-range fields, the sizes as outer sizes; the client
+// area at least `leastClient`.
+void ApplyBounds(QWidget &window, const TPlacement &p, QSize leastClient)
 {
+    // A workshop's least size depends on its frame, known by now or never.
+    if (auto *workshop = qobject_cast<TWorkshopF *>(&window))
+        workshop->KeepLeastSize();
     const QRect frame = Irisonde::OuterRect(window);
     const QRect inner = window.geometry();
     const int extraW = frame.width() - inner.width();
     const int extraH = frame.height() - inner.height();
     const int left = p.X >= 0 ? p.X : frame.x();
     const int top = p.Y >= 0 ? p.Y : frame.y();
-    const int width = p.W > 0 ? p.W : frame.width();
-    const int height = p.H > 0 ? p.H : frame.height();
+    const int width = std::max(p.W > 0 ? p.W : frame.width(), leastClient.width() + extraW);
+    const int height = std::max(p.H > 0 ? p.H : frame.height(), leastClient.height() + extraH);
     // Whatever the store held, the window fits its screen and shows its
     // title bar there.
     const QRect bounded = Irisonde::BoundedOuterRect(window, {left, top, width, height});
@@ -254,19 +261,20 @@ void ApplyBounds(QWidget &window, const TPlacement &p)
 
 } // namespace
 
-void SetPlacement(QWidget &window, const TPlacement &p)
+void SetPlacement(QWidget &window, const TPlacement &p, QSize leastClient)
 {
     if (p.Maxis) {
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
         return;
     }
-    ApplyBounds(window, p);
+    const QSize least = leastClient.expandedTo(QSize(0, 0));
+    ApplyBounds(window, p, least);
     // Until a window has been framed by the window manager, its frame is
     // unknown and outer bounds cannot be met: the window would come back
     // off by its frame at every run. The record is applied again once the
     // frame is known, however late the window manager frames it.
     if (!Irisonde::IsFramed(window))
-        Irisonde::WhenFramed(window, [&window, p] { ApplyBounds(window, p); });
+        Irisonde::WhenFramed(window, [&window, p, least] { ApplyBounds(window, p, least); });
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // They are a plain value: read once when the main window is created, which
 // owns them and lends them to the windows that change them, and written once
 // when it closes.
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -20,7 +21,10 @@ struct TPlacement {
     std::int32_t W = 510;
     std::int32_t H = 400;
     bool Maxis = false;
-    bool operator==(const TPlacement &) const = default;
+    // The size came from the store: a workshop opened for the first time
+    // takes the larger of this record's size and its own.
+    bool SizeStored = false;
+    bool operator==(const TPlacement &o) const { return X == o.X && Y == o.Y && W == o.W && H == o.H && Maxis == o.Maxis; }
 };
 
 struct TSettings {
@@ -65,7 +69,9 @@ inline constexpr const char *kMainSection = "MainF";
 [[nodiscard]] std::int32_t ParseStoredInteger(const QString &text, std::int32_t def);
 
 [[nodiscard]] TPlacement GetPlacement(const QWidget &window);
-void SetPlacement(QWidget &window, const TPlacement &p);
+// The record's bounds, met again once the window manager frames the window;
+// the client area at least `leastClient` (none when empty).
+void SetPlacement(QWidget &window, const TPlacement &p, QSize leastClient = QSize());
 
 // Restores the two title texts from their scrambled form; once, at load.
 void RestoreTitles();

@@ -96,9 +96,27 @@ int TWorkshopF::WorkHeight() const
     return qMax(0, height() - frame.toolbarHeight);
 }
 
+void TWorkshopF::KeepLeastSize()
+{
+    const QMargins decoration = Irisonde::IsFramed(*this) ? Irisonde::FrameMargins(*this) : QMargins();
+    // The toolbar's controls keep their places: the window is at least wide
+    // enough for the rightmost to show whole, with the panel's bevel after it.
+    int controlsRight = 0;
+    for (const QWidget *w : m_toolBar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            controlsRight = std::max(controlsRight, w->geometry().right() + 1);
+    constexpr int bevel = 4;
+    const QSize least = LeastOuterSize().shrunkBy(decoration).expandedTo(QSize(controlsRight + bevel, frame.toolbarHeight + 1));
+    if (minimumSize() != least)
+        setMinimumSize(least); // resizes (and comes back here) when smaller
+    else if (width() < least.width() || height() < least.height())
+        QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
+}
+
 void TWorkshopF::resizeEvent(QResizeEvent *event)
 {
     m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    KeepLeastSize();
     QWidget::resizeEvent(event);
     if (awaitingFrame && shown && Irisonde::IsFramed(*this)) {
         // Framed just now and resized to its outer bounds: the show's layout
@@ -132,6 +150,7 @@ void TWorkshopF::showEvent(QShowEvent *event)
     shown = true;
     m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
     FormShow();
+    KeepLeastSize();
     OrderTabs();
     if (!m_pictureAreas.isEmpty())
         m_pictureAreas.first()->setFocus(Qt::OtherFocusReason);

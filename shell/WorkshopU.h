@@ -35,6 +35,12 @@ public:
     [[nodiscard]] bool ShowHints() const { return showHints; }
     [[nodiscard]] QString HelpTopic() const { return frame.helpTopic; }
 
+    // Keeps the window at its least size, as its frame is now known: the
+    // larger of LeastOuterSize() and what the toolbar's controls need to
+    // show whole. Without a window manager nothing else refuses a smaller
+    // size, so a smaller window is brought back to it.
+    void KeepLeastSize();
+
     // Height of the client area above the toolbar.
     [[nodiscard]] int WorkHeight() const;
     // The picture areas the keyboard reaches, the one focused on opening first.
@@ -51,6 +57,8 @@ protected:
     virtual void FormShow() {}
     // Release what FormShow made.
     virtual void FormClose() {}
+    // The least outer size at which the workshop's pictures make sense.
+    [[nodiscard]] virtual QSize LeastOuterSize() const { return {400, 300}; }
     // The image that "copy" puts on the clipboard.
     [[nodiscard]] virtual QImage CopyImage() const { return {}; }
     virtual void OuvreBoutClick() {}

@@ -275,6 +275,26 @@ private slots:
         shop.close();
     }
 
+    // A workshop never placed opens at the larger of the default record and
+    // the size it was made with; a stored size is kept.
+    void firstRunSizes()
+    {
+        TMainF main(Irisonde::WorkshopTable());
+        main.Settings().TipFlag = false;
+        main.Settings().Placement(QStringLiteral("RGBF")) = TPlacement{};
+        main.Settings().Placement(QStringLiteral("LoupF")) = {1, 1, 500, 350, false, true};
+        std::vector<std::unique_ptr<TWorkshopF>> made;
+        for (const EWorkshop kind : {EWorkshop::RGB, EWorkshop::Loup}) {
+            made.push_back(Irisonde::WorkshopRow(kind).Make());
+            main.SetWorkshop(Irisonde::WorkshopRow(kind), made.back().get());
+        }
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(made[0]->size(), QSize(612, 413));
+        QCOMPARE(made[1]->frameGeometry().size(), QSize(500, 350));
+        main.close();
+    }
+
     void placementsAppliedAtFirstShowAndSavedAtClose()
     {
         TMainF main(Irisonde::WorkshopTable()); // loads the settings: the records are set after it
@@ -283,7 +303,7 @@ private slots:
         main.Settings().Placement(QStringLiteral("SubF")) = {1, 1, 510, 400, true};
         main.Settings().TipFlag = false;
         TTestShopF add, sub;
-        add.resize(333, 222);
+        add.resize(433, 322);
         add.move(11, 12);
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &add);
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Sub), &sub);
@@ -292,7 +312,7 @@ private slots:
         QCOMPARE(main.frameGeometry().topLeft(), QPoint(40, 30));
         QCOMPARE(main.frameGeometry().size(), QSize(560, 420));
         QCOMPARE(add.frameGeometry().topLeft(), QPoint(11, 60));
-        QCOMPARE(add.width(), 333);
+        QCOMPARE(add.width(), 433);
         QCOMPARE(add.height(), 450 - (add.frameGeometry().height() - add.height()));
         QVERIFY(sub.windowState() & Qt::WindowMaximized);
 

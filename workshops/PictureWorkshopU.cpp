@@ -117,12 +117,6 @@ void TPictureWorkshopF::RunLayout()
 void TPictureWorkshopF::resizeEvent(QResizeEvent *event)
 {
     TWorkshopF::resizeEvent(event);
-    // The outer size stays at least 400 x 300; the client's share of it
-    // depends on the window manager's decorations.
-    const QSize decoration = frameGeometry().size() - size();
-    const QSize least(std::max(1, MinOuterWidth - decoration.width()), std::max(1, MinOuterHeight - decoration.height()));
-    if (minimumSize() != least)
-        setMinimumSize(least); // may come back here, resized
     if (m_showing)
         RunLayout();
 }

@@ -3,8 +3,7 @@
 // four-colour printing, RGB decomposition) share on top of the workshop
 // frame: a picture (the test card or a file the pupil opens) drawn into one
 // image of the workshop, the open and default buttons, the stretch box, and
-// a layout run on every show and every resize while showing, the outer
-// window kept at least 400 x 300.
+// a layout run on every show and every resize while showing.
 //
 // How a workshop uses it:
 //   - derive from TPictureWorkshopF, handing the frame and the base caption
@@ -31,9 +30,6 @@ namespace Irisonde {
 class TPictureWorkshopF : public TWorkshopF {
     Q_OBJECT
 public:
-    static constexpr int MinOuterWidth = 400;
-    static constexpr int MinOuterHeight = 300;
-
     TPictureWorkshopF(const Frame &workshopFrame, const QString &baseCaption, QWidget *parent = nullptr);
 
     [[nodiscard]] TPicture &Picture() { return m_picture; }

@@ -55,7 +55,6 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     : TWorkshopF(windowFrame, parent), m_state(std::move(s)), m_texts(texts)
 {
     resize(DesignClientW, DesignClientH);
-    setMinimumSize(MinOuterWidth, MinOuterHeight);
 
     const QColor back = (m_state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
     m_zone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop, 100, 100), [this, back](QPainter &p) {
@@ -253,14 +252,14 @@ void TSynthF::PlaceZones()
     m_stripZone->setGeometry(ZoneLeft, ZoneTop + h, w, m_state->StripHeight());
 }
 
+QSize TSynthF::LeastOuterSize() const
+{
+    // Room for three discs of the least radius side by side.
+    return {MinOuterWidth, MinOuterHeight};
+}
+
 void TSynthF::FormResize()
 {
-    // The outer size stays at least 460 x 360: the client's share of it
-    // depends on the window manager's decorations.
-    const QSize decoration = frameGeometry().size() - size();
-    const QSize least(std::max(1, MinOuterWidth - decoration.width()), std::max(1, MinOuterHeight - decoration.height()));
-    if (minimumSize() != least)
-        setMinimumSize(least); // resizes (and comes back here) when smaller
     m_state->Resize(width(), height(), m_open);
     PlaceZones();
     m_zone->update();

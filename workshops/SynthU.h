@@ -66,6 +66,7 @@ protected:
     [[nodiscard]] QImage CopyImage() const override;
 
     [[nodiscard]] QRect FocusFrameRect(const QWidget *area) const override;
+    [[nodiscard]] QSize LeastOuterSize() const override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void PictureMouseDown(const QMouseEvent &event) override;
