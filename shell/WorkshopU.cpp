@@ -1,6 +1,7 @@
 #include "shell/WorkshopU.h"
 
 #include "shell/AppStateU.h"
+#include "shell/FocusRingU.h"
 #include "shell/PlacementBoundsU.h"
 
 #include <QAbstractButton>
@@ -70,6 +71,7 @@ TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
     connect(m_closeBout, &QToolButton::clicked, this, &TWorkshopF::CloseBoutClick);
     connect(m_copierBout, &QToolButton::clicked, this, &TWorkshopF::CopierBoutClick);
     connect(m_aideBout, &QToolButton::clicked, this, &TWorkshopF::AideBoutClick);
+    new TFocusRing(*this); // owned by the window
     if (frame.pictureButtons) {
         m_ouvreBout = MakeButton(QStringLiteral("OuvreBout"), 108, QStringLiteral(" Ouvrir un fichier image"), ToolGlyph(EGlyph::Open));
         m_defautBout = MakeButton(QStringLiteral("DefautBout"), 140, QStringLiteral(" Revenir à l'image par défaut"), ToolGlyph(EGlyph::Default));

@@ -156,6 +156,17 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Control(*win, "OriginZone"));
         QTest::keyClick(Control(*win, "OriginZone"), Qt::Key_Left);
         QCOMPARE(S().SpotX, 0); // only the lit scene moves the spot
+
+        // Tab goes from bar to bar, past the figures, and a focused bar is
+        // ringed on screen.
+        auto *gBar = Control<QScrollBar>(*win, "GBar");
+        for (int i = 0; i < 12 && QApplication::focusWidget() != gBar; ++i) {
+            QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), gBar);
+        const QImage panel = Shown(Control(*win, "Panel1"));
+        QCOMPARE(panel.pixel(gBar->x() - 1, gBar->y() + 10), win->palette().color(QPalette::Highlight).rgb());
     }
 
     void wholeSceneAndReopen()

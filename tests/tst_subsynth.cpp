@@ -5,6 +5,7 @@
 // fixed places, resize, copy and reopening.
 #include "shell/PaintBoxU.h"
 #include "tests/support/SynthProbe.h"
+#include "tests/support/WindowProbe.h"
 #include "tests/support/TestSupport.h"
 #include "workshops/SubU.h"
 
@@ -48,6 +49,7 @@ class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF> {
         QCOMPARE(S().DragDisc, k);
         QTest::mouseMove(C("Zone"), to);
         QCOMPARE(Centre(k), QPointF(to));
+        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer->Image());
         QTest::mouseRelease(C("Zone"), Qt::LeftButton, Qt::NoModifier, to);
     }
 private slots:
@@ -93,6 +95,7 @@ private slots:
         QCOMPARE(Paint(2), QColor(255, 128, 255));
         QCOMPARE(Paint(3), QColor(255, 255, 128));
         QCOMPARE(Sheet(((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint()), QColor(128, 128, 128));
+        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer->Image());
 
         C<QCheckBox>("EtenduCheck")->click(); // unticked: plain inks again
         QCOMPARE(Paint(2), QColor(255, 0, 255));

@@ -134,6 +134,8 @@ TEclaireF::TEclaireF(QWidget *parent)
         edits[size_t(k)]->setObjectName(QLatin1String(editNames[k]));
         edits[size_t(k)]->setGeometry(columns[k] + 26, 24, 41, 22);
         edits[size_t(k)]->setReadOnly(true);
+        // A figure to read, not to edit: no Tab stop (a screen reader still reads it).
+        edits[size_t(k)]->setFocusPolicy(Qt::NoFocus);
         edits[size_t(k)]->setAccessibleName(QStringLiteral("Pourcentage de ") + labTexts[k].toLower());
     }
     m_rBar = bars[0];

@@ -98,6 +98,7 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
         edits[k]->setObjectName(editNames[k]);
         edits[k]->setGeometry(column + TextGap, EditTop, EditW, EditH);
         edits[k]->setReadOnly(true);
+        edits[k]->setFocusPolicy(Qt::NoFocus); // a figure to read, not a Tab stop
         edits[k]->setAccessibleName(QStringLiteral("Pourcentage de ") + texts.labTexts[k - 1].toLower());
     }
     m_redit = edits[1];
