@@ -1,5 +1,7 @@
 #include "catalogue/BrowseU.h"
 
+#include "shell/AccessibleU.h"
+#include "shell/StatusLineU.h"
 #include "catalogue/ParcourU.h"
 #include "catalogue/ThumbBoxU.h"
 #include "shell/AppStateU.h"
@@ -58,7 +60,7 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     m_wThumbCombo = new QComboBox(this);
     m_wThumbCombo->setObjectName(QStringLiteral("wThumbCombo"));
     m_wThumbCombo->setGeometry(10, 8, 181, 22);
-    m_wThumbCombo->setAccessibleName(QStringLiteral("Taille des vignettes"));
+    LabelForScreenReaders(*m_wThumbCombo, QStringLiteral("Taille des vignettes"));
     m_wThumbCombo->view()->setAccessibleName(QStringLiteral("Tailles des vignettes"));
     for (int item = 0; item < TBrowseState::ThumbItems; ++item)
         m_wThumbCombo->addItem(TBrowseState::ThumbItemCaption(item));
@@ -120,7 +122,7 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     m_panel1 = new QFrame(this);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_status = new QLabel(m_panel1);
+    m_status = new TStatusLine(m_panel1);
     m_status->setObjectName(QStringLiteral("Status"));
 
     m_browse.SetThumb(m_settings.wThumb);

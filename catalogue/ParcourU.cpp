@@ -1,5 +1,7 @@
 #include "catalogue/ParcourU.h"
 
+#include "shell/AccessibleU.h"
+#include "shell/StatusLineU.h"
 #include "shell/AppStateU.h"
 #include "shell/MainClientU.h"
 #include "shell/PaintBoxU.h"
@@ -74,7 +76,7 @@ TParcourF::TParcourF(QWidget *parent)
     m_driveBox = new QComboBox(this);
     m_driveBox->setObjectName(QStringLiteral("DriveBox"));
     m_driveBox->setGeometry(8, 8, 209, 20);
-    m_driveBox->setAccessibleName(QStringLiteral("Lecteur"));
+    LabelForScreenReaders(*m_driveBox, QStringLiteral("Lecteur"));
     m_driveBox->view()->setAccessibleName(QStringLiteral("Lecteurs"));
     connect(m_driveBox, &QComboBox::currentIndexChanged, this, &TParcourF::DriveBoxChange);
 

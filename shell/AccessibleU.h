@@ -3,6 +3,7 @@
 // widget (another role, a state of its own, a live description) hands Qt its
 // accessible interface through a factory, installed once for the class.
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QObject>
 #include <QString>
 
@@ -23,5 +24,17 @@ void InstallAccessible()
     }();
     (void)installed;
 }
+
+// A top-level window that Qt would expose as a plain client area ("filler"
+// on the accessibility bus): a screen reader announces a window, by its title.
+class TWindowAccess : public QAccessibleWidget {
+public:
+    explicit TWindowAccess(QWidget *w) : QAccessibleWidget(w, QAccessible::Window) {}
+};
+
+// A control's name said through a label: on some platforms a list's name on
+// the accessibility bus is its current text, and its label comes by the
+// labelled-by relation. The label takes no room on screen.
+void LabelForScreenReaders(QWidget &control, const QString &name);
 
 } // namespace Irisonde

@@ -1,4 +1,5 @@
 #include "shell/HelpU.h"
+#include "shell/AccessibleU.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -23,7 +24,8 @@ THelpF &THelpF::Instance()
 THelpF::THelpF(QWidget *parent) : QWidget(parent, Qt::Window), browser(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpF"));
-    setWindowTitle(QStringLiteral(" Aide de Irisonde"));
+    setWindowTitle(QStringLiteral(" Aide d'Irisonde"));
+    InstallAccessible<THelpF, TWindowAccess>();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);

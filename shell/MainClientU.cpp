@@ -1,4 +1,5 @@
 #include "shell/MainClientU.h"
+#include "shell/StatusLineU.h"
 
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
@@ -26,7 +27,7 @@ constexpr LinkEntry kLinks[] = {
     {4, 132, "La télévision à la loupe ", true},
     {8, 176, "Impression en trichromie ou quadrichromie ", true},
     {9, 204, " Décomposition RVB d'une image ", true},
-    {7, 244, "Aide de Irisonde", false},
+    {7, 244, "Aide d'Irisonde", false},
     {6, 272, "Cataloguer les images ", false},
     {5, 300, "Quitter ", false},
 };
@@ -80,10 +81,10 @@ TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
     m_panel1 = new QFrame(this);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setAutoFillBackground(true);
-    m_modeLab = new QLabel(m_panel1);
+    m_modeLab = new TStatusLine(m_panel1);
     m_modeLab->setObjectName(QStringLiteral("ModeLab"));
     m_modeLab->move(2, 2);
-    m_warningLab = new QLabel(m_panel1);
+    m_warningLab = new TStatusLine(m_panel1);
     m_warningLab->setObjectName(QStringLiteral("WarningLab"));
     m_warningLab->move(2, 2);
 }

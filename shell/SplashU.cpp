@@ -50,6 +50,7 @@ TSplashF::TSplashF(QWidget *parent)
     Zone->setObjectName(QStringLiteral("Zone"));
     Zone->installEventFilter(this);
     Zone->setAccessibleName(QStringLiteral("Logo et présentation d'Irisonde"));
+    setAccessibleName(QStringLiteral("Présentation d'Irisonde"));
 
     StopTimer = new QTimer(this);
     StopTimer->setObjectName(QStringLiteral("StopTimer"));
@@ -79,6 +80,7 @@ void TSplashF::ShowAbout()
         return;
     }
     StopTimer->stop();
+    setAccessibleName(QStringLiteral("À propos d'Irisonde"));
     exec();
 }
 

@@ -1,5 +1,6 @@
 #include "shell/WorkshopU.h"
 
+#include "shell/AccessibleU.h"
 #include "shell/AppStateU.h"
 #include "shell/FocusRingU.h"
 #include "shell/PlacementBoundsU.h"
@@ -55,6 +56,7 @@ TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
     : QWidget(parent, Qt::Window), frame(f)
 {
     InstallHintFilter();
+    InstallAccessible<TWorkshopF, TWindowAccess>();
     setWindowTitle(frame.caption);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);

@@ -62,7 +62,7 @@ dismiss_startup_windows "$main"
 xdotool windowfocus --sync "$main" key alt+a
 sleep 0.5
 xdotool key a
-help=$(wait_window " Aide de Irisonde" 20) || fail "no help window"
+help=$(wait_window " Aide d'Irisonde" 20) || fail "no help window"
 text=""
 for ((i = 0; i < 10; i++)); do
   xdotool windowfocus --sync "$help" key ctrl+a key ctrl+c 2>/dev/null || true

@@ -11,6 +11,7 @@
 #include "tips/Tipu.h"
 #include "tests/support/AccessTree.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowProbe.h"
 
 #include <QCheckBox>
 #include <QScrollBar>
@@ -100,6 +101,51 @@ private slots:
         bar->setValue(100);
         QVERIFY(picture->text(QAccessible::Description).startsWith(QStringLiteral("Disque rouge : éteint")));
         shop->close();
+    }
+
+    // What a screen reader announces of windows, lists, status lines and
+    // the panes whose state the pupil changes.
+    void screenReaderItems()
+    {
+        for (const auto &shop : m_workshops)
+            QCOMPARE(testsupport::Access(shop.get())->role(), QAccessible::Window);
+        QCOMPARE(testsupport::Access(&THelpF::Instance())->role(), QAccessible::Window);
+        TSplashF about;
+        QVERIFY(!testsupport::Access(&about)->text(QAccessible::Name).isEmpty());
+
+        TBrowserF catalogue(m_main->Settings());
+        TParcourF chooser;
+        const std::pair<QWidget *, const char *> lists[] = {{&catalogue, "wThumbCombo"}, {&chooser, "DriveBox"}};
+        for (const auto &[window, name] : lists) {
+            const auto labels = testsupport::Access(testsupport::Control(*window, name))->relations(QAccessible::Label);
+            QVERIFY2(labels.size() == 1 && !labels[0].first->text(QAccessible::Name).isEmpty(), name);
+        }
+        QCOMPARE(testsupport::Access(testsupport::Control(*m_main, "ModeLab"))->role(), QAccessible::StatusBar);
+        QCOMPARE(testsupport::Access(testsupport::Control(catalogue, "Status"))->role(), QAccessible::StatusBar);
+
+        QWidget *add = m_workshops[size_t(EWorkshop::Add)].get();
+        add->show();
+        QVERIFY(QTest::qWaitForWindowExposed(add));
+        const QString places = testsupport::Access(testsupport::Control(*add, "Zone"))->text(QAccessible::Description);
+        QVERIFY2(places.contains(QStringLiteral("De gauche à droite")) && places.contains(QStringLiteral("se superposent")),
+                 qPrintable(places));
+        add->close();
+
+        QWidget *quadri = m_workshops[size_t(EWorkshop::Quadri)].get();
+        quadri->show();
+        QVERIFY(QTest::qWaitForWindowExposed(quadri));
+        const auto said = [quadri](const char *zone) {
+            return testsupport::Access(testsupport::Control(*quadri, zone))->text(QAccessible::Description);
+        };
+        testsupport::Control<QCheckBox>(*quadri, "CMYCheck")->click();
+        QCOMPARE(said("Zone4"), QStringLiteral("Vide : la trichromie n'a pas cette composante."));
+        QCOMPARE(said("Zone5"), QStringLiteral("Vide : aucune composante n'est cochée pour recomposer l'image."));
+        testsupport::Control<QCheckBox>(*quadri, "CCheck")->click();
+        QCOMPARE(said("Zone5"), QStringLiteral("Recomposée à partir de la composante cyan."));
+        quadri->close();
+        QWidget *rgb = m_workshops[size_t(EWorkshop::RGB)].get();
+        QCOMPARE(testsupport::Access(testsupport::Control(*rgb, "RGBCheck"))->text(QAccessible::Name),
+                 QStringLiteral("Décomposition de l'image : Activée"));
     }
 };
 

@@ -146,7 +146,7 @@ private slots:
             {1, 48, "Synthèse trichromique additive  "}, {2, 76, "Synthèse trichromique soustractive "},
             {3, 104, "Eclairage d'une scène "}, {4, 132, "La télévision à la loupe "},
             {8, 176, "Impression en trichromie ou quadrichromie "}, {9, 204, " Décomposition RVB d'une image "},
-            {7, 244, "Aide de Irisonde"}, {6, 272, "Cataloguer les images "}, {5, 300, "Quitter "}};
+            {7, 244, "Aide d'Irisonde"}, {6, 272, "Cataloguer les images "}, {5, 300, "Quitter "}};
         for (const auto &l : links) {
             const TSuperLab *lab = Child<TSuperLab>(main, QStringLiteral("LinkLab%1").arg(l.n));
             QCOMPARE(lab->text(), QString::fromUtf8(l.caption));
@@ -376,7 +376,7 @@ private slots:
     void helpWebMailReadmeAndCalculator()
     {
         TMainF main(Irisonde::WorkshopTable());
-        emit Child<TSuperLab>(main, "LinkLab7")->clicked(); // "Aide de Irisonde"
+        emit Child<TSuperLab>(main, "LinkLab7")->clicked(); // "Aide d'Irisonde"
         QVERIFY(THelpF::Instance().isVisible());
         QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("Sommaire"));
         THelpF::Instance().close();

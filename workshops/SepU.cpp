@@ -74,6 +74,10 @@ TSepF::TSepF(const TSeparation &table, QWidget *parent)
     const std::size_t modes = std::min(table.Modes.size(), std::size_t(SepMaxModes));
     for (std::size_t m = 0; m < modes; ++m) {
         m_modeChecks.push_back(MakeBox(table.Modes[m].Box, m_panel1));
+        // A caption such as "Activée" says what it turns on only beside its
+        // group's label: a screen reader hears both.
+        m_modeChecks.back()->setAccessibleName(table.ModeLabel.Caption.toString().remove(QLatin1Char(':')).trimmed()
+                                               + QStringLiteral(" : ") + table.Modes[m].Box.Caption.trimmed().toString());
         connect(m_modeChecks.back(), &QCheckBox::toggled, this, [this, m] { ModeCheckClick(int(m)); });
     }
     const std::size_t inks = std::min(table.Inks.size(), std::size_t(SepMaxInks));
@@ -176,9 +180,22 @@ QString TSepF::CellDescription(int cell) const
 {
     if (Table().Cells[std::size_t(cell)].Kind == ESepCell::Picture)
         return windowTitle().trimmed();
-    const TDibPlus *image = m_state.CellImage(cell);
-    return image && image != m_state.BlankBitmap.get() && image->HasStore() ? QStringLiteral("Affiché.")
-                                      : QStringLiteral("Vide : cochez une case pour séparer l'image.");
+    const TSepCell &c = Table().Cells[std::size_t(cell)];
+    const int32_t mode = m_state.ActiveMode();
+    if (mode < 0)
+        return QStringLiteral("Vide : cochez une case pour séparer l'image.");
+    const QString modeName = Table().Modes[std::size_t(mode)].Box.Caption.trimmed().toString().toLower();
+    if (c.Kind == ESepCell::Plate)
+        return m_state.PlateInUse(c.Plate) ? QStringLiteral("Affiché.")
+                                           : QStringLiteral("Vide : la ") + modeName + QStringLiteral(" n'a pas cette composante.");
+    QStringList inks;
+    for (std::size_t i = 0; i < Table().Inks.size(); ++i)
+        if (m_state.UseInk[i] && m_state.PlateInUse(int32_t(i)))
+            inks << Table().Inks[i].Box.Caption.trimmed().toString().toLower();
+    if (inks.isEmpty())
+        return QStringLiteral("Vide : aucune composante n'est cochée pour recomposer l'image.");
+    return QStringLiteral("Recomposée à partir de ") + (inks.size() == 1 ? QStringLiteral("la composante ") : QStringLiteral("des composantes "))
+         + inks.join(QStringLiteral(", ")) + QStringLiteral(".");
 }
 
 void TSepF::PaintCell(QPainter &p, int cell)

@@ -153,6 +153,35 @@ void TSynthF::ShowPercentages()
     m_zone->DescriptionChanged();
 }
 
+QString TSynthF::PlacesDescription() const
+{
+    // Where the discs stand, as the pupil moves them: left to right, and
+    // which of them overlap.
+    const auto name = [this](int k) { return QStringLiteral("le ") + m_texts.discSpoken[size_t(k - 1)]; };
+    std::array<int, 3> order{1, 2, 3};
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return m_state->Disc(a).X < m_state->Disc(b).X; });
+    QString said = QStringLiteral("De gauche à droite : ") + name(order[0]) + QStringLiteral(", ") + name(order[1])
+                 + QStringLiteral(", ") + name(order[2]) + QStringLiteral(". ");
+    const TSynthState::TOverlaps o = m_state->Overlaps();
+    if (o.All)
+        return said + QStringLiteral("Les trois disques se superposent en leur milieu.");
+    static constexpr std::array<std::pair<int, int>, 3> pairs{{{1, 2}, {1, 3}, {2, 3}}};
+    QStringList parts;
+    for (size_t i = 0; i < pairs.size(); ++i)
+        if (o.Pairs[i])
+            parts << name(pairs[i].first) + QStringLiteral(" chevauche ") + name(pairs[i].second);
+    for (int k = 1; k <= 3; ++k) {
+        bool alone = true;
+        for (size_t i = 0; i < pairs.size(); ++i)
+            alone = alone && !(o.Pairs[i] && (pairs[i].first == k || pairs[i].second == k));
+        if (alone)
+            parts << name(k) + QStringLiteral(" est à l'écart des autres");
+    }
+    QString rest = parts.join(QStringLiteral(", ")) + QStringLiteral(".");
+    rest[0] = rest[0].toUpper();
+    return said + rest;
+}
+
 QString TSynthF::ZoneDescription() const
 {
     QStringList discs;
@@ -163,7 +192,7 @@ QString TSynthF::ZoneDescription() const
     }
     QString said = discs.join(QStringLiteral(", "));
     said[0] = said[0].toUpper();
-    return said + QStringLiteral(". Rayon : ") + QString::number(m_state->DiscRadius)
+    return said + QStringLiteral(". ") + PlacesDescription() + QStringLiteral(" Rayon : ") + QString::number(m_state->DiscRadius)
          + QStringLiteral(" pixels. Le clavier déplace le ") + m_texts.discSpoken[size_t(m_state->KeyDisc - 1)]
          + QStringLiteral(" (touches 1, 2, 3 pour choisir, flèches pour déplacer, + et - pour le rayon).");
 }

@@ -52,6 +52,7 @@ public:
     void ShowPercentages();
     // What the screen shows, in a sentence: each disc's strength, the
     // radius and the disc the keys move.
+    [[nodiscard]] QString PlacesDescription() const;
     [[nodiscard]] QString ZoneDescription() const;
 
 public slots:

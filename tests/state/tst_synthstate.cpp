@@ -148,6 +148,38 @@ private slots:
         IRISONDE_COMPARE_IMAGES(shown, s->FrameLayer->Image());
     }
 
+    // Which discs a screen reader says overlap, radius 38: pairs closer than
+    // 76, and all three when the least circle round the centres is smaller
+    // than 38.
+    void overlaps_data()
+    {
+        QTest::addColumn<QList<QPoint>>("centres");
+        QTest::addColumn<QList<bool>>("pairs"); // (1, 2), (1, 3), (2, 3)
+        QTest::addColumn<bool>("all");
+        QTest::newRow("far apart") << QList<QPoint>{{50, 50}, {300, 50}, {500, 200}} << QList<bool>{false, false, false} << false;
+        QTest::newRow("red and green only") << QList<QPoint>{{100, 100}, {170, 100}, {400, 100}} << QList<bool>{true, false, false} << false;
+        QTest::newRow("in a row, the ends apart") << QList<QPoint>{{100, 100}, {170, 100}, {240, 100}} << QList<bool>{true, false, true} << false;
+        QTest::newRow("close triangle") << QList<QPoint>{{100, 100}, {140, 100}, {120, 130}} << QList<bool>{true, true, true} << true;
+        // Sides 70, circumradius 40.4: each pair meets, no point is in all three.
+        QTest::newRow("wide equilateral") << QList<QPoint>{{100, 100}, {170, 100}, {135, 161}} << QList<bool>{true, true, true} << false;
+        QTest::newRow("obtuse, within reach") << QList<QPoint>{{100, 100}, {170, 100}, {135, 110}} << QList<bool>{true, true, true} << true;
+    }
+    void overlaps()
+    {
+        QFETCH(QList<QPoint>, centres);
+        QFETCH(QList<bool>, pairs);
+        QFETCH(bool, all);
+        const auto s = Shown(EKind::Add);
+        QCOMPARE(s->DiscRadius, 38);
+        for (int k = 1; k <= 3; ++k) {
+            s->Disc(k).X = centres[k - 1].x();
+            s->Disc(k).Y = centres[k - 1].y();
+        }
+        const TSynthState::TOverlaps o = s->Overlaps();
+        QCOMPARE((QList<bool>{o.Pairs[0], o.Pairs[1], o.Pairs[2]}), pairs);
+        QCOMPARE(o.All, all);
+    }
+
     // A key step is a drag step of the chosen disc: same centre, same
     // clamps, same screen; a colour change while the keys hold a disc
     // recolours the others too.

@@ -123,6 +123,35 @@ bool TSynthState::InDisc(int32_t x, int32_t y, int32_t cx, int32_t cy) const
     return dx * dx + dy * dy <= int64_t(DiscRadius) * DiscRadius;
 }
 
+TSynthState::TOverlaps TSynthState::Overlaps() const
+{
+    // Discs of one radius R: two overlap when their centres are closer than
+    // 2R; three share a part when the least circle round their centres has
+    // a radius below R (half the longest side for a triangle with an angle of
+    // 90 degrees or more, the circumscribed circle otherwise).
+    const auto d2 = [this](int a, int b) {
+        const double dx = double(Disc(a).X) - Disc(b).X, dy = double(Disc(a).Y) - Disc(b).Y;
+        return dx * dx + dy * dy;
+    };
+    const double r = DiscRadius;
+    const std::array<double, 3> sides{d2(1, 2), d2(1, 3), d2(2, 3)}; // squared
+    TOverlaps o;
+    for (size_t i = 0; i < 3; ++i)
+        o.Pairs[i] = sides[i] < 4 * r * r;
+    if (!(o.Pairs[0] && o.Pairs[1] && o.Pairs[2]))
+        return o;
+    const double longest = *std::max_element(sides.begin(), sides.end());
+    const double sum = sides[0] + sides[1] + sides[2];
+    if (2 * longest >= sum) {
+        o.All = longest < 4 * r * r;
+    } else {
+        const double a = std::sqrt(sides[0]), b = std::sqrt(sides[1]), c = std::sqrt(sides[2]);
+        const double area4 = std::sqrt(std::max(0.0, (a + b + c) * (-a + b + c) * (a - b + c) * (a + b - c)));
+        o.All = area4 > 0 && a * b * c / area4 < r;
+    }
+    return o;
+}
+
 int32_t TSynthState::DiscAt(int32_t x, int32_t y) const
 {
     for (int32_t k = 1; k <= DiscCount; ++k)

@@ -79,6 +79,14 @@ public:
     void ClampDisc(int32_t &x, int32_t &y) const;
     [[nodiscard]] bool InDisc(int32_t x, int32_t y, int32_t cx, int32_t cy) const;
 
+    // Which discs share part of the screen: the pairs (1, 2), (1, 3), (2, 3),
+    // and whether some part belongs to all three.
+    struct TOverlaps {
+        std::array<bool, 3> Pairs{};
+        bool All = false;
+    };
+    [[nodiscard]] TOverlaps Overlaps() const;
+
     // The disc under (x, y), the first of 1, 2, 3 that holds it; 0 for none.
     [[nodiscard]] int32_t DiscAt(int32_t x, int32_t y) const;
     // A left press: the disc under the pointer is taken for dragging.

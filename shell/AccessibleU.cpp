@@ -1,0 +1,16 @@
+#include "shell/AccessibleU.h"
+
+#include <QLabel>
+
+namespace Irisonde {
+
+void LabelForScreenReaders(QWidget &control, const QString &name)
+{
+    auto *label = new QLabel(name, control.parentWidget());
+    label->setObjectName(control.objectName() + QStringLiteral("Label"));
+    label->setBuddy(&control);
+    label->setGeometry(control.x(), control.y(), 0, 0);
+    control.setAccessibleName(name);
+}
+
+} // namespace Irisonde
