@@ -1,5 +1,6 @@
 #include "shell/PictureDialogU.h"
 #include "shell/AppStateU.h"
+#include "shell/FrenchFileModelU.h"
 
 #include <QFileDialog>
 
@@ -14,6 +15,7 @@ QString ChoosePictureFile(QWidget *parent)
     dialog.setNameFilter(QStringLiteral("Images Bitmap et métafichiers (*.bmp, *.wmf) (*.bmp *.wmf *.BMP *.WMF)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    MakeFileDialogFrench(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QAbstractItemView>
 #include <QtTest>
 
 #include <functional>
@@ -41,6 +43,7 @@ private slots:
     void init() { App::State().ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA); }
     void cancelKeepsCaption();
     void choosingAFileGivesItsPath();
+    void listsInFrench();
 };
 
 void TstPictureDialog::cancelKeepsCaption()
@@ -70,6 +73,43 @@ void TstPictureDialog::choosingAFileGivesItsPath()
             d->reject(); // refused: the test fails on the path rather than hanging
     });
     QCOMPARE(QFileInfo(ChoosePictureFile(nullptr)).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
+}
+
+// Kinds, sizes and dates as the dialog lists them, French whatever the
+// desktop's language (these tests run with the C locale).
+void TstPictureDialog::listsInFrench()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("photos")));
+    QFile small(dir.filePath(QStringLiteral("petit.bmp")));
+    QVERIFY(small.open(QIODevice::WriteOnly) && small.write("BM12345678") == 10);
+    small.close();
+    App::State().ProgramFolder = dir.path();
+    QStringList folderRow, fileRow;
+    WhenModal<QFileDialog>([&](QFileDialog *d) {
+        auto *view = d->findChild<QAbstractItemView *>(QStringLiteral("treeView"));
+        const auto row = [view](const QString &name) {
+            QStringList cells;
+            QAbstractItemModel *m = view->model();
+            for (int r = 0; r < m->rowCount(view->rootIndex()); ++r)
+                if (m->index(r, 0, view->rootIndex()).data().toString() == name)
+                    for (int c = 1; c < 4; ++c)
+                        cells << m->index(r, c, view->rootIndex()).data().toString();
+            return cells;
+        };
+        // The folder is read in the background: its rows come a little later.
+        (void)QTest::qWaitFor([&] {
+            folderRow = row(QStringLiteral("photos"));
+            fileRow = row(QStringLiteral("petit.bmp"));
+            return !folderRow.isEmpty() && !fileRow.isEmpty();
+        });
+        d->reject();
+    });
+    (void)ChoosePictureFile(nullptr);
+    QCOMPARE(folderRow.value(1), QStringLiteral("Dossier"));
+    QCOMPARE(fileRow.value(0), QStringLiteral("10 octets"));
+    QCOMPARE(fileRow.value(1), QStringLiteral("Fichier BMP"));
+    QCOMPARE(fileRow.value(2), QLocale(QLocale::French, QLocale::France).toString(QFileInfo(small).lastModified(), QLocale::ShortFormat));
 }
 
 QTEST_MAIN(TstPictureDialog)
