@@ -27,7 +27,7 @@ done
 title="Irisonde - Couleurs et perception visuelle"
 conf="$XDG_CONFIG_HOME/Veltrane/Irisonde.conf"
 mkdir -p "$(dirname "$conf")"
-printf '[Tips]\nSplashFlag=0\nTipFlag=0\n[AddF]\nX=100\nY=50\nW=700\nH=500\nMaxis=0\n[SubF]\nMaxis=1\n' > "$conf"
+printf '[Tips]\nSplashFlag=0\nTipFlag=0\n[AddF]\nX=100\nY=50\nW=700\nH=500\nMaxis=0\n[SubF]\nMaxis=1\n[EclaireF]\nX=100\nY=50\nW=400\nH=300\nMaxis=0\n' > "$conf"
 
 section() { awk -v s="[$1]" '$0 == s {on = 1; next} /^\[/ {on = 0} on && NF' "$conf" | sort | tr '\n' ' '; }
 # The script never sleeps a fixed time before it acts: a loaded machine may
@@ -137,6 +137,20 @@ for run in 1 2 3; do
     fail "run $run: main window moved or grew: $main_before -> $main_now"
   fi
   main_before=$main_now
+done
+
+# A workshop left at its least size comes back exactly as large: its least
+# size is worked out from its real frame, not from a frame not known yet.
+for run in 1 2; do
+  "$exe" & pid=$!
+  ecl=$(open_workshop e " Eclairage d'une scène - Image par défaut")
+  xdotool windowactivate --sync "$ecl" key alt+F4
+  quit_through_menu
+  wait "$pid" || fail "exit code $?"
+  ecl_now=$(section EclaireF)
+  case "$ecl_now" in "H=300 "*) ;; *) fail "run $run: workshop at its least height stored as $ecl_now" ;; esac
+  [ "$run" -eq 1 ] || [ "$ecl_now" = "$ecl_before" ] || fail "workshop at its least size grew: $ecl_before -> $ecl_now"
+  ecl_before=$ecl_now
 done
 
 # A workshop left maximised opens maximised.
