@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed tree and the Debian package made from it:
 #   bin/irisonde
 #   share/irisonde/            the help document and the readme

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the program into a temporary prefix and validates its menu and
 # software-centre entries; then builds the Debian package, unpacks it into a
 # temporary root and starts the unpacked program in a real X server with a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help and the readme are found beside the program (build tree) or in
 // ../share/irisonde (installed tree); a missing one keeps the old path.
 #include "shell/MainU.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The open-picture dialog: its title and filter, cancelling, choosing a
 // file, and the warning shown for a bad one.
 #include "imaging/PictureU.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by run.sh and test.sh: installs the Debian packages the build and the
 # tests need when they are missing, then configures and builds into build/.
 # Sourced, not run.
