@@ -73,7 +73,7 @@ int RunIrisonde(QApplication &app)
     app.setApplicationName(QStringLiteral("Irisonde"));
     // The menu entry and the icon theme know the program by this id; the
     // window icon is for desktops that do not look the entry up.
-    QGuiApplication::setDesktopFileName(QStringLiteral("fr.veltrane.Irisonde"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.veltrane.irisonde"));
     QIcon icon;
     for (const char *size : {"48", "128", "256"})
         icon.addFile(QStringLiteral(":/res/Icone%1.png").arg(QLatin1String(size)));

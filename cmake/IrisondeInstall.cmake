@@ -9,7 +9,7 @@
 #   share/metainfo/            the software-centre entry
 # The program looks for its documents in ../share/irisonde from bin/, so the
 # two folder names are fixed here rather than taken from GNUInstallDirs.
-set(IRISONDE_APP_ID fr.veltrane.Irisonde)
+set(IRISONDE_APP_ID fr.veltrane.irisonde)
 
 install(TARGETS irisonde RUNTIME DESTINATION bin)
 install(FILES ${IRISONDE_DOCS} DESTINATION share/irisonde)
@@ -24,12 +24,10 @@ foreach(_size 48 128 256)
           DESTINATION share/icons/hicolor/${_size}x${_size}/apps RENAME ${IRISONDE_APP_ID}.png)
 endforeach()
 
-# The screenshot is docs/main-window.png, published beside the author's page.
-string(REGEX REPLACE "/+$" "" IRISONDE_WEB "${IRISONDE_AUTHOR_WEB}")
-string(APPEND IRISONDE_WEB "/")
-configure_file(${CMAKE_SOURCE_DIR}/packaging/${IRISONDE_APP_ID}.metainfo.xml.in
-               ${CMAKE_BINARY_DIR}/${IRISONDE_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/${IRISONDE_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+set(IRISONDE_METAINFO_IN ${CMAKE_SOURCE_DIR}/packaging/${IRISONDE_APP_ID}.metainfo.xml.in)
+set(IRISONDE_METAINFO_OUT ${CMAKE_BINARY_DIR}/${IRISONDE_APP_ID}.metainfo.xml)
+include(${CMAKE_CURRENT_LIST_DIR}/IrisondeMetainfo.cmake)
+install(FILES ${IRISONDE_METAINFO_OUT} DESTINATION share/metainfo)
 
 # `cpack -G DEB` in the build folder. The libraries (Qt 6 widgets, libwmf's
 # lite library) come from dpkg-shlibdeps; what the program only loads at run
@@ -47,7 +45,9 @@ is in French.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${IRISONDE_AUTHOR_WEB}")
+if(NOT IRISONDE_AUTHOR_WEB STREQUAL "")
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${IRISONDE_AUTHOR_WEB}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 # The readme, the web page and the e-mail address are opened through xdg-open.

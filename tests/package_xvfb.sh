@@ -10,7 +10,7 @@
 set -euo pipefail
 
 source "$(dirname "$0")/xsession.sh"
-id=fr.veltrane.Irisonde
+id=fr.veltrane.irisonde
 title="Irisonde - Couleurs et perception visuelle"
 
 if [ "${2:-}" != "--inner" ]; then
