@@ -3,16 +3,53 @@
 
 # The installed tree and the Debian package made from it:
 #   bin/irisonde
-#   share/irisonde/            the help document and the readme
+#   share/irisonde/            the help document, which the program shows
+#   share/doc/irisonde/        the readme, the copyright and the changelog
+#   share/man/man1/            the French manual page
 #   share/applications/        the menu entry
 #   share/icons/hicolor/       the icon, scalable and in pixel sizes
 #   share/metainfo/            the software-centre entry
-# The program looks for its documents in ../share/irisonde from bin/, so the
-# two folder names are fixed here rather than taken from GNUInstallDirs.
+#   share/lintian/overrides/   the lintian tags that do not apply, and why
+# The program looks for its documents in ../share/irisonde and
+# ../share/doc/irisonde from bin/, so the folder names are fixed here rather
+# than taken from GNUInstallDirs.
 set(IRISONDE_APP_ID fr.veltrane.irisonde)
+set(IRISONDE_DEBIAN_REVISION 1)
 
 install(TARGETS irisonde RUNTIME DESTINATION bin)
-install(FILES ${IRISONDE_DOCS} DESTINATION share/irisonde)
+# A stripped install (the package's) also drops the compiler's notes, as
+# Debian's own packages do.
+if(CMAKE_STRIP)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/irisonde\" RESULT_VARIABLE _rc)
+      if(NOT _rc EQUAL 0)
+        message(FATAL_ERROR \"strip failed on bin/irisonde\")
+      endif()
+    endif()")
+endif()
+install(FILES ${CMAKE_SOURCE_DIR}/help/Irisonde.html DESTINATION share/irisonde)
+
+# The compressed documents: gzip -9n, as Debian wants them (no name, no time).
+find_program(GZIP gzip REQUIRED)
+set(_pkg ${CMAKE_BINARY_DIR}/packaging)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/irisonde.1.in ${_pkg}/irisonde.1 @ONLY)
+add_custom_command(OUTPUT ${_pkg}/irisonde.1.gz
+  COMMAND ${GZIP} -9nkf ${_pkg}/irisonde.1
+  DEPENDS ${_pkg}/irisonde.1 COMMENT "Compressing the manual page")
+add_custom_command(OUTPUT ${_pkg}/changelog.Debian.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/changelog.Debian ${_pkg}/changelog.Debian
+  COMMAND ${GZIP} -9nf ${_pkg}/changelog.Debian
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog.Debian COMMENT "Compressing the Debian changelog")
+add_custom_target(irisonde_packaging ALL DEPENDS ${_pkg}/irisonde.1.gz ${_pkg}/changelog.Debian.gz)
+
+install(FILES ${CMAKE_SOURCE_DIR}/lisezmoi.txt ${CMAKE_SOURCE_DIR}/packaging/copyright
+              ${_pkg}/changelog.Debian.gz
+        DESTINATION share/doc/irisonde)
+install(FILES ${_pkg}/irisonde.1.gz DESTINATION share/man/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/irisonde.lintian-overrides
+        DESTINATION share/lintian/overrides RENAME irisonde)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${IRISONDE_APP_ID}.desktop DESTINATION share/applications)
 
 # The icon files are made by tools/resgen under resources/ (and compiled into
@@ -44,6 +81,9 @@ decomposition, as simulated experiments driven with the mouse. Its interface
 is in French.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Debian revision makes the package a non-native one, whose changelog is
+# changelog.Debian.gz; packaging/changelog.Debian starts with this version.
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${IRISONDE_DEBIAN_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 if(NOT IRISONDE_AUTHOR_WEB STREQUAL "")
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${IRISONDE_AUTHOR_WEB}")
