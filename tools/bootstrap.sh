@@ -12,7 +12,7 @@ IRISONDE_PACKAGES=(
   libwmf-dev libfreetype-dev zlib1g-dev
   fonts-liberation2 fontconfig
   xvfb xauth xdotool xclip x11-utils openbox
-  desktop-file-utils appstream dpkg-dev lintian
+  desktop-file-utils appstream dpkg-dev lintian reuse
   libbenchmark-dev
 )
 
