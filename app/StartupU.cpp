@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/StartupU.h"
 
 #include "app/WorkshopTableU.h"
@@ -70,7 +73,7 @@ int RunIrisonde(QApplication &app)
     app.setApplicationName(QStringLiteral("Irisonde"));
     // The menu entry and the icon theme know the program by this id; the
     // window icon is for desktops that do not look the entry up.
-    QGuiApplication::setDesktopFileName(QStringLiteral("fr.veltrane.Irisonde"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.veltrane.irisonde"));
     QIcon icon;
     for (const char *size : {"48", "128", "256"})
         icon.addFile(QStringLiteral(":/res/Icone%1.png").arg(QLatin1String(size)));

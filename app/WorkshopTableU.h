@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's workshops, one row each. Adding a workshop means its own
 // files, one value here, one row in WorkshopTableU.cpp and its help topic.

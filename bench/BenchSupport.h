@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared by the benchmarks: the memcpy every figure is read against, measured
 // in the same run, and the main() that gives them a font database.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of a catalogue page: twelve 1024 x 768 24-bit bitmaps decoded from
 // disk and drawn at the 120-pixel size (no cache, as each repaint does),
 // beside reading those files' bytes, measured in the same run: read the

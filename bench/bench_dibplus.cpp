@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the pixel image's whole-picture operations and of the turned
 // projector sprite, each beside a memcpy of the bytes it writes, measured in
 // the same run: read the figures as ratios (operation time / memcpy time).

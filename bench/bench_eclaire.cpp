@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scene-lighting workshop at a 1920 x 1080 client area, beside a memcpy
 // of the bytes of its lit scene (LitImage) measured in the same run: read the
 // figures as ratios (step / memcpy). A spot step is the drag handler's whole

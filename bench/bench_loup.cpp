@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One drag step of the television magnifier (the move handler's whole work:
 // the clamp, the copy of the picture, the disc and its rim), beside a memcpy
 // of the bytes of the screen picture measured in the same run: read the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the picture services: the test card at 1920 x 1080, and a bitmap
 // and a metafile loaded and drawn, each beside a memcpy of the bytes it
 // writes, measured in the same run: read the figures as ratios.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the picture file search on a generated tree of 50,000 entries
 // (about 2,000 folders, a tenth of the files pictures, a few symbolic links,
 // one of them a loop), with the real per-entry yield to a live event loop,

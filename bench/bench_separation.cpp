@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The separations and recompositions of the four-colour and RGB workshops at
 // a 1920 x 1080 client area (six panes of 631 x 485), beside a memcpy of the
 // bytes each one writes, measured in the same run: read the figures as ratios

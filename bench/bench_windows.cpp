@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole drag step through the real workshop window on the offscreen
 // platform, as a pupil feels it: a mouse-move event sent to the paint area,
 // the window's handler, the repaint of what it marked dirty into the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One drag step of each synthesis workshop at a 1920 x 1080 client area,
 // beside a memcpy of the bytes of its screen picture (FrameLayer), measured
 // in the same run: read the figures as ratios (drag step / memcpy). The step

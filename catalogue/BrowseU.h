@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The catalogue window: the bitmaps and metafiles of the working folder as
 // pages of twelve thumbnails. The user picks the size, the kinds and the

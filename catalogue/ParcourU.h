@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The working-folder chooser: a volume (this platform's drive) and a folder
 // on it, picked in two lists. The catalogue sets the start folder, shows the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A catalogue slot's picture: painted and clicked through the catalogue
 // window, and met by a screen reader as a picture that can be selected.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Each folder is one static library made of every .cpp it holds (its
 # subfolders are libraries of their own), so that adding a module needs no
 # edit here. A folder without sources yet still yields a target, an interface

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bitmap variants the program decodes itself, where Qt's reader falls
 // short: run-length compressed bitmaps (RLE8 and RLE4), whose rows Qt's

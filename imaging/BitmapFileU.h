@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Device-independent bitmap files (".bmp"): the header checks that decide the
 // program's messages, and the loaded bitmap object of the picture workshops.

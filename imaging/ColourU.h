@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Free colour functions on the two colour forms of the program:
 //  - a colour value has red in bits 0-7, green 8-15, blue 16-23 (the form of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Windows metafiles (".wmf"): header checks, natural size, and the loaded
 // metafile object of the picture workshops (`PictureMetafile`).

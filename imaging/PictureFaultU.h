@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What went wrong when a picture file was loaded, and the message the user
 // reads about it. imaging/ shows no boxes: the shell shows the message.

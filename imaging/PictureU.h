@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture a picture workshop (scene lighting, television magnifier,
 // four-colour printing, RGB decomposition) shows in its picture area: the test

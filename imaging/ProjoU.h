@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The projector sprite shared by the additive-synthesis and scene-lighting
 // workshops: an 81 x 81 slide projector whose lamp takes any colour, drawn on

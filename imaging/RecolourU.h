@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Recolouring of the program's small bitmaps (logos, bullets, bulbs): one
 // colour turned into another, as a transparent background would be.

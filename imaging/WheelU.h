@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The mouse wheel as every window reads it: deltas in eighths of a degree,
 // 120 to a notch; some platforms report Shift+wheel on the horizontal axis,

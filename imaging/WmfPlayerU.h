@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bridge to libwmf's lite library: it parses and plays the records, and
 // a device layer of our own draws them on a QPainter.

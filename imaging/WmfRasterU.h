@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Internal to the metafile player: the raster callbacks of the device layer
 // (block fills, bitmap records, text, regions).

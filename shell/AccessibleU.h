@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A widget class that speaks to a screen reader otherwise than Qt's plain
 // widget (another role, a state of its own, a live description) hands Qt its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Application-wide state: what the program knows about itself (TAppState,
 // reached through App::State()), the shared bitmaps and cursor, the warning

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's client area: the heading, the nine activity links with
 // their bullets, the two bevels and the status panel, over the tiled Motif.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/MainU.h"
 
 #include "IrisondeConfig.h"
@@ -77,11 +80,15 @@ QString DocumentPathOf(const QString &programFolder, const QString &fileName)
     const QString beside = QDir::toNativeSeparators(folder.filePath(fileName));
     if (QFileInfo(beside).isFile())
         return beside;
-    // Installed, the program is in <prefix>/bin and its documents are in
-    // <prefix>/share/irisonde.
-    const QString installed =
-        QDir::toNativeSeparators(QDir::cleanPath(folder.filePath(QStringLiteral("../share/irisonde/") + fileName)));
-    return QFileInfo(installed).isFile() ? installed : beside;
+    // Installed, the program is in <prefix>/bin, its help in
+    // <prefix>/share/irisonde and its readme with the package's other
+    // documents in <prefix>/share/doc/irisonde.
+    for (const QString &installedFolder : {QStringLiteral("../share/irisonde/"), QStringLiteral("../share/doc/irisonde/")}) {
+        const QString installed = QDir::toNativeSeparators(QDir::cleanPath(folder.filePath(installedFolder + fileName)));
+        if (QFileInfo(installed).isFile())
+            return installed;
+    }
+    return beside;
 }
 
 QString PictureFolderOf(const QString &programFolder)

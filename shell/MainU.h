@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The home window: the list of activities as link labels and menus, the
 // display-mode status line, and the door to every other window.
@@ -36,9 +39,9 @@ struct TDisplayMode {
 [[nodiscard]] QString ProgramFolderOf(const QString &executablePath);
 
 // Where the document `fileName` (help, readme) is: beside the program, as in
-// the build tree, else in ../share/irisonde, as when installed. When neither
-// holds it, the path beside the program, so that a missing document is met
-// as it always was.
+// the build tree, else in ../share/irisonde or ../share/doc/irisonde, as when
+// installed. When none holds it, the path beside the program, so that a
+// missing document is met as it always was.
 [[nodiscard]] QString DocumentPathOf(const QString &programFolder, const QString &fileName);
 // Empty for a program run from its own folder, its documents beside it (it
 // then looks for pictures there, as always); installed (its documents in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The preferences: splash screen and tip of the day at start, bubble hints in
 // the workshops. OK applies, "A&ppliquer" applies and stays, "A&nnuler" takes

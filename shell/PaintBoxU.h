@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A windowless-looking paint area whose drawing is handed in by its owner, as
 // the bullets of the main window, the logo boxes of the dialogs and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bounds every window placement keeps, whatever the settings store held:
 // a stored record may come from another screen, from a window manager still

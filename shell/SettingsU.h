@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The user's preferences and window placements, kept between runs in the
 // per-user settings store (organisation "Veltrane", application "Irisonde").

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A spin button: an up arrow over a down arrow, each half of the control,
 // each running its own handler; held down, an arrow repeats.

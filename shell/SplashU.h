@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The splash window: the logo and four centred lines. At start it shows
 // without blocking and goes at the first click or after seven seconds; from

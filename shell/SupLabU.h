@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A text label that behaves like a hyperlink: while the pointer is over it,
 // the pointer takes LinkCursor and the text LinkColor; both come back when the

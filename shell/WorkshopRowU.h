@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One workshop as the shell sees it: where the main window lists it, which
 // link opens it, where its placement is kept, and how it is made. The

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every workshop window has in common: opened from the main window (which
 // hides meanwhile), re-initialised on each show, releasing its images on each

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The catalogue in the real program and a real X server: opened from the main
 # window's menu, a folder chosen in the chooser by the keyboard, a search of a
 # tree of bitmaps and metafiles filling two pages, a thumbnail checked on the

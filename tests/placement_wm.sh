@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Under a real window manager, windows come back where and as large as they
 # were left: three runs in a row keep the main window's and a workshop's
 # stored bounds, frame included, unchanged; a maximised window comes back

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the resource generator into a fresh folder and compares every file it
 # writes with the committed one under resources/, byte for byte: a change to
 # the code the generators share shows here before the resources drift.

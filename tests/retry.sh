@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # retry.sh N COMMAND ARGS...: runs COMMAND up to N times until it passes,
 # saying each failed attempt. Kept for the window-manager placement test
 # alone, while a late framing by the window manager can still leave a

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the real program in a real X server (24 bits) with a fresh home
 # folder, waits for its main window, checks that a second copy is refused,
 # closes the main window through its menu, and checks the settings written.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window of the program read as a screen reader reads it: no control
 // without a French name, and the picture areas saying what they show.
 #include "app/WorkshopTableU.h"

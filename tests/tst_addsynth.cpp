@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The additive-synthesis window driven as a pupil would, on the offscreen
 // platform: its layout, and mouse, wheel, bars and check boxes reaching the
 // state (whose dragging and mixing tst_synthstate covers), read back from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue window on screen: a search filling its pages, paging and
 // selection, size changes, reopening, input and closing during a search, and
 // a damaged thumbnail reported once.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour functions: the two colour forms, the ink fractions and the
 // printed plates.
 #include "imaging/ColourU.h"

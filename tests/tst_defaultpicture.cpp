@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The test card: where it sits in the area, and its grid, bands and disc at
 // several sizes on both sides of the 1.333 threshold.
 #include "imaging/DibPlusU.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The off-screen pixel image: layout, both coordinate systems, clipping and
 // the row and image operations the workshops compute with.
 #include "imaging/ColourU.h"

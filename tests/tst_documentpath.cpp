@@ -1,5 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help and the readme are found beside the program (build tree) or in
-// ../share/irisonde (installed tree); a missing one keeps the old path.
+// ../share/irisonde or ../share/doc/irisonde (installed tree); a missing one
+// keeps the old path.
 #include "shell/MainU.h"
 
 #include <QDir>
@@ -53,6 +57,19 @@ private slots:
             QVERIFY2(pictures.isEmpty(), qPrintable(pictures));
         else
             QVERIFY2(!pictures.isEmpty() && !pictures.startsWith(root.path()), qPrintable(pictures));
+    }
+    // A package puts the readme with its other documents in share/doc.
+    void readmeInDocFolder()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QDir dir(root.path());
+        QVERIFY(dir.mkpath(QStringLiteral("prefix/bin")) && dir.mkpath(QStringLiteral("prefix/share/doc/irisonde")));
+        QFile readme(dir.filePath(QStringLiteral("prefix/share/doc/irisonde/lisezmoi.txt")));
+        QVERIFY(readme.open(QIODevice::WriteOnly) && readme.write("x") == 1);
+        const QString folder = QDir::toNativeSeparators(dir.filePath(QStringLiteral("prefix/bin")));
+        QCOMPARE(DocumentPathOf(folder, QStringLiteral("lisezmoi.txt")),
+                 QDir::toNativeSeparators(readme.fileName()));
     }
 };
 

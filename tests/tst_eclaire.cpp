@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scene-lighting window driven as a pupil would, on the offscreen
 // platform: mouse, wheel, bars, buttons and boxes, read back from the pixels
 // of the lit scene. The lighting itself is tested on the state.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The television-magnifier window driven as a pupil would, on the offscreen
 // platform: mouse, wheel, spin buttons and the picture buttons, read back
 // from the pixels of the screen image. The cells themselves are tested on

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window driven as a pupil would: its layout and menus, the link
 // labels, the workshop frame through a small test workshop, placements,
 // the clipboard, help, hints and the companion commands.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Metafiles: shapes, fills in both modes, text, bitmap records, clipping,
 // the placeable frame and the plain window, natural sizes, fitting and
 // stretching, and the deleted-font slot that libwmf reuses.

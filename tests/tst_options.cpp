@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options dialog: OK, Apply, Cancel and the close box on the three
 // preferences, and the hints of the workshops after it closes.
 #include "app/WorkshopTableU.h"

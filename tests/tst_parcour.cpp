@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The working-folder chooser on screen: OK, Cancel and the close box, going
 // into a folder, the lists kept between showings, and an unreadable volume
 // with its three-second warning.

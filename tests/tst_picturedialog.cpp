@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The open-picture dialog: its title, filter and folder, cancelling, choosing
 // a file. Loading what it gives is the workshops' (tst_openpicture).
 #include "shell/AppStateU.h"

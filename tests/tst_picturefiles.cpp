@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Picture files: every bitmap variant against its known pixels, each loader
 // fault with its message, bitmap centring and stretching, captions and the
 // kind-and-size probe. Metafile drawing is in tst_metafiles.

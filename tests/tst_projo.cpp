@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The projector sprite: its picture, the lamp list, the transparent key that
 // dodges the lamp colour, and the upright and turned draws.
 #include "imaging/ColourU.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four-colour printing and RGB decomposition windows, made from the
 // program's workshop table and driven as a pupil would offscreen, read back
 // from the pixels of their panes. The plate arithmetic is tested on the state.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings store: the integer reading rule, defaults, the maximised rule,
 // text round trips through a fresh process, and store failures.
 #include "app/WorkshopTableU.h"

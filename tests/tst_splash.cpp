@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The splash window and About box, and the order of the start-up windows in
 // the real program (splash first, the tip of the day only once it has gone).
 #include "imaging/ResourceU.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Program start: a second copy is refused with its message and leaves no
 // trace; a lock left by a killed copy does not block the next start.
 #include "shell/MainU.h"

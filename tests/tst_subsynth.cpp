@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The subtractive-synthesis window driven as a pupil would, on the offscreen
 // platform, read back from the composed sheet (FrameLayer) and the brush
 // strip: its layout, the mouse and the bars reaching the state (whose

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The link label: one saved look per crossing, restored exactly.
 #include "shell/SupLabU.h"
 #include "tests/support/AccessTree.h"

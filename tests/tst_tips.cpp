@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tips resource reader, the tip number rules and the tip window.
 #include "imaging/ResourceU.h"
 #include "shell/AppStateU.h"

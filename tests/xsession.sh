@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the tests that run the real program in a real X server.
 # xsession_run SCRIPT ARGS...: runs SCRIPT with ARGS and --inner under a new
 # Xvfb (24 bits) with a fresh home, config and runtime folder.

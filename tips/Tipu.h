@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The tip of the day: one hint about the program at a time, browsed forwards
 // and backwards, with the choice of seeing it at start.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by run.sh and test.sh: installs the Debian packages the build and the
 # tests need when they are missing, then configures and builds into build/.
 # Sourced, not run.
@@ -9,7 +12,7 @@ IRISONDE_PACKAGES=(
   libwmf-dev libfreetype-dev zlib1g-dev
   fonts-liberation2 fontconfig
   xvfb xauth xdotool xclip x11-utils openbox
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian reuse
   libbenchmark-dev
 )
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The additive-synthesis workshop window " Synthèse additive": red, green
 // and blue light from three projectors mixing on a black screen.

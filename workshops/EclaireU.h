@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The scene-lighting workshop window " Eclairage d'une scène": a picture lit
 // by a projector, as a spot the pupil drags or wholly, in a light set by

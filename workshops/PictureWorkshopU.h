@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the four picture workshops (scene lighting, television magnifier,
 // four-colour printing, RGB decomposition) share on top of the workshop

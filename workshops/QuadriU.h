@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The four-colour printing workshop window " Quadrichromie": a picture
 // separated into the cyan, magenta, yellow (and black) plates a printer

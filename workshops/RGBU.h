@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The RGB decomposition workshop window " Décomposition RVB d'une image": a
 // picture split into its red, green and blue lights and added back together

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window of the separation workshops: a picture split into plates
 // (printing inks, or the lights of a screen) shown in six cells of one size

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The subtractive-synthesis workshop window " Synthèse soustractive": cyan,
 // magenta and yellow ink blots mixing on a white sheet.

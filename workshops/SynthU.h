@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window the additive and subtractive synthesis workshops share: a
 // screen (`Zone`) where the pupil drags three discs, a strip under it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture file search: walks a folder, and optionally every folder below
 // it, and hands each bitmap ("*.bmp") and metafile ("*.wmf") it finds, and

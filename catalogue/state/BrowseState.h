@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The catalogue window without its widgets: the list of pictures a search
 // found, its pages of twelve thumbnails, the selected slot, the slot and

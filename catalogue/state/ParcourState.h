@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The working-folder chooser without its window. This file system has no
 // drive letters: the "drives" are the mounted volumes a user would pick from

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawing of the catalogue's thumbnails, below the window: the picture
 // of an empty slot, and a slot's picture read from disk at every call (no

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the small bitmap and metafile files the picture tests read.
 
 Every bitmap variant holds the same 5 x 3 reference picture (REFERENCE, top

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared set-up of the picture fuzz targets: a GUI application on the
 // offscreen platform (fonts for metafile text) and a small canvas.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bitmap files: header checks, decoding (Qt's reader and our run-length
 // decoder) and drawing centred and stretched.
 #include "FuzzSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Metafiles: header checks and record walk, libwmf's scan, and playing
 // through our device layer fitted and stretched.
 #include "FuzzSupport.h"

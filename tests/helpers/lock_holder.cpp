@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Takes the single-instance lock as a running copy would, says so, and waits
 // to be killed: the test then checks that a dead owner's lock is taken over.
 #include "app/StartupU.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves the whole screen of the display to a PNG, for the real-program tests
 // and for a person to look at; each further argument "x,y" prints the colour
 // of that screen pixel as #rrggbb, one a line.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Run by the settings tests as a separate process: "save" writes a known set
 // of settings (the main window maximised), "load" prints what a fresh process
 // reads back, one "name=value" a line.

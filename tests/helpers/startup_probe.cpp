@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the real program start and watches its windows from inside, for the
 // start-up tests. Prints one "event milliseconds" line per change seen:
 // splash-shown, splash-gone, main-shown, tip-shown (with "modal" when it is the

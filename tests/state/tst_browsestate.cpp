@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue's computations without its window: fitting, caption cuts,
 // texts, pages, the wheel and the sizes.
 #include "catalogue/state/BrowseState.h"

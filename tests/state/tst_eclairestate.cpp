@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scene-lighting workshop's state without any window: the lit scene
 // against a reference computed pixel by pixel, the light from the bars and
 // buttons, the spot's clamps, the projector, the copy.

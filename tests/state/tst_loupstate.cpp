@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The television magnifier's state without any window: the phosphor cells,
 // the magnifier against a plain pixel-by-pixel walk of the disc, the bounds
 // of level, size and centre, and what a new opening brings back.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The working-folder chooser without its window: the volumes offered as
 // drives, the folder list, the unavailable-drive fallback and its warning.
 #include "catalogue/state/ParcourState.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture file search on small trees made for each case: the report
 // order, which entries count, links and loops, yields and stopping.
 #include "catalogue/search/SearchU.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The separation workshops' state without any window: plates and
 // recomposition of plain pictures, the plate rules against the colour
 // functions, the mode and ink flags, the layout and the copy.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The synthesis workshops' state without any window: dragging with its hit
 // priority and clamps, the mixing of discs (OR of lights, AND of inks) on
 // either path of the composition, the projector turning, the inks' strength,

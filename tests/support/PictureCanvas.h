@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture area the loaders draw into, in tests: a green image (so that
 // what a drawing leaves untouched shows) set as the test picture's area.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Driving the synthesis workshops in tests: the window under test, a pixel
 // of an off-screen image counted from the top-left, and points placed

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Driving a window in tests: its controls by name, wheel turns, what the
 // window shows, a pixel of an off-screen image, the help button.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Developer tool: loads a picture file through the program's own code and
 // draws it by the workshops' rules (fitted or centred on white, or
 // stretched) into a PNG, printing its kind and natural size.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's icon for menus and software centres: three lights of the
 // additive workshop on a dark rounded screen. One drawing gives the scalable
 // SVG and the pixel sizes the icon theme asks for, so that they agree.

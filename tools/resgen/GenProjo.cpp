@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The slide projector of the additive-synthesis and scene-lighting workshops,
 // seen from above with its lens pointing to the top edge: 57 x 57, 8 bits per
 // pixel with a 256-entry colour table. Pure yellow is the background (the

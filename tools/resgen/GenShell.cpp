@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's bitmaps and cursor: the logo in two sizes, the background
 // tile, the two bullets and the pointing hand.
 #include "ResGen.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two pictures of the subtractive-synthesis workshop:
 //  - "Trace.wmf", the ink blot: a placeable metafile (1024 units to the inch,
 //    frame (-2555, -2086)-(2555, 2086)) holding one closed polygon of 80

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tip-of-the-day texts and the bulb bitmap of the tip window.
 // The texts are carried as Windows-1252 lines ended by CR LF and closed by the
 // line "FIN", the form the tip window reads.

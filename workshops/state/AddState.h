@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The additive-synthesis workshop without its window: three projectors in a
 // strip below a black screen throw red, green and blue discs of light; where

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The scene-lighting workshop without its window: a picture (the scene) lit
 // by a projector, either as a round spot the pupil drags over it or wholly,

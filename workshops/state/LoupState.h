@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The television-magnifier workshop without its window: a picture shown as a
 // screen, and a round magnifier dragged over it that enlarges the picture,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the four-colour printing and the RGB decomposition workshops share: a
 // picture split into plates (printing inks or screen lights), shown in six

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The subtractive-synthesis workshop without its window: cyan, magenta and
 // yellow ink blots on a white sheet, three paint brushes in a strip under

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the additive and subtractive synthesis workshops share: three discs
 // (light spots or ink blots) of one radius on a screen, dragged with the
