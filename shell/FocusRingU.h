@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A ring in the palette's highlight colour round the control that has the
 // keyboard focus, for controls whose style shows no focus of its own (the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What Qt's own file dialog lists, in French whatever the desktop's
 // language: its file model writes sizes, kinds and dates in the system's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening a picture file in each picture workshop as a teacher does first:
 // the picture area has the keys, "Ouvrir" is clicked, a file chosen. What the
 // window then shows is read from its backing store, as the user sees it.

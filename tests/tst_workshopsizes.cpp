@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every workshop at its least size and at its first-run size: each control
 // the pupil uses lies whole inside the window, its text whole, none over
 // another. Read from the widgets as laid out, for each workshop of the table.
