@@ -2,6 +2,7 @@
 // the picture area has the keys, "Ouvrir" is clicked, a file chosen. What the
 // window then shows is read from its backing store, as the user sees it.
 #include "app/WorkshopTableU.h"
+#include "imaging/PictureFaultU.h"
 #include "shell/AppStateU.h"
 #include "shell/WorkshopU.h"
 #include "tests/support/TestSupport.h"

@@ -27,19 +27,7 @@ void TPictureWorkshopF::DrawCurrentPicture()
     TDibPlus *image = PictureImage();
     if (image && image->HasStore()) {
         m_picture.SetPictureArea(image->Width(), image->Height());
-        QPainter &canvas = image->Canvas();
-        switch (m_picture.PictureKind()) {
-        case EPictureKind::None:
-        case EPictureKind::Default:
-            m_picture.DrawDefaultPicture(canvas);
-            break;
-        case EPictureKind::Metafile:
-            m_picture.DrawMetafilePicture(canvas);
-            break;
-        case EPictureKind::Bitmap:
-            m_picture.DrawBitmapPicture(canvas);
-            break;
-        }
+        m_picture.DrawPicture(image->Canvas());
         image->Flush();
     }
     // With no room for the picture the card still counts as shown, so that
