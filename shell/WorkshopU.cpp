@@ -2,6 +2,7 @@
 
 #include "shell/AppStateU.h"
 #include "shell/PlacementBoundsU.h"
+#include "shell/WorkshopOutputU.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -76,6 +77,7 @@ TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
         connect(m_ouvreBout, &QToolButton::clicked, this, [this] { OuvreBoutClick(); });
         connect(m_defautBout, &QToolButton::clicked, this, [this] { DefautBoutClick(); });
     }
+    m_output = new TWorkshopOutput(this, m_toolBar, [this] { return CopyImage(); }, frame.caption);
 }
 
 QToolButton *TWorkshopF::MakeButton(const QString &name, int left, const QString &hint, const QIcon &glyph)
@@ -99,6 +101,7 @@ int TWorkshopF::WorkHeight() const
 void TWorkshopF::resizeEvent(QResizeEvent *event)
 {
     m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_output->Place();
     QWidget::resizeEvent(event);
     if (awaitingFrame && shown && Irisonde::IsFramed(*this)) {
         // Framed just now and resized to its outer bounds: the show's layout
@@ -131,6 +134,7 @@ void TWorkshopF::showEvent(QShowEvent *event)
         return;
     shown = true;
     m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_output->Place();
     FormShow();
     OrderTabs();
     if (!m_pictureAreas.isEmpty())
@@ -177,7 +181,7 @@ void TWorkshopF::OrderTabs()
         if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)) && w->focusPolicy() == Qt::NoFocus)
             w->setFocusPolicy(Qt::TabFocus);
     QList<QWidget *> toolButtons;
-    for (QToolButton *b : {m_closeBout, m_copierBout, m_aideBout, m_ouvreBout, m_defautBout})
+    for (QToolButton *b : {m_closeBout, m_copierBout, m_aideBout, m_ouvreBout, m_defautBout, m_output->SaveBout(), m_output->PrintBout()})
         if (b)
             toolButtons.append(b);
     QList<QWidget *> controls;

@@ -2,6 +2,7 @@
 
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
+#include "shell/DropU.h"
 #include "shell/PictureDialogU.h"
 
 #include <QCheckBox>
@@ -20,6 +21,8 @@ TPictureWorkshopF::TPictureWorkshopF(const Frame &workshopFrame, const QString &
     StretchCheck->setToolTip(QStringLiteral(" Déformer l'image pour qu'elle occupe tout l'espace disponible"));
     StretchCheck->adjustSize();
     connect(StretchCheck, &QCheckBox::toggled, this, &TPictureWorkshopF::StretchCheckClick);
+    // A picture file dropped from a file manager opens as "Ouvrir" opens it.
+    AcceptDrops(this, DraggedPictureFile, [this] { return m_showing; }, [this](const QString &path) { OpenPictureFile(path); });
 }
 
 void TPictureWorkshopF::DrawCurrentPicture()
