@@ -149,8 +149,10 @@ EPictureFault CheckDrawing(const QByteArray &xml)
         const QString link = LinkOf(attributes);
         if (reader.name() == u"use" && link.startsWith(u'#'))
             nodes.back().UseTarget = link.mid(1);
+        // The renderer would open the file named, which may be the drawing
+        // itself or a device that never ends: embedded pictures only.
         if (reader.name() == u"image" && !link.isEmpty() && !link.startsWith(u"data:"))
-            return EPictureFault::TooComplex;
+            return EPictureFault::LinkedPictures;
     }
     if (reader.hasError() || !rooted)
         return EPictureFault::InvalidDrawing;

@@ -24,8 +24,8 @@ inline constexpr qint64 MaxDrawnElements = 1'000'000;          // with every <us
 // Checks the drawing's XML: well formed, an <svg> root, no deeper than
 // MaxDrawingDepth, no <use> that reaches itself, at most MaxDrawnElements
 // once expanded, and no picture linked from outside the file (the
-// renderer would open it, and a drawing may link itself). InvalidDrawing
-// or TooComplex.
+// renderer would open it, and a drawing may link itself). InvalidDrawing,
+// TooComplex or LinkedPictures.
 [[nodiscard]] EPictureFault CheckDrawing(const QByteArray &xml);
 
 } // namespace Irisonde

@@ -28,7 +28,8 @@ public:
     TPictureDrawing &operator=(const TPictureDrawing &) = delete;
 
     // Loads a whole drawing held in memory, compressed or not; on failure
-    // the previous drawing stays. InvalidDrawing, TooLarge or TooComplex.
+    // the previous drawing stays. InvalidDrawing, TooLarge, TooComplex or
+    // LinkedPictures.
     [[nodiscard]] EPictureFault LoadFromBytes(const QByteArray &bytes);
 
     [[nodiscard]] bool IsEmpty() const { return !m_renderer; }

@@ -50,6 +50,10 @@ QString PictureFaultMessage(EPictureFault fault, const QString &path, const QStr
         return QStringLiteral("Le dessin SVG que vous tentez d'ouvrir\n") + named
             + QStringLiteral("\nest trop complexe pour être affiché (éléments trop nombreux ou trop imbriqués,"
                              " ou qui se citent eux-mêmes).");
+    case EPictureFault::LinkedPictures:
+        return QStringLiteral("Le dessin SVG que vous tentez d'ouvrir\n") + named
+            + QStringLiteral("\nmontre des images enregistrées dans d'autres fichiers, que le programme n'ouvre pas."
+                             "\nEnregistrez le dessin avec ses images incorporées.");
     }
     return {};
 }

@@ -18,6 +18,7 @@ enum class EPictureFault {
     InvalidPicture,   // a photo, screenshot or scan that cannot be decoded
     InvalidDrawing,   // not an SVG drawing, or a damaged one
     TooComplex,       // a drawing nested too deep, referring to itself, or too large once expanded
+    LinkedPictures,   // a drawing showing pictures kept in other files
 };
 
 // The French message for `fault` about the file `path`, lines separated by

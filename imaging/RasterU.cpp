@@ -72,7 +72,10 @@ TRasterDecode DecodeRaster(const QByteArray &bytes, const QByteArray &format, QS
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
-        result.Fault = EPictureFault::InvalidPicture;
+        // Sixteen bits a channel may need more than the reader's bound: too
+        // large, not damaged.
+        const bool beyondBound = stored.isValid() && qint64(stored.width()) * stored.height() * 8 > qint64(AllocationLimitMB) << 20;
+        result.Fault = beyondBound ? EPictureFault::TooLarge : EPictureFault::InvalidPicture;
         return result;
     }
     if (qint64(image.width()) * image.height() > MaxBitmapPixels) {
