@@ -149,6 +149,13 @@ private slots:
         QSize size;
         QCOMPARE(ProbePictureFile(file, kind, size), EPictureFault::None);
         QCOMPARE(size, QSize(48, 32));
+        // Shown at half its size: decoded at half, then turned.
+        TCanvas half(24, 16);
+        QCOMPARE(TestPicture().LoadPictureFile(file, Base, QString(), half.Painter).Fault, EPictureFault::None);
+        QCOMPARE(TestPicture().PictureRaster()->Decoded().size(), QSize(24, 16));
+        half.At(0, 0);
+        const QString halfWrong = BlocksAt(half.Image, 0, 0, 8);
+        QVERIFY2(halfWrong.isEmpty(), qPrintable(halfWrong));
     }
 
     // A profile-tagged picture is shown in sRGB; an untagged one as it is.
