@@ -31,24 +31,13 @@ bool LooksLikeDrawing(const QByteArray &head)
         text = inflated;
     }
     text = text.left(4096);
-    // Past a byte-order mark, blanks, the XML declaration, comments and a
-    // document type, the first element must be <svg.
+    // XML (past a byte-order mark and blanks) naming an <svg> element early
+    // on, past its declaration, comments and document type; the loader's
+    // checks then want it for the root.
     qsizetype at = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (at < text.size()) {
-        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
-            ++at;
-        if (text.mid(at, 4) == "<svg" || text.mid(at, 8) == "<svg:svg")
-            return true;
-        if (text.mid(at, 2) == "<?" || text.mid(at, 2) == "<!") {
-            const qsizetype end = text.indexOf('>', at);
-            if (end < 0)
-                return text.contains("<svg");
-            at = end + 1;
-            continue;
-        }
-        return false;
-    }
-    return false;
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
+        ++at;
+    return at < text.size() && text[at] == '<' && text.contains("<svg");
 }
 
 TPictureDrawing::TPictureDrawing() = default;
