@@ -9,6 +9,7 @@
 #include "catalogue/ThumbBoxU.h"
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
+#include "shell/DropU.h"
 #include "shell/MainClientU.h"
 #include "shell/SettingsU.h"
 #include "imaging/WheelU.h"
@@ -82,6 +83,9 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     m_recurseCheck = check("RecurseCheck", QStringLiteral(" Sous-dossiers inclus"), {10, 36, 129, 17}, &TSettings::brwRecurseFlag);
     m_metaCheck = check("MetaCheck", QStringLiteral(" Métafichiers"), {10, 56, 81, 17}, &TSettings::brwMetaFlag);
     m_bmpCheck = check("BmpCheck", QStringLiteral(" BitMaps"), {110, 56, 61, 17}, &TSettings::brwBmpFlag);
+    // The two boxes cover every format the workshops open.
+    m_metaCheck->setToolTip(QStringLiteral(" Chercher les métafichiers (*.wmf) et les dessins SVG (*.svg, *.svgz)"));
+    m_bmpCheck->setToolTip(QStringLiteral(" Chercher les images Bitmap et les autres images : photos JPEG, PNG, GIF, TIFF, WebP..."));
 
     const auto button = [this](const char *name, const QString &caption, int left, int top) {
         auto *b = new QPushButton(caption, this);
@@ -130,6 +134,12 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
 
     m_browse.SetThumb(m_settings.wThumb);
     LayoutSlots();
+    // A folder dropped from a file manager becomes the working folder, as
+    // one chosen with "Parcourir" does; not while a search walks the last one.
+    AcceptDrops(this, DraggedFolder, [this] { return !m_run.Search; }, [this](const QString &folder) {
+        m_settings.brwPath = folder;
+        m_pathEd->setText(folder);
+    });
 }
 
 TBrowserF::~TBrowserF()

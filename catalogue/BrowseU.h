@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The catalogue window: the bitmaps and metafiles of the working folder as
-// pages of twelve thumbnails. The user picks the size, the kinds and the
-// folder, starts the search, pages with the buttons or the wheel and clicks a
+// The catalogue window: the pictures (bitmaps and other raster formats) and
+// the metafiles and drawings of the working folder as pages of twelve
+// thumbnails. The user picks the size, the kinds and the folder (or drops
+// one on the window), starts the search, pages with the buttons or the wheel and clicks a
 // thumbnail to read its path and size. The size, the switches and the folder
 // are settings, changed at once. Every showing starts empty.
 #include "catalogue/search/SearchU.h"

@@ -89,7 +89,8 @@ if(NOT IRISONDE_AUTHOR_WEB STREQUAL "")
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${IRISONDE_AUTHOR_WEB}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+# The image plugins (WebP, TIFF, TGA...) are loaded, not linked: named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n, qt6-image-formats-plugins")
 # The readme, the web page and the e-mail address are opened through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

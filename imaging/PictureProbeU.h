@@ -10,8 +10,10 @@
 
 namespace Irisonde {
 
-// `kind` from the extension (".bmp" or ".wmf", any case) and `naturalSize`
-// from the file's headers; the fault the loader would report otherwise.
+// `kind` from the file's content (from its name when the content says
+// nothing) and `naturalSize` from its headers, or from decoding it small
+// where the format tells no size before; the fault the loader would report
+// otherwise. `kind` stays as it was for a file of no kind the program reads.
 [[nodiscard]] EPictureFault ProbePictureFile(const QString &path, Irisonde::EPictureKind &kind, QSize &naturalSize);
 
 } // namespace Irisonde

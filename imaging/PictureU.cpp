@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "imaging/PictureU.h"
+#include "imaging/PictureFileU.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -9,6 +10,19 @@
 #include <cmath>
 
 namespace Irisonde {
+
+namespace {
+
+// The loaded-file object, made again if the window's close freed it.
+template <class T>
+T &Made(std::unique_ptr<T> &object)
+{
+    if (!object)
+        object = std::make_unique<T>();
+    return *object;
+}
+
+} // namespace
 
 TPicture::TPicture()
 {
@@ -22,12 +36,16 @@ void TPicture::ResetPictureState()
     m_backColour = Qt::white;
     m_metafile = std::make_unique<TPictureMetafile>();
     m_bitmap = std::make_unique<TPictureBitmap>();
+    m_raster = std::make_unique<TPictureRaster>();
+    m_drawing = std::make_unique<TPictureDrawing>();
 }
 
 void TPicture::FreePictureObjects()
 {
     m_metafile.reset();
     m_bitmap.reset();
+    m_raster.reset();
+    m_drawing.reset();
 }
 
 void TPicture::SetPictureArea(int width, int height)
@@ -108,6 +126,63 @@ void TPicture::DrawBitmapPicture(QPainter &canvas)
     canvas.restore();
 }
 
+void TPicture::DrawRasterPicture(QPainter &canvas)
+{
+    m_kind = EPictureKind::Raster;
+    TPictureRaster *raster = m_raster.get();
+    const QSize natural = raster ? raster->NaturalSize() : QSize();
+    m_bitmapWidth = natural.width();
+    m_bitmapHeight = natural.height();
+    if (m_width <= 0 || m_height <= 0)
+        return;
+    canvas.fillRect(QRect(0, 0, m_width, m_height), m_backColour);
+    const QRect place = RasterPlacement(natural, m_width, m_height, m_stretch);
+    if (!raster || raster->IsEmpty() || place.isEmpty())
+        return;
+    canvas.drawImage(place.topLeft(), raster->Scaled(place.size()));
+}
+
+void TPicture::DrawDrawingPicture(QPainter &canvas)
+{
+    m_kind = EPictureKind::Drawing;
+    const int W0 = m_width, H0 = m_height;
+    if (W0 <= 0 || H0 <= 0)
+        return;
+    canvas.fillRect(QRect(0, 0, W0, H0), m_backColour);
+    const TPictureDrawing *drawing = m_drawing.get();
+    if (!drawing || drawing->IsEmpty())
+        return;
+    if (m_stretch) {
+        drawing->Draw(canvas, QRectF(0, 0, W0, H0));
+        return;
+    }
+    // As a metafile: as large as the area allows, the aspect kept, centred.
+    const QSize fitted = drawing->NaturalSize().scaled(W0, H0, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    drawing->Draw(canvas, QRectF((W0 - fitted.width()) / 2, (H0 - fitted.height()) / 2, fitted.width(), fitted.height()));
+}
+
+void TPicture::DrawPicture(QPainter &canvas)
+{
+    switch (m_kind) {
+    case EPictureKind::None:
+    case EPictureKind::Default:
+        DrawDefaultPicture(canvas);
+        break;
+    case EPictureKind::Metafile:
+        DrawMetafilePicture(canvas);
+        break;
+    case EPictureKind::Bitmap:
+        DrawBitmapPicture(canvas);
+        break;
+    case EPictureKind::Raster:
+        DrawRasterPicture(canvas);
+        break;
+    case EPictureKind::Drawing:
+        DrawDrawingPicture(canvas);
+        break;
+    }
+}
+
 QString DefaultPictureCaption(const QString &baseCaption)
 {
     return baseCaption + QStringLiteral(" - Image par défaut");
@@ -124,29 +199,52 @@ QString MetafileCaptionTail() { return QStringLiteral(" ( image vectorielle )");
 TPictureLoad TPicture::LoadPictureFile(const QString &path, const QString &baseCaption,
                                        const QString &currentCaption, QPainter &canvas)
 {
-    // The extension from the last ".", in lower case. A name of any other
-    // kind is refused with a message rather than counted as a success.
-    const QString name = QFileInfo(path).fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString extension = dot >= 0 ? name.mid(dot).toLower() : QString();
     TPictureLoad result;
     result.Caption = currentCaption;
-    if (extension == u".wmf") {
-        result.Fault = OpenMetafileFile(path);
-        if (result.Fault == EPictureFault::None) {
-            DrawMetafilePicture(canvas);
-            result.Caption = baseCaption + QStringLiteral(" - ") + path + MetafileCaptionTail();
+    const TPictureFile file = ReadPictureFile(path);
+    result.Fault = file.Fault;
+    if (result.Fault == EPictureFault::None) {
+        switch (file.Family) {
+        case EPictureFamily::Bitmap:
+            result.Fault = Made(m_bitmap).LoadFromBytes(file.Bytes);
+            break;
+        case EPictureFamily::Metafile:
+            result.Fault = Made(m_metafile).LoadFromBytes(file.Bytes);
+            break;
+        case EPictureFamily::Raster:
+            result.Fault = Made(m_raster).LoadFromBytes(file.Bytes, file.Format, QSize(m_width, m_height), m_stretch);
+            break;
+        case EPictureFamily::Drawing:
+            result.Fault = Made(m_drawing).LoadFromBytes(file.Bytes);
+            break;
+        case EPictureFamily::None:
+            result.Fault = EPictureFault::UnknownKind;
+            break;
         }
-    } else if (extension == u".bmp") {
-        result.Fault = OpenBitmapFile(path);
-        if (result.Fault == EPictureFault::None) {
-            DrawBitmapPicture(canvas);
-            result.Caption = baseCaption + QStringLiteral(" - ") + path + BitmapCaptionTail(m_bitmapWidth, m_bitmapHeight);
-        }
-    } else {
-        result.Fault = EPictureFault::UnknownKind;
     }
-    result.Message = PictureFaultMessage(result.Fault, path);
+    if (result.Fault == EPictureFault::None) {
+        QString tail;
+        switch (file.Family) {
+        case EPictureFamily::Bitmap:
+            DrawBitmapPicture(canvas);
+            tail = BitmapCaptionTail(m_bitmapWidth, m_bitmapHeight);
+            break;
+        case EPictureFamily::Raster:
+            DrawRasterPicture(canvas);
+            tail = BitmapCaptionTail(m_bitmapWidth, m_bitmapHeight);
+            break;
+        case EPictureFamily::Metafile:
+            DrawMetafilePicture(canvas);
+            tail = MetafileCaptionTail();
+            break;
+        default:
+            DrawDrawingPicture(canvas);
+            tail = MetafileCaptionTail();
+            break;
+        }
+        result.Caption = baseCaption + QStringLiteral(" - ") + path + tail;
+    }
+    result.Message = PictureFaultMessage(result.Fault, path, FormatNameOfFile(file, path));
     return result;
 }
 

@@ -4,18 +4,53 @@
 #include "shell/PictureDialogU.h"
 #include "shell/AppStateU.h"
 #include "shell/FrenchFileModelU.h"
+#include "imaging/PictureFormatsU.h"
 
 #include <QFileDialog>
 
+#include <array>
+#include <vector>
+
 namespace Irisonde {
+
+namespace {
+
+// "(*.png *.PNG *.jpg *.JPG ...)": the patterns behind a filter also take
+// upper-case names (cameras write "IMG_0001.JPG"), which the file systems
+// here tell apart.
+template <typename List>
+QString Patterns(const List &extensions)
+{
+    QStringList lower, upper;
+    for (QStringView e : extensions) {
+        lower.append(QStringLiteral("*.") + e.toString());
+        upper.append(QStringLiteral("*.") + e.toString().toUpper());
+    }
+    return QStringLiteral("(") + (lower + upper).join(u' ') + QStringLiteral(")");
+}
+
+} // namespace
+
+QStringList PictureNameFilters()
+{
+    std::vector<QStringView> all{u"bmp"};
+    all.insert(all.end(), RasterExtensions.begin(), RasterExtensions.end());
+    all.insert(all.end(), DrawingExtensions.begin(), DrawingExtensions.end());
+    all.push_back(u"wmf");
+    const std::array<QStringView, 1> bmp{u"bmp"}, wmf{u"wmf"};
+    // Each filter shows its own description; the patterns follow it.
+    return {QStringLiteral("Toutes les images (*.jpg, *.png, *.gif, *.tif, *.webp, *.bmp, *.svg, *.wmf...) ") + Patterns(all),
+            QStringLiteral("Photos et images (*.jpg, *.png, *.gif, *.tif, *.webp, *.tga...) ") + Patterns(RasterExtensions),
+            QStringLiteral("Images Bitmap (*.bmp) ") + Patterns(bmp),
+            QStringLiteral("Dessins SVG (*.svg, *.svgz) ") + Patterns(DrawingExtensions),
+            QStringLiteral("Métafichiers (*.wmf) ") + Patterns(wmf)};
+}
 
 QString ChoosePictureFile(QWidget *parent)
 {
-    QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"), App::State().PicturesStart());
-    // The one filter shows its own description; the patterns behind it also
-    // take upper-case names, which the file systems here tell apart.
+    QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image, une photo ou un dessin"), App::State().PicturesStart());
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    dialog.setNameFilter(QStringLiteral("Images Bitmap et métafichiers (*.bmp, *.wmf) (*.bmp *.wmf *.BMP *.WMF)"));
+    dialog.setNameFilters(PictureNameFilters());
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     MakeFileDialogFrench(dialog);

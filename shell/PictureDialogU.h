@@ -4,6 +4,7 @@
 #pragma once
 // The open-picture dialog of the picture workshops (`OuvreBout`).
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,5 +15,9 @@ namespace Irisonde {
 // dialog runs an event loop, and the caller takes its painter only once it
 // has returned.
 [[nodiscard]] QString ChoosePictureFile(QWidget *parent);
+
+// The dialog's filters: every kind the program reads first, then one per
+// family (photos and other raster pictures, bitmaps, drawings, metafiles).
+[[nodiscard]] QStringList PictureNameFilters();
 
 } // namespace Irisonde

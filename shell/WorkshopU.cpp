@@ -7,6 +7,7 @@
 #include "shell/AppStateU.h"
 #include "shell/FocusRingU.h"
 #include "shell/PlacementBoundsU.h"
+#include "shell/WorkshopOutputU.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -83,6 +84,7 @@ TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
         connect(m_ouvreBout, &QToolButton::clicked, this, [this] { OuvreBoutClick(); });
         connect(m_defautBout, &QToolButton::clicked, this, [this] { DefautBoutClick(); });
     }
+    m_output = new TWorkshopOutput(this, m_toolBar, [this] { return CopyImage(); }, frame.caption);
 }
 
 QToolButton *TWorkshopF::MakeButton(const QString &name, int left, const QString &hint, const QIcon &glyph)
@@ -106,12 +108,10 @@ int TWorkshopF::WorkHeight() const
 void TWorkshopF::KeepLeastSize()
 {
     const QMargins decoration = Irisonde::IsFramed(*this) ? Irisonde::FrameMargins(*this) : QMargins();
-    // The toolbar's controls keep their places: the window is at least wide
-    // enough for the rightmost to show whole, with the panel's bevel after it.
-    int controlsRight = 0;
-    for (const QWidget *w : m_toolBar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (!w->isHidden())
-            controlsRight = std::max(controlsRight, w->geometry().right() + 1);
+    // The toolbar's controls keep their places, the save and print buttons
+    // following them: the window is at least wide enough for all to show
+    // whole, with the panel's bevel after them.
+    const int controlsRight = m_output->LeastRight();
     constexpr int bevel = 4;
     const QSize least = LeastOuterSize().shrunkBy(decoration).expandedTo(QSize(controlsRight + bevel, frame.toolbarHeight + 1));
     if (minimumSize() != least)
@@ -123,6 +123,7 @@ void TWorkshopF::KeepLeastSize()
 void TWorkshopF::resizeEvent(QResizeEvent *event)
 {
     m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_output->Place();
     KeepLeastSize();
     QWidget::resizeEvent(event);
     if (awaitingFrame && shown && Irisonde::IsFramed(*this)) {
@@ -156,6 +157,7 @@ void TWorkshopF::showEvent(QShowEvent *event)
         return;
     shown = true;
     m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_output->Place();
     FormShow();
     KeepLeastSize();
     OrderTabs();
@@ -203,7 +205,7 @@ void TWorkshopF::OrderTabs()
         if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)) && w->focusPolicy() == Qt::NoFocus)
             w->setFocusPolicy(Qt::TabFocus);
     QList<QWidget *> toolButtons;
-    for (QToolButton *b : {m_closeBout, m_copierBout, m_aideBout, m_ouvreBout, m_defautBout})
+    for (QToolButton *b : {m_closeBout, m_copierBout, m_aideBout, m_ouvreBout, m_defautBout, m_output->SaveBout(), m_output->PrintBout()})
         if (b)
             toolButtons.append(b);
     QList<QWidget *> controls;

@@ -5,7 +5,8 @@
 // What every workshop window has in common: opened from the main window (which
 // hides meanwhile), re-initialised on each show, releasing its images on each
 // close, a bottom toolbar of glyph buttons (close, copy, help, and for the
-// picture workshops open and default), bubble hints behind a switch, and a
+// picture workshops open and default; save and print at its right end),
+// bubble hints behind a switch, and a
 // placement record kept by the main window. Without a mouse: the picture
 // areas take the keyboard focus in turn (the first at every opening), framed
 // while they hold it, and Tab reaches every control.
@@ -20,6 +21,8 @@ class QMouseEvent;
 class QToolButton;
 
 namespace Irisonde {
+
+class TWorkshopOutput;
 
 class TWorkshopF : public QWidget {
     Q_OBJECT
@@ -109,6 +112,7 @@ private:
     QToolButton *m_aideBout;
     QToolButton *m_ouvreBout = nullptr;
     QToolButton *m_defautBout = nullptr;
+    TWorkshopOutput *m_output; // save and print: "EnregistrerBout", "ImprimerBout", Ctrl+S, Ctrl+P
     QList<QWidget *> m_pictureAreas;
     QList<QWidget *> m_wheelAreas;
     Frame frame;

@@ -63,7 +63,7 @@ if [ "${2:-}" != "--inner" ]; then
   deb=$(ls "$work"/pkg/irisonde_*.deb 2>/dev/null | head -n 1)
   [ -n "$deb" ] || fail "cpack made no package"
   depends=$(dpkg-deb -f "$deb" Depends)
-  for p in libqt6widgets6 libwmflite-0.2-7 fonts-liberation2 qt6-translations-l10n; do
+  for p in libqt6widgets6 libwmflite-0.2-7 fonts-liberation2 qt6-translations-l10n qt6-image-formats-plugins libqt6svg6; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "the package does not depend on $p: $depends"
   done
   dpkg-deb -x "$deb" "$work/root"

@@ -147,7 +147,7 @@ private slots:
         }
         // The boxes on the left, the figures of the (disabled) bars, the
         // toolbar last, then round to the screen.
-        QCOMPARE(reached, QStringList({"EtenduCheck", "CloseBout", "CopierBout", "AideBout", "Zone"}));
+        QCOMPARE(reached, QStringList({"EtenduCheck", "CloseBout", "CopierBout", "AideBout", "EnregistrerBout", "ImprimerBout", "Zone"}));
         QVERIFY(win->grab().toImage().pixelColor(zone->x() - 2, zone->y() + 20) == ring);
         C<QCheckBox>("EtenduCheck")->setFocus();
         QTRY_VERIFY(win->grab().toImage().pixelColor(zone->x() - 2, zone->y() + 20) != ring);

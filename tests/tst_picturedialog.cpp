@@ -51,16 +51,25 @@ private slots:
 
 void TstPictureDialog::cancelKeepsCaption()
 {
-    QString title, filter, folder;
+    QString title, folder;
+    QStringList filters;
     WhenModal<QFileDialog>([&](QFileDialog *d) {
         title = d->windowTitle();
-        filter = d->nameFilters().value(0);
+        filters = d->nameFilters();
         folder = d->directory().absolutePath();
         d->reject();
     });
     QCOMPARE(ChoosePictureFile(nullptr), QString());
-    QCOMPARE(title, QStringLiteral(" Ouvrir une image bitmap ou un métafichier"));
-    QVERIFY2(filter.startsWith(QStringLiteral("Images Bitmap et métafichiers (*.bmp, *.wmf)")), qPrintable(filter));
+    QCOMPARE(title, QStringLiteral(" Ouvrir une image, une photo ou un dessin"));
+    // Every kind first, then one filter per family; camera names in capitals too.
+    QCOMPARE(filters.size(), 5);
+    QVERIFY2(filters[0].startsWith(QStringLiteral("Toutes les images (")), qPrintable(filters[0]));
+    for (const char *pattern : {"*.jpg", "*.JPG", "*.png", "*.gif", "*.tif", "*.webp", "*.bmp", "*.svg", "*.svgz", "*.wmf"})
+        QVERIFY2(filters[0].contains(QLatin1String(pattern) + u' ') || filters[0].contains(QLatin1String(pattern) + u')'), pattern);
+    QVERIFY(filters[1].startsWith(QStringLiteral("Photos et images")) && filters[1].contains(QStringLiteral("*.jpeg ")));
+    QVERIFY(filters[2].startsWith(QStringLiteral("Images Bitmap (*.bmp)")));
+    QVERIFY(filters[3].startsWith(QStringLiteral("Dessins SVG")) && !filters[3].contains(QStringLiteral("*.png")));
+    QVERIFY(filters[4].startsWith(QStringLiteral("Métafichiers (*.wmf)")));
     QCOMPARE(folder, QDir(QStringLiteral(IRISONDE_TEST_DATA)).absolutePath());
 }
 

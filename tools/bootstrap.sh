@@ -14,6 +14,7 @@ IRISONDE_PACKAGES=(
   xvfb xauth xdotool xclip x11-utils openbox
   desktop-file-utils appstream dpkg-dev lintian reuse
   libbenchmark-dev
+  qt6-image-formats-plugins qt6-svg-dev libqt6svg6 poppler-utils
 )
 
 irisonde_install_packages() {

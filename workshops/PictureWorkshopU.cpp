@@ -5,6 +5,7 @@
 
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
+#include "shell/DropU.h"
 #include "shell/PictureDialogU.h"
 
 #include <QCheckBox>
@@ -23,6 +24,8 @@ TPictureWorkshopF::TPictureWorkshopF(const Frame &workshopFrame, const QString &
     StretchCheck->setToolTip(QStringLiteral(" Déformer l'image pour qu'elle occupe tout l'espace disponible"));
     StretchCheck->adjustSize();
     connect(StretchCheck, &QCheckBox::toggled, this, &TPictureWorkshopF::StretchCheckClick);
+    // A picture file dropped from a file manager opens as "Ouvrir" opens it.
+    AcceptDrops(this, DraggedPictureFile, [this] { return m_showing; }, [this](const QString &path) { OpenPictureFile(path); });
 }
 
 void TPictureWorkshopF::DrawCurrentPicture()
@@ -30,19 +33,7 @@ void TPictureWorkshopF::DrawCurrentPicture()
     TDibPlus *image = PictureImage();
     if (image && image->HasStore()) {
         m_picture.SetPictureArea(image->Width(), image->Height());
-        QPainter &canvas = image->Canvas();
-        switch (m_picture.PictureKind()) {
-        case EPictureKind::None:
-        case EPictureKind::Default:
-            m_picture.DrawDefaultPicture(canvas);
-            break;
-        case EPictureKind::Metafile:
-            m_picture.DrawMetafilePicture(canvas);
-            break;
-        case EPictureKind::Bitmap:
-            m_picture.DrawBitmapPicture(canvas);
-            break;
-        }
+        m_picture.DrawPicture(image->Canvas());
         image->Flush();
     }
     // With no room for the picture the card still counts as shown, so that

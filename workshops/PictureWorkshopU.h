@@ -4,9 +4,10 @@
 #pragma once
 // What the four picture workshops (scene lighting, television magnifier,
 // four-colour printing, RGB decomposition) share on top of the workshop
-// frame: a picture (the test card or a file the pupil opens) drawn into one
-// image of the workshop, the open and default buttons, the stretch box, and
-// a layout run on every show and every resize while showing.
+// frame: a picture (the test card or a file the pupil opens, or drops on
+// the window) drawn into one image of the workshop, the open and default
+// buttons, the stretch box, and a layout run on every show and every resize
+// while showing.
 //
 // How a workshop uses it:
 //   - derive from TPictureWorkshopF, handing the frame and the base caption

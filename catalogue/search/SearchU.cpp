@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "catalogue/search/SearchU.h"
+#include "imaging/PictureFormatsU.h"
 
 #include <QFile>
 
@@ -21,8 +22,28 @@ namespace Irisonde {
 namespace {
 
 const QLatin1Char Sep('/');
-constexpr QStringView BmpPattern(u"*.bmp");
-constexpr QStringView MetaPattern(u"*.wmf");
+
+// The two passes' patterns: every raster format ("BitMaps"), then
+// metafiles and drawings ("Métafichiers").
+QStringList PatternsOf(std::initializer_list<QStringView> first, const auto &more)
+{
+    QStringList patterns;
+    for (QStringView e : first)
+        patterns.append(QStringLiteral("*.") + e.toString());
+    for (QStringView e : more)
+        patterns.append(QStringLiteral("*.") + e.toString());
+    return patterns;
+}
+const QStringList &BmpPatterns()
+{
+    static const QStringList patterns = PatternsOf({u"bmp"}, RasterExtensions);
+    return patterns;
+}
+const QStringList &MetaPatterns()
+{
+    static const QStringList patterns = PatternsOf({u"wmf"}, DrawingExtensions);
+    return patterns;
+}
 
 using TFolderId = std::pair<dev_t, ino_t>;
 
@@ -64,18 +85,15 @@ bool WildMatch(QStringView name, QStringView pat)
     return p == pat.size();
 }
 
-// A cheap test on the raw name before it is decoded: could it end in ".bmp"
-// or ".wmf" (any case)? Most entries of a tree are neither.
+// A cheap test on the raw name before it is decoded: could its extension
+// be a picture's (any case)? Most entries of a tree are not.
 bool MayBePicture(std::string_view name)
 {
-    if (name.size() < 4)
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || name.size() - dot > 6)
         return false;
-    const std::string_view tail = name.substr(name.size() - 4);
-    auto lower = [](char c) { return char(c >= 'A' && c <= 'Z' ? c + 32 : c); };
-    if (tail[0] != '.')
-        return false;
-    const char a = lower(tail[1]), b = lower(tail[2]), c = lower(tail[3]);
-    return (a == 'b' && b == 'm' && c == 'p') || (a == 'w' && b == 'm' && c == 'f');
+    const std::string_view tail = name.substr(dot);
+    return FamilyOfName(QString::fromLatin1(tail.data(), qsizetype(tail.size()))) != EPictureFamily::None;
 }
 
 // Reads the folder `path` once. Keeps every entry when `all`, otherwise only
@@ -170,16 +188,16 @@ struct TPictureSearch::TWalk {
         return !Cancelled;
     }
 
-    // The files of `entries` that `pattern` takes, in order; false when stopped.
+    // The files of `entries` that one of `patterns` takes, in order; false when stopped.
     bool ReportFiles(const TFolderPath &folder, const std::vector<TEntry> &entries,
-                     QStringView pattern, std::int32_t attrMask)
+                     const QStringList &patterns, std::int32_t attrMask)
     {
         for (const TEntry &e : entries) {
             if (e.Hidden && !(attrMask & faHidden))
                 continue;
             if (e.Dir && !(attrMask & faDirectory))
                 continue;
-            if (!WildMatch(e.Name, pattern))
+            if (std::none_of(patterns.begin(), patterns.end(), [&e](const QString &p) { return WildMatch(e.Name, p); }))
                 continue;
             if (!Yield())
                 return false;
@@ -199,9 +217,9 @@ struct TPictureSearch::TWalk {
             return true; // unreadable, gone or searched already: the walk goes on
         if (Reported.empty())
             Reported = Entered; // the starting folder is never reported
-        if (Kinds().Bmp && !ReportFiles(folder, entries, BmpPattern, attrMask))
+        if (Kinds().Bmp && !ReportFiles(folder, entries, BmpPatterns(), attrMask))
             return false;
-        if (Kinds().Meta && !ReportFiles(folder, entries, MetaPattern, attrMask))
+        if (Kinds().Meta && !ReportFiles(folder, entries, MetaPatterns(), attrMask))
             return false;
         for (const TEntry &e : entries) {
             if (!e.Dir || e.Hidden)
@@ -268,7 +286,7 @@ bool TPictureSearch::SearchFiles(const QString &Folder, const QString &Pattern, 
     return Run([&](TWalk &w) {
         const TFolderPath folder = Trimmed(Folder);
         std::vector<TEntry> entries;
-        return !ReadFolder(folder.OpenPath(), true, entries, nullptr) || w.ReportFiles(folder, entries, Pattern, AttrMask);
+        return !ReadFolder(folder.OpenPath(), true, entries, nullptr) || w.ReportFiles(folder, entries, {Pattern}, AttrMask);
     });
 }
 

@@ -3,15 +3,18 @@
 
 #pragma once
 // The picture file search: walks a folder, and optionally every folder below
-// it, and hands each bitmap ("*.bmp") and metafile ("*.wmf") it finds, and
-// each sub-folder it enters, to the client's hooks. It keeps no results.
+// it, and hands each raster picture ("*.bmp", "*.jpg", "*.png"... every
+// format of RasterExtensions) and each metafile or drawing ("*.wmf", "*.svg",
+// "*.svgz") it finds, and each sub-folder it enters, to the client's hooks.
+// It keeps no results.
 //
 // The walk runs on the caller's thread and calls `Step` after every entry it
 // examines, so that a window can let its event loop run (and stay responsive)
 // while a large tree is searched; a step that returns false, or a call of
 // Cancel() from a hook or from an event handled during a step, ends the walk.
 //
-// Report order: for each folder its bitmaps, then its metafiles, then each
+// Report order: for each folder its raster pictures, then its metafiles and
+// drawings, then each
 // sub-folder in turn followed (when recursing) by everything below it: a
 // depth-first, pre-order walk. Within one folder, names come in the order an
 // NTFS volume lists them (case-insensitive, by upper-cased characters), the
@@ -45,7 +48,8 @@ inline constexpr std::int32_t faArchive = 32;
 inline constexpr std::int32_t faAnyFile = 63;
 
 // Which kinds of picture a folder is searched for (the catalogue's settings
-// brwBmpFlag and brwMetaFlag).
+// brwBmpFlag and brwMetaFlag): Bmp every raster format, Meta metafiles and
+// SVG drawings.
 struct TSearchKinds {
     bool Bmp = true;
     bool Meta = true;

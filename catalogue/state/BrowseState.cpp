@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "catalogue/state/BrowseState.h"
+#include "imaging/PictureFormatsU.h"
 #include "imaging/WheelU.h"
 
 #include <QDir>
@@ -252,8 +253,8 @@ QString TBrowseState::FileName(const QString &path)
     return path.mid(path.lastIndexOf(QDir::separator()) + 1);
 }
 
-bool TBrowseState::IsBitmapPath(const QString &path) { return Extension(path).toLower() == QLatin1String(".bmp"); }
+bool TBrowseState::IsBitmapPath(const QString &path) { return IsRasterFamily(FamilyOfName(FileName(path))); }
 
-bool TBrowseState::IsMetafilePath(const QString &path) { return Extension(path).toLower() == QLatin1String(".wmf"); }
+bool TBrowseState::IsMetafilePath(const QString &path) { return IsVectorFamily(FamilyOfName(FileName(path))); }
 
 } // namespace Irisonde

@@ -128,8 +128,10 @@ public:
     // From the last "." when no separator follows it, else empty.
     [[nodiscard]] static QString Extension(const QString &path);
     [[nodiscard]] static QString FileName(const QString &path); // after the last separator
-    [[nodiscard]] static bool IsBitmapPath(const QString &path); // drawn as a bitmap
-    [[nodiscard]] static bool IsMetafilePath(const QString &path); // counted as a metafile
+    // By the name's extension: counted among the "BitMaps" (every raster
+    // format) or the "Métafichiers" (metafiles and SVG drawings).
+    [[nodiscard]] static bool IsBitmapPath(const QString &path);
+    [[nodiscard]] static bool IsMetafilePath(const QString &path);
 
 private:
     int m_thumb = 80;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "catalogue/state/ThumbState.h"
+#include "imaging/PictureFileU.h"
 
 #include <QPainter>
 
@@ -40,21 +41,46 @@ TThumbDraw TThumbState::DrawThumb(QPainter &canvas, TBrowseState &browse, int k,
     }
     canvas.fillRect(0, 0, t, t, k == browse.Selected ? QColor(0, 0, 255) : buttonFace);
     QSize size;
-    EPictureFault fault;
-    if (TBrowseState::IsBitmapPath(path)) {
-        fault = m_bitmap.LoadFromFile(path);
-        if (fault == EPictureFault::None) {
-            size = QSize(m_bitmap.Width(), m_bitmap.Height());
-            canvas.drawImage(browse.FitPicture(size.width(), size.height()), m_bitmap.Image());
-        }
-    } else {
-        fault = m_metafile.LoadFromFile(path);
-        if (fault == EPictureFault::None) {
-            size = m_metafile.NaturalSize();
-            const QRect fit = browse.FitPicture(size.width(), size.height());
-            canvas.fillRect(fit, Qt::white);
-            if (!fit.isEmpty())
-                m_metafile.Draw(canvas, fit);
+    const TPictureFile file = ReadPictureFile(path);
+    EPictureFault fault = file.Fault;
+    const auto onWhite = [&](QSize natural, const auto &draw) {
+        size = natural;
+        const QRect fit = browse.FitPicture(size.width(), size.height());
+        canvas.fillRect(fit, Qt::white);
+        if (!fit.isEmpty())
+            draw(QRectF(fit));
+    };
+    if (fault == EPictureFault::None) {
+        switch (file.Family) {
+        case EPictureFamily::Bitmap:
+            fault = m_bitmap.LoadFromBytes(file.Bytes);
+            if (fault == EPictureFault::None) {
+                size = QSize(m_bitmap.Width(), m_bitmap.Height());
+                canvas.drawImage(browse.FitPicture(size.width(), size.height()), m_bitmap.Image());
+            }
+            break;
+        case EPictureFamily::Raster:
+            // Decoded no larger than the square: a photo's thumbnail costs
+            // a fraction of its full decoding.
+            fault = m_raster.LoadFromBytes(file.Bytes, file.Format, QSize(t, t));
+            if (fault == EPictureFault::None)
+                onWhite(m_raster.NaturalSize(), [&](const QRectF &fit) {
+                    canvas.drawImage(fit.topLeft(), m_raster.Scaled(fit.size().toSize()));
+                });
+            break;
+        case EPictureFamily::Metafile:
+            fault = m_metafile.LoadFromBytes(file.Bytes);
+            if (fault == EPictureFault::None)
+                onWhite(m_metafile.NaturalSize(), [&](const QRectF &fit) { m_metafile.Draw(canvas, fit); });
+            break;
+        case EPictureFamily::Drawing:
+            fault = m_drawing.LoadFromBytes(file.Bytes);
+            if (fault == EPictureFault::None)
+                onWhite(m_drawing.NaturalSize(), [&](const QRectF &fit) { m_drawing.Draw(canvas, fit); });
+            break;
+        case EPictureFamily::None:
+            fault = EPictureFault::UnknownKind;
+            break;
         }
     }
     if (k >= 1 && k <= TBrowseState::SlotCount)
@@ -75,6 +101,8 @@ void TThumbState::Release()
 {
     m_bitmap.Clear();
     m_metafile.Clear();
+    m_raster.Clear();
+    m_drawing.Clear();
     m_reported.clear();
 }
 

@@ -4,15 +4,18 @@
 #pragma once
 // The drawing of the catalogue's thumbnails, below the window: the picture
 // of an empty slot, and a slot's picture read from disk at every call (no
-// cache), fitted into its square, with the one bitmap loader and the one
-// metafile loader the catalogue reuses for every slot.
+// cache), fitted into its square, with the one loader of each kind (bitmap,
+// other raster picture, metafile, drawing) the catalogue reuses for every
+// slot.
 //
 // A file that cannot be read or decoded shows a placeholder (the empty
 // square with red diagonals) and is to be reported once per search: the
 // result says when this is the first time since the last ForgetFaults().
 #include "catalogue/state/BrowseState.h"
 #include "imaging/BitmapFileU.h"
+#include "imaging/DrawingU.h"
 #include "imaging/MetafileU.h"
+#include "imaging/RasterU.h"
 #include "imaging/PictureFaultU.h"
 
 #include <QColor>
@@ -37,10 +40,10 @@ public:
 
     // Slot k of `browse`'s current page into (0, 0, Thumb, Thumb) of
     // `canvas`: the empty square when no file stands there; otherwise the
-    // background (blue when selected, else `buttonFace`), then the file,
-    // bitmaps by their ".bmp" extension (any case), anything else as a
-    // metafile on white. Records the picture's size in browse.PicSize (0 x 0
-    // for a file that could not be shown).
+    // background (blue when selected, else `buttonFace`), then the file, of
+    // the kind its content tells: bitmaps as they are, other raster
+    // pictures, metafiles and drawings on white. Records the picture's size
+    // in browse.PicSize (0 x 0 for a file that could not be shown).
     TThumbDraw DrawThumb(QPainter &canvas, TBrowseState &browse, int k, const QColor &buttonFace);
 
     // A new search: every file may be reported again.
@@ -51,6 +54,8 @@ public:
 private:
     TPictureBitmap m_bitmap;
     TPictureMetafile m_metafile;
+    TPictureRaster m_raster;
+    TPictureDrawing m_drawing;
     QSet<QString> m_reported;
 };
 

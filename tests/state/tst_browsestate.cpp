@@ -162,7 +162,8 @@ private slots:
     }
 
     // A bitmap fitted on the slot's background, a metafile, a damaged file
-    // shown as the placeholder and reported once per search, an empty slot.
+    // shown as the placeholder and reported once per search, a photo and a
+    // drawing, an empty slot.
     void thumbnails()
     {
         QTemporaryDir dir;
@@ -174,10 +175,12 @@ private slots:
         bad.close();
         TBrowseState state;
         QVERIFY(state.BeginSearch());
-        for (const QString &p : {dir.filePath("Photo.BMP"), testsupport::DataFile("wmf_rectangle.wmf"), dir.filePath("bad.bmp")})
+        for (const QString &p : {dir.filePath("Photo.BMP"), testsupport::DataFile("wmf_rectangle.wmf"), dir.filePath("bad.bmp"),
+                                 testsupport::DataFile("exif_orientation_6.jpg"), testsupport::DataFile("format_svgz.svgz")})
             state.FileFound(p);
         state.EndSearch();
-        QCOMPARE(state.BmpCount, 2);
+        QCOMPARE(state.BmpCount, 3); // the photo among the "BitMaps"
+        QCOMPARE(state.MetaCount, 2); // the drawing among the "Métafichiers"
         TThumbState thumbs;
         QImage box(80, 80, QImage::Format_RGB32);
         const QColor face(240, 240, 240);
@@ -197,7 +200,14 @@ private slots:
         QVERIFY(!draw(3).Report);
         thumbs.ForgetFaults();
         QVERIFY(draw(3).Report);
-        draw(4);
+        // A turned photo, on white; a compressed drawing: red left, blue right.
+        QCOMPARE(draw(4).Fault, EPictureFault::None);
+        QCOMPARE(state.PicSize[3], QSize(48, 32));
+        QVERIFY(qAbs(box.pixelColor(40 - 16, 40 - 8).red() - 255) < 40 && box.pixelColor(40 - 16, 40 - 8).green() < 40);
+        QCOMPARE(draw(5).Fault, EPictureFault::None);
+        QCOMPARE(box.pixelColor(20, 40), QColor(255, 0, 0));
+        QCOMPARE(box.pixelColor(60, 40), QColor(0, 0, 255));
+        draw(6);
         IRISONDE_COMPARE_IMAGES(box, TThumbState::MakeEmptyThumb(80));
     }
 };

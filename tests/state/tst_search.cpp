@@ -64,6 +64,14 @@ private slots:
                                                 << "D R/photo.bmp|F R/photo.bmp/x.bmp";
         QTest::newRow("extension case, exact") << QStringList{"Photo.BMP", "photo.bmpx", "bmp", "c.Wmf", "d.wmf.txt"}
                                                << true << true << true << "F R/Photo.BMP|F R/c.Wmf";
+        // Every raster format in the first pass, in name order, then the
+        // metafiles and drawings; other names never.
+        QTest::newRow("every format") << QStringList{"z.svg", "p.PNG", "d.svgz", "c.jpeg", "b.bmp", "a.wmf", "t.tif", "w.webp",
+                                                      "g.gif", "IMG_1.JPG", "x.pdf", "y.svg.txt"}
+                                      << true << true << true
+                                      << "F R/b.bmp|F R/c.jpeg|F R/g.gif|F R/IMG_1.JPG|F R/p.PNG|F R/t.tif|F R/w.webp|F R/a.wmf|F R/d.svgz|F R/z.svg";
+        QTest::newRow("every raster format only") << QStringList{"z.svg", "p.png", "a.wmf", "b.bmp"} << true << false << true
+                                                  << "F R/b.bmp|F R/p.png";
         QTest::newRow("hidden file and folder") << QStringList{".x.bmp", ".h/", ".h/y.bmp", ".h.bmp/"} << true << true << true
                                                 << "F R/.x.bmp";
         // Upper-cased order: "AB" before "A_B" ('_' comes after the capitals).

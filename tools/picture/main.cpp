@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Developer tool: loads a picture file through the program's own code and
-// draws it by the workshops' rules (fitted or centred on white, or
-// stretched) into a PNG, printing its kind and natural size.
+// Developer tool: loads a picture file of any format the program reads
+// through the program's own code and draws it by the workshops' rules
+// (bitmaps centred, other raster pictures scaled down to fit, metafiles and
+// drawings fitted, on white; or stretched) into a PNG, printing its kind and
+// natural size.
 #include "imaging/PictureU.h"
 
 #include <QGuiApplication>
@@ -45,12 +47,23 @@ int main(int argc, char *argv[])
             err << load.Message << '\n';
             return 1;
         }
-        if (picture.PictureKind() == Irisonde::EPictureKind::Bitmap)
+        switch (picture.PictureKind()) {
+        case Irisonde::EPictureKind::Bitmap:
             out << "bitmap " << picture.BitmapWidth() << " x " << picture.BitmapHeight() << '\n';
-        else
+            break;
+        case Irisonde::EPictureKind::Raster:
+            out << "raster " << picture.BitmapWidth() << " x " << picture.BitmapHeight() << '\n';
+            break;
+        case Irisonde::EPictureKind::Drawing:
+            out << "drawing " << picture.PictureDrawing()->NaturalSize().width() << " x "
+                << picture.PictureDrawing()->NaturalSize().height() << '\n';
+            break;
+        default:
             out << "metafile " << picture.PictureMetafile()->NaturalSize().width() << " x "
                 << picture.PictureMetafile()->NaturalSize().height() << (picture.PictureMetafile()->Info().Placeable ? " (placeable)" : " (plain)")
                 << '\n';
+            break;
+        }
     }
     canvas.end();
     if (!image.save(args[4], "PNG")) {
