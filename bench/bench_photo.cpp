@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A teacher's phone photo, 4000 x 3000 JPEG, opened into the scene-lighting
 // workshop at 1920 x 1080 (read, told from its content, decoded for the size
 // it is shown at, placed, drawn, the scene rendered and repainted), beside

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What an SVG drawing must pass before Qt's renderer sees it. The renderer
 // trusts its input: a drawing nested thousands deep exhausts its stack, one

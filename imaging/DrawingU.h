@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // SVG drawings (".svg", and ".svgz" compressed): the loaded drawing of the
 // picture workshops and the catalogue, drawn as metafiles are (fitted

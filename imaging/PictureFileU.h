@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A picture file read whole and its family told from its content, the
 // extension serving only when the content says nothing: a PNG named ".bmp"

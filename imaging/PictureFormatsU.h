@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture files the program opens, by family, and their names: the
 // extensions the open dialog, the catalogue's search and counts and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Photos, screenshots, web images and scans: every raster format Qt's image
 // plugins read but the Windows bitmap, which keeps its own decoder and its

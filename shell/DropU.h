@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Files dropped from a file manager onto a window. What a window cannot take
 // is refused by the cursor as the drag passes over it, never by a message:

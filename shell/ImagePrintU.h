@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Printing a workshop's image for a handout: Qt's print dialog (in French
 // with the program's translation; it also prints to a PDF file), and the

@@ -1,5 +1,8 @@
-#include "shell/FrenchFileModelU.h"
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/ImageSaveU.h"
+#include "shell/FrenchFileModelU.h"
 #include "shell/AppStateU.h"
 
 #include <QDir>

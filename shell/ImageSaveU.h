@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Saving a workshop's image to a file, for a handout or a slide: the name
 // offered (the workshop and the date), the French save dialog, and the

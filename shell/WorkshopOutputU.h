@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a workshop window gives out besides the clipboard: its image saved to
 // a file (a toolbar button and Ctrl+S) and printed (a toolbar button and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures in every format the workshops open: each format's file drawn by
 // the loader and by the irisonde-picture tool, a file named as another kind,
 // EXIF orientations, colour profiles, the placement of raster pictures,

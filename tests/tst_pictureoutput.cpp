@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures in and out of the real windows: every format opened in each
 // picture workshop, a photo dropped on one (what it cannot take refused by
 // the cursor), a folder dropped on the catalogue, the image saved (equal to

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any file the workshops open, told from its content: raster pictures
 // through Qt's plugins (the size check before decoding, orientation,
 // colour profile), SVG drawings through the guard and Qt SVG, bitmaps and

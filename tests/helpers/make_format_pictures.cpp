@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the small picture files of the format tests into the folder given
 // (tests/data): one file per format, per EXIF orientation and per fault,
 // named after its case. The files are committed; run this again only after
