@@ -53,9 +53,9 @@ public:
 // folder shown last time may have been removed since.
 QString ExistingFolder(const QString &root, QString folder)
 {
-    while (!QFileInfo(folder).isDir() && folder.size() > root.size() && folder != QLatin1String("/"))
+    while (!TParcourState::IsFolder(folder) && folder.size() > root.size() && folder != QLatin1String("/"))
         folder = QFileInfo(folder).path();
-    return QFileInfo(folder).isDir() ? folder : root;
+    return TParcourState::IsFolder(folder) ? folder : root;
 }
 
 } // namespace
