@@ -1,5 +1,6 @@
 #include "catalogue/ParcourU.h"
 
+#include "catalogue/EnterPressU.h"
 #include "shell/AppStateU.h"
 #include "shell/MainClientU.h"
 #include "shell/PaintBoxU.h"
@@ -101,7 +102,9 @@ TParcourF::TParcourF(QWidget *parent)
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(228, top, 75, 24);
         // Enter in the folder list opens a folder; it must not press a button.
+        // Enter on a button presses that one.
         b->setAutoDefault(false);
+        TEnterPress::Install(b);
         return b;
     };
     m_annulBout = button("AnnulBout", QStringLiteral("&Annuler"), 52);

@@ -1,6 +1,8 @@
 #pragma once
-// A catalogue slot's picture: painted and clicked through the catalogue
-// window, and met by a screen reader as a picture that can be selected.
+// A catalogue slot's picture: painted, clicked and driven from the keyboard
+// through the catalogue window, and met by a screen reader as a picture that
+// can be selected. One slot of the page at a time takes Tab (the window says
+// which), so that Tab enters the page once and leaves it at the next press.
 #include <QWidget>
 
 namespace Irisonde {
@@ -18,6 +20,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     TBrowserF &m_owner;
