@@ -14,6 +14,7 @@
 #include "shell/SplashU.h"
 #include "shell/WorkshopU.h"
 #include "tips/Tipu.h"
+#include "workshops/PictureWorkshopU.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,6 +66,28 @@ void InstallFrenchTranslation(QApplication &app)
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
+QList<TWorkshopChoice> PictureWorkshopChoices(TMainF &main)
+{
+    QList<TWorkshopChoice> choices;
+    for (const TWorkshopRow &row : WorkshopTable()) {
+        if (!dynamic_cast<TPictureWorkshopF *>(main.Workshop(row)))
+            continue;
+        const TWorkshopRow *kept = &row; // the table lives as long as the program
+        choices.append({QString::fromUtf8(row.MenuCaption).remove(QLatin1Char('&')), [&main, kept](const QString &path) {
+                            auto *w = dynamic_cast<TPictureWorkshopF *>(main.Workshop(*kept));
+                            if (!w)
+                                return;
+                            // As the main window's menu opens it: the main window hides meanwhile.
+                            w->show();
+                            w->raise();
+                            w->activateWindow();
+                            main.hide();
+                            w->OpenPictureFile(path);
+                        }});
+    }
+    return choices;
 }
 
 int RunIrisonde(QApplication &app)
@@ -121,6 +144,7 @@ int RunIrisonde(QApplication &app)
     auto *browser = new Irisonde::TBrowserF(main.Settings(), &main);
     auto *chooser = new Irisonde::TParcourF(browser);
     browser->SetChooser(chooser);
+    browser->SetWorkshops(PictureWorkshopChoices(main));
 
     main.SetSplash(splash, [splash] { splash->ShowAbout(); });
     main.SetOptionsDialog(options);

@@ -3,6 +3,8 @@
 
 #pragma once
 // Program start: one instance only, every window made once, then the event loop.
+#include "catalogue/BrowseU.h"
+
 #include <QString>
 #include <memory>
 
@@ -10,6 +12,8 @@ class QApplication;
 class QLockFile;
 
 namespace Irisonde {
+
+class TMainF;
 
 // The lock that keeps a second copy from starting; null when another running
 // copy holds it. A lock left by a copy that was killed is taken over.
@@ -21,6 +25,11 @@ void ShowAlreadyRunning();
 
 // Qt's own texts (standard buttons, file dialog) in French.
 void InstallFrenchTranslation(QApplication &app);
+
+// The workshops of `main` that open pictures, in menu order, for the
+// catalogue: named by their menu captions, each opening as the main window
+// opens it, then reading the file.
+[[nodiscard]] QList<TWorkshopChoice> PictureWorkshopChoices(TMainF &main);
 
 // Everything main() does once the application object exists.
 [[nodiscard]] int RunIrisonde(QApplication &app);

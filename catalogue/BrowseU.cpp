@@ -6,7 +6,9 @@
 #include "shell/AccessibleU.h"
 #include "shell/StatusLineU.h"
 #include "catalogue/ParcourU.h"
+#include "catalogue/EnterPressU.h"
 #include "catalogue/ThumbBoxU.h"
+#include "catalogue/search/RawNameU.h"
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/DropU.h"
@@ -23,6 +25,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -39,6 +42,13 @@ namespace {
 const QColor kSelected(0, 0, 255);
 
 QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
+
+QString UnreadableNameMessage(const QString &path)
+{
+    return QStringLiteral("Le nom du fichier « %1 » ne peut pas être lu dans le codage des caractères du système : "
+                          "le programme ne peut pas l'ouvrir. Renommez ce fichier pour l'ouvrir dans un atelier.")
+        .arg(ShownName(path));
+}
 
 QFrame *Bevel(QWidget *parent, const char *name, int top)
 {
@@ -92,6 +102,7 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(left, top, 94, 25);
         b->setAutoDefault(false);
+        TEnterPress::Install(b);
         return b;
     };
     m_bevel1 = Bevel(this, "Bevel1", 84);
@@ -109,7 +120,8 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     face.setColor(QPalette::Base, ButtonFace());
     m_pathEd->setPalette(face);
     m_bevel2 = Bevel(this, "Bevel2", 180);
-    m_predBout = button("PredBout", QStringLiteral("Page &précédente"), 9, 196);
+    // Alt+C: Alt+P belongs to "&Parcourir".
+    m_predBout = button("PredBout", QStringLiteral("Page pré&cédente"), 9, 196);
     m_succBout = button("SuccBout", QStringLiteral("Page &suivante"), 106, 196);
     m_pageLab = new QLabel(this);
     m_pageLab->setObjectName(QStringLiteral("Pagelab"));
@@ -117,6 +129,10 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     m_bevel3 = Bevel(this, "Bevel3", 252);
     m_openBout = button("OpenBout", QStringLiteral("&Ouvrir"), 9, 268);
     m_openBout->setEnabled(false);
+    m_openBout->setAccessibleDescription(QStringLiteral("Ouvre l'image choisie dans un atelier"));
+    m_openMenu = new QMenu(this);
+    m_openMenu->setObjectName(QStringLiteral("OpenMenu"));
+    m_openMenu->setTitle(QStringLiteral("Ouvrir dans l'atelier"));
     m_closeBout = button("CloseBout", QStringLiteral("&Quitter"), 106, 268);
     m_aideBout = button("AideBout", QStringLiteral("&Aide"), 9, 296);
     connect(m_searchBout, &QPushButton::clicked, this, &TBrowserF::SearchBoutClick);
@@ -125,6 +141,7 @@ TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     connect(m_succBout, &QPushButton::clicked, this, &TBrowserF::SuccBoutClick);
     connect(m_closeBout, &QPushButton::clicked, this, &TBrowserF::close);
     connect(m_aideBout, &QPushButton::clicked, this, &TBrowserF::AideBoutClick);
+    connect(m_openBout, &QPushButton::clicked, this, &TBrowserF::OpenBoutClick);
 
     m_panel1 = new QFrame(this);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
@@ -207,6 +224,7 @@ void TBrowserF::FormClose()
         slot.ThumbBox = nullptr;
         slot.SlotPanel.reset();
     }
+    m_openMenu->close();
     m_browse.Reset();
     m_thumbs.Release();
     m_faults.clear();
@@ -227,6 +245,7 @@ void TBrowserF::CreateSlots()
         SetPanelColour(k, false);
         slot.SlotPanel->show();
     }
+    SetFocusSlot(1);
 }
 
 void TBrowserF::LayoutSlots()
@@ -272,7 +291,7 @@ void TBrowserF::SetSlotCaption(int k)
     // The caption may be cut short; the picture's name is said in full.
     const QString file = m_browse.SlotFile(k);
     const QString name =
-        QStringLiteral("Case %1 : %2").arg(k).arg(file.isEmpty() ? QStringLiteral("pas d'image") : QFileInfo(file).fileName());
+        QStringLiteral("Case %1 : %2").arg(k).arg(file.isEmpty() ? QStringLiteral("pas d'image") : ShownName(TBrowseState::FileName(file)));
     QWidget *box = m_slots[std::size_t(k - 1)].ThumbBox;
     if (box->accessibleName() != name)
         box->setAccessibleName(name);
@@ -303,7 +322,8 @@ void TBrowserF::DrawThumb(int k, QPainter &canvas)
     // paint the slots again, and again.
     if (m_faults.isEmpty())
         QTimer::singleShot(0, this, &TBrowserF::ReportFaults);
-    m_faults.append(PictureFaultMessage(d.Fault, m_browse.SlotFile(k)));
+    const QString path = m_browse.SlotFile(k);
+    m_faults.append(NameLost(path) ? UnreadableNameMessage(path) : PictureFaultMessage(d.Fault, path));
 }
 
 void TBrowserF::ReportFaults()
@@ -317,6 +337,7 @@ void TBrowserF::ReportFaults()
 
 void TBrowserF::SlotClick(int k)
 {
+    SetFocusSlot(k);
     const TSelectionChange change = m_browse.SlotClick(k);
     if (change.Old > 0) {
         SetPanelColour(change.Old, false);
@@ -340,7 +361,116 @@ void TBrowserF::ClearSelection()
     UpdateStatus();
 }
 
-void TBrowserF::UpdateStatus() { m_status->setText(m_browse.StatusText()); }
+void TBrowserF::UpdateStatus()
+{
+    const QString text = m_browse.StatusText();
+    m_status->setText(text);
+    QAccessibleEvent changed(m_status, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    // Said with the slot as the selection moves to it.
+    if (QWidget *box = m_slots[std::size_t(m_focusSlot - 1)].ThumbBox)
+        box->setAccessibleDescription(text);
+    m_openBout->setEnabled(m_browse.Selected > 0 && !m_workshops.isEmpty());
+}
+
+void TBrowserF::SetFocusSlot(int k)
+{
+    if (k < 1 || k > TBrowseState::SlotCount)
+        return;
+    m_focusSlot = k;
+    for (int j = 1; j <= TBrowseState::SlotCount; ++j)
+        if (QWidget *box = m_slots[std::size_t(j - 1)].ThumbBox)
+            box->setFocusPolicy(j == k ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TBrowserF::SlotKey(int k, int key, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & ~Qt::KeypadModifier)
+        return false;
+    ESlotMove move = ESlotMove::First;
+    switch (key) {
+    case Qt::Key_Left: move = ESlotMove::Left; break;
+    case Qt::Key_Right: move = ESlotMove::Right; break;
+    case Qt::Key_Up: move = ESlotMove::Up; break;
+    case Qt::Key_Down: move = ESlotMove::Down; break;
+    case Qt::Key_Home: move = ESlotMove::First; break;
+    case Qt::Key_End: move = ESlotMove::Last; break;
+    case Qt::Key_PageUp: TurnPage(false, k); return true;
+    case Qt::Key_PageDown: TurnPage(true, k); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: PopupOpenMenu(m_slots[std::size_t(k - 1)].ThumbBox); return true;
+    case Qt::Key_Space:
+        if (m_browse.FileIndexOfSlot(k))
+            SlotClick(k);
+        return true;
+    default: return false;
+    }
+    // Nothing selected yet: the first arrow selects the slot that has the focus.
+    const bool arrow = key != Qt::Key_Home && key != Qt::Key_End;
+    if (m_browse.Selected < 1 && arrow)
+        SelectSlot(std::min(k, m_browse.FilledSlots()));
+    else
+        SelectSlot(m_browse.SlotAfterMove(m_browse.Selected > 0 ? m_browse.Selected : k, move));
+    return true;
+}
+
+void TBrowserF::SelectSlot(int k)
+{
+    if (k < 1 || k > TBrowseState::SlotCount)
+        return;
+    if (m_browse.Selected != k)
+        SlotClick(k);
+    if (QWidget *box = m_slots[std::size_t(k - 1)].ThumbBox)
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+void TBrowserF::TurnPage(bool next, int from)
+{
+    const int page = m_browse.CurrentPage;
+    const int slot = m_browse.Selected > 0 ? m_browse.Selected : from;
+    if (next)
+        SuccBoutClick();
+    else
+        PredBoutClick();
+    // The same place on the new page, or its last picture.
+    if (m_browse.CurrentPage != page)
+        SelectSlot(std::min(slot, m_browse.FilledSlots()));
+}
+
+void TBrowserF::SetWorkshops(QList<TWorkshopChoice> workshops)
+{
+    m_workshops = std::move(workshops);
+    m_openMenu->clear();
+    for (qsizetype i = 0; i < m_workshops.size(); ++i)
+        m_openMenu->addAction(m_workshops[i].Name, this, [this, i] { OpenIn(i); });
+    m_openBout->setEnabled(m_browse.Selected > 0 && !m_workshops.isEmpty());
+}
+
+void TBrowserF::OpenBoutClick() { PopupOpenMenu(m_openBout); }
+
+void TBrowserF::PopupOpenMenu(QWidget *under)
+{
+    if (m_browse.Selected < 1 || m_workshops.isEmpty() || !under)
+        return;
+    m_openMenu->popup(under->mapToGlobal(QPoint(0, under->height())));
+    m_openMenu->setActiveAction(m_openMenu->actions().value(0));
+}
+
+void TBrowserF::OpenIn(qsizetype workshop)
+{
+    const QString path = m_browse.SlotFile(m_browse.Selected);
+    if (path.isEmpty() || workshop < 0 || workshop >= m_workshops.size())
+        return;
+    // The workshops open files by their decoded names only.
+    if (HasRawBytes(path) || NameLost(path)) {
+        App::ShowWarning(UnreadableNameMessage(path), this);
+        return;
+    }
+    const auto open = m_workshops[workshop].Open;
+    close(); // the workshop comes forward, not behind this modal window
+    if (open)
+        open(path);
+}
 
 void TBrowserF::PredBoutClick()
 {

@@ -8,6 +8,14 @@
 // one on the window), starts the search, pages with the buttons or the wheel and clicks a
 // thumbnail to read its path and size. The size, the switches and the folder
 // are settings, changed at once. Every showing starts empty.
+//
+// From the keyboard: Tab reaches the page (one slot of it takes the focus),
+// the arrows move the selection, Page Up and Page Down turn the pages, Home
+// and End go to the first and the last picture of the page; the status line
+// then gives the file and its size, and so does the focused slot's
+// description, which a screen reader says. Enter (or "Ouvrir") offers the
+// picture workshops the program handed in, and opens the selected picture
+// in the one chosen.
 #include "catalogue/search/SearchU.h"
 #include "catalogue/state/BrowseState.h"
 #include "catalogue/state/ThumbState.h"
@@ -15,6 +23,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -22,6 +31,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace Irisonde {
@@ -29,6 +39,13 @@ namespace Irisonde {
 struct TSettings;
 class TParcourF;
 class TThumbBox;
+
+// A workshop that opens pictures: its name in the menu, and how the program
+// opens it on a file (this window has closed by then).
+struct TWorkshopChoice {
+    QString Name;
+    std::function<void(const QString &path)> Open;
+};
 
 // One of the twelve slots, made at show and released at close.
 struct TThumbSlot {
@@ -47,6 +64,8 @@ public:
 
     // The working-folder chooser "&Parcourir" opens; made after this window.
     void SetChooser(TParcourF *chooser) { m_chooser = chooser; }
+    // The workshops "Ouvrir" and Enter offer, in menu order.
+    void SetWorkshops(QList<TWorkshopChoice> workshops);
 
     [[nodiscard]] const TBrowseState &State() const { return m_browse; }
     // Slot k (1 to 12); its widgets are null while the window is closed.
@@ -61,6 +80,7 @@ public slots:
     void wThumbComboChange();
     void ParcoursBoutClick();
     void AideBoutClick();
+    void OpenBoutClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,6 +98,13 @@ private:
     void SetPanelColour(int k, bool selected);
     void DrawThumb(int k, QPainter &canvas);
     void SlotClick(int k);
+    // A key pressed on slot k; false when the slot has no use for it.
+    [[nodiscard]] bool SlotKey(int k, int key, Qt::KeyboardModifiers modifiers);
+    void SelectSlot(int k);
+    void TurnPage(bool next, int from);
+    void SetFocusSlot(int k);
+    void PopupOpenMenu(QWidget *under);
+    void OpenIn(qsizetype workshop);
     void ClearSelection();
     void UpdateStatus();
     void EndSearch(const QString &folder);
@@ -100,6 +127,9 @@ private:
     TRun m_run;
     QStringList m_faults; // thumbnail messages waiting to be shown
     bool m_shown = false;
+    QList<TWorkshopChoice> m_workshops;
+    QMenu *m_openMenu;  // "OpenMenu": one item per workshop
+    int m_focusSlot = 1; // the slot Tab reaches
 
     // Tests and the scripts find these by the object names given where they
     // are made ("wThumbCombo", "SearchBout", "Pagelab", "Status"...).

@@ -3,6 +3,7 @@
 
 #include "catalogue/ParcourU.h"
 
+#include "catalogue/EnterPressU.h"
 #include "shell/AccessibleU.h"
 #include "shell/StatusLineU.h"
 #include "shell/AppStateU.h"
@@ -58,9 +59,9 @@ public:
 // folder shown last time may have been removed since.
 QString ExistingFolder(const QString &root, QString folder)
 {
-    while (!QFileInfo(folder).isDir() && folder.size() > root.size() && folder != QLatin1String("/"))
+    while (!TParcourState::IsFolder(folder) && folder.size() > root.size() && folder != QLatin1String("/"))
         folder = QFileInfo(folder).path();
-    return QFileInfo(folder).isDir() ? folder : root;
+    return TParcourState::IsFolder(folder) ? folder : root;
 }
 
 } // namespace
@@ -106,7 +107,9 @@ TParcourF::TParcourF(QWidget *parent)
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(228, top, 75, 24);
         // Enter in the folder list opens a folder; it must not press a button.
+        // Enter on a button presses that one.
         b->setAutoDefault(false);
+        TEnterPress::Install(b);
         return b;
     };
     m_annulBout = button("AnnulBout", QStringLiteral("&Annuler"), 52);

@@ -9,6 +9,8 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace Irisonde {
 
@@ -34,6 +36,7 @@ public:
 TThumbBox::TThumbBox(TBrowserF &owner, int k, QWidget *parent) : QWidget(parent), m_owner(owner), m_k(k)
 {
     InstallAccessible<TThumbBox, TThumbBoxAccess>();
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 bool TThumbBox::Selected() const { return m_owner.State().Selected == m_k; }
@@ -42,6 +45,30 @@ void TThumbBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     m_owner.DrawThumb(m_k, p);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void TThumbBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_owner.SlotKey(m_k, event->key(), event->modifiers()))
+        QWidget::keyPressEvent(event);
+}
+
+void TThumbBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TThumbBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TThumbBox::mousePressEvent(QMouseEvent *event)

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A catalogue slot's picture: painted and clicked through the catalogue
-// window, and met by a screen reader as a picture that can be selected.
+// A catalogue slot's picture: painted, clicked and driven from the keyboard
+// through the catalogue window, and met by a screen reader as a picture that
+// can be selected. One slot of the page at a time takes Tab (the window says
+// which), so that Tab enters the page once and leaves it at the next press.
 #include <QWidget>
 
 namespace Irisonde {
@@ -21,6 +23,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     TBrowserF &m_owner;

@@ -3,7 +3,8 @@
 
 // The catalogue window on screen: a search filling its pages, paging and
 // selection, size changes, reopening, input and closing during a search, and
-// a damaged thumbnail reported once.
+// a damaged thumbnail reported once, the keyboard, opening in a workshop and
+// names the system's encoding does not read.
 #include "catalogue/BrowseU.h"
 #include "shell/SettingsU.h"
 #include "support/AccessTree.h"
@@ -16,11 +17,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <cstdio>
 
 using namespace Irisonde;
 using testsupport::Control;
@@ -225,6 +229,124 @@ private slots:
 
     // A damaged file: placeholder, one message after the paint, not again at
     // later repaints; a new search may say it again.
+    // Tab reaches the page once; arrows, pages, Home and End move the
+    // selection, which the status line and the focused slot's description
+    // give; Enter presses a focused button, and on a picture offers the
+    // workshops, of which the chosen one opens it.
+    void keyboardAndOpening()
+    {
+        TBrowserF w(m_settings);
+        QStringList opened;
+        w.SetWorkshops({{QStringLiteral("Eclairage"), [&](const QString &p) { opened << "E " + p; }},
+                        {QStringLiteral("Loupe"), [&](const QString &p) { opened << "L " + p; }}});
+        Open(w);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QSet<QChar> letters;
+        for (const QPushButton *b : w.findChildren<QPushButton *>()) {
+            const QChar letter = b->text().mid(b->text().indexOf(QLatin1Char('&')) + 1, 1).toLower().front();
+            QVERIFY2(!letters.contains(letter), qPrintable(b->text()));
+            letters.insert(letter);
+        }
+        Control<QPushButton>(w, "SearchBout")->click();
+        QVERIFY(!Control<QPushButton>(w, "OpenBout")->isEnabled());
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        Control<QPushButton>(w, "SuccBout")->setFocus();
+        key(Qt::Key_Return);
+        QCOMPARE(w.State().CurrentPage, 2);
+        Control<QPushButton>(w, "PredBout")->setFocus();
+        key(Qt::Key_Enter);
+        QCOMPARE(w.State().CurrentPage, 1);
+        Control<QPushButton>(w, "AideBout")->setFocus();
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.Slot(1).ThumbBox);
+
+        const auto expect = [&](int page, int slot) {
+            QCOMPARE(w.State().CurrentPage, page);
+            QCOMPARE(w.State().Selected, slot);
+            QCOMPARE(QApplication::focusWidget(), w.Slot(slot).ThumbBox);
+            QVERIFY(Blue(w, slot));
+            QCOMPARE(testsupport::Access(w.Slot(slot).ThumbBox)->text(QAccessible::Description), Text(w, "Status"));
+        };
+        key(Qt::Key_Right); // nothing selected yet: the slot with the focus
+        expect(1, 1);
+        QCOMPARE(Text(w, "Status"), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
+        key(Qt::Key_Down);
+        expect(1, 5);
+        key(Qt::Key_Left);
+        expect(1, 4);
+        key(Qt::Key_End);
+        expect(1, 12);
+        key(Qt::Key_PageDown); // one picture on page 2
+        expect(2, 1);
+        QVERIFY(Text(w, "Status").contains("un_nom_vraiment_tres_long.bmp - Taille : 50 sur 30 pixels"));
+        key(Qt::Key_PageUp);
+        expect(1, 1);
+        key(Qt::Key_Home);
+        key(Qt::Key_Right);
+        expect(1, 2);
+        // Tab leaves the page at once.
+        key(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != w.Slot(2).ThumbBox);
+        QCOMPARE(QApplication::focusWidget()->parentWidget(), &w);
+
+        QVERIFY(Control<QPushButton>(w, "OpenBout")->isEnabled());
+        w.Slot(2).ThumbBox->setFocus();
+        key(Qt::Key_Return);
+        auto *menu = w.findChild<QMenu *>(QStringLiteral("OpenMenu"));
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->actions().size(), 2);
+        menu->actions().at(1)->trigger();
+        QCOMPARE(opened, QStringList{"L " + m_dir.path() + "/b.wmf"});
+        QVERIFY(!w.isVisible() && !menu->isVisible());
+    }
+
+    // A name that is no valid UTF-8 opens through its bytes, shown with
+    // U+FFFD; a workshop cannot take it, and a message says why. A thumbnail
+    // that cannot be read gives no size.
+    void rawNameAndUnreadableThumbnail()
+    {
+        QTemporaryDir dir;
+        Bmp(dir.path() + "/plain.bmp", 8, 6, Qt::green);
+        const QByteArray raw = QFile::encodeName(dir.path()) + "/\xE9t\xE9.bmp";
+        QVERIFY(std::rename(QFile::encodeName(dir.path() + "/plain.bmp").constData(), raw.constData()) == 0);
+        Copy("bmp_bad_signature.bmp", dir.path() + "/bad.bmp");
+        TSettings s = m_settings;
+        s.brwPath = dir.path();
+        TBrowserF w(s);
+        QStringList opened;
+        w.SetWorkshops({{QStringLiteral("Loupe"), [&](const QString &p) { opened << p; }}});
+        Open(w);
+        QStringList shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                box->close();
+            }
+        });
+        closer.start(20);
+        Control<QPushButton>(w, "SearchBout")->click();
+        QCOMPARE(w.State().FileCount, 2);
+        const QString name = QString::fromUtf8("\uFFFDt\uFFFD.bmp");
+        QCOMPARE(Caption(w, 2), name);
+        QCOMPARE(Spoken(w, 2), "Case 2 : " + name);
+        QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
+        QCOMPARE(Text(w, "Status"), "Fichier : " + dir.path() + "/" + name + " - Taille : 8 sur 6 pixels");
+        QCOMPARE(Thumb(w, 2).pixelColor(40, 40), QColor(Qt::green));
+        QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
+        QCOMPARE(Text(w, "Status"), "Fichier : " + dir.path() + "/bad.bmp - Image illisible");
+
+        QTest::mouseClick(w.Slot(2).ThumbBox, Qt::LeftButton);
+        Control<QPushButton>(w, "OpenBout")->click();
+        auto *menu = w.findChild<QMenu *>(QStringLiteral("OpenMenu"));
+        QTRY_VERIFY(menu->isVisible());
+        menu->actions().at(0)->trigger();
+        QTRY_VERIFY(!shown.isEmpty() && shown.last().contains("ne peut pas être lu"));
+        QVERIFY(opened.isEmpty() && w.isVisible());
+        QVERIFY(std::remove(raw.constData()) == 0); // QTemporaryDir would miss it
+    }
+
     void damagedThumbnailReportedOnce()
     {
         QTemporaryDir dir;

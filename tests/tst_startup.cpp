@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Program start: a second copy is refused with its message and leaves no
-// trace; a lock left by a killed copy does not block the next start.
+// trace; a lock left by a killed copy does not block the next start; the
+// catalogue is handed the workshops that open pictures.
 #include "shell/MainU.h"
 #include "app/StartupU.h"
+#include "app/WorkshopTableU.h"
+#include "shell/WorkshopU.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -69,6 +72,21 @@ private slots:
         QVERIFY(holder.waitForFinished(30000));
         QVERIFY(QFile::exists(InstanceLockPath()));
         QVERIFY(CheckSingleInstance());
+    }
+
+    void pictureWorkshopsForTheCatalogue()
+    {
+        TMainF main(WorkshopTable());
+        std::vector<std::unique_ptr<TWorkshopF>> made;
+        for (const TWorkshopRow &row : WorkshopTable()) {
+            made.push_back(row.Make());
+            main.SetWorkshop(row, made.back().get());
+        }
+        QStringList names;
+        for (const TWorkshopChoice &c : PictureWorkshopChoices(main))
+            names << c.Name;
+        QCOMPARE(names, QStringList({"Eclairage d'une scène", "L'écran de télévision à la Loupe",
+                                     "Impression par quadrichromie ou trichromie", "Décomposition RVB d'une image"}));
     }
 };
 

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "catalogue/search/SearchU.h"
+
+#include "catalogue/search/RawNameU.h"
 #include "imaging/PictureFormatsU.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <set>
@@ -138,7 +139,7 @@ bool ReadFolder(const QByteArray &path, bool all, std::vector<TEntry> &out, std:
         if (!keepAsFile && !dir_)
             continue;
         e.Native = QByteArray(name.data(), qsizetype(name.size()));
-        e.Name = QFile::decodeName(e.Native);
+        e.Name = DecodeRawName(e.Native);
         e.Key = e.Name.toUpper();
         e.Dir = dir_;
         e.Hidden = hidden;
@@ -166,7 +167,7 @@ TFolderPath Trimmed(const QString &folder)
     QString shown = folder;
     while (shown.endsWith(Sep))
         shown.chop(1);
-    return {shown, QFile::encodeName(shown)};
+    return {shown, EncodeRawName(shown)};
 }
 
 } // namespace
@@ -179,6 +180,33 @@ struct TPictureSearch::TWalk {
     bool Cancelled = false;
     std::set<TFolderId> Reported; // every folder reported so far, and the starting one
     std::set<TFolderId> Entered;  // every folder searched so far
+    // The top folders of the system's file systems, and the devices of the
+    // pseudo ones: never entered, never reported.
+    std::set<TFolderId> SystemRoots;
+    std::set<dev_t> SystemDevices;
+
+    // Read once per walk: a stick plugged in meanwhile counts from the next.
+    void Exclude(const QList<TMount> &mounts)
+    {
+        for (const TMount &m : mounts) {
+            if (!IsSystemMount(m))
+                continue;
+            const QByteArray point = EncodeRawName(m.Point);
+            struct stat st {}, up {};
+            if (::stat(point.constData(), &st) != 0)
+                continue;
+            SystemRoots.insert({st.st_dev, st.st_ino});
+            // A device of its own (a real mount, not a folder a table only
+            // names): everything on it is the system's, by whatever link.
+            if (IsPseudoMount(m) && ::stat((point + "/..").constData(), &up) == 0 && up.st_dev != st.st_dev)
+                SystemDevices.insert(st.st_dev);
+        }
+    }
+
+    [[nodiscard]] bool System(const TFolderId &id) const
+    {
+        return SystemRoots.count(id) > 0 || SystemDevices.count(id.first) > 0;
+    }
 
     // The yield after an examined entry; false once the walk is to stop.
     bool Yield()
@@ -212,6 +240,10 @@ struct TPictureSearch::TWalk {
 
     bool Folder(const TFolderPath &folder, std::int32_t attrMask, bool recurse)
     {
+        struct stat st {};
+        // Sub-folders are told apart as they are listed; the first one here.
+        if (Reported.empty() && ::stat(folder.OpenPath().constData(), &st) == 0 && System({st.st_dev, st.st_ino}))
+            return true;
         std::vector<TEntry> entries;
         if (!ReadFolder(folder.OpenPath(), false, entries, &Entered))
             return true; // unreadable, gone or searched already: the walk goes on
@@ -222,7 +254,7 @@ struct TPictureSearch::TWalk {
         if (Kinds().Meta && !ReportFiles(folder, entries, MetaPatterns(), attrMask))
             return false;
         for (const TEntry &e : entries) {
-            if (!e.Dir || e.Hidden)
+            if (!e.Dir || e.Hidden || (e.Known && System(e.Id)))
                 continue;
             // Reached already by another path (a link, a loop of links).
             if (e.Known && !Reported.insert(e.Id).second)
@@ -265,6 +297,7 @@ bool TPictureSearch::Run(W walk)
                                      OrDefault(OnFolderFound, [](const QString &) {}),
                                      OrDefault(Kinds, [] { return TSearchKinds{}; }),
                                      OrDefault(Step, [] { return true; }));
+    m_walk->Exclude(Mounts ? Mounts() : QList<TMount>{});
     struct TFree {
         std::unique_ptr<TWalk> &Walk;
         ~TFree() { Walk.reset(); }

@@ -28,6 +28,14 @@
 // them) neither make the walk endless nor report a folder twice; the first
 // path met in walk order is the one reported. A folder that cannot be opened
 // yields nothing and the walk goes on.
+//
+// The system's file systems (see IsSystemMount) are neither entered nor
+// reported, nor is any folder of a pseudo one reached through a link: a
+// search of "/" reports pictures by their real paths only. Names are kept
+// with their bytes (DecodeRawName), so that a picture whose name is not
+// valid in the system's encoding can still be opened.
+#include "catalogue/search/MountsU.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -74,6 +82,8 @@ public:
     // Called after every examined entry; false stops the walk. A window sets
     // it to let its event loop run (QCoreApplication::processEvents).
     std::function<bool()> Step = [] { return true; };
+    // The mounted file systems, asked once at the start of each walk.
+    std::function<QList<TMount>()> Mounts = &ReadMounts;
     // The hooks and the step are taken when a search starts: changing them
     // during a search counts from the next one.
 

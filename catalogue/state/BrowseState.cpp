@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "catalogue/state/BrowseState.h"
+#include "catalogue/search/RawNameU.h"
 #include "imaging/PictureFormatsU.h"
 #include "imaging/WheelU.h"
 
@@ -173,6 +174,34 @@ TSelectionChange TBrowseState::SlotClick(int k)
     return {old, Selected};
 }
 
+int TBrowseState::FilledSlots() const
+{
+    if (CurrentPage < 1)
+        return 0;
+    return std::clamp(int(std::min(qsizetype(FileCount), FileList.size())) - SlotCount * (CurrentPage - 1), 0, SlotCount);
+}
+
+int TBrowseState::SlotAfterMove(int from, ESlotMove move) const
+{
+    const int last = FilledSlots();
+    if (last == 0)
+        return -1;
+    from = std::clamp(from, 1, last);
+    int to = from;
+    switch (move) {
+    case ESlotMove::Left: to = from - 1; break;
+    case ESlotMove::Right: to = from + 1; break;
+    case ESlotMove::Up: to = from - Columns; break;
+    case ESlotMove::Down: to = from + Columns; break;
+    case ESlotMove::First: to = 1; break;
+    case ESlotMove::Last: to = last; break;
+    }
+    // Up from the first row stays there; down below the last picture goes to it.
+    if (to < 1)
+        return from;
+    return std::min(to, last);
+}
+
 int TBrowseState::ClearSelection()
 {
     const int old = Selected;
@@ -199,26 +228,32 @@ QString TBrowseState::StatusText() const
     if (!i)
         return SummaryText();
     const QSize s = PicSize[std::size_t(Selected - 1)];
-    return QStringLiteral("Fichier : ") + FileList.at(*i) + QStringLiteral(" - Taille : ")
-        + QString::number(s.width()) + QStringLiteral(" sur ") + QString::number(s.height())
-        + QStringLiteral(" pixels");
+    const QString file = QStringLiteral("Fichier : ") + ShownName(FileList.at(*i));
+    // Not drawn, or drawn as damaged: no size to give.
+    if (!s.isValid())
+        return file + QStringLiteral(" - Image illisible");
+    return file + QStringLiteral(" - Taille : ") + QString::number(s.width()) + QStringLiteral(" sur ")
+        + QString::number(s.height()) + QStringLiteral(" pixels");
 }
 
 QString TBrowseState::EndCaption(const QString &brwPath) const
 {
     // Always this plural wording, whatever the count.
-    return QStringLiteral(" Catalogue des images, dossier : ") + brwPath + QStringLiteral(" - ")
+    return QStringLiteral(" Catalogue des images, dossier : ") + ShownName(brwPath) + QStringLiteral(" - ")
         + QString::number(FileCount) + QStringLiteral(" fichiers trouvés.");
 }
 
 QString TBrowseState::SearchingCaption() { return QStringLiteral(" Catalogue des images : Recherche en cours"); }
 
-QString TBrowseState::FolderStatus(const QString &folder) { return QStringLiteral("Recherche en cours : ") + folder; }
+QString TBrowseState::FolderStatus(const QString &folder)
+{
+    return QStringLiteral("Recherche en cours : ") + ShownName(folder);
+}
 
 TSlotCaption TBrowseState::SlotCaption(int k, const std::function<int(const QString &)> &textWidth) const
 {
     const auto i = FileIndexOfSlot(k);
-    return CutCaption(i ? FileName(FileList.at(*i)) : QStringLiteral("Pas d'image"), SlotWidth(), textWidth);
+    return CutCaption(i ? ShownName(FileName(FileList.at(*i))) : QStringLiteral("Pas d'image"), SlotWidth(), textWidth);
 }
 
 TSlotCaption TBrowseState::CutCaption(QString text, int slotWidth, const std::function<int(const QString &)> &textWidth)

@@ -24,6 +24,9 @@ namespace Irisonde {
 
 enum class EPageStep { None, Pred, Succ };
 
+// A move of the selection with the keyboard: the arrows, Home and End.
+enum class ESlotMove { Left, Right, Up, Down, First, Last };
+
 struct TSlotCaption {
     QString Text; // the file name, cut with "..." when too wide
     int Left = 0; // NameLab's left edge in the slot panel
@@ -108,13 +111,22 @@ public:
     // of fine-grained wheels add up until they make a notch.
     [[nodiscard]] EPageStep WheelPage(int angleDelta);
     [[nodiscard]] TSelectionChange SlotClick(int k);
+    // The slot `move` leads to from slot `from` on the current page: a step
+    // in reading order, a row up or down (a column that stops short leads to
+    // the page's last picture), the first or the last picture. Slots without
+    // a picture are never reached; -1 when the page has none.
+    [[nodiscard]] int SlotAfterMove(int from, ESlotMove move) const;
+    // The number of slots of the current page that show a picture.
+    [[nodiscard]] int FilledSlots() const;
     // Returns the slot that was selected (or -1); nothing is selected after.
     int ClearSelection();
 
     // --- texts
     [[nodiscard]] QString PageText() const;    // "Page 2 sur 3"
     [[nodiscard]] QString SummaryText() const; // "3 Fichiers image trouvés - ( 2 BitMaps et 1 Métafichier )"
-    [[nodiscard]] QString StatusText() const;  // the selected file and its size, or the summary
+    // The selected file and its size ("Image illisible" when it could not be
+    // drawn), or the summary. Names are shown as ShownName shows them.
+    [[nodiscard]] QString StatusText() const;
     [[nodiscard]] QString EndCaption(const QString &brwPath) const;
     [[nodiscard]] static QString SearchingCaption();
     [[nodiscard]] static QString FolderStatus(const QString &folder); // "Recherche en cours : " + folder

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "catalogue/state/ParcourState.h"
+#include "catalogue/search/MountsU.h"
+#include "catalogue/search/RawNameU.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <algorithm>
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 namespace Irisonde {
 
@@ -26,24 +29,13 @@ const QSet<QString> &PseudoTypes()
     return types;
 }
 
-// The mounts table writes blanks, tabs, line breaks and backslashes of a
-// path as three octal digits after a backslash.
-QString Unescape(const QString &field)
+// Shares of another machine, mounted from the network.
+bool NetworkType(const QString &type)
 {
-    QString out;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] == QLatin1Char('\\') && i + 3 < field.size()) {
-            bool ok = false;
-            const int code = field.mid(i + 1, 3).toInt(&ok, 8);
-            if (ok && code < 256) {
-                out += QChar(code);
-                i += 3;
-                continue;
-            }
-        }
-        out += field[i];
-    }
-    return out;
+    static const QSet<QString> types{"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "davfs",
+                                     "fuse.davfs2", "afs", "ceph", "glusterfs", "fuse.glusterfs", "9p",
+                                     "fuse.rclone"};
+    return types.contains(type);
 }
 
 bool Under(const QString &path, const QString &root)
@@ -57,25 +49,25 @@ bool Under(const QString &path, const QString &root)
 
 QList<TVolume> TParcourState::VolumesFromMounts(const QString &mounts, const QString &home)
 {
-    QString homeRoot = QStringLiteral("/");
-    QStringList media;
-    for (const QString &line : mounts.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QStringList f = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (f.size() < 3 || PseudoTypes().contains(f[2]))
+    QStringList others;
+    for (const TMount &m : MountsFromTable(mounts.toUtf8())) {
+        if (PseudoTypes().contains(m.Type))
             continue;
-        const QString point = Unescape(f[1]);
-        if (!home.isEmpty() && Under(home, point) && point.size() > homeRoot.size())
-            homeRoot = point;
-        if (point.startsWith(QLatin1String("/media/")) || point.startsWith(QLatin1String("/mnt/")))
-            media << point;
+        // Sticks and disks mounted by the desktop (/media, /run/media) or by
+        // hand (/mnt), and network shares wherever they are mounted.
+        const bool media = m.Point.startsWith(QLatin1String("/media/")) || m.Point.startsWith(QLatin1String("/run/media/"))
+            || m.Point.startsWith(QLatin1String("/mnt/"));
+        if (media || NetworkType(m.Type))
+            others << m.Point;
     }
-    media.sort();
-    media.removeDuplicates();
+    others.sort();
+    others.removeDuplicates();
     QList<TVolume> volumes{{QStringLiteral("/")}};
-    if (homeRoot != QLatin1String("/"))
-        volumes.append({homeRoot});
-    for (const QString &m : media)
-        if (m != homeRoot)
+    const QString homeFolder = QDir::cleanPath(home);
+    if (!home.isEmpty() && homeFolder != QLatin1String("/"))
+        volumes.append({homeFolder});
+    for (const QString &m : others)
+        if (m != homeFolder && m != QLatin1String("/"))
             volumes.append({m});
     return volumes;
 }
@@ -98,9 +90,15 @@ QString TParcourState::DriveOf(const QString &path, const QList<TVolume> &volume
     return best;
 }
 
+bool TParcourState::IsFolder(const QString &path)
+{
+    struct stat st {};
+    return !path.isEmpty() && ::stat(EncodeRawName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool TParcourState::VolumeReady(const QString &root)
 {
-    DIR *dir = ::opendir(QFile::encodeName(root).constData());
+    DIR *dir = ::opendir(EncodeRawName(root).constData());
     if (!dir)
         return false;
     ::closedir(dir);
@@ -116,20 +114,41 @@ QList<TDirItem> TParcourState::DirItems(const QString &root, const QString &fold
     if (Under(folder, root))
         for (const QString &name : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
             path = path == QLatin1String("/") ? path + name : path + QLatin1Char('/') + name;
-            items.append({name, path, ++level, true, false});
+            items.append({ShownName(name), path, ++level, true, false});
         }
     items.last().Current = true;
-    QDir dir(path);
-    const QStringList subs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // Read through the bytes of the names: a folder whose name the system's
+    // encoding does not read is listed, and opened, all the same.
+    QStringList subs;
+    const QByteArray native = EncodeRawName(path);
+    if (DIR *dir = ::opendir(native.constData())) {
+        while (const dirent *d = ::readdir(dir)) {
+            if (d->d_name[0] == '.')
+                continue; // ".", ".." and the hidden folders
+            bool sub = d->d_type == DT_DIR;
+            if (d->d_type == DT_LNK || d->d_type == DT_UNKNOWN) {
+                struct stat st {};
+                sub = ::stat((native + '/' + d->d_name).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+            }
+            if (sub)
+                subs << DecodeRawName(QByteArray(d->d_name));
+        }
+        ::closedir(dir);
+    }
+    std::sort(subs.begin(), subs.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    const QString prefix = path == QLatin1String("/") ? path : path + QLatin1Char('/');
     for (const QString &name : subs)
-        items.append({name, dir.filePath(name), level + 1, false, false});
+        items.append({ShownName(name), prefix + name, level + 1, false, false});
     return items;
 }
 
 QString TParcourState::FormShow()
 {
     ChosenPath = QStringLiteral("None");
-    if (StartPath.isEmpty() || !QFileInfo(StartPath).isDir())
+    if (!IsFolder(StartPath))
         return {};
     return QDir::cleanPath(QDir(StartPath).absolutePath());
 }
@@ -152,7 +171,7 @@ TDriveChange TParcourState::DriveBoxChange(const QString &root)
 QString TParcourState::EditText(const QString &folder) const
 {
     return WarningShown ? QStringLiteral(" Le lecteur choisi est actuellement indisponible !!!")
-                        : QLatin1Char(' ') + folder;
+                        : QLatin1Char(' ') + ShownName(folder);
 }
 
 } // namespace Irisonde

@@ -3,11 +3,11 @@
 
 #pragma once
 // The working-folder chooser without its window. This file system has no
-// drive letters: the "drives" are the mounted volumes a user would pick from
-// (the root, the volume of the home folder, removable and network media
-// mounted under /media and /mnt), named by their mount point; pseudo file
-// systems (proc, sysfs, tmpfs, ...) are left out. Like a drive, each volume
-// remembers the folder last shown on it.
+// drive letters: the "drives" are the places a teacher picks from today: the
+// root, the home folder, removable media (mounted under /media, /run/media
+// or /mnt) and network shares wherever they are mounted, named by their path;
+// pseudo file systems (proc, sysfs, tmpfs, ...) are left out. Like a drive,
+// each remembers the folder last shown on it.
 //
 // A volume that cannot be opened now (gone, not ready, no permission) is an
 // unavailable drive: the chooser falls back to the last volume that worked
@@ -44,18 +44,21 @@ struct TDriveChange {
 class TParcourState {
 public:
     // The volumes of a mounts table (the text of /proc/self/mounts) for a
-    // user whose home folder is `home`: the root first, the home volume,
-    // then the media volumes in path order.
+    // user whose home folder is `home`: the root first, the home folder,
+    // then the media and the network shares in path order.
     [[nodiscard]] static QList<TVolume> VolumesFromMounts(const QString &mounts, const QString &home);
     // The same from this machine.
     [[nodiscard]] static QList<TVolume> MountedVolumes();
     // The volume of `volumes` that holds `path` (the longest root it lies
     // under), or "/".
     [[nodiscard]] static QString DriveOf(const QString &path, const QList<TVolume> &volumes);
+    // `path` names a folder; its name is read through its bytes (DecodeRawName).
+    [[nodiscard]] static bool IsFolder(const QString &path);
     // The volume can be listed now.
     [[nodiscard]] static bool VolumeReady(const QString &root);
     // The folder list for `folder` on the volume `root`: sub-folders listed
-    // from disk in name order, hidden ones left out.
+    // from disk in name order, hidden ones left out. Names the system's
+    // encoding does not read are shown with U+FFFD, their paths keep the bytes.
     [[nodiscard]] static QList<TDirItem> DirItems(const QString &root, const QString &folder);
 
     // The caller's protocol: StartPath in, ChosenPath out ("None" unless

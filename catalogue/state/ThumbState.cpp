@@ -2,9 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "catalogue/state/ThumbState.h"
+#include "catalogue/search/RawNameU.h"
 #include "imaging/PictureFileU.h"
 
+#include <QFile>
 #include <QPainter>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace Irisonde {
 
@@ -25,6 +32,54 @@ QImage SquareWithDiagonals(int thumb, const QColor &diagonals)
     return image;
 }
 
+// A path the search kept with bytes the system's encoding does not read is
+// opened through those bytes (ReadPictureFile would look for another name);
+// the family is told as ReadPictureFile tells it, from the shown name.
+TPictureFile ReadCatalogued(const QString &path)
+{
+    if (!HasRawBytes(path))
+        return ReadPictureFile(path);
+    const QString name = ShownName(TBrowseState::FileName(path));
+    const EPictureFamily byName = FamilyOfName(name);
+    TPictureFile result;
+    result.Family = byName;
+    const int fd = ::open(EncodeRawName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const bool gone = errno == ENOENT;
+        result.Fault = !gone ? EPictureFault::Unreadable
+            : byName == EPictureFamily::Bitmap   ? EPictureFault::MissingBitmap
+            : byName == EPictureFamily::Metafile ? EPictureFault::MissingMetafile
+            : byName == EPictureFamily::None     ? EPictureFault::UnknownKind
+                                                 : EPictureFault::MissingPicture;
+        return result;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        result.Fault = EPictureFault::Unreadable;
+        return result;
+    }
+    if (file.size() > MaxPictureFileBytes) {
+        result.Fault = EPictureFault::TooLarge;
+        return result;
+    }
+    result.Bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.Fault = EPictureFault::Unreadable;
+        return result;
+    }
+    const EPictureFamily byContent = SniffPictureFamily(result.Bytes.left(4096), name, result.Format);
+    if (byContent != EPictureFamily::None) {
+        result.Family = byContent;
+        return result;
+    }
+    if (byName == EPictureFamily::None)
+        result.Fault = EPictureFault::UnknownKind;
+    else if (byName == EPictureFamily::Raster)
+        result.Format = PictureExtension(name).toLatin1();
+    return result;
+}
+
 } // namespace
 
 QImage TThumbState::MakeEmptyThumb(int thumb) { return SquareWithDiagonals(thumb, QColor(128, 128, 128)); }
@@ -41,7 +96,7 @@ TThumbDraw TThumbState::DrawThumb(QPainter &canvas, TBrowseState &browse, int k,
     }
     canvas.fillRect(0, 0, t, t, k == browse.Selected ? QColor(0, 0, 255) : buttonFace);
     QSize size;
-    const TPictureFile file = ReadPictureFile(path);
+    const TPictureFile file = ReadCatalogued(path);
     EPictureFault fault = file.Fault;
     const auto onWhite = [&](QSize natural, const auto &draw) {
         size = natural;

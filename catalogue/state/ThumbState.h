@@ -43,7 +43,9 @@ public:
     // background (blue when selected, else `buttonFace`), then the file, of
     // the kind its content tells: bitmaps as they are, other raster
     // pictures, metafiles and drawings on white. Records the picture's size
-    // in browse.PicSize (0 x 0 for a file that could not be shown).
+    // in browse.PicSize (an invalid size for a file that could not be shown).
+    // A name whose bytes the system's encoding does not read is opened
+    // through those bytes.
     TThumbDraw DrawThumb(QPainter &canvas, TBrowseState &browse, int k, const QColor &buttonFace);
 
     // A new search: every file may be reported again.

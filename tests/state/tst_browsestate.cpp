@@ -121,6 +121,30 @@ private slots:
         QCOMPARE(state.SlotClick(5).Selected, 5); // a slot without file can be selected
         QCOMPARE(state.StatusText(), state.SummaryText());
         QCOMPARE(state.ClearSelection(), 5);
+        // A picture not drawn, or drawn as damaged, has no size to give.
+        state.PicSize[0] = QSize();
+        (void)state.SlotClick(1);
+        QCOMPARE(state.StatusText(), QStringLiteral("Fichier : /i/f13.bmp - Image illisible"));
+    }
+
+    // The keyboard's moves stay on the slots that show a picture.
+    void slotMoves()
+    {
+        TBrowseState state;
+        QCOMPARE(state.SlotAfterMove(1, ESlotMove::Right), -1);
+        Find(state, 19); // 12 on page 1, 7 on page 2
+        QCOMPARE(state.SlotAfterMove(1, ESlotMove::Left), 1);
+        QCOMPARE(state.SlotAfterMove(4, ESlotMove::Right), 5);
+        QCOMPARE(state.SlotAfterMove(2, ESlotMove::Up), 2);
+        QCOMPARE(state.SlotAfterMove(10, ESlotMove::Up), 6);
+        QCOMPARE(state.SlotAfterMove(12, ESlotMove::Right), 12);
+        QCOMPARE(state.SlotAfterMove(6, ESlotMove::Last), 12);
+        QVERIFY(state.SuccPage());
+        QCOMPARE(state.FilledSlots(), 7);
+        QCOMPARE(state.SlotAfterMove(4, ESlotMove::Down), 7);
+        QCOMPARE(state.SlotAfterMove(7, ESlotMove::Right), 7);
+        QCOMPARE(state.SlotAfterMove(3, ESlotMove::Last), 7);
+        QCOMPARE(state.SlotAfterMove(7, ESlotMove::First), 1);
     }
 
     void wheel()

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Irisonde;
 
 class TstParcourState : public QObject {
@@ -24,12 +27,16 @@ private slots:
             "/dev/sdb1 /media/eleve/CLE\\040USB vfat rw 0 0\n"
             "serveur:/cours /mnt/reseau nfs4 rw 0 0\n"
             "tmpfs /media/ram tmpfs rw 0 0\n"
-            "/dev/loop0 /snap/core squashfs ro 0 0\n");
+            "/dev/loop0 /snap/core squashfs ro 0 0\n"
+            "/dev/sdc1 /run/media/eleve/DISQUE exfat rw 0 0\n"
+            "//serveur/partage /srv/partage cifs rw 0 0\n");
         const QList<TVolume> v = TParcourState::VolumesFromMounts(mounts, QStringLiteral("/home/eleve"));
         QStringList roots;
         for (const TVolume &x : v)
             roots << x.Root;
-        QCOMPARE(roots, QStringList({"/", "/home", "/media/eleve/CLE USB", "/mnt/reseau"}));
+        QCOMPARE(roots, QStringList({"/", "/home/eleve", "/media/eleve/CLE USB", "/mnt/reseau", "/run/media/eleve/DISQUE",
+                                     "/srv/partage"}));
+        QCOMPARE(TParcourState::DriveOf(QStringLiteral("/home/eleve/Images"), v), QStringLiteral("/home/eleve"));
         QCOMPARE(TParcourState::DriveOf(QStringLiteral("/media/eleve/CLE USB/photos"), v), QStringLiteral("/media/eleve/CLE USB"));
         QCOMPARE(TParcourState::DriveOf(QStringLiteral("/homework"), v), QStringLiteral("/"));
         QVERIFY(!TParcourState::MountedVolumes().isEmpty());
@@ -47,6 +54,15 @@ private slots:
                                                  i.Level ? i.Text : QStringLiteral("R"));
         QCOMPARE(seen, QStringList({"+R", "-+a", "--+*b", "---c", "---D"}));
         QCOMPARE(items[4].Path, dir.path() + "/a/b/D");
+        // A folder whose name is no valid UTF-8 is listed, shown with U+FFFD,
+        // and its path leads back to it.
+        QVERIFY(::mkdir(QFile::encodeName(dir.path() + "/a/b/caf").append('\xE9').constData(), 0700) == 0);
+        const QList<TDirItem> raw = TParcourState::DirItems(dir.path(), dir.path() + "/a/b");
+        QCOMPARE(raw.size(), 6);
+        QCOMPARE(raw[4].Text, QString::fromUtf8("caf\uFFFD"));
+        QVERIFY(TParcourState::IsFolder(raw[4].Path));
+        QCOMPARE(TParcourState::DirItems(dir.path(), raw[4].Path).last().Text, QString::fromUtf8("caf\uFFFD"));
+        QVERIFY(::rmdir(QFile::encodeName(dir.path() + "/a/b/caf").append('\xE9').constData()) == 0);
     }
 
     void showAndUnavailableDrive()

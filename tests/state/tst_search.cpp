@@ -3,6 +3,7 @@
 
 // The picture file search on small trees made for each case: the report
 // order, which entries count, links and loops, yields and stopping.
+#include "catalogue/search/RawNameU.h"
 #include "catalogue/search/SearchU.h"
 
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Irisonde;
@@ -116,6 +119,8 @@ private slots:
         search.OnFolderFound = [&](const QString &p) { folders << p; };
         QVERIFY(search.SearchFolder(QStringLiteral("/"), faAnyFile, false));
         QVERIFY2(folders.contains(QStringLiteral("/tmp")), qPrintable(folders.join(QLatin1Char(' '))));
+        QVERIFY2(!folders.contains(QStringLiteral("/proc")) && !folders.contains(QStringLiteral("/sys")),
+                 qPrintable(folders.join(QLatin1Char(' '))));
         // Missing folders and an empty text: no report, a normal end.
         int reports = 0;
         search.OnFileFound = search.OnFolderFound = [&](const QString &) { ++reports; };
@@ -126,6 +131,68 @@ private slots:
         // One folder alone, another pattern: "?" is one character, letters in any case.
         QVERIFY(search.SearchFiles(dir.path(), QStringLiteral("?.BMP"), faAnyFile));
         QCOMPARE(reports, 1);
+    }
+
+    // The system's file systems are told by their type, from a table handed
+    // in; a pseudo one is entered by no path, neither a link nor as the start.
+    void systemFileSystems()
+    {
+        const QList<TMount> table = MountsFromTable("proc /proc proc rw 0 0\ntmpfs /run tmpfs rw 0 0\n"
+                                                    "tmpfs /dev/shm tmpfs rw 0 0\ntmpfs /sys/fs/cgroup tmpfs ro 0 0\n"
+                                                    "tmpfs /tmp tmpfs rw 0 0\n/dev/sdb1 /run/media/prof/CL\\303\\211\\040USB vfat rw 0 0\n");
+        QStringList system;
+        for (const TMount &m : table)
+            if (IsSystemMount(m))
+                system << m.Point;
+        QCOMPARE(system.join(QLatin1Char('|')), QStringLiteral("/proc|/run|/dev/shm|/sys/fs/cgroup"));
+        QCOMPARE(table.last().Point, QStringLiteral("/run/media/prof/CLÉ USB"));
+
+        QTemporaryDir dir;
+        MakeTree(dir.path(), {"a.bmp", "p/", "p/x.bmp", "link>p", "t/", "t/y.bmp"});
+        TPictureSearch search;
+        TRecorder rec;
+        rec.Install(search, dir.path());
+        int asked = 0;
+        search.Mounts = [&] {
+            ++asked;
+            return QList<TMount>{{dir.path() + "/p", QStringLiteral("proc")}, {dir.path() + "/t", QStringLiteral("tmpfs")}};
+        };
+        QVERIFY(search.SearchFolder(dir.path(), faAnyFile, true));
+        QCOMPARE(rec.Reports.join(QLatin1Char('|')), QStringLiteral("F R/a.bmp|D R/t|F R/t/y.bmp"));
+        QCOMPARE(asked, 1);
+        rec.Reports.clear();
+        QVERIFY(search.SearchFolder(dir.path() + "/p", faAnyFile, true));
+        QVERIFY(rec.Reports.isEmpty());
+    }
+
+    // Names not valid in the system's encoding are reported with their bytes
+    // kept, shown with U+FFFD, and searched again through the same path.
+    void rawNames()
+    {
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        QVERIFY(::mkdir((root + "/caf\xE9").constData(), 0700) == 0);
+        const int fd = ::open((root + "/caf\xE9/\xE9t\xE9.bmp").constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        TPictureSearch search;
+        QStringList files, folders;
+        search.OnFileFound = [&](const QString &p) { files << p; };
+        search.OnFolderFound = [&](const QString &p) { folders << p; };
+        QVERIFY(search.SearchFolder(dir.path(), faAnyFile, true));
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(EncodeRawName(files[0]), root + "/caf\xE9/\xE9t\xE9.bmp");
+        QCOMPARE(ShownName(files[0]), dir.path() + QString::fromUtf8("/caf\uFFFD/\uFFFDt\uFFFD.bmp"));
+        QVERIFY(HasRawBytes(folders.value(0)) && !HasRawBytes(dir.path()));
+        files.clear();
+        QVERIFY(search.SearchFolder(folders.value(0), faAnyFile, false));
+        QCOMPARE(files.size(), 1);
+        const QByteArray mixed("\xC3\xA9t\xE9\xC3 \xED\xA0\x80\xF0\x9F\x8E\xA8");
+        QCOMPARE(EncodeRawName(DecodeRawName(mixed)), mixed);
+        QCOMPARE(DecodeRawName("\xC3\xA9t\xC3\xA9"), QString::fromUtf8("été"));
+        // QTemporaryDir removes by decoded names: these go by their bytes.
+        QVERIFY(::unlink((root + "/caf\xE9/\xE9t\xE9.bmp").constData()) == 0);
+        QVERIFY(::rmdir((root + "/caf\xE9").constData()) == 0);
     }
 
     void unreadableFolder()
