@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Enter on a focused push button presses it, as Space does. The catalogue's
 // buttons are not "auto default" (Enter in a list or on a thumbnail must

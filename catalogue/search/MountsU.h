@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The mounted file systems, as the search needs them: which folders belong
 // to the system rather than to anybody's files (the process table, the

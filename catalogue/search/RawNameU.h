@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // File names as bytes. This system's names are bytes, mostly UTF-8, but a
 // file copied from an old disk or archive may hold a name that is not
