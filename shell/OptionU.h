@@ -26,6 +26,16 @@ public:
     void ApplyOptions();
     void RestoreOptions();
 
+public slots:
+    void OkBoutClick();
+    void AppliqueBoutClick();
+    void AnnulBoutClick();
+    void AideBoutClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     QTabWidget *Classeur;
     QWidget *PTab;
     QCheckBox *SplashCheck;
@@ -37,16 +47,6 @@ public:
     QPushButton *AppliqueBout;
     QPushButton *OkBout;
 
-public slots:
-    void OkBoutClick();
-    void AppliqueBoutClick();
-    void AnnulBoutClick();
-    void AideBoutClick();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     Irisonde::TSettings &m_settings;
     bool SavedTipFlag = true;
     bool SavedBullesFlag = true;
