@@ -49,7 +49,6 @@ public:
     [[nodiscard]] bool Create(int32_t width, int32_t height);
 
     [[nodiscard]] bool HasStore() const { return m_bits != nullptr; }
-    [[nodiscard]] bool IsNull() const { return m_bits == nullptr; }
 
     [[nodiscard]] int32_t Width() const { return m_width; }
     [[nodiscard]] int32_t Height() const { return m_height; }

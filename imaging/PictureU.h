@@ -54,7 +54,6 @@ public:
     [[nodiscard]] int PictureHeight() const { return m_height; }
     // Around and behind the picture.
     void SetPictureBackColour(const QColor &colour) { m_backColour = colour; }
-    [[nodiscard]] QColor PictureBackColour() const { return m_backColour; }
     // Picture files fill the whole area, their aspect not kept.
     void SetStretchFlag(bool on) { m_stretch = on; }
     [[nodiscard]] bool StretchFlag() const { return m_stretch; }

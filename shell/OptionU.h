@@ -29,6 +29,16 @@ public:
     void ApplyOptions();
     void RestoreOptions();
 
+public slots:
+    void OkBoutClick();
+    void AppliqueBoutClick();
+    void AnnulBoutClick();
+    void AideBoutClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     QTabWidget *Classeur;
     QWidget *PTab;
     QCheckBox *SplashCheck;
@@ -40,16 +50,6 @@ public:
     QPushButton *AppliqueBout;
     QPushButton *OkBout;
 
-public slots:
-    void OkBoutClick();
-    void AppliqueBoutClick();
-    void AnnulBoutClick();
-    void AideBoutClick();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     Irisonde::TSettings &m_settings;
     bool SavedTipFlag = true;
     bool SavedBullesFlag = true;

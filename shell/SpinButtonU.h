@@ -17,15 +17,16 @@ public:
     // What a screen reader says of each arrow: what a press does.
     void SetSpoken(const QString &up, const QString &down);
 
-    QToolButton *UpButton;
-    QToolButton *DownButton;
-
 signals:
     void UpClick();
     void DownClick();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QToolButton *UpButton;
+    QToolButton *DownButton;
 };
 
 } // namespace Irisonde

@@ -21,7 +21,6 @@ namespace {
 constexpr int kClientWidth = 366;
 constexpr int kClientHeight = 228;
 constexpr int kBevel = 5;
-constexpr int kStopDelayMs = 7000;
 constexpr int kLineTops[] = {76, 100, 116, 132};
 
 // The four centred lines, as painted and as a screen reader reads them.
@@ -33,7 +32,7 @@ QStringList Lines()
 
 } // namespace
 
-TSplashF::TSplashF(QWidget *parent)
+TSplashF::TSplashF(QWidget *parent, std::chrono::milliseconds stay)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("SplashF"));
@@ -57,7 +56,7 @@ TSplashF::TSplashF(QWidget *parent)
 
     StopTimer = new QTimer(this);
     StopTimer->setObjectName(QStringLiteral("StopTimer"));
-    StopTimer->setInterval(kStopDelayMs);
+    StopTimer->setInterval(stay);
     // A coarse timer may fire a twentieth early; seven seconds are promised.
     StopTimer->setTimerType(Qt::PreciseTimer);
     connect(StopTimer, &QTimer::timeout, this, &TSplashF::StopTimerTimer);

@@ -6,6 +6,7 @@
 // without blocking and goes at the first click or after seven seconds; from
 // the menu it is the About box, modal until a click.
 #include <QDialog>
+#include <chrono>
 
 class QFrame;
 class QPainter;
@@ -18,7 +19,11 @@ class TPaintBox;
 class TSplashF : public QDialog {
     Q_OBJECT
 public:
-    explicit TSplashF(QWidget *parent = nullptr);
+    // How long the start-up splash stays when not clicked.
+    static constexpr std::chrono::milliseconds StartupStay{7000};
+
+    // Tests give a stay of their own, so that they wait for no real seconds.
+    explicit TSplashF(QWidget *parent = nullptr, std::chrono::milliseconds stay = StartupStay);
 
     // Start-up use: shown modeless and painted at once, so that it is seen
     // while the other windows are made; it closes itself.
@@ -28,10 +33,6 @@ public:
     // clicked. A window already shown cannot be made modal, and showing it a
     // second time would leave a modal loop no click could end.
     void ShowAbout();
-
-    QFrame *Panel1;
-    TPaintBox *Zone;
-    QTimer *StopTimer;
 
 public slots:
     void ZoneClick();
@@ -44,6 +45,10 @@ protected:
 
 private:
     void ZonePaint(QPainter &p) const;
+
+    QFrame *Panel1;
+    TPaintBox *Zone;
+    QTimer *StopTimer;
 };
 
 } // namespace Irisonde

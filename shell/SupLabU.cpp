@@ -49,16 +49,18 @@ public:
 QCursor CursorFromId(TCursorId id)
 {
     switch (id) {
-    case crLinkHand: return App::LinkCursor();
-    case crHourGlass: return QCursor(Qt::WaitCursor);
-    case crHandPoint: return QCursor(Qt::PointingHandCursor);
-    case -3: return QCursor(Qt::CrossCursor);
-    case -4: return QCursor(Qt::IBeamCursor);
-    case -19: return QCursor(Qt::BusyCursor);
-    case -20: return QCursor(Qt::WhatsThisCursor);
-    case -22: return QCursor(Qt::SizeAllCursor);
-    default: return QCursor(Qt::ArrowCursor);
+    case TCursorId::LinkHand: return App::LinkCursor();
+    case TCursorId::HourGlass: return QCursor(Qt::WaitCursor);
+    case TCursorId::HandPoint: return QCursor(Qt::PointingHandCursor);
+    case TCursorId::Cross: return QCursor(Qt::CrossCursor);
+    case TCursorId::IBeam: return QCursor(Qt::IBeamCursor);
+    case TCursorId::Busy: return QCursor(Qt::BusyCursor);
+    case TCursorId::WhatsThis: return QCursor(Qt::WhatsThisCursor);
+    case TCursorId::SizeAll: return QCursor(Qt::SizeAllCursor);
+    case TCursorId::Default: break;
     }
+    // A number no layout uses is the arrow too.
+    return QCursor(Qt::ArrowCursor);
 }
 
 TSuperLab::TSuperLab(QWidget *parent) : QLabel(parent)

@@ -14,11 +14,17 @@ namespace Irisonde {
 // Cursor identifiers as the window layouts store them: 0 is the default
 // arrow, negative numbers the system shapes (-11 the hourglass), positive
 // numbers the program's own cursors (1 the pointing hand "C_Main").
-using TCursorId = std::int16_t;
-inline constexpr TCursorId crDefault = 0;
-inline constexpr TCursorId crHourGlass = -11;
-inline constexpr TCursorId crHandPoint = -21;
-inline constexpr TCursorId crLinkHand = 1;
+enum class TCursorId : std::int16_t {
+    Default = 0,
+    Cross = -3,
+    IBeam = -4,
+    HourGlass = -11,
+    Busy = -19,
+    WhatsThis = -20,
+    HandPoint = -21,
+    SizeAll = -22,
+    LinkHand = 1,
+};
 
 [[nodiscard]] QCursor CursorFromId(TCursorId id);
 
@@ -27,7 +33,7 @@ class TSuperLab : public QLabel {
 public:
     explicit TSuperLab(QWidget *parent = nullptr);
 
-    TCursorId LinkCursor = crHourGlass;
+    TCursorId LinkCursor = TCursorId::HourGlass;
     QColor LinkColor{0, 0, 255};
     bool LinkEnabled = true;
 
@@ -55,8 +61,8 @@ protected:
 private:
     bool hovering = false;
     bool pressed = false;
-    TCursorId cursorId = crDefault;
-    TCursorId savedCursor = crDefault;
+    TCursorId cursorId = TCursorId::Default;
+    TCursorId savedCursor = TCursorId::Default;
     QColor savedColour;
 };
 

@@ -100,11 +100,6 @@ QToolButton *TWorkshopF::MakeButton(const QString &name, int left, const QString
     return b;
 }
 
-int TWorkshopF::WorkHeight() const
-{
-    return qMax(0, height() - frame.toolbarHeight);
-}
-
 void TWorkshopF::KeepLeastSize()
 {
     const QMargins decoration = Irisonde::IsFramed(*this) ? Irisonde::FrameMargins(*this) : QMargins();

@@ -47,11 +47,6 @@ public:
     // size, so a smaller window is brought back to it.
     void KeepLeastSize();
 
-    // Height of the client area above the toolbar.
-    [[nodiscard]] int WorkHeight() const;
-    // The picture areas the keyboard reaches, the one focused on opening first.
-    [[nodiscard]] const QList<QWidget *> &PictureAreas() const { return m_pictureAreas; }
-
 signals:
     // After FormClose: the main window shows itself again.
     void Closed();

@@ -56,6 +56,7 @@ class TstLoup : public QObject {
     QRgb Picture(int x, int y) { return testsupport::At(*S().PictureImage(), x, y); }
     QWidget *Zone() { return Control(*win, "Zone"); }
     TSpinButton *Spin(const char *name) { return Control<TSpinButton>(*win, name); }
+    QToolButton *Arrow(const char *spin, const char *arrow) { return Control<QToolButton>(*Spin(spin), arrow); }
 
 private slots:
     void initTestCase()
@@ -97,14 +98,14 @@ private slots:
         QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
         QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
         QCOMPARE(S().ZoomLevel(), 2);
-        QTest::mouseClick(Spin("ZoomSpin")->UpButton, Qt::LeftButton);
+        QTest::mouseClick(Arrow("ZoomSpin", "UpButton"), Qt::LeftButton);
         QCOMPARE(S().ZoomLevel(), 3);
-        QTest::mouseClick(Spin("ZoomSpin")->DownButton, Qt::LeftButton);
+        QTest::mouseClick(Arrow("ZoomSpin", "DownButton"), Qt::LeftButton);
         QCOMPARE(S().ZoomLevel(), 2);
-        QTest::mouseClick(Spin("TailleSpin")->UpButton, Qt::LeftButton);
+        QTest::mouseClick(Arrow("TailleSpin", "UpButton"), Qt::LeftButton);
         QCOMPARE(S().MagSize(), 160);
-        QTest::mouseClick(Spin("TailleSpin")->DownButton, Qt::LeftButton);
-        QTest::mouseClick(Spin("TailleSpin")->DownButton, Qt::LeftButton);
+        QTest::mouseClick(Arrow("TailleSpin", "DownButton"), Qt::LeftButton);
+        QTest::mouseClick(Arrow("TailleSpin", "DownButton"), Qt::LeftButton);
         QCOMPARE(S().MagSize(), 140);
         // The wheel: levels by whole notches; with Shift the size, 10 a
         // notch, also when Shift turns the delta horizontal.
@@ -194,12 +195,12 @@ private slots:
         QCOMPARE(S().ZoomLevel(), 3);
         IRISONDE_COMPARE_IMAGES(Shown(Zone()), S().ScreenImage()->Image());
 
-        for (int i = 0; i < 12 && QApplication::focusWidget() != Spin("TailleSpin")->UpButton; ++i)
+        for (int i = 0; i < 12 && QApplication::focusWidget() != Arrow("TailleSpin", "UpButton"); ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), Spin("TailleSpin")->UpButton);
-        QTest::keyClick(Spin("TailleSpin")->UpButton, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), Arrow("TailleSpin", "UpButton"));
+        QTest::keyClick(Arrow("TailleSpin", "UpButton"), Qt::Key_Space);
         QCOMPARE(S().MagSize(), 150);
-        QCOMPARE(QAccessible::queryAccessibleInterface(Spin("TailleSpin")->UpButton)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(Arrow("TailleSpin", "UpButton"))->text(QAccessible::Name),
                  QStringLiteral("Agrandir la loupe"));
     }
 };

@@ -11,6 +11,7 @@
 #include "shell/SettingsU.h"
 #include "shell/WorkshopU.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowProbe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,17 +60,17 @@ class TstOptions : public QObject {
     {
         for (const QString &step : steps) {
             if (step == QLatin1String("s"))
-                QTest::mouseClick(d.SplashCheck, Qt::LeftButton, {}, QPoint(5, 8));
+                QTest::mouseClick(testsupport::Control<QCheckBox>(d, "SplashCheck"), Qt::LeftButton, {}, QPoint(5, 8));
             else if (step == QLatin1String("t"))
-                QTest::mouseClick(d.TipCheck, Qt::LeftButton, {}, QPoint(5, 8));
+                QTest::mouseClick(testsupport::Control<QCheckBox>(d, "TipCheck"), Qt::LeftButton, {}, QPoint(5, 8));
             else if (step == QLatin1String("b"))
-                QTest::mouseClick(d.BullesCheck, Qt::LeftButton, {}, QPoint(5, 8));
+                QTest::mouseClick(testsupport::Control<QCheckBox>(d, "BullesCheck"), Qt::LeftButton, {}, QPoint(5, 8));
             else if (step == QLatin1String("apply"))
-                QTest::mouseClick(d.AppliqueBout, Qt::LeftButton);
+                QTest::mouseClick(testsupport::Control<QPushButton>(d, "AppliqueBout"), Qt::LeftButton);
             else if (step == QLatin1String("ok"))
-                QTest::mouseClick(d.OkBout, Qt::LeftButton);
+                QTest::mouseClick(testsupport::Control<QPushButton>(d, "OkBout"), Qt::LeftButton);
             else if (step == QLatin1String("cancel"))
-                QTest::mouseClick(d.AnnulBout, Qt::LeftButton);
+                QTest::mouseClick(testsupport::Control<QPushButton>(d, "AnnulBout"), Qt::LeftButton);
             else if (step == QLatin1String("frame"))
                 d.close();
             else if (step == QLatin1String("show"))
@@ -82,10 +83,10 @@ private slots:
     {
         TOptionF d(TestSettings());
         QCOMPARE(d.windowTitle(), QStringLiteral(" Options du logiciel"));
-        QCOMPARE(d.Classeur->count(), 1);
-        QCOMPARE(d.Classeur->tabText(0), QStringLiteral(" Préférences "));
-        QCOMPARE(d.SplashCheck->parentWidget(), d.PTab);
-        QCOMPARE(d.BullesCheck->text(), QStringLiteral(" Afficher les bulles d'aide "));
+        QCOMPARE(testsupport::Control<QTabWidget>(d, "Classeur")->count(), 1);
+        QCOMPARE(testsupport::Control<QTabWidget>(d, "Classeur")->tabText(0), QStringLiteral(" Préférences "));
+        QCOMPARE(testsupport::Control<QCheckBox>(d, "SplashCheck")->parentWidget(), testsupport::Control<QWidget>(d, "PTab"));
+        QCOMPARE(testsupport::Control<QCheckBox>(d, "BullesCheck")->text(), QStringLiteral(" Afficher les bulles d'aide "));
     }
 
     void toolFrameCentredAlike()
@@ -135,9 +136,9 @@ private slots:
         TOptionF d(TestSettings());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QCOMPARE(d.SplashCheck->isChecked(), TestSettings().SplashFlag);
-        QCOMPARE(d.TipCheck->isChecked(), TestSettings().TipFlag);
-        QCOMPARE(d.BullesCheck->isChecked(), TestSettings().BullesFlag);
+        QCOMPARE(testsupport::Control<QCheckBox>(d, "SplashCheck")->isChecked(), TestSettings().SplashFlag);
+        QCOMPARE(testsupport::Control<QCheckBox>(d, "TipCheck")->isChecked(), TestSettings().TipFlag);
+        QCOMPARE(testsupport::Control<QCheckBox>(d, "BullesCheck")->isChecked(), TestSettings().BullesFlag);
         Run(d, steps);
         QCOMPARE(Flags(), after);
         QCOMPARE(d.isVisible(), open);
@@ -152,9 +153,9 @@ private slots:
         d.close();
         SetFlags(QStringLiteral("sTb"));
         d.show();
-        QVERIFY(!d.SplashCheck->isChecked());
-        QVERIFY(d.TipCheck->isChecked());
-        QVERIFY(!d.BullesCheck->isChecked());
+        QVERIFY(!testsupport::Control<QCheckBox>(d, "SplashCheck")->isChecked());
+        QVERIFY(testsupport::Control<QCheckBox>(d, "TipCheck")->isChecked());
+        QVERIFY(!testsupport::Control<QCheckBox>(d, "BullesCheck")->isChecked());
         d.close();
     }
 
@@ -198,7 +199,7 @@ private slots:
         App::State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
         TOptionF d(TestSettings());
         d.show();
-        QTest::mouseClick(d.AideBout, Qt::LeftButton);
+        QTest::mouseClick(testsupport::Control<QPushButton>(d, "AideBout"), Qt::LeftButton);
         THelpF &help = THelpF::Instance();
         QCOMPARE(help.CurrentTopic(), QStringLiteral("Options"));
         const QString text = help.Browser()->toPlainText();

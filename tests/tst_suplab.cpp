@@ -17,24 +17,24 @@ private slots:
     {
         TSuperLab lab;
         QCOMPARE(lab.size(), QSize(65, 65));
-        QCOMPARE(lab.LinkCursor, crHourGlass);
+        QCOMPARE(lab.LinkCursor, TCursorId::HourGlass);
         QCOMPARE(lab.LinkColor, QColor(0, 0, 255));
         QVERIFY(lab.LinkEnabled);
         QVERIFY(!lab.Hovering());
-        QCOMPARE(CursorFromId(crHourGlass).shape(), Qt::WaitCursor);
-        QCOMPARE(CursorFromId(crLinkHand).shape(), Qt::BitmapCursor);
+        QCOMPARE(CursorFromId(TCursorId::HourGlass).shape(), Qt::WaitCursor);
+        QCOMPARE(CursorFromId(TCursorId::LinkHand).shape(), Qt::BitmapCursor);
     }
 
     void enterAndLeaveRestoreTheLookOfTheMomentBefore()
     {
         TSuperLab lab;
-        lab.LinkCursor = crLinkHand;
+        lab.LinkCursor = TCursorId::LinkHand;
         lab.SetFontColour(QColor(10, 20, 30));
         lab.MouseEnter();
-        QCOMPARE(lab.CursorId(), crLinkHand);
+        QCOMPARE(lab.CursorId(), TCursorId::LinkHand);
         QCOMPARE(lab.FontColour(), QColor(0, 0, 255));
         lab.MouseLeave();
-        QCOMPARE(lab.CursorId(), crDefault);
+        QCOMPARE(lab.CursorId(), TCursorId::Default);
         QCOMPARE(lab.FontColour(), QColor(10, 20, 30));
         // A colour changed while the pointer was away is the one restored next time.
         lab.SetFontColour(QColor(200, 0, 0));

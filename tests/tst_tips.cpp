@@ -10,6 +10,7 @@
 #include "tips/TipListU.h"
 #include "tips/Tipu.h"
 #include "support/TestSupport.h"
+#include "support/WindowProbe.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -156,11 +157,11 @@ private slots:
         TTipF tip(settings);
         Open(tip);
         for (const QChar c : clicks)
-            QTest::mouseClick(c == QLatin1Char('n') ? tip.Nextbout : tip.PredBout, Qt::LeftButton);
-        QCOMPARE(tip.NumeroLab->text(), numero);
+            QTest::mouseClick(c == QLatin1Char('n') ? testsupport::Control<QPushButton>(tip, "Nextbout") : testsupport::Control<QPushButton>(tip, "PredBout"), Qt::LeftButton);
+        QCOMPARE(testsupport::Control<QLabel>(tip, "NumeroLab")->text(), numero);
         const QStringList tips = Tips::LoadTips();
-        QCOMPARE(tip.TipLab->text(), tips.at(numero.section(' ', 2, 2).toInt() - 1));
-        QTest::mouseClick(tip.CloseBout, Qt::LeftButton);
+        QCOMPARE(testsupport::Control<QLabel>(tip, "TipLab")->text(), tips.at(numero.section(' ', 2, 2).toInt() - 1));
+        QTest::mouseClick(testsupport::Control<QPushButton>(tip, "CloseBout"), Qt::LeftButton);
         QVERIFY(!tip.isVisible());
         QCOMPARE(settings.TipIndex, storedAfterClose);
         QVERIFY(tip.TipList().isEmpty());
@@ -224,19 +225,19 @@ private slots:
                 QVERIFY2(shown.pixelColor(x, y) != QColor(255, 0, 0), qPrintable(QStringLiteral("red at %1, %2").arg(x).arg(y)));
 
         const auto drawnBulb = [&tip] {
-            return tip.tipBox->grab().toImage().copy(4, 4, 19, 17).convertToFormat(QImage::Format_RGB32);
+            return testsupport::Control<QWidget>(tip, "tipBox")->grab().toImage().copy(4, 4, 19, 17).convertToFormat(QImage::Format_RGB32);
         };
         IRISONDE_COMPARE_IMAGES(drawnBulb(), bulbs.copy(0, 0, 19, 17).convertToFormat(QImage::Format_RGB32));
-        QTest::mouseClick(tip.TipCroix, Qt::LeftButton);
-        QVERIFY(!tip.TipCroix->isChecked());
+        QTest::mouseClick(testsupport::Control<QCheckBox>(tip, "TipCroix"), Qt::LeftButton);
+        QVERIFY(!testsupport::Control<QCheckBox>(tip, "TipCroix")->isChecked());
         IRISONDE_COMPARE_IMAGES(drawnBulb(), bulbs.copy(19, 0, 19, 17).convertToFormat(QImage::Format_RGB32));
         QVERIFY(settings.TipFlag);
-        QTest::mouseClick(tip.CloseBout, Qt::LeftButton);
+        QTest::mouseClick(testsupport::Control<QPushButton>(tip, "CloseBout"), Qt::LeftButton);
         QVERIFY(!settings.TipFlag);
 
         // The next showing starts from the flag, unlit.
         Open(tip);
-        QVERIFY(!tip.TipCroix->isChecked());
+        QVERIFY(!testsupport::Control<QCheckBox>(tip, "TipCroix")->isChecked());
         IRISONDE_COMPARE_IMAGES(drawnBulb(), bulbs.copy(19, 0, 19, 17).convertToFormat(QImage::Format_RGB32));
         tip.close();
     }

@@ -30,14 +30,6 @@ public:
     [[nodiscard]] const QStringList &TipList() const { return tipList; }
     [[nodiscard]] const QImage &TipBitmap() const { return tipBitmap; }
 
-    TPaintBox *tipBox;
-    QLabel *TipLab;
-    QLabel *NumeroLab;
-    QCheckBox *TipCroix;
-    QPushButton *CloseBout;
-    QPushButton *PredBout;
-    QPushButton *Nextbout;
-
 public slots:
     void NextboutClick();
     void PredBoutClick();
@@ -54,6 +46,14 @@ private:
     void ShowTip();
     void DrawTipIcon(QPainter &p) const;
     void tipBoxPaint(QPainter &p) const;
+
+    TPaintBox *tipBox;
+    QLabel *TipLab;
+    QLabel *NumeroLab;
+    QCheckBox *TipCroix;
+    QPushButton *CloseBout;
+    QPushButton *PredBout;
+    QPushButton *Nextbout;
 
     Irisonde::TSettings &m_settings;
     QStringList tipList;

@@ -3,12 +3,15 @@
 
 // Runs the real program start and watches its windows from inside, for the
 // start-up tests. Prints one "event milliseconds" line per change seen:
-// splash-shown, splash-gone, main-shown, tip-shown (with "modal" when it is the
-// modal window), tip-gone, end. Options:
-//   click-splash=MS   click the splash box MS ms after start
+// splash-shown (with "stay=MS", the splash's own closing delay), splash-gone,
+// main-shown, tip-tick (each tick of the main window's tip timer), tip-shown
+// (with "modal" when it is the modal window), tip-gone, end. Options:
+//   click-splash=MS   click the splash box MS ms after start (and after About
+//                     was chosen, when it is to be)
 //   untick            untick the tip window's box before closing it
 //   about=MS          choose "A &propos de..." MS ms after start
-//   quit=MS           close the main window MS ms after start (default 3000)
+//   quit=MS           close the main window MS ms after it showed (default
+//                     20000, for a loaded machine: a tip shown ends the run sooner)
 // The main window is closed right after the tip window, which saves the
 // settings as at any end of the program.
 #include "app/StartupU.h"
@@ -22,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 using namespace Irisonde;
 
@@ -43,6 +47,21 @@ int Option(const QStringList &args, const QString &name, int def)
     return def;
 }
 
+// Sees a timer's ticks before the timer's own handler runs.
+class TTickWatch : public QObject {
+public:
+    explicit TTickWatch(std::function<void()> onTick) : m_onTick(std::move(onTick)) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer)
+            m_onTick();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onTick;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -51,7 +70,7 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     const int clickAt = Option(args, QStringLiteral("click-splash"), -1);
     const int aboutAt = Option(args, QStringLiteral("about"), -1);
-    const int quitAt = Option(args, QStringLiteral("quit"), 3000);
+    const int quitAt = Option(args, QStringLiteral("quit"), 20000);
     const bool untick = args.contains(QStringLiteral("untick"));
 
     QElapsedTimer clock;
@@ -62,6 +81,10 @@ int main(int argc, char **argv)
         std::fflush(stdout);
     };
 
+    TTickWatch ticks([&say] { say("tip-tick"); });
+    bool watching = false;
+    qint64 mainShownAt = -1;
+
     QTimer probe;
     probe.setInterval(10);
     QObject::connect(&probe, &QTimer::timeout, [&] {
@@ -69,12 +92,24 @@ int main(int argc, char **argv)
         QWidget *main = Window("MainF");
         QWidget *tip = Window("TipF");
         const bool s = splash && splash->isVisible();
-        if (s != splashUp)
-            say(s ? "splash-shown" : "splash-gone");
+        if (s != splashUp) {
+            const auto *stop = splash ? splash->findChild<QTimer *>(QStringLiteral("StopTimer")) : nullptr;
+            const QByteArray stay = stop ? " stay=" + QByteArray::number(stop->interval()) : QByteArray();
+            say(s ? "splash-shown" : "splash-gone", s ? stay.constData() : "");
+        }
         splashUp = s;
+        if (main && !watching) {
+            if (auto *tipTime = main->findChild<QTimer *>(QStringLiteral("TipTime"))) {
+                tipTime->installEventFilter(&ticks);
+                watching = true;
+            }
+        }
         const bool m = main && main->isVisible();
-        if (m != mainUp)
+        if (m != mainUp) {
             say(m ? "main-shown" : "main-gone");
+            if (m && mainShownAt < 0)
+                mainShownAt = clock.elapsed();
+        }
         mainUp = m;
         const bool t = tip && tip->isVisible();
         if (t != tipUp)
@@ -82,7 +117,7 @@ int main(int argc, char **argv)
         tipUp = t;
 
         const qint64 now = clock.elapsed();
-        if (splash && clickAt >= 0 && !clicked && now >= clickAt) {
+        if (splash && clickAt >= 0 && !clicked && now >= clickAt && (aboutAt < 0 || aboutAsked)) {
             clicked = true;
             if (auto *zone = splash->findChild<QWidget *>(QStringLiteral("Zone")))
                 QTest::mouseClick(zone, Qt::LeftButton, {}, QPoint(100, 100));
@@ -101,7 +136,7 @@ int main(int argc, char **argv)
             QTest::mouseClick(tip->findChild<QPushButton *>(QStringLiteral("CloseBout")), Qt::LeftButton);
             QTimer::singleShot(200, main, &QWidget::close);
         }
-        if (main && now >= quitAt) {
+        if (main && mainShownAt >= 0 && now - mainShownAt >= quitAt) {
             say("end");
             if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close();

@@ -1,0 +1,3 @@
+// Every Qt Widgets header includes this one first; it is found here, before
+// Qt's own, only when a library that may not use Widgets is compiled.
+#error "Qt Widgets in a library below the windows: it may use Qt GUI at most"
