@@ -19,14 +19,12 @@ namespace Irisonde {
 
 namespace {
 
-// File systems that hold no user files.
-const QSet<QString> &PseudoTypes()
+// Besides the system's own file systems (IsPseudoMount), those that are
+// never a volume a teacher mounted: memory, automounter, images and layers.
+bool NoVolumeType(const QString &type)
 {
-    static const QSet<QString> types{"proc", "sysfs", "devtmpfs", "devpts", "tmpfs", "cgroup", "cgroup2",
-                                     "securityfs", "pstore", "debugfs", "tracefs", "configfs", "fusectl",
-                                     "mqueue", "hugetlbfs", "bpf", "autofs", "binfmt_misc", "efivarfs",
-                                     "nsfs", "ramfs", "rpc_pipefs", "squashfs", "overlay", "selinuxfs"};
-    return types;
+    static const QSet<QString> types{"tmpfs", "ramfs", "autofs", "squashfs", "overlay"};
+    return types.contains(type);
 }
 
 // Shares of another machine, mounted from the network.
@@ -51,7 +49,7 @@ QList<TVolume> TParcourState::VolumesFromMounts(const QString &mounts, const QSt
 {
     QStringList others;
     for (const TMount &m : MountsFromTable(mounts.toUtf8())) {
-        if (PseudoTypes().contains(m.Type))
+        if (IsPseudoMount(m) || NoVolumeType(m.Type))
             continue;
         // Sticks and disks mounted by the desktop (/media, /run/media) or by
         // hand (/mnt), and network shares wherever they are mounted.
