@@ -23,6 +23,7 @@
 #include "bench/BenchSupport.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -139,7 +140,7 @@ void BM_AddKeyStep(benchmark::State &bench)
 void BM_MemcpyEclaire(benchmark::State &bench)
 {
     auto win = ShowWindow<Irisonde::TEclaireF>();
-    benchsupport::Memcpy(bench, size_t(win->State().LitImage->ImageSize()));
+    benchsupport::Memcpy(bench, size_t(win->State().LitImage()->ImageSize()));
 }
 
 // Argument: 1 for the whole scene lit.
@@ -147,16 +148,16 @@ void BM_EclaireWindowStep(benchmark::State &bench)
 {
     auto win = ShowWindow<Irisonde::TEclaireF>();
     auto &s = win->State();
-    s.SetWholeScene(bench.range(0) != 0);
-    WindowSteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), QPoint(s.SpotX, s.SpotY),
-                s.PictureWidth / 2, s.LitImage->ImageSize());
+    win->findChild<QCheckBox *>(QStringLiteral("FullSizeCheck"))->setChecked(bench.range(0) != 0);
+    WindowSteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), QPoint(s.SpotX(), s.SpotY()),
+                s.PictureWidth() / 2, s.LitImage()->ImageSize());
 }
 
 void BM_EclaireKeyStep(benchmark::State &bench)
 {
     auto win = ShowWindow<Irisonde::TEclaireF>();
-    KeySteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), win->State().PictureWidth / 20,
-             win->State().LitImage->ImageSize());
+    KeySteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), win->State().PictureWidth() / 20,
+             win->State().LitImage()->ImageSize());
 }
 
 void BM_MemcpyLoup(benchmark::State &bench)

@@ -32,9 +32,9 @@ namespace {
 // Each channel of the unlit scene's pixel times its factor div 256.
 QRgb Lit(TEclaireF &w, int x, int y)
 {
-    const QRgb c = At(*w.State().ScenePicture, x, y);
+    const QRgb c = At(*w.State().ScenePicture(), x, y);
     const auto &s = w.State();
-    return qRgb(qRed(c) * s.FactorR / 256, qGreen(c) * s.FactorG / 256, qBlue(c) * s.FactorB / 256);
+    return qRgb(qRed(c) * s.FactorR() / 256, qGreen(c) * s.FactorG() / 256, qBlue(c) * s.FactorB() / 256);
 }
 
 } // namespace
@@ -42,8 +42,8 @@ QRgb Lit(TEclaireF &w, int x, int y)
 class TstEclaire : public QObject {
     Q_OBJECT
     std::unique_ptr<TEclaireF> win;
-    Irisonde::TEclaireState &S() { return win->State(); }
-    TDibPlus &LitImage() { return *S().LitImage; }
+    const Irisonde::TEclaireState &S() { return win->State(); }
+    TDibPlus &LitImage() { return *S().LitImage(); }
     QWidget *Zone() { return Control(*win, "Zone"); }
     QStringList Edits()
     {
@@ -69,12 +69,12 @@ private slots:
         QCOMPARE(Control(*win, "OriginZone")->geometry(), QRect(309, 4, 297, 231));
         QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 100 %")));
         // The spot of radius 100 in the middle, black around it.
-        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148, 115));
-        QCOMPARE(At(LitImage(), 148, 115), At(*S().ScenePicture, 148, 115));
+        QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(148, 115));
+        QCOMPARE(At(LitImage(), 148, 115), At(*S().ScenePicture(), 148, 115));
         QCOMPARE(At(LitImage(), 148 + 99, 116), Lit(*win, 148 + 99, 116));
         QCOMPARE(At(LitImage(), 148 + 102, 116), qRgb(0, 0, 0));
         QCOMPARE(At(LitImage(), 2, 2), qRgb(0, 0, 0));
-        QVERIFY(At(*S().ScenePicture, 2, 2) != qRgb(0, 0, 0)); // the card is there
+        QVERIFY(At(*S().ScenePicture(), 2, 2) != qRgb(0, 0, 0)); // the card is there
         // What the window shows is what the state holds.
         IRISONDE_COMPARE_IMAGES(Zone()->grab().toImage(), LitImage().Image());
     }
@@ -84,7 +84,7 @@ private slots:
         // The grey button: 75 per cent, a lamp of 192, 192, 192, the bars moved.
         QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("grBout")), Qt::LeftButton);
         QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 75 %")));
-        QCOMPARE(S().LightColour, 0xC0C0C0u);
+        QCOMPARE(S().LightColour(), 0xC0C0C0u);
         QCOMPARE(Control<QScrollBar>(*win, "GBar")->value(), 63);
         QCOMPARE(At(LitImage(), 148, 115), Lit(*win, 148, 115));
         // Linked, one bar at 128 takes the other two.
@@ -101,30 +101,30 @@ private slots:
         // A press takes the spot there; a drag below the bottom stops it at
         // PictureHeight - Radius - 3; a move without the button does nothing.
         QTest::mousePress(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
-        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(40, 30));
+        QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(40, 30));
         QCOMPARE(At(LitImage(), 5, 30), Lit(*win, 5, 30)); // a spot half off the left edge
         IRISONDE_COMPARE_IMAGES(Shown(Zone()), LitImage().Image());
         QTest::mouseMove(Zone(), QPoint(200, 230));
-        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(200, 231 - 100 - 3));
+        QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(200, 231 - 100 - 3));
         IRISONDE_COMPARE_IMAGES(Shown(Zone()), LitImage().Image());
-        QVERIFY(S().BeamAngle > 0.0); // right of the middle turns the lamp right
+        QVERIFY(S().BeamAngle() > 0.0); // right of the middle turns the lamp right
         QCOMPARE(At(LitImage(), 200, 128), Lit(*win, 200, 128));
         QCOMPARE(At(LitImage(), 40, 30), qRgb(0, 0, 0));
         QTest::mouseRelease(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 230));
         QTest::mouseMove(Zone(), QPoint(20, 20));
-        QCOMPARE(S().SpotX, 200);
+        QCOMPARE(S().SpotX(), 200);
         // Right click grows the spot, Ctrl+right shrinks it.
         QTest::mouseClick(Zone(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(S().Radius, 110);
+        QCOMPARE(S().Radius(), 110);
         QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
         QTest::mouseClick(Zone(), Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
-        QCOMPARE(S().Radius, 90);
+        QCOMPARE(S().Radius(), 90);
         // The wheel in whole notches, horizontal as Shift gives on some platforms.
         Wheel(Zone(), QPoint(0, 240));
         Wheel(Zone(), QPoint(0, -119));
-        QCOMPARE(S().Radius, 110);
+        QCOMPARE(S().Radius(), 110);
         Wheel(Zone(), QPoint(-120, 0));
-        QCOMPARE(S().Radius, 100);
+        QCOMPARE(S().Radius(), 100);
         QCOMPARE(At(LitImage(), 200 - 99, 127), Lit(*win, 200 - 99, 127)); // the centre row
         QCOMPARE(At(LitImage(), 200 - 101, 127), qRgb(0, 0, 0));
     }
@@ -139,18 +139,18 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Zone());
         QTest::keyClick(Zone(), Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(Zone(), Qt::Key_Down);
-        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148 - 10, 116));
+        QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(148 - 10, 116));
         QCOMPARE(At(LitImage(), 138, 116), Lit(*win, 138, 116));
         QTest::keyClick(Zone(), Qt::Key_Minus);
-        QCOMPARE(S().Radius, 90);
+        QCOMPARE(S().Radius(), 90);
         QTest::keyClick(Zone(), Qt::Key_Plus);
         QTest::keyClick(Zone(), Qt::Key_Equal);
-        QCOMPARE(S().Radius, 110);
+        QCOMPARE(S().Radius(), 110);
         for (int i = 0; i < 40; ++i) {
             QTest::keyClick(Zone(), Qt::Key_Left, Qt::ShiftModifier);
             QTest::keyClick(Zone(), Qt::Key_Down, Qt::ShiftModifier);
         }
-        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(0, 231 - 110 - 3));
+        QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(0, 231 - 110 - 3));
         IRISONDE_COMPARE_IMAGES(Shown(Zone()), LitImage().Image());
         const QString said = QAccessible::queryAccessibleInterface(Zone())->text(QAccessible::Description);
         QVERIFY2(said.contains(QStringLiteral("rayon 110 pixels à 0 pixels du bord gauche")), qPrintable(said));
@@ -158,7 +158,7 @@ private slots:
         QTest::keyClick(Zone(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), Control(*win, "OriginZone"));
         QTest::keyClick(Control(*win, "OriginZone"), Qt::Key_Left);
-        QCOMPARE(S().SpotX, 0); // only the lit scene moves the spot
+        QCOMPARE(S().SpotX(), 0); // only the lit scene moves the spot
 
         // Tab goes from bar to bar, past the figures, and a focused bar is
         // ringed on screen.
@@ -178,20 +178,20 @@ private slots:
         QTest::mouseClick(Control<QCheckBox>(*win, "FullSizeCheck"), Qt::LeftButton);
         QCOMPARE(At(LitImage(), 2, 2), Lit(*win, 2, 2));
         // Dragging still moves the hidden spot; the projector stays upright.
-        const QImage upright = S().ProjoStrip->Image();
+        const QImage upright = S().ProjoStrip()->Image();
         QTest::mousePress(Zone(), Qt::LeftButton, Qt::NoModifier, QPoint(280, 20));
-        IRISONDE_COMPARE_IMAGES(S().ProjoStrip->Image(), upright);
-        QCOMPARE(S().SpotX, 280);
+        IRISONDE_COMPARE_IMAGES(S().ProjoStrip()->Image(), upright);
+        QCOMPARE(S().SpotX(), 280);
         // The clipboard picture: the scene above the strip.
         QCOMPARE(S().CopyImage().size(), QSize(297, 231 + 81));
 
         win->close();
-        QVERIFY(!S().LitImage);
+        QVERIFY(!S().LitImage());
         win->show();
         QVERIFY(!Control<QCheckBox>(*win, "FullSizeCheck")->isChecked());
         QCOMPARE(Edits(), QStringList(3, QStringLiteral(" 100 %")));
-        QCOMPARE(S().Radius, 100);
-        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(148, 115));
+        QCOMPARE(S().Radius(), 100);
+        QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(148, 115));
         QCOMPARE(At(LitImage(), 2, 2), qRgb(0, 0, 0));
     }
 
@@ -200,16 +200,16 @@ private slots:
         QTest::mouseClick(win->findChild<QToolButton *>(QStringLiteral("RBout")), Qt::LeftButton);
         win->resize(818, 600);
         QTRY_COMPARE(Zone()->size(), QSize(400, 418));
-        QCOMPARE(S().FactorG, 0); // the light stays
-        QCOMPARE(QPoint(S().SpotX, S().SpotY), QPoint(200, 209));
+        QCOMPARE(S().FactorG(), 0); // the light stays
+        QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(200, 209));
         QCOMPARE(At(LitImage(), 200, 209), Lit(*win, 200, 209));
         win->resize(100, 100);
         // The colour buttons end at 462, then the save and print buttons:
         // the least width keeps them all whole.
         QTRY_COMPARE(win->frameGeometry().size(), QSize(537, 300));
-        QCOMPARE(S().PictureWidth, (win->width() - 18) / 2);
+        QCOMPARE(S().PictureWidth(), (win->width() - 18) / 2);
         // The stretch box and the default button redraw the card.
-        QTest::mouseClick(win->StretchCheck, Qt::LeftButton);
+        QTest::mouseClick(win->StretchCheck(), Qt::LeftButton);
         QVERIFY(win->Picture().StretchFlag());
         QTest::mouseClick(Control<QToolButton>(*win, "DefautBout"), Qt::LeftButton);
         QCOMPARE(win->windowTitle(), QStringLiteral(" Eclairage d'une scène - Image par défaut"));

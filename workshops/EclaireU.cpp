@@ -3,6 +3,8 @@
 
 #include "workshops/EclaireU.h"
 
+#include "workshops/RepaintU.h"
+
 #include "imaging/ProjoU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/PaintBoxU.h"
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -61,15 +64,15 @@ TEclaireF::TEclaireF(QWidget *parent)
     resize(DesignClientW, DesignClientH);
 
     m_zone = new TPaintBox(this, QRect(6, 4, 0, 0), [this](QPainter &p) {
-        DrawOrBlack(p, m_state.LitImage.get(), m_zone->rect());
+        DrawOrBlack(p, m_state.LitImage(), m_zone->rect());
     });
     m_zone->setObjectName(QStringLiteral("Zone"));
     m_projoZone = new TPaintBox(this, QRect(6, 4, 0, TEclaireState::StripHeight), [this](QPainter &p) {
-        DrawOrBlack(p, m_state.ProjoStrip.get(), m_projoZone->rect());
+        DrawOrBlack(p, m_state.ProjoStrip(), m_projoZone->rect());
     });
     m_projoZone->setObjectName(QStringLiteral("ProjoZone"));
     m_originZone = new TPaintBox(this, QRect(0, 4, 0, 0), [this](QPainter &p) {
-        DrawOrBlack(p, m_state.ScenePicture.get(), m_originZone->rect());
+        DrawOrBlack(p, m_state.ScenePicture(), m_originZone->rect());
     });
     m_originZone->setObjectName(QStringLiteral("OriginZone"));
     for (QWidget *z : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_projoZone), static_cast<QWidget *>(m_originZone)})
@@ -100,10 +103,11 @@ TEclaireF::TEclaireF(QWidget *parent)
     };
     m_linkCheck = check("LinkCheck", QStringLiteral(" Lier les 3 composantes"),
                       QStringLiteral(" Lier les trois composantes rouge, verte et bleue"), QPoint(7, 35));
-    StretchCheck->move(8, 53);
+    StretchCheck()->move(8, 53);
     m_fullSizeCheck = check("FullSizeCheck", QStringLiteral(" Eclairer toute la scène"),
                           QStringLiteral(" Cesser d'utiliser le cercle lumineux pour éclairer toute la scène"), QPoint(8, 71));
-    connect(m_linkCheck, &QCheckBox::toggled, this, &TEclaireF::LinkCheckClick);
+    // The link takes effect at the next bar change: nothing to redraw.
+    connect(m_linkCheck, &QCheckBox::toggled, this, [this](bool linked) { m_state.SetLink(linked); });
     connect(m_fullSizeCheck, &QCheckBox::toggled, this, &TEclaireF::FullSizeCheckClick);
 
     static constexpr int columns[3] = {184, 260, 336};
@@ -178,20 +182,26 @@ TEclaireF::TEclaireF(QWidget *parent)
 
 TDibPlus *TEclaireF::PictureImage() const
 {
-    return m_state.ScenePicture.get();
+    return m_state.ScenePicture();
 }
 
 void TEclaireF::ResetControls()
 {
     m_state.ResetControls();
-    m_state.BarsLive = false;
-    for (QScrollBar *bar : {m_rBar, m_gBar, m_bBar})
-        bar->setValue(0);
-    m_state.BarsLive = true;
-    SetCheckSilently(*StretchCheck, false);
+    SetBarsQuietly({0, 0, 0});
+    SetCheckSilently(*StretchCheck(), false);
     SetCheckSilently(*m_fullSizeCheck, false);
     SetCheckSilently(*m_linkCheck, false);
     ShowPercentages();
+}
+
+void TEclaireF::SetBarsQuietly(const std::array<int32_t, 3> &positions)
+{
+    const std::array<QScrollBar *, 3> bars{m_rBar, m_gBar, m_bBar};
+    for (size_t k = 0; k < bars.size(); ++k) {
+        const QSignalBlocker quiet(bars[k]);
+        bars[k]->setValue(positions[k]);
+    }
 }
 
 void TEclaireF::ShowPercentages()
@@ -241,111 +251,68 @@ QImage TEclaireF::CopyImage() const
     return m_state.CopyImage();
 }
 
-void TEclaireF::ShowBars()
+void TEclaireF::Repaint(const TDamage &damage)
 {
-    const std::array<int32_t, 3> positions = m_state.BarPositions();
-    m_rBar->setValue(positions[0]);
-    m_gBar->setValue(positions[1]);
-    m_bBar->setValue(positions[2]);
-    ShowPercentages();
-    m_state.BarsLive = true;
-}
-
-void TEclaireF::RepaintProjector()
-{
-    const int left = m_state.PictureWidth / 2 - ProjoSize / 2;
-    m_projoZone->update(QRect(left, 0, ProjoSize, ProjoSize));
+    for (QWidget *area : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_projoZone)})
+        (void)RepaintDamage(damage, *area);
 }
 
 void TEclaireF::BarChange(int bar)
 {
-    if (!IsShowing() || !m_state.BarChange(bar, {m_rBar->value(), m_gBar->value(), m_bBar->value()}))
-        return; // the workshop itself moved the bar
+    if (!IsShowing())
+        return;
+    const TDamage damage = m_state.BarChange(bar, {m_rBar->value(), m_gBar->value(), m_bBar->value()});
     ShowBars();
-    m_zone->update();
-    RepaintProjector();
+    Repaint(damage);
+}
+
+void TEclaireF::ShowBars()
+{
+    SetBarsQuietly(m_state.BarPositions());
+    ShowPercentages();
 }
 
 void TEclaireF::CoulBoutClick(int button)
 {
     if (!IsShowing())
         return;
-    m_state.ColourButtonClick(button);
+    const TDamage damage = m_state.ColourButtonClick(button);
     ShowBars();
-    m_zone->update();
-    RepaintProjector();
-}
-
-void TEclaireF::LinkCheckClick()
-{
-    // Takes effect at the next bar change; nothing to redraw.
-    m_state.LinkFlag = m_linkCheck->isChecked();
+    Repaint(damage);
 }
 
 void TEclaireF::FullSizeCheckClick()
 {
     if (!IsShowing())
         return;
-    m_state.SetWholeScene(m_fullSizeCheck->isChecked());
-    m_zone->update();
-    RepaintProjector();
+    Repaint(m_state.SetWholeScene(m_fullSizeCheck->isChecked()));
 }
 
-QRect TEclaireF::SpotRect() const
+void TEclaireF::ShowChange(const TDamage &damage)
 {
-    if (m_state.WholeScene)
-        return {}; // the spot does not show
-    // The spot's rows run from SpotY - R to SpotY + R - 1 from the top, its
-    // columns from SpotX - R to SpotX + R; one pixel more all round. A
-    // centre far outside is brought near the area first, so that nothing
-    // overflows.
-    const int r = m_state.Radius + 1;
-    const int x = std::clamp(m_state.SpotX, -r, m_state.PictureWidth + r);
-    const int y = std::clamp(m_state.SpotY, -r, m_state.PictureHeight + r);
-    return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1) & m_zone->rect();
-}
-
-void TEclaireF::MoveSpot(QPoint to, bool byKey)
-{
-    // Outside the spot the scene is black before and after: only the spot's
-    // old and new places change.
-    const QRect before = SpotRect();
-    if (byKey)
-        m_state.KeyMove(to.x(), to.y());
-    else
-        m_state.MouseLeft(to.x(), to.y());
-    m_zone->update(before | SpotRect());
-    RepaintProjector();
-    if (byKey)
+    Repaint(damage);
+    if (!damage.IsEmpty())
         m_zone->DescriptionChanged();
 }
 
 void TEclaireF::PictureMouseDown(const QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
-    if (event.button() == Qt::LeftButton) {
-        MoveSpot(at, false);
-    } else if (event.button() == Qt::RightButton && m_state.MouseRight(event.modifiers() & Qt::ControlModifier)) {
-        RepaintScene();
-    }
-}
-
-void TEclaireF::RepaintScene()
-{
-    m_zone->update();
-    RepaintProjector();
-    m_zone->DescriptionChanged();
+    if (event.button() == Qt::LeftButton)
+        Repaint(m_state.MouseLeft(at.x(), at.y()));
+    else if (event.button() == Qt::RightButton)
+        ShowChange(m_state.MouseRight(event.modifiers() & Qt::ControlModifier));
 }
 
 bool TEclaireF::PictureKeyPress(const QKeyEvent &key)
 {
     if (const QPoint step = ArrowStep(key); !step.isNull()) {
-        MoveSpot(step, true);
+        Repaint(m_state.KeyMove(step.x(), step.y()));
+        m_zone->DescriptionChanged();
         return true;
     }
     if (const int sign = PlusMinus(key)) {
-        if (m_state.MouseRight(sign < 0))
-            RepaintScene();
+        ShowChange(m_state.MouseRight(sign < 0));
         return true;
     }
     return false;
@@ -361,16 +328,16 @@ QRect TEclaireF::FocusFrameRect(const QWidget *area) const
 
 void TEclaireF::PictureMouseMove(const QMouseEvent &event)
 {
-    if (event.buttons() & Qt::LeftButton)
-        MoveSpot(event.position().toPoint(), false);
+    if (event.buttons() & Qt::LeftButton) {
+        const QPoint at = event.position().toPoint();
+        Repaint(m_state.MouseLeft(at.x(), at.y()));
+    }
 }
 
 void TEclaireF::wheelEvent(QWheelEvent *event)
 {
-    if (IsShowing() && m_state.Wheel(WheelDelta(event->angleDelta()))) {
-        m_zone->update();
-        m_zone->DescriptionChanged();
-    }
+    if (IsShowing())
+        ShowChange(m_state.Wheel(WheelDelta(event->angleDelta())));
     event->accept();
 }
 

@@ -27,18 +27,7 @@ class TEclaireF : public TPictureWorkshopF {
 public:
     explicit TEclaireF(QWidget *parent = nullptr);
 
-    [[nodiscard]] TEclaireState &State() { return m_state; }
-
-    // Factors full, bars at the top, the boxes unticked, " 100 %".
-    void ResetControls();
-    void ShowPercentages();
-
-public slots:
-    // `bar`: 0 red, 1 green, 2 blue.
-    void BarChange(int bar);
-    void CoulBoutClick(int button);
-    void LinkCheckClick();
-    void FullSizeCheckClick();
+    [[nodiscard]] const TEclaireState &State() const { return m_state; }
 
 protected:
     [[nodiscard]] TDibPlus *PictureImage() const override;
@@ -56,17 +45,21 @@ protected:
     [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
 
 private:
-    // The lit scene repainted whole, with the projector and the sentence.
-    void RepaintScene();
-    // The bars brought to the factors without running BarChange, then the
-    // percentages; the bars live again.
+    // Factors full, bars at the top, the boxes unticked, " 100 %".
+    void ResetControls();
+    void ShowPercentages();
+    // `bar`: 0 red, 1 green, 2 blue.
+    void BarChange(int bar);
+    void CoulBoutClick(int button);
+    void FullSizeCheckClick();
+    // The bars brought to `positions` without their handlers running.
+    void SetBarsQuietly(const std::array<int32_t, 3> &positions);
+    // The bars brought to the factors, then the percentages.
     void ShowBars();
-    void RepaintProjector();
-    // Where the spot shows in m_zone; empty in whole-scene mode.
-    [[nodiscard]] QRect SpotRect() const;
-    // The left button at `to`, or an arrow key's step `to`: the spot
-    // follows, only its places repainted.
-    void MoveSpot(QPoint to, bool byKey);
+    // What an operation of the state changed, repainted.
+    void Repaint(const TDamage &damage);
+    // The same, and the scene's sentence when something changed.
+    void ShowChange(const TDamage &damage);
 
     TEclaireState m_state;
 

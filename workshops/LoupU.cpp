@@ -48,7 +48,7 @@ TLoupF::TLoupF(QWidget *parent)
 
     m_panel1 = ToolBarFrame();
     m_panel1->setObjectName(QStringLiteral("Panel1"));
-    StretchCheck->move(8, 69);
+    StretchCheck()->move(8, 69);
 
     m_zoomSpin = new TSpinButton(m_panel1, QRect(182, 7, 19, 30));
     m_zoomSpin->setObjectName(QStringLiteral("ZoomSpin"));

@@ -19,11 +19,11 @@ namespace Irisonde {
 TPictureWorkshopF::TPictureWorkshopF(const Frame &workshopFrame, const QString &baseCaption, QWidget *parent)
     : TWorkshopF(workshopFrame, parent), m_baseCaption(baseCaption)
 {
-    StretchCheck = new QCheckBox(QStringLiteral(" Déformer et adapter l'image"), ToolBarFrame());
-    StretchCheck->setObjectName(QStringLiteral("StretchCheck"));
-    StretchCheck->setToolTip(QStringLiteral(" Déformer l'image pour qu'elle occupe tout l'espace disponible"));
-    StretchCheck->adjustSize();
-    connect(StretchCheck, &QCheckBox::toggled, this, &TPictureWorkshopF::StretchCheckClick);
+    m_stretchCheck = new QCheckBox(QStringLiteral(" Déformer et adapter l'image"), ToolBarFrame());
+    m_stretchCheck->setObjectName(QStringLiteral("StretchCheck"));
+    m_stretchCheck->setToolTip(QStringLiteral(" Déformer l'image pour qu'elle occupe tout l'espace disponible"));
+    m_stretchCheck->adjustSize();
+    connect(m_stretchCheck, &QCheckBox::toggled, this, &TPictureWorkshopF::StretchCheckClick);
     // A picture file dropped from a file manager opens as "Ouvrir" opens it.
     AcceptDrops(this, DraggedPictureFile, [this] { return m_showing; }, [this](const QString &path) { OpenPictureFile(path); });
 }
@@ -47,7 +47,7 @@ void TPictureWorkshopF::DrawCurrentPicture()
 
 void TPictureWorkshopF::StretchCheckClick()
 {
-    m_picture.SetStretchFlag(StretchCheck->isChecked());
+    m_picture.SetStretchFlag(m_stretchCheck->isChecked());
     if (m_showing)
         DrawCurrentPicture();
 }
@@ -87,7 +87,7 @@ void TPictureWorkshopF::DefautBoutClick()
 
 void TPictureWorkshopF::FormShow()
 {
-    SetCheckSilently(*StretchCheck, false);
+    SetCheckSilently(*m_stretchCheck, false);
     m_picture.ResetPictureState();
     PictureShow();
     m_showing = true;

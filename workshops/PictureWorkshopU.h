@@ -11,7 +11,7 @@
 //
 // How a workshop uses it:
 //   - derive from TPictureWorkshopF, handing the frame and the base caption
-//     (" Eclairage d'une scène") to the constructor, and place StretchCheck
+//     (" Eclairage d'une scène") to the constructor, and place StretchCheck()
 //     on the panel (it is made here, with its caption and hint);
 //   - PictureImage(): the image the picture is drawn into (null or without a
 //     store while there is none: the picture is then not drawn);
@@ -41,16 +41,13 @@ public:
     [[nodiscard]] bool IsShowing() const { return m_showing; }
 
     // " Déformer et adapter l'image": the workshop places it.
-    QCheckBox *StretchCheck;
+    [[nodiscard]] QCheckBox *StretchCheck() const { return m_stretchCheck; }
 
     // The current picture into PictureImage() by its kind (the test card,
     // with its caption, while none was chosen), then PictureDrawn().
     void DrawCurrentPicture();
     // Loads and draws the file as the open button does, its warning included.
     void OpenPictureFile(const QString &path);
-
-public slots:
-    void StretchCheckClick();
 
 protected:
     [[nodiscard]] virtual TDibPlus *PictureImage() const = 0;
@@ -66,8 +63,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void StretchCheckClick();
     void RunLayout();
 
+    QCheckBox *m_stretchCheck;
     TPicture m_picture;
     QString m_baseCaption;
     bool m_showing = false;

@@ -68,7 +68,7 @@ TSepF::TSepF(const TSeparation &table, QWidget *parent)
 
     m_panel1 = ToolBarFrame();
     m_panel1->setObjectName(QStringLiteral("Panel1"));
-    StretchCheck->move(table.StretchBox.Place);
+    StretchCheck()->move(table.StretchBox.Place);
     m_label1 = MakeLabel(table.ModeLabel.Name, table.ModeLabel.Caption, m_panel1);
     m_label1->move(table.ModeLabel.Place);
     m_label2 = MakeLabel(table.InkLabel.Name, table.InkLabel.Caption, m_panel1);

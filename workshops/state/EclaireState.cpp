@@ -18,8 +18,8 @@ namespace {
 constexpr int32_t ZoneLeft = 6, ZoneTop = 4;
 constexpr int32_t SideMargins = 18;   // client width left over by the two areas
 constexpr int32_t BottomMargins = 182; // client height left over by the scene
-constexpr int32_t OriginGap = 12;     // OriginZone's left beyond PictureWidth
-constexpr int32_t BlancLabGap = 37;   // BlancLab's top beyond PictureHeight
+constexpr int32_t OriginGap = 12;     // OriginZone's left beyond m_pictureWidth
+constexpr int32_t BlancLabGap = 37;   // BlancLab's top beyond m_pictureHeight
 constexpr int32_t SpotFloor = 3;      // the spot stays this far above the strip
 constexpr int32_t SpriteHalf = ProjoSize / 2;
 
@@ -61,13 +61,13 @@ TEclaireState::~TEclaireState()
 void TEclaireState::Show()
 {
     ResetControls();
-    LitImage.reset();
-    ScenePicture = std::make_unique<TDibPlus>();
-    ProjoStrip = std::make_unique<TDibPlus>();
+    m_litImage.reset();
+    m_scenePicture = std::make_unique<TDibPlus>();
+    m_projoStrip = std::make_unique<TDibPlus>();
     m_projo.CreateProjo();
     if (!m_sinkPainter.isActive())
         (void)m_sinkPainter.begin(&m_sink);
-    Radius = StartRadius;
+    m_radius = StartRadius;
     UpdateLightColour();
 }
 
@@ -76,17 +76,16 @@ void TEclaireState::Close()
     if (m_sinkPainter.isActive())
         m_sinkPainter.end();
     m_projo.FreeProjo();
-    LitImage.reset();
-    ScenePicture.reset();
-    ProjoStrip.reset();
+    m_litImage.reset();
+    m_scenePicture.reset();
+    m_projoStrip.reset();
 }
 
 void TEclaireState::ResetControls()
 {
-    FactorR = FactorG = FactorB = FullFactor;
-    BarsLive = true;
-    LinkFlag = false;
-    WholeScene = false;
+    m_factorR = m_factorG = m_factorB = FullFactor;
+    m_linked = false;
+    m_wholeScene = false;
 }
 
 TEclaireZones TEclaireState::LayoutZones(int32_t clientWidth, int32_t clientHeight)
@@ -94,26 +93,26 @@ TEclaireZones TEclaireState::LayoutZones(int32_t clientWidth, int32_t clientHeig
     // A client area too small for the two pictures gives empty ones rather
     // than negative sizes.
     m_lit = ELit::None; // the images are made or cleared below
-    PictureWidth = std::max((clientWidth - SideMargins) / 2, 0);
-    MaxRadius = PictureWidth / 2;
-    PictureHeight = std::max(clientHeight - BottomMargins, 0);
-    for (auto *image : {&LitImage, &ScenePicture, &ProjoStrip}) {
+    m_pictureWidth = std::max((clientWidth - SideMargins) / 2, 0);
+    m_maxRadius = m_pictureWidth / 2;
+    m_pictureHeight = std::max(clientHeight - BottomMargins, 0);
+    for (auto *image : {&m_litImage, &m_scenePicture, &m_projoStrip}) {
         if (!*image)
             *image = std::make_unique<TDibPlus>();
-        const int32_t h = image == &ProjoStrip ? StripHeight : PictureHeight;
-        if ((*image)->Width() != PictureWidth || (*image)->Height() != h)
-            (void)(*image)->Create(PictureWidth, h);
+        const int32_t h = image == &m_projoStrip ? StripHeight : m_pictureHeight;
+        if ((*image)->Width() != m_pictureWidth || (*image)->Height() != h)
+            (void)(*image)->Create(m_pictureWidth, h);
         else
             (*image)->ClearRows(0, h);
     }
     TEclaireZones zones;
-    zones.Zone = QRect(ZoneLeft, ZoneTop, PictureWidth, PictureHeight);
-    zones.ProjoZone = QRect(ZoneLeft, PictureHeight + ZoneTop, PictureWidth, StripHeight);
-    zones.OriginZone = QRect(PictureWidth + OriginGap, ZoneTop, PictureWidth, PictureHeight);
-    zones.BlancLabTop = PictureHeight + BlancLabGap;
-    SpotX = MaxRadius;
-    SpotY = PictureHeight / 2;
-    BeamAngle = 0.0;
+    zones.Zone = QRect(ZoneLeft, ZoneTop, m_pictureWidth, m_pictureHeight);
+    zones.ProjoZone = QRect(ZoneLeft, m_pictureHeight + ZoneTop, m_pictureWidth, StripHeight);
+    zones.OriginZone = QRect(m_pictureWidth + OriginGap, ZoneTop, m_pictureWidth, m_pictureHeight);
+    zones.BlancLabTop = m_pictureHeight + BlancLabGap;
+    m_spotX = m_maxRadius;
+    m_spotY = m_pictureHeight / 2;
+    m_beamAngle = 0.0;
     ClampRadius();
     DrawProjector();
     return zones;
@@ -121,39 +120,39 @@ TEclaireZones TEclaireState::LayoutZones(int32_t clientWidth, int32_t clientHeig
 
 void TEclaireState::RenderScene()
 {
-    RenderRows(0, PictureHeight);
+    RenderRows(0, m_pictureHeight);
 }
 
 std::pair<int64_t, int64_t> TEclaireState::SpotRows() const
 {
     // The workshop turns a distance y from the top into the row
-    // PictureHeight - y, one above the exact PictureHeight - 1 - y; the spot
+    // m_pictureHeight - y, one above the exact m_pictureHeight - 1 - y; the spot
     // keeps that placement (its extreme rows are CY - R, CY + R - 1).
-    const int64_t cy = int64_t(PictureHeight) - SpotY;
-    return {cy - Radius, cy + Radius};
+    const int64_t cy = int64_t(m_pictureHeight) - m_spotY;
+    return {cy - m_radius, cy + m_radius};
 }
 
 void TEclaireState::RenderRows(int32_t lo, int32_t hi)
 {
     m_lit = ELit::None;
-    if (!LitImage || !ScenePicture || !LitImage->HasStore() || LitImage->Width() != ScenePicture->Width()
-        || LitImage->Height() != ScenePicture->Height())
+    if (!m_litImage || !m_scenePicture || !m_litImage->HasStore() || m_litImage->Width() != m_scenePicture->Width()
+        || m_litImage->Height() != m_scenePicture->Height())
         return;
-    lo = std::clamp(lo, 0, LitImage->Height());
-    hi = std::clamp(hi, lo, LitImage->Height());
+    lo = std::clamp(lo, 0, m_litImage->Height());
+    hi = std::clamp(hi, lo, m_litImage->Height());
     // Both stores are top-down QImages of one layout: one copy of the rows,
     // padding and all (row hi - 1 is the lowest in memory).
     if (hi > lo) {
-        const uint8_t *src = ScenePicture->ConstBits() + ptrdiff_t(hi - 1) * ScenePicture->Stride();
-        std::memcpy(LitImage->RowAddress(hi - 1), src, size_t(hi - lo) * size_t(LitImage->RowBytes()));
+        const uint8_t *src = m_scenePicture->ConstBits() + ptrdiff_t(hi - 1) * m_scenePicture->Stride();
+        std::memcpy(m_litImage->RowAddress(hi - 1), src, size_t(hi - lo) * size_t(m_litImage->RowBytes()));
     }
-    if (WholeScene) {
-        LitImage->ScaleAll(FactorR, FactorG, FactorB);
+    if (m_wholeScene) {
+        m_litImage->ScaleAll(m_factorR, m_factorG, m_factorB);
         m_lit = ELit::Whole;
         return;
     }
     const auto [spotLo, spotHi] = SpotRows();
-    LightDisc(SpotX, Saturate(int64_t(PictureHeight) - SpotY), Radius, lo, hi);
+    LightDisc(m_spotX, Saturate(int64_t(m_pictureHeight) - m_spotY), m_radius, lo, hi);
     m_litLo = spotLo;
     m_litHi = spotHi;
     m_lit = ELit::Spot;
@@ -161,9 +160,9 @@ void TEclaireState::RenderRows(int32_t lo, int32_t hi)
 
 void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius, int32_t rowLo, int32_t rowHi)
 {
-    if (!LitImage || !LitImage->HasStore())
+    if (!m_litImage || !m_litImage->HasStore())
         return;
-    TDibPlus &image = *LitImage;
+    TDibPlus &image = *m_litImage;
     const int64_t w = image.Width(), r = radius, y0 = cy;
     // Rows outside rowLo .. rowHi are as if the image ended there.
     const int64_t rowFirst = std::clamp<int64_t>(rowLo, 0, image.Height());
@@ -173,7 +172,7 @@ void TEclaireState::LightDisc(int32_t cx, int32_t cy, int32_t radius, int32_t ro
     const auto end = [w](int64_t x) { return int32_t(std::clamp<int64_t>(x, -1, w)); };
     const auto light = [&](int64_t y, int64_t half) {
         if (y >= rowFirst && y < h)
-            image.ScaleRowSpan(end(cx - half), end(cx + half), int32_t(y), FactorR, FactorG, FactorB);
+            image.ScaleRowSpan(end(cx - half), end(cx + half), int32_t(y), m_factorR, m_factorG, m_factorB);
     };
     // Rows k = -R .. -1 pair the row below the centre (CY + k) with the one
     // above (CY - k), in rising k. Only the k with a row inside the image
@@ -211,182 +210,224 @@ void TEclaireState::DrawProjector()
     if (!m_projo.ProjoSource() || !m_sinkPainter.isActive())
         return;
     // Drawn off the scrap pixel: only ProjoOutput is wanted.
-    if (WholeScene)
-        m_projo.DrawProjo(m_sinkPainter, -2 * ProjoSize, 0, LightColour);
+    if (m_wholeScene)
+        m_projo.DrawProjo(m_sinkPainter, -2 * ProjoSize, 0, m_lightColour);
     else
-        m_projo.DrawProjoRotated(m_sinkPainter, -2 * ProjoSize, 0, LightColour, BeamAngle);
+        m_projo.DrawProjoRotated(m_sinkPainter, -2 * ProjoSize, 0, m_lightColour, m_beamAngle);
     CopySpriteToStrip();
 }
 
 void TEclaireState::CopySpriteToStrip()
 {
     TDibPlus *sprite = m_projo.ProjoOutput();
-    if (!ProjoStrip || !ProjoStrip->HasStore() || !sprite || !sprite->HasStore())
+    if (!m_projoStrip || !m_projoStrip->HasStore() || !sprite || !sprite->HasStore())
         return;
-    // The sprite's top-left at (PictureWidth div 2 - 40, 0) of the strip,
+    // The sprite's top-left at (m_pictureWidth div 2 - 40, 0) of the strip,
     // cut at the strip's ends when the scene is narrower than the sprite.
-    const int32_t left = PictureWidth / 2 - SpriteHalf;
-    const int32_t from = std::max(0, -left), to = std::min(ProjoSize, PictureWidth - left);
+    const int32_t left = m_pictureWidth / 2 - SpriteHalf;
+    const int32_t from = std::max(0, -left), to = std::min(ProjoSize, m_pictureWidth - left);
     if (from >= to)
         return;
     // Both images are StripHeight = ProjoSize rows high: rows match.
     for (int32_t y = 0; y < ProjoSize; ++y)
-        std::memcpy(ProjoStrip->RowAddress(y) + 3 * ptrdiff_t(left + from),
+        std::memcpy(m_projoStrip->RowAddress(y) + 3 * ptrdiff_t(left + from),
                     sprite->RowAddress(y) + 3 * ptrdiff_t(from), 3 * size_t(to - from));
 }
 
 void TEclaireState::ClampRadius()
 {
-    // The upper bound first, so that the lower one wins when MaxRadius is
+    // The upper bound first, so that the lower one wins when m_maxRadius is
     // under 10: tested the other way round, a radius of 10 would drop to
-    // MaxRadius and climb back at the next clamp.
-    Radius = std::max(std::min(Radius, MaxRadius), MinRadius);
+    // m_maxRadius and climb back at the next clamp.
+    m_radius = std::max(std::min(m_radius, m_maxRadius), MinRadius);
 }
 
 void TEclaireState::UpdateLightColour()
 {
     const auto channel = [](int32_t f) { return uint32_t(std::clamp(f, 0, FullFactor) * 255 / 256); };
-    LightColour = SwapRB(PackRGB(channel(FactorB), channel(FactorG), channel(FactorR)));
+    m_lightColour = SwapRB(PackRGB(channel(m_factorB), channel(m_factorG), channel(m_factorR)));
 }
 
 std::array<QString, 3> TEclaireState::ShowPercentages() const
 {
-    return {Percentage(FactorR), Percentage(FactorG), Percentage(FactorB)};
+    return {Percentage(m_factorR), Percentage(m_factorG), Percentage(m_factorB)};
 }
 
 std::array<int32_t, 3> TEclaireState::BarPositions() const
 {
-    return {FullFactor - FactorR, FullFactor - FactorG, FullFactor - FactorB};
+    return {FullFactor - m_factorR, FullFactor - m_factorG, FullFactor - m_factorB};
 }
 
-bool TEclaireState::BarChange(int32_t changed, const std::array<int32_t, 3> &positions)
+TDamage TEclaireState::BarChange(int32_t changed, const std::array<int32_t, 3> &positions)
 {
-    if (!BarsLive)
-        return false;
-    BarsLive = false;
     const auto factor = [](int32_t p) { return FullFactor - std::clamp(p, 0, FullFactor); };
-    if (LinkFlag && changed >= 0 && changed < 3)
-        FactorR = FactorG = FactorB = factor(positions[size_t(changed)]);
-    else {
-        FactorR = factor(positions[0]);
-        FactorG = factor(positions[1]);
-        FactorB = factor(positions[2]);
+    if (m_linked && changed >= 0 && changed < 3) {
+        const int32_t f = factor(positions[size_t(changed)]);
+        return SetFactors(f, f, f);
     }
-    UpdateLightColour();
-    RenderScene();
-    DrawProjector();
-    return true;
+    return SetFactors(factor(positions[0]), factor(positions[1]), factor(positions[2]));
 }
 
-void TEclaireState::ColourButtonClick(int32_t button)
+TDamage TEclaireState::ColourButtonClick(int32_t button)
 {
     if (button < 0 || button >= int32_t(ColourButtons.size()))
-        return;
+        return {};
     const TColourButton &b = ColourButtons[size_t(button)];
-    FactorR = b.FactorR;
-    FactorG = b.FactorG;
-    FactorB = b.FactorB;
-    BarsLive = false;
+    return SetFactors(b.FactorR, b.FactorG, b.FactorB);
+}
+
+TDamage TEclaireState::SetFactors(int32_t r, int32_t g, int32_t b)
+{
+    m_factorR = r;
+    m_factorG = g;
+    m_factorB = b;
     UpdateLightColour();
     RenderScene();
     DrawProjector();
+    // Outside the spot the scene stays black; the lamp takes the colour.
+    TDamage damage(m_wholeScene ? ScenePlace() : SpotPlace());
+    damage.Add(SpritePlace());
+    return damage;
 }
 
-void TEclaireState::SetWholeScene(bool whole)
+TDamage TEclaireState::SetWholeScene(bool whole)
 {
-    WholeScene = whole;
+    m_wholeScene = whole;
     RenderScene();
     DrawProjector();
+    TDamage damage(ScenePlace());
+    damage.Add(SpritePlace());
+    return damage;
 }
 
-void TEclaireState::MouseLeft(int32_t x, int32_t y)
+TDamage TEclaireState::MouseLeft(int32_t x, int32_t y)
 {
-    MoveSpot(x, std::min(y, PictureHeight - Radius - SpotFloor));
+    return MoveSpot(x, std::min(y, m_pictureHeight - m_radius - SpotFloor));
 }
 
-void TEclaireState::MoveSpot(int32_t x, int32_t y)
+TDamage TEclaireState::MoveSpot(int32_t x, int32_t y)
 {
-    SpotX = x;
-    SpotY = y;
+    // Outside the spot the scene is black before and after: only the spot's
+    // old and new places change, and the projector that follows it.
+    TDamage damage(SpotPlace());
+    m_spotX = x;
+    m_spotY = y;
     // The sprite's centre is at (PictureWidth div 2, PictureHeight + 40) of
     // the scene area; the clamp keeps the spot above it, so `down` < 0 and
     // the angle is the beam's deviation from the vertical.
-    const double across = PictureWidth * 0.5 - x;
-    const double down = double(y) - PictureHeight - 40.0;
-    BeamAngle = down < 0 ? std::atan(across / down) : std::atan2(-across, -down);
-    if (WholeScene && m_lit == ELit::Whole) {
-        // The whole scene lit does not depend on where the spot is.
-    } else if (!WholeScene && m_lit == ELit::Spot) {
+    const double across = m_pictureWidth * 0.5 - x;
+    const double down = double(y) - m_pictureHeight - 40.0;
+    m_beamAngle = down < 0 ? std::atan(across / down) : std::atan2(-across, -down);
+    if (m_wholeScene && m_lit == ELit::Whole) {
+        // The whole scene lit does not depend on where the spot is, and the
+        // projector stands upright.
+        DrawProjector();
+        return {};
+    }
+    if (!m_wholeScene && m_lit == ELit::Spot) {
         const auto [lo, hi] = SpotRows();
         const auto row = [](int64_t v) { return int32_t(std::clamp<int64_t>(v, 0, INT32_MAX)); };
         RenderRows(row(std::min(lo, m_litLo)), row(std::max(hi, m_litHi)));
     } else {
         RenderScene();
+        damage.Add(ScenePlace());
     }
     DrawProjector();
+    damage.Add(SpotPlace());
+    damage.Add(SpritePlace());
+    return damage;
 }
 
-void TEclaireState::KeyMove(int32_t dx, int32_t dy)
+TDamage TEclaireState::KeyMove(int32_t dx, int32_t dy)
 {
     const auto within = [](int32_t from, int32_t by, int32_t size) {
         return int32_t(std::clamp<int64_t>(int64_t(from) + by, 0, std::max(size - 1, 0)));
     };
     // An arrow moves along its own axis only: the spot may start below the
     // drag's floor (a low window), where the mouse's clamp would lift it.
-    int32_t y = SpotY;
+    int32_t y = m_spotY;
     if (dy < 0)
-        y = within(SpotY, dy, PictureHeight);
+        y = within(m_spotY, dy, m_pictureHeight);
     else if (dy > 0)
-        y = std::max(SpotY, std::min(within(SpotY, dy, PictureHeight), PictureHeight - Radius - SpotFloor));
-    MoveSpot(within(SpotX, dx, PictureWidth), y);
+        y = std::max(m_spotY, std::min(within(m_spotY, dy, m_pictureHeight), m_pictureHeight - m_radius - SpotFloor));
+    return MoveSpot(within(m_spotX, dx, m_pictureWidth), y);
 }
 
 QString TEclaireState::Describe() const
 {
     // As the edits show them.
     const auto percent = [](int32_t factor) { return Percentage(factor).trimmed(); };
-    QString said = QStringLiteral("Scène éclairée par une lumière rouge ") + percent(FactorR) + QStringLiteral(", verte ")
-                 + percent(FactorG) + QStringLiteral(", bleue ") + percent(FactorB);
-    if (WholeScene)
+    QString said = QStringLiteral("Scène éclairée par une lumière rouge ") + percent(m_factorR) + QStringLiteral(", verte ")
+                 + percent(m_factorG) + QStringLiteral(", bleue ") + percent(m_factorB);
+    if (m_wholeScene)
         return said + QStringLiteral(", sur toute la scène.");
-    return said + QStringLiteral(", en une tache de rayon ") + QString::number(Radius) + QStringLiteral(" pixels à ")
-         + QString::number(SpotX) + QStringLiteral(" pixels du bord gauche et ") + QString::number(SpotY)
+    return said + QStringLiteral(", en une tache de rayon ") + QString::number(m_radius) + QStringLiteral(" pixels à ")
+         + QString::number(m_spotX) + QStringLiteral(" pixels du bord gauche et ") + QString::number(m_spotY)
          + QStringLiteral(" du haut. Flèches : déplacer la tache ; + et - : son rayon.");
 }
 
-bool TEclaireState::MouseRight(bool ctrl)
+TDamage TEclaireState::MouseRight(bool ctrl)
 {
-    const int32_t before = Radius;
-    Radius = Saturate(int64_t(Radius) + (ctrl ? -RadiusStep : RadiusStep));
-    ClampRadius();
-    if (Radius == before)
-        return false;
-    RenderScene();
-    DrawProjector();
-    return true;
+    return ChangeRadius(ctrl ? -RadiusStep : RadiusStep, true);
 }
 
-bool TEclaireState::Wheel(int32_t delta)
+TDamage TEclaireState::Wheel(int32_t delta)
 {
-    const int32_t before = Radius;
-    Radius = Saturate(int64_t(Radius) + int64_t(WheelNotches(delta)) * RadiusStep);
+    return ChangeRadius(int64_t(WheelNotches(delta)) * RadiusStep, false);
+}
+
+TDamage TEclaireState::ChangeRadius(int64_t by, bool withProjector)
+{
+    const int32_t before = m_radius;
+    TDamage damage(SpotPlace());
+    m_radius = Saturate(int64_t(m_radius) + by);
     ClampRadius();
-    if (Radius == before)
-        return false;
+    if (m_radius == before)
+        return {};
     RenderScene();
-    return true;
+    if (withProjector)
+        DrawProjector(); // aimed as before: it does not change
+    damage.Add(SpotPlace());
+    return damage;
+}
+
+QRect TEclaireState::ScenePlace() const
+{
+    return QRect(ZoneLeft, ZoneTop, m_pictureWidth, m_pictureHeight);
+}
+
+QRect TEclaireState::SpotPlace() const
+{
+    if (m_wholeScene)
+        return {}; // the spot does not show
+    // The spot's rows run from SpotY - R to SpotY + R - 1 from the top, its
+    // columns from SpotX - R to SpotX + R; one pixel more all round. A
+    // centre far outside is brought near the area first, so that nothing
+    // overflows.
+    const int32_t r = m_radius + 1;
+    const int32_t x = std::clamp(m_spotX, -r, m_pictureWidth + r);
+    const int32_t y = std::clamp(m_spotY, -r, m_pictureHeight + r);
+    const QRect scene(0, 0, m_pictureWidth, m_pictureHeight);
+    return (QRect(x - r, y - r, 2 * r + 1, 2 * r + 1) & scene).translated(ZoneLeft, ZoneTop);
+}
+
+QRect TEclaireState::SpritePlace() const
+{
+    const QRect strip(0, 0, m_pictureWidth, StripHeight);
+    const QRect sprite(m_pictureWidth / 2 - SpriteHalf, 0, ProjoSize, ProjoSize);
+    return (sprite & strip).translated(ZoneLeft, ZoneTop + m_pictureHeight);
 }
 
 QImage TEclaireState::CopyImage() const
 {
-    if (!LitImage || !LitImage->HasStore())
+    if (!m_litImage || !m_litImage->HasStore())
         return {};
-    QImage out(PictureWidth, PictureHeight + StripHeight, QImage::Format_RGB32);
+    QImage out(m_pictureWidth, m_pictureHeight + StripHeight, QImage::Format_RGB32);
     out.fill(Qt::black);
     QPainter p(&out);
-    p.drawImage(0, 0, LitImage->Image());
-    if (ProjoStrip && ProjoStrip->HasStore())
-        p.drawImage(0, PictureHeight, ProjoStrip->Image());
+    p.drawImage(0, 0, m_litImage->Image());
+    if (m_projoStrip && m_projoStrip->HasStore())
+        p.drawImage(0, m_pictureHeight, m_projoStrip->Image());
     return out;
 }
 

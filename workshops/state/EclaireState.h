@@ -14,9 +14,11 @@
 //
 // Scene coordinates (SpotX, SpotY, mouse points) count from the top-left of
 // the scene area, y downwards; pixel rows of LitImage count from the bottom.
+// What an operation changed (TDamage) is in client-area coordinates.
 #include "imaging/DibPlusU.h"
 #include "imaging/ProjoU.h"
 #include "imaging/WheelU.h"
+#include "workshops/state/Damage.h"
 
 #include <QImage>
 #include <QPainter>
@@ -76,35 +78,13 @@ public:
     TEclaireState(const TEclaireState &) = delete;
     TEclaireState &operator=(const TEclaireState &) = delete;
 
-    // The light, 0..256 per channel (256 is full strength).
-    int32_t FactorR = FullFactor, FactorG = FullFactor, FactorB = FullFactor;
-    uint32_t LightColour = 0xFFFFFF; // colour value (red low), for the lamp
-    int32_t SpotX = 0, SpotY = 0;    // the spot's centre in the scene area
-    int32_t Radius = StartRadius;
-    int32_t MaxRadius = 0;
-    double BeamAngle = 0.0;          // radians, positive turns clockwise
-    bool LinkFlag = false;           // LinkCheck
-    bool WholeScene = false;         // FullSizeCheck
-    // False while the workshop itself moves the bars, so that their change
-    // events do nothing.
-    bool BarsLive = true;
-    // The scene area's size (the window hands it to the shared picture state
-    // before drawing the picture).
-    int32_t PictureWidth = 0, PictureHeight = 0;
-    // The unlit picture: the window draws the current picture on its canvas,
-    // then calls RenderScene.
-    std::unique_ptr<TDibPlus> ScenePicture;
-    std::unique_ptr<TDibPlus> LitImage;
-    // The strip under the scene (PictureWidth x 81): black with the projector.
-    std::unique_ptr<TDibPlus> ProjoStrip;
-
     // The window's show, before its layout: the controls' state reset, the
     // radius and the lamp as at every opening, the projector sprite made.
     void Show();
     // The window's close: every picture and the sprite released.
     void Close();
 
-    // Factors full, bars live, link and whole-scene mode off.
+    // Factors full, link and whole-scene mode off.
     void ResetControls();
     // Sizes the areas from the client area, makes LitImage and a black
     // ScenePicture at the new size, puts the spot back in the middle with
@@ -117,50 +97,88 @@ public:
     // LitImage, and blackens everything else; only rows rowLo up to rowHi
     // are written (their pixels taken from the picture beforehand).
     void LightDisc(int32_t cx, int32_t cy, int32_t radius, int32_t rowLo = 0, int32_t rowHi = INT32_MAX);
-    // The projector in the strip: upright in whole-scene mode, else aimed.
-    void DrawProjector();
-    void ClampRadius();
-    void UpdateLightColour();
     // The three edits' texts: " 100 %" for full light.
     [[nodiscard]] std::array<QString, 3> ShowPercentages() const;
     // The bar positions that show the factors (0 at the top is full light).
     [[nodiscard]] std::array<int32_t, 3> BarPositions() const;
 
+    // The pupil's operations. Each returns what it changed on screen (see
+    // Damage.h): the window repaints that and nothing else.
+    //
     // A bar moved to one of `positions` (red, green, blue): the factors
     // follow (all three the changed bar's when linked), the scene and the
-    // projector are redrawn. False, and nothing done, when the bars are not
-    // live. On true BarsLive stays cleared: the window moves the bars to
-    // BarPositions(), shows ShowPercentages() and sets BarsLive again.
-    [[nodiscard]] bool BarChange(int32_t changed, const std::array<int32_t, 3> &positions);
-    // A colour button (index into ColourButtons): the same protocol as
-    // BarChange, the link playing no part.
-    void ColourButtonClick(int32_t button);
+    // projector are redrawn. The window then moves the bars to
+    // BarPositions() without their handlers and shows ShowPercentages().
+    [[nodiscard]] TDamage BarChange(int32_t changed, const std::array<int32_t, 3> &positions);
+    // A colour button (index into ColourButtons): as BarChange, the link
+    // playing no part.
+    [[nodiscard]] TDamage ColourButtonClick(int32_t button);
+    // The LinkCheck: takes effect at the next bar change.
+    void SetLink(bool linked) { m_linked = linked; }
     // The FullSizeCheck: the scene and the projector redrawn.
-    void SetWholeScene(bool whole);
-
+    [[nodiscard]] TDamage SetWholeScene(bool whole);
     // The left button pressed or held while moving at (x, y): the spot
     // follows, kept off the bottom only; the projector aims at it.
-    void MouseLeft(int32_t x, int32_t y);
+    [[nodiscard]] TDamage MouseLeft(int32_t x, int32_t y);
     // An arrow key: the spot moved by (dx, dy) as the left button would take
     // it, its centre kept on the scene so that held keys cannot lose it.
-    void KeyMove(int32_t dx, int32_t dy);
+    [[nodiscard]] TDamage KeyMove(int32_t dx, int32_t dy);
+    // A right click: the spot grows by 10, or shrinks with Ctrl. Empty when
+    // the radius stayed (or the scene is lit whole, where it does not show).
+    [[nodiscard]] TDamage MouseRight(bool ctrl);
+    // A wheel turn of `delta` (eighths of a degree, 120 a notch): whole
+    // notches change the radius by 10 each, as MouseRight.
+    [[nodiscard]] TDamage Wheel(int32_t delta);
+
     // What the lit scene shows, in a sentence for a screen reader.
     [[nodiscard]] QString Describe() const;
-    // A right click: the spot grows by 10, or shrinks with Ctrl. True when
-    // the radius changed (the scene and projector were redrawn).
-    bool MouseRight(bool ctrl);
-    // A wheel turn of `delta` (eighths of a degree, 120 a notch): whole
-    // notches change the radius by 10 each. True when it changed (the scene
-    // was redrawn; the projector does not change).
-    bool Wheel(int32_t delta);
-
     // What the copy button puts on the clipboard: the lit scene above the
     // strip, PictureWidth x (PictureHeight + 81); null while closed.
     [[nodiscard]] QImage CopyImage() const;
 
+    // The light, 0..256 per channel (256 is full strength).
+    [[nodiscard]] int32_t FactorR() const { return m_factorR; }
+    [[nodiscard]] int32_t FactorG() const { return m_factorG; }
+    [[nodiscard]] int32_t FactorB() const { return m_factorB; }
+    // Colour value (red low), for the lamp.
+    [[nodiscard]] uint32_t LightColour() const { return m_lightColour; }
+    // The spot's centre in the scene area, and its radius.
+    [[nodiscard]] int32_t SpotX() const { return m_spotX; }
+    [[nodiscard]] int32_t SpotY() const { return m_spotY; }
+    [[nodiscard]] int32_t Radius() const { return m_radius; }
+    [[nodiscard]] int32_t MaxRadius() const { return m_maxRadius; }
+    // Radians, positive turns clockwise.
+    [[nodiscard]] double BeamAngle() const { return m_beamAngle; }
+    [[nodiscard]] bool Linked() const { return m_linked; }
+    [[nodiscard]] bool WholeScene() const { return m_wholeScene; }
+    // The scene area's size (the window hands it to the shared picture state
+    // before drawing the picture).
+    [[nodiscard]] int32_t PictureWidth() const { return m_pictureWidth; }
+    [[nodiscard]] int32_t PictureHeight() const { return m_pictureHeight; }
+    // The unlit picture: the window draws the current picture on its canvas,
+    // then calls RenderScene. Null while closed.
+    [[nodiscard]] TDibPlus *ScenePicture() const { return m_scenePicture.get(); }
+    [[nodiscard]] TDibPlus *LitImage() const { return m_litImage.get(); }
+    // The strip under the scene (PictureWidth x 81): black with the projector.
+    [[nodiscard]] TDibPlus *ProjoStrip() const { return m_projoStrip.get(); }
+
 private:
     // The spot at (x, y) as given; the scene and projector redrawn.
-    void MoveSpot(int32_t x, int32_t y);
+    [[nodiscard]] TDamage MoveSpot(int32_t x, int32_t y);
+    // The radius changed by `by`; the projector redrawn with `withProjector`.
+    [[nodiscard]] TDamage ChangeRadius(int64_t by, bool withProjector);
+    // The factors set, the lamp, scene and projector following.
+    [[nodiscard]] TDamage SetFactors(int32_t r, int32_t g, int32_t b);
+    // The projector in the strip: upright in whole-scene mode, else aimed.
+    void DrawProjector();
+    void ClampRadius();
+    void UpdateLightColour();
+    // Where things show, in client-area coordinates: the lit scene, the
+    // spot in it (one pixel more all round; empty in whole-scene mode), and
+    // the projector's sprite in the strip.
+    [[nodiscard]] QRect ScenePlace() const;
+    [[nodiscard]] QRect SpotPlace() const;
+    [[nodiscard]] QRect SpritePlace() const;
     // The spot's rows, from the bottom, for a centre SpotY from the top.
     [[nodiscard]] std::pair<int64_t, int64_t> SpotRows() const;
     // Rows lo up to hi of LitImage rendered anew for the spot: outside the
@@ -170,6 +188,18 @@ private:
     // up to m_litHi from the bottom), or the whole scene.
     enum class ELit { None, Spot, Whole };
     ELit m_lit = ELit::None;
+    int32_t m_factorR = FullFactor, m_factorG = FullFactor, m_factorB = FullFactor;
+    uint32_t m_lightColour = 0xFFFFFF;
+    int32_t m_spotX = 0, m_spotY = 0;
+    int32_t m_radius = StartRadius;
+    int32_t m_maxRadius = 0;
+    double m_beamAngle = 0.0;
+    bool m_linked = false;     // LinkCheck
+    bool m_wholeScene = false; // FullSizeCheck
+    int32_t m_pictureWidth = 0, m_pictureHeight = 0;
+    std::unique_ptr<TDibPlus> m_scenePicture;
+    std::unique_ptr<TDibPlus> m_litImage;
+    std::unique_ptr<TDibPlus> m_projoStrip;
     int64_t m_litLo = 0, m_litHi = 0;
     // ProjoU draws the sprite through a painter; one left open on a scrap
     // pixel spares a drag step the painter's making (and its allocations),
