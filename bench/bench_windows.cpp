@@ -118,7 +118,7 @@ void KeySteps(benchmark::State &bench, QWidget *window, QWidget *zone, int press
 void BM_MemcpyAdd(benchmark::State &bench)
 {
     auto win = ShowWindow<TAddF>();
-    benchsupport::Memcpy(bench, size_t(win->State().FrameLayer->ImageSize()));
+    benchsupport::Memcpy(bench, size_t(win->State().FrameLayer()->ImageSize()));
 }
 
 template <class Window>
@@ -126,15 +126,15 @@ void BM_SynthWindowStep(benchmark::State &bench)
 {
     auto win = ShowWindow<Window>();
     auto &s = win->State();
-    WindowSteps(bench, win.get(), win->template findChild<QWidget *>(QStringLiteral("Zone")), QPoint(s.Disc(1).X, s.Disc(1).Y), s.DiscAreaW / 2,
-                s.FrameLayer->ImageSize());
+    WindowSteps(bench, win.get(), win->template findChild<QWidget *>(QStringLiteral("Zone")), QPoint(s.Disc(1).X, s.Disc(1).Y), s.DiscAreaW() / 2,
+                s.FrameLayer()->ImageSize());
 }
 
 void BM_AddKeyStep(benchmark::State &bench)
 {
     auto win = ShowWindow<TAddF>();
-    KeySteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), win->State().DiscAreaW / 20,
-             win->State().FrameLayer->ImageSize());
+    KeySteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")), win->State().DiscAreaW() / 20,
+             win->State().FrameLayer()->ImageSize());
 }
 
 void BM_MemcpyEclaire(benchmark::State &bench)

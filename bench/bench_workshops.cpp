@@ -23,7 +23,7 @@ constexpr int ClientW = 1920, ClientH = 1080;
 
 void MemcpyFrame(benchmark::State &bench, TSynthState &state)
 {
-    benchsupport::Memcpy(bench, size_t(state.FrameLayer->ImageSize()));
+    benchsupport::Memcpy(bench, size_t(state.FrameLayer()->ImageSize()));
 }
 
 // Takes disc 1 and moves it to and fro across the screen, as a pupil would.
@@ -33,14 +33,15 @@ void DragSteps(benchmark::State &bench, TSynthState &state)
     int x = state.Disc(1).X, dx = 7;
     for (auto _ : bench) {
         x += dx;
-        if (x < 100 || x > state.DiscAreaW - 100)
+        if (x < 100 || x > state.DiscAreaW() - 100)
             dx = -dx;
-        state.DragTo(x, state.Disc(1).Y + (x & 15));
-        benchmark::DoNotOptimize(state.FrameLayer->ConstBits());
+        const Irisonde::TDamage damage = state.DragTo(x, state.Disc(1).Y + (x & 15));
+        benchmark::DoNotOptimize(state.FrameLayer()->ConstBits());
+        benchmark::DoNotOptimize(damage);
         benchmark::ClobberMemory();
     }
     state.EndDrag();
-    bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(state.FrameLayer->ImageSize()));
+    bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(state.FrameLayer()->ImageSize()));
 }
 
 template <class TState>

@@ -39,7 +39,7 @@ void Wheel(QWidget *w, QPoint angle)
 
 class TstAddSynth : public QObject, testsupport::TSynthWindow<TAddF> {
     Q_OBJECT
-    QColor Screen(QPoint p) { return At(*S().FrameLayer, p); }
+    QColor Screen(QPoint p) { return At(*S().FrameLayer(), p); }
 
 private slots:
     void init() { QVERIFY(Open()); }
@@ -49,9 +49,9 @@ private slots:
     {
         QCOMPARE(win->windowTitle(), QStringLiteral(" Synthèse additive"));
         QCOMPARE(win->size(), QSize(592, 413));
-        QCOMPARE(S().DiscAreaW, 582);
-        QCOMPARE(S().DiscAreaH, 233);
-        QCOMPARE(S().DiscRadius, 38);
+        QCOMPARE(S().DiscAreaW(), 582);
+        QCOMPARE(S().DiscAreaH(), 233);
+        QCOMPARE(S().DiscRadius(), 38);
         QCOMPARE(C("Zone")->geometry(), QRect(4, 4, 582, 233));
         QCOMPARE(C("ProjoZone")->geometry(), QRect(4, 237, 582, 81));
         QCOMPARE(C<QLineEdit>("Redit")->text(), QStringLiteral(" 100 %"));
@@ -109,7 +109,7 @@ private slots:
         QTest::mouseClick(C("Zone"), Qt::MiddleButton, Qt::NoModifier, QPoint(5, 5));
         if (!angle.isNull())
             Wheel(C("Zone"), angle);
-        QCOMPARE(S().DiscRadius, radius);
+        QCOMPARE(S().DiscRadius(), radius);
         QCOMPARE(S().Disc(3).Bitmap->Width(), 2 * radius);
         QCOMPARE(Screen((Centre(1) + QPointF(0, radius - 3)).toPoint()), QColor(255, 0, 0));
     }
@@ -131,8 +131,8 @@ private slots:
         QTest::keyClick(zone, Qt::Key_Up);
         QCOMPARE(Centre(2), green + QPointF(10, -1));
         QTest::keyClick(zone, Qt::Key_Plus);
-        QCOMPARE(S().DiscRadius, 48);
-        IRISONDE_COMPARE_IMAGES(testsupport::Shown(zone), S().FrameLayer->Image());
+        QCOMPARE(S().DiscRadius(), 48);
+        IRISONDE_COMPARE_IMAGES(testsupport::Shown(zone), S().FrameLayer()->Image());
         const QString said = QAccessible::queryAccessibleInterface(zone)->text(QAccessible::Description);
         QVERIFY2(said.contains(QStringLiteral("Rayon : 48 pixels")) && said.contains(QStringLiteral("déplace le disque vert")),
                  qPrintable(said));
@@ -173,7 +173,7 @@ private slots:
         for (QLineEdit *e : {C<QLineEdit>("Redit"), C<QLineEdit>("GEdit"), C<QLineEdit>("BEdit")})
             QCOMPARE(e->text(), QStringLiteral(" 70 %"));
         QCOMPARE(Screen(yellow), QColor(178, 178, 0)); // 255 x 70 div 100
-        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer->Image());
+        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer()->Image());
 
         C<QCheckBox>("EtenduCheck")->click(); // unticked
         for (QScrollBar *b : {C<QScrollBar>("rBar"), C<QScrollBar>("gBar"), C<QScrollBar>("bBar")}) {
@@ -191,13 +191,13 @@ private slots:
     {
         win->resize(600, 420);
         win->resize(592, 413);
-        QCOMPARE(S().DiscAreaH, 231);
+        QCOMPARE(S().DiscAreaH(), 231);
         QApplication::clipboard()->clear();
         QTest::mouseClick(C<QToolButton>("CopierBout"), Qt::LeftButton);
         const QImage copy = QApplication::clipboard()->image();
         QCOMPARE(copy.size(), QSize(582, 312));
-        IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 231), S().FrameLayer->Image());
-        IRISONDE_COMPARE_IMAGES(copy.copy(0, 231, 582, 81), S().ProjoStrip->Image());
+        IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 231), S().FrameLayer()->Image());
+        IRISONDE_COMPARE_IMAGES(copy.copy(0, 231, 582, 81), S().StripImage()->Image());
         QCOMPARE((QList<int>{S().Projector(1).X, S().Projector(2).X, S().Projector(3).X}), (QList<int>{10, 251, 492}));
     }
 
@@ -206,15 +206,15 @@ private slots:
         QTest::mouseClick(C("Zone"), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
         QTest::mousePress(C("Zone"), Qt::LeftButton, Qt::NoModifier, Centre(1).toPoint());
         QTest::mouseMove(C("Zone"), QPoint(300, 5000));
-        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer->Image());
+        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer()->Image());
         QTest::mouseRelease(C("Zone"), Qt::LeftButton);
-        QCOMPARE(S().DragDisc, 0);
+        QCOMPARE(S().DragDisc(), 0);
         win->resize(640, 400);
-        QCOMPARE(S().DiscAreaH, 400 - 182);
-        QCOMPARE(S().DiscRadius, (400 - 182) / 6);
-        QCOMPARE(S().Disc(1).Y, S().DiscAreaH - S().DiscRadius);
+        QCOMPARE(S().DiscAreaH(), 400 - 182);
+        QCOMPARE(S().DiscRadius(), (400 - 182) / 6);
+        QCOMPARE(S().Disc(1).Y, S().DiscAreaH() - S().DiscRadius());
         QCOMPARE(S().Disc(1).X, 300);
-        QCOMPARE(S().FrameLayer->Height(), 218);
+        QCOMPARE(S().FrameLayer()->Height(), 218);
         QCOMPARE(C("ProjoZone")->geometry(), QRect(4, 222, 630, 81));
     }
 
@@ -222,7 +222,7 @@ private slots:
     {
         win->resize(100, 100);
         QVERIFY(win->width() >= 460 - 20 && win->height() >= 360 - 40);
-        QVERIFY(S().DiscRadius >= 20);
+        QVERIFY(S().DiscRadius() >= 20);
     }
 
     void reopenResets()
@@ -234,7 +234,7 @@ private slots:
         win->close(); // mid-drag: the release never comes
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win.get()));
-        QCOMPARE(S().DragDisc, 0);
+        QCOMPARE(S().DragDisc(), 0);
         QCOMPARE(C<QScrollBar>("bBar")->value(), 0);
         QVERIFY(!C<QCheckBox>("EtenduCheck")->isChecked());
         QCOMPARE(C<QLineEdit>("BEdit")->text(), QStringLiteral(" 100 %"));

@@ -43,16 +43,16 @@ constexpr QPoint PaintSpot(20, 21);
 
 class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF> {
     Q_OBJECT
-    QColor Sheet(QPoint p) { return At(*S().FrameLayer, p); }
-    QColor Paint(int k) { return At(*S().BrushStrip, QPoint(TSubState::BrushLeft(k), 3) + PaintSpot); }
+    QColor Sheet(QPoint p) { return At(*S().FrameLayer(), p); }
+    QColor Paint(int k) { return At(*S().StripImage(), QPoint(TSubState::BrushLeft(k), 3) + PaintSpot); }
 
     void Drag(int k, QPoint to)
     {
         QTest::mousePress(C("Zone"), Qt::LeftButton, Qt::NoModifier, Centre(k).toPoint());
-        QCOMPARE(S().DragDisc, k);
+        QCOMPARE(S().DragDisc(), k);
         QTest::mouseMove(C("Zone"), to);
         QCOMPARE(Centre(k), QPointF(to));
-        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer->Image());
+        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer()->Image());
         QTest::mouseRelease(C("Zone"), Qt::LeftButton, Qt::NoModifier, to);
     }
 private slots:
@@ -62,8 +62,8 @@ private slots:
     void designSize()
     {
         QCOMPARE(win->windowTitle(), QStringLiteral(" Synthèse soustractive"));
-        QCOMPARE(S().DiscAreaH, 261);
-        QCOMPARE(S().DiscRadius, 43);
+        QCOMPARE(S().DiscAreaH(), 261);
+        QCOMPARE(S().DiscRadius(), 43);
         QCOMPARE(C("PinceauZone")->geometry(), QRect(4, 265, 582, 50));
         QCOMPARE(C<QScrollBar>("MBar")->toolTip(), QStringLiteral(" Ajuster la composante magenta"));
         QCOMPARE(C<QCheckBox>("EtenduCheck")->toolTip(), QStringLiteral(" Utiliser la synthèse soustractive étendue"));
@@ -74,15 +74,15 @@ private slots:
     void brushRecolouredExactly()
     {
         const QRect cyanBrush(TSubState::BrushLeft(1), 3, 140, 43);
-        const int cyan = Count(*S().BrushStrip, cyanBrush, QColor(0, 255, 255));
+        const int cyan = Count(*S().StripImage(), cyanBrush, QColor(0, 255, 255));
         int yellowInPicture = 0;
-        for (int y = 0; y < S().BrushPicture.height(); ++y)
-            for (int x = 0; x < S().BrushPicture.width(); ++x)
-                yellowInPicture += S().BrushPicture.pixelColor(x, y) == QColor(255, 255, 0);
+        for (int y = 0; y < S().BrushPicture().height(); ++y)
+            for (int x = 0; x < S().BrushPicture().width(); ++x)
+                yellowInPicture += S().BrushPicture().pixelColor(x, y) == QColor(255, 255, 0);
         QVERIFY2(yellowInPicture > 1900 && yellowInPicture < 2030, qPrintable(QString::number(yellowInPicture)));
         QCOMPARE(cyan, yellowInPicture);
-        QCOMPARE(Count(*S().BrushStrip, cyanBrush, QColor(255, 255, 0)), 0);
-        QCOMPARE(Count(*S().BrushStrip, QRect(TSubState::BrushLeft(3), 3, 140, 43), QColor(255, 255, 0)), yellowInPicture);
+        QCOMPARE(Count(*S().StripImage(), cyanBrush, QColor(255, 255, 0)), 0);
+        QCOMPARE(Count(*S().StripImage(), QRect(TSubState::BrushLeft(3), 3, 140, 43), QColor(255, 255, 0)), yellowInPicture);
     }
 
     void linkedBars()
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(Paint(2), QColor(255, 128, 255));
         QCOMPARE(Paint(3), QColor(255, 255, 128));
         QCOMPARE(Sheet(((Centre(1) + Centre(2) + Centre(3)) / 3).toPoint()), QColor(128, 128, 128));
-        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer->Image());
+        IRISONDE_COMPARE_IMAGES(testsupport::Shown(C("Zone")), S().FrameLayer()->Image());
 
         C<QCheckBox>("EtenduCheck")->click(); // unticked: plain inks again
         QCOMPARE(Paint(2), QColor(255, 0, 255));
@@ -109,12 +109,12 @@ private slots:
     void resizeKeepsBrushes()
     {
         win->resize(900, 500);
-        QCOMPARE(S().DiscAreaH, 500 - 152);
-        QCOMPARE(S().DiscRadius, (500 - 152) / 6);
-        QCOMPARE(S().BrushStrip->Width(), 890);
+        QCOMPARE(S().DiscAreaH(), 500 - 152);
+        QCOMPARE(S().DiscRadius(), (500 - 152) / 6);
+        QCOMPARE(S().StripImage()->Width(), 890);
         QCOMPARE(Paint(1), QColor(0, 255, 255));
         QCOMPARE(Paint(3), QColor(255, 255, 0));
-        QCOMPARE(At(*S().BrushStrip, QPoint(700, 25)), QColor(255, 255, 255));
+        QCOMPARE(At(*S().StripImage(), QPoint(700, 25)), QColor(255, 255, 255));
         QCOMPARE(C("PinceauZone")->geometry(), QRect(4, 352, 890, 50));
     }
 
@@ -124,8 +124,8 @@ private slots:
         QTest::mouseClick(C<QToolButton>("CopierBout"), Qt::LeftButton);
         const QImage copy = QApplication::clipboard()->image();
         QCOMPARE(copy.size(), QSize(582, 311));
-        IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 261), S().FrameLayer->Image());
-        IRISONDE_COMPARE_IMAGES(copy.copy(0, 261, 582, 50), S().BrushStrip->Image());
+        IRISONDE_COMPARE_IMAGES(copy.copy(0, 0, 582, 261), S().FrameLayer()->Image());
+        IRISONDE_COMPARE_IMAGES(copy.copy(0, 261, 582, 50), S().StripImage()->Image());
     }
 
     void reopenResets()
@@ -134,7 +134,7 @@ private slots:
         C<QScrollBar>("MBar")->setValue(60);
         Drag(1, QPoint(30, 30));
         win->close();
-        QVERIFY(!S().FrameLayer && !S().BrushImage && !S().BlotShape);
+        QVERIFY(!S().FrameLayer() && !S().HoldsPictures());
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win.get()));
         QCOMPARE(C<QScrollBar>("MBar")->value(), 0);

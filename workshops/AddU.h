@@ -14,7 +14,7 @@ class TAddF : public TSynthF {
 public:
     explicit TAddF(QWidget *parent = nullptr);
 
-    [[nodiscard]] TAddState &State() const { return static_cast<TAddState &>(Synth()); }
+    [[nodiscard]] const TAddState &State() const { return static_cast<const TAddState &>(Synth()); }
 
 };
 

@@ -14,7 +14,7 @@ class TSubF : public TSynthF {
 public:
     explicit TSubF(QWidget *parent = nullptr);
 
-    [[nodiscard]] TSubState &State() const { return static_cast<TSubState &>(Synth()); }
+    [[nodiscard]] const TSubState &State() const { return static_cast<const TSubState &>(Synth()); }
 
 };
 

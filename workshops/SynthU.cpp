@@ -3,6 +3,8 @@
 
 #include "workshops/SynthU.h"
 
+#include "workshops/RepaintU.h"
+
 #include "shell/PaintBoxU.h"
 #include "shell/CheckBoxU.h"
 #include "workshops/state/SynthState.h"
@@ -28,13 +30,13 @@ constexpr int MinOuterHeight = 360;
 constexpr int DesignClientW = 592;
 constexpr int DesignClientH = 413;
 // The screen's top-left; the strip lies under it at the same left.
-constexpr int ZoneLeft = 4;
-constexpr int ZoneTop = 4;
+constexpr int ZoneLeft = TSynthState::AreaLeft;
+constexpr int ZoneTop = TSynthState::AreaTop;
 // The toolbar's three columns, one per disc: a bar, and right of it a label
 // above a read-only edit.
 constexpr std::array<int, 3> BarLefts{184, 260, 336};
 constexpr int BarTop = 5, BarW = 21, BarH = 80;
-constexpr int BarMax = 100, BarSmallStep = 2, BarLargeStep = 20;
+constexpr int BarMax = TSynthState::PercentBarMax, BarSmallStep = 2, BarLargeStep = 20;
 constexpr int TextGap = 26; // bar's left to its label's and edit's
 constexpr int LabelTop = 4;
 constexpr int EditTop = 24, EditW = 41, EditH = 22;
@@ -59,9 +61,9 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
 {
     resize(DesignClientW, DesignClientH);
 
-    const QColor back = (m_state->BackColour & 0xFFFFFF) ? Qt::white : Qt::black;
+    const QColor back = (m_state->BackColour() & 0xFFFFFF) ? Qt::white : Qt::black;
     m_zone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop, 100, 100), [this, back](QPainter &p) {
-        DrawOrFill(p, m_state->FrameLayer.get(), back, m_zone->rect());
+        DrawOrFill(p, m_state->FrameLayer(), back, m_zone->rect());
     });
     m_zone->setObjectName(QStringLiteral("Zone"));
     m_stripZone = new TPaintBox(this, QRect(ZoneLeft, ZoneTop + 100, 100, m_state->StripHeight()), [this, back](QPainter &p) {
@@ -104,7 +106,7 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
         edits[k]->setFocusPolicy(Qt::NoFocus); // a figure to read, not a Tab stop
         edits[k]->setAccessibleName(QStringLiteral("Pourcentage de ") + texts.labTexts[k - 1].toLower());
     }
-    m_redit = edits[1];
+    m_rEdit = edits[1];
     m_gEdit = edits[2];
     m_bEdit = edits[3];
 
@@ -113,7 +115,8 @@ TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique
     // Wide enough for the caption in the platform's font, whatever its box.
     m_linkCheck->setGeometry(CheckLeft, LinkCheckTop, std::max(CheckW, m_linkCheck->sizeHint().width()), CheckH);
     m_linkCheck->setToolTip(texts.linkHint);
-    connect(m_linkCheck, &QCheckBox::toggled, this, &TSynthF::LinkCheckClick);
+    // The link takes effect at the next bar change: nothing to redraw.
+    connect(m_linkCheck, &QCheckBox::toggled, this, [this](bool linked) { m_state->SetLink(linked); });
     m_etenduCheck = new QCheckBox(QStringLiteral(" Synthèse étendue"), m_panel2);
     m_etenduCheck->setObjectName(QStringLiteral("EtenduCheck"));
     m_etenduCheck->setGeometry(CheckLeft, EtenduCheckTop, CheckW, CheckH);
@@ -147,7 +150,7 @@ void TSynthF::ResetControls()
 
 void TSynthF::ShowPercentages()
 {
-    const std::array<QLineEdit *, 4> edits{nullptr, m_redit, m_gEdit, m_bEdit};
+    const std::array<QLineEdit *, 4> edits{nullptr, m_rEdit, m_gEdit, m_bEdit};
     for (int k = 1; k <= 3; ++k) {
         const QString percent = QString::number(m_state->Disc(k).Percent) + QStringLiteral(" %");
         edits[k]->setText(QStringLiteral(" ") + percent);
@@ -195,15 +198,15 @@ QString TSynthF::ZoneDescription() const
     }
     QString said = discs.join(QStringLiteral(", "));
     said[0] = said[0].toUpper();
-    return said + QStringLiteral(". ") + PlacesDescription() + QStringLiteral(" Rayon : ") + QString::number(m_state->DiscRadius)
-         + QStringLiteral(" pixels. Le clavier déplace le ") + m_texts.discSpoken[size_t(m_state->KeyDisc - 1)]
+    return said + QStringLiteral(". ") + PlacesDescription() + QStringLiteral(" Rayon : ") + QString::number(m_state->DiscRadius())
+         + QStringLiteral(" pixels. Le clavier déplace le ") + m_texts.discSpoken[size_t(m_state->KeyDisc() - 1)]
          + QStringLiteral(" (touches 1, 2, 3 pour choisir, flèches pour déplacer, + et - pour le rayon).");
 }
 
-void TSynthF::RecolourDiscs()
+void TSynthF::Repaint(const TDamage &damage)
 {
-    m_state->Recolour();
-    m_zone->update();
+    for (QWidget *area : {static_cast<QWidget *>(m_zone), static_cast<QWidget *>(m_stripZone)})
+        (void)RepaintDamage(damage, *area);
 }
 
 void TSynthF::SetBarsQuietly(int value)
@@ -216,50 +219,25 @@ void TSynthF::SetBarsQuietly(int value)
 
 void TSynthF::BarChange(int k)
 {
-    if (m_state->LinkFlag) {
-        const int p = BarMax - m_bars[k]->value();
-        SetBarsQuietly(BarMax - p);
-        m_state->SetAllPercent(p);
-    } else {
-        m_state->SetPercentFromBars(m_bars[1]->value(), m_bars[2]->value(), m_bars[3]->value());
-    }
-    RecolourDiscs();
+    const TDamage damage = m_state->BarChange(k, {m_bars[1]->value(), m_bars[2]->value(), m_bars[3]->value()});
+    if (m_state->Linked())
+        SetBarsQuietly(m_bars[k]->value());
+    Repaint(damage);
     ShowPercentages();
-    // Only the strip item of the bar that moved needs redrawing, unless the
-    // bars move together.
-    for (int j = 1; j <= 3; ++j)
-        if (m_state->LinkFlag || j == k) {
-            m_state->DrawStripItem(j);
-            m_stripZone->update(m_state->StripItemRect(j));
-        }
-}
-
-void TSynthF::LinkCheckClick()
-{
-    m_state->LinkFlag = m_linkCheck->isChecked();
 }
 
 void TSynthF::EtenduCheckClick()
 {
-    m_state->ExtendedFlag = m_etenduCheck->isChecked();
-    if (m_state->ExtendedFlag) {
-        m_linkCheck->setEnabled(true);
-        for (int k = 1; k <= 3; ++k)
-            m_bars[k]->setEnabled(true);
-        // Full intensities in the extended colours equal the plain ones:
-        // nothing changes on screen.
-        RecolourDiscs();
-        return;
-    }
-    m_linkCheck->setEnabled(false); // its tick and LinkFlag stay
-    SetBarsQuietly(0);
-    m_state->SetAllPercent(100);
+    const bool extended = m_etenduCheck->isChecked();
+    const TDamage damage = m_state->SetExtended(extended);
+    m_linkCheck->setEnabled(extended); // off, its tick and the link stay
     for (int k = 1; k <= 3; ++k)
-        m_bars[k]->setEnabled(false);
-    RecolourDiscs();
-    ShowPercentages();
-    m_state->PaintStrip();
-    m_stripZone->update();
+        m_bars[k]->setEnabled(extended);
+    if (!extended) {
+        SetBarsQuietly(0);
+        ShowPercentages();
+    }
+    Repaint(damage);
 }
 
 void TSynthF::FormShow()
@@ -280,9 +258,8 @@ void TSynthF::FormClose()
 
 void TSynthF::PlaceZones()
 {
-    const int w = std::max(m_state->DiscAreaW, 0), h = std::max(m_state->DiscAreaH, 0);
-    m_zone->setGeometry(ZoneLeft, ZoneTop, w, h);
-    m_stripZone->setGeometry(ZoneLeft, ZoneTop + h, w, m_state->StripHeight());
+    m_zone->setGeometry(m_state->ScreenPlace());
+    m_stripZone->setGeometry(m_state->StripPlace());
 }
 
 QSize TSynthF::LeastOuterSize() const
@@ -327,10 +304,10 @@ void TSynthF::wheelEvent(QWheelEvent *event)
 
 void TSynthF::ChangeRadius(int delta)
 {
-    if (m_state->ChangeRadius(delta)) {
-        m_zone->update();
+    const TDamage damage = m_state->ChangeRadius(delta);
+    Repaint(damage);
+    if (!damage.IsEmpty())
         m_zone->DescriptionChanged();
-    }
 }
 
 void TSynthF::PictureMouseDown(const QMouseEvent &event)
@@ -345,27 +322,18 @@ void TSynthF::PictureMouseDown(const QMouseEvent &event)
 void TSynthF::PictureMouseMove(const QMouseEvent &event)
 {
     const QPoint at = event.position().toPoint();
-    const int k = m_state->DragDisc;
-    if (m_state->DragTo(at.x(), at.y()))
-        ShowMoved(k);
-}
-
-void TSynthF::ShowMoved(int k)
-{
-    m_zone->update(m_state->DirtyRect());
-    m_stripZone->update(m_state->StripItemRect(k));
+    Repaint(m_state->DragTo(at.x(), at.y()));
 }
 
 bool TSynthF::PictureKeyPress(const QKeyEvent &key)
 {
     if (const int k = ChoiceKey(key)) {
-        m_state->KeyDisc = k;
+        m_state->SetKeyDisc(k);
         m_zone->DescriptionChanged();
         return true;
     }
     if (const QPoint step = ArrowStep(key); !step.isNull()) {
-        if (m_state->KeyMove(step.x(), step.y()))
-            ShowMoved(m_state->KeyDisc);
+        Repaint(m_state->KeyMove(step.x(), step.y()));
         return true;
     }
     if (const int sign = PlusMinus(key)) {

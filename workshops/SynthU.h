@@ -9,6 +9,7 @@
 // All computing is done by the workshop's state (TSynthState); this window
 // turns events into calls on it and shows its pictures.
 #include "shell/WorkshopU.h"
+#include "workshops/state/Damage.h"
 
 #include <array>
 #include <memory>
@@ -49,19 +50,12 @@ public:
 
     static constexpr int PanelHeight = 93; // the toolbar panel, Panel2
 
-    [[nodiscard]] TSynthState &Synth() const { return *m_state; }
+    [[nodiscard]] const TSynthState &Synth() const { return *m_state; }
 
-    void ResetControls();
-    void ShowPercentages();
     // What the screen shows, in a sentence: each disc's strength, the
     // radius and the disc the keys move.
     [[nodiscard]] QString PlacesDescription() const;
     [[nodiscard]] QString ZoneDescription() const;
-
-public slots:
-    void BarChange(int k);
-    void LinkCheckClick();
-    void EtenduCheckClick();
 
 protected:
     void FormShow() override;
@@ -80,13 +74,15 @@ protected:
     [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
 
 private:
+    void ResetControls();
+    void ShowPercentages();
+    void BarChange(int k);
+    void EtenduCheckClick();
+    // What an operation of the state changed, repainted.
+    void Repaint(const TDamage &damage);
     // The radius changed by `delta`, as the right button, the wheel and the
     // keys do; the screen and its sentence follow when it changed.
     void ChangeRadius(int delta);
-    // The screen's changed part repainted, with disc k's strip item.
-    void ShowMoved(int k);
-    // The discs redrawn in new colours and the screen recomposed.
-    void RecolourDiscs();
     void PlaceZones();
     // The program itself moves all three bars: no bar's handler runs.
     void SetBarsQuietly(int value);
@@ -101,7 +97,7 @@ private:
     QFrame *m_panel2; // the frame's toolbar, which holds every control below
     std::array<QLabel *, 4> m_labs{};
     std::array<QScrollBar *, 4> m_bars{};
-    QLineEdit *m_redit, *m_gEdit, *m_bEdit;
+    QLineEdit *m_rEdit, *m_gEdit, *m_bEdit;
     QCheckBox *m_linkCheck;
     QCheckBox *m_etenduCheck;
     QFrame *m_bevel3, *m_bevel1;

@@ -14,11 +14,11 @@ TAddState::TAddState() : TSynthState(ERasterOp::Or, 0x000000) {}
 
 void TAddState::SetColours()
 {
-    BackColour = 0x000000;
+    SetBackColour(0x000000);
     // Disc k lights channel k: red in the low byte, then green, then blue.
     int shift = 0;
-    for (TDisc &d : Discs()) {
-        const uint32_t c = ExtendedFlag ? uint32_t(255 * d.Percent / 100) : 255u;
+    for (TDisc &d : MutableDiscs()) {
+        const uint32_t c = Extended() ? uint32_t(255 * d.Percent / 100) : 255u;
         d.Colour = c << shift;
         shift += 8;
     }
@@ -26,35 +26,35 @@ void TAddState::SetColours()
 
 void TAddState::DrawDiscs()
 {
-    for (TDisc &d : Discs()) {
+    for (TDisc &d : MutableDiscs()) {
         if (!d.Bitmap)
             continue;
-        FillImage(*d.Bitmap, SwapRB(BackColour));
-        FillDiscSpans(*d.Bitmap, DiscRadius, SwapRB(d.Colour));
+        FillImage(*d.Bitmap, SwapRB(BackColour()));
+        FillDiscSpans(*d.Bitmap, DiscRadius(), SwapRB(d.Colour));
     }
 }
 
 void TAddState::AimProjector(int32_t k)
 {
     const double across = double(Projector(k).X + ProjoHalf - Disc(k).X);
-    const double down = double(Disc(k).Y - DiscAreaH - ProjoHalf);
+    const double down = double(Disc(k).Y - DiscAreaH() - ProjoHalf);
     // arctan(across / down) for the negative `down` every clamped disc has;
     // atan2 keeps a disc level with the sprite's centre from dividing by 0.
-    Projector(k).Angle = std::atan2(-across, -down);
+    MutableProjector(k).Angle = std::atan2(-across, -down);
 }
 
 void TAddState::DrawProjector(int32_t k)
 {
-    if (!ProjoStrip || !ProjoStrip->HasStore())
+    if (!m_projoStrip || !m_projoStrip->HasStore())
         return;
-    m_projo.DrawProjoRotated(ProjoStrip->Canvas(), Projector(k).X, 0, Disc(k).Colour, Projector(k).Angle);
-    ProjoStrip->Flush();
+    m_projo.DrawProjoRotated(m_projoStrip->Canvas(), Projector(k).X, 0, Disc(k).Colour, Projector(k).Angle);
+    m_projoStrip->Flush();
 }
 
 void TAddState::PaintProjectors()
 {
-    (void)MakeOrResize(ProjoStrip, DiscAreaW, ProjoStripH);
-    FillImage(*ProjoStrip, 0);
+    (void)MakeOrResize(m_projoStrip, DiscAreaW(), ProjoStripH);
+    FillImage(*m_projoStrip, 0);
     for (int32_t k = 1; k <= DiscCount; ++k)
         DrawProjector(k);
 }
@@ -67,9 +67,9 @@ QRect TAddState::StripItemRect(int32_t k) const
 void TAddState::AreaSized()
 {
     // Sprite centres 50 pixels from each end of the strip and in its middle.
-    Projector(1).X = ProjoEndGap - ProjoHalf;
-    Projector(2).X = DiscAreaW / 2 - ProjoHalf;
-    Projector(3).X = DiscAreaW - ProjoEndGap - ProjoHalf;
+    MutableProjector(1).X = ProjoEndGap - ProjoHalf;
+    MutableProjector(2).X = DiscAreaW() / 2 - ProjoHalf;
+    MutableProjector(3).X = DiscAreaW() - ProjoEndGap - ProjoHalf;
 }
 
 void TAddState::DiscsPlaced()
@@ -78,10 +78,11 @@ void TAddState::DiscsPlaced()
         AimProjector(k);
 }
 
-void TAddState::DiscMoved(int32_t k)
+bool TAddState::DiscMoved(int32_t k)
 {
     AimProjector(k);
     DrawProjector(k);
+    return true;
 }
 
 void TAddState::Opening()
@@ -93,7 +94,7 @@ void TAddState::Close()
 {
     m_projo.FreeProjo();
     TSynthState::Close();
-    ProjoStrip.reset();
+    m_projoStrip.reset();
 }
 
 } // namespace Irisonde

@@ -36,11 +36,7 @@ public:
     TAddState();
 
     // Projector k, 1..3, that of disc k.
-    [[nodiscard]] TProjector &Projector(int32_t k) { return m_projectors[size_t(k - 1)]; }
     [[nodiscard]] const TProjector &Projector(int32_t k) const { return m_projectors[size_t(k - 1)]; }
-    // The strip as painted below the screen (DiscAreaW x 81), black with the
-    // three projectors.
-    std::unique_ptr<TDibPlus> ProjoStrip;
 
     void SetColours() override;
     void DrawDiscs() override;
@@ -55,7 +51,7 @@ public:
     // The projector sprite the strip is drawn with.
     [[nodiscard]] const Irisonde::TProjo &Projo() const { return m_projo; }
 
-    [[nodiscard]] TDibPlus *StripImage() const override { return ProjoStrip.get(); }
+    [[nodiscard]] TDibPlus *StripImage() const override { return m_projoStrip.get(); }
     void DrawStripItem(int32_t k) override { DrawProjector(k); }
     void PaintStrip() override { PaintProjectors(); }
     [[nodiscard]] QRect StripItemRect(int32_t k) const override;
@@ -63,14 +59,19 @@ public:
     [[nodiscard]] int32_t AreaMargin(bool onShow) const override { return onShow ? ShowMargin : ResizeMargin; }
 
 protected:
-    void DiscMoved(int32_t k) override;
+    bool DiscMoved(int32_t k) override;
     void Opening() override;
     void AreaSized() override;
     void DiscsPlaced() override;
 
 private:
+    [[nodiscard]] TProjector &MutableProjector(int32_t k) { return m_projectors[size_t(k - 1)]; }
+
     Irisonde::TProjo m_projo;
     std::array<TProjector, DiscCount> m_projectors;
+    // The strip as painted below the screen (DiscAreaW x 81), black with the
+    // three projectors.
+    std::unique_ptr<TDibPlus> m_projoStrip;
 };
 
 } // namespace Irisonde

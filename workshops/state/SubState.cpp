@@ -14,98 +14,98 @@ TSubState::TSubState() : TSynthState(ERasterOp::And, 0xFFFFFF) {}
 
 void TSubState::Opening()
 {
-    BlotShape = std::make_unique<TPictureMetafile>();
+    m_blotShape = std::make_unique<TPictureMetafile>();
     // The resource is part of the program; should it ever fail to load, the
     // blots fall back to round discs rather than vanishing.
-    if (BlotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != EPictureFault::None)
-        BlotShape->Clear();
+    if (m_blotShape->LoadFromBytes(LoadResourceBytes(QStringLiteral("Trace.wmf"))) != EPictureFault::None)
+        m_blotShape->Clear();
     m_blotMaskSize = -1;
-    BrushImage = std::make_unique<TDibPlus>(BrushW, BrushH);
-    BrushPicture = LoadResourceBitmap(QStringLiteral("Pinceau"));
+    m_brushImage = std::make_unique<TDibPlus>(BrushW, BrushH);
+    m_brushPicture = LoadResourceBitmap(QStringLiteral("Pinceau"));
 }
 
 void TSubState::Close()
 {
     TSynthState::Close();
-    BrushImage.reset();
-    BrushStrip.reset();
-    BrushPicture = QImage();
-    BlotShape.reset();
+    m_brushImage.reset();
+    m_brushStrip.reset();
+    m_brushPicture = QImage();
+    m_blotShape.reset();
     m_blotMask.clear();
     m_blotMaskSize = -1;
 }
 
 void TSubState::SetColours()
 {
-    BackColour = 0xFFFFFF;
-    if (ExtendedFlag) {
-        Disc(1).Colour = CmyToColour(Disc(1).Percent * 0.01, 0, 0);
-        Disc(2).Colour = CmyToColour(0, Disc(2).Percent * 0.01, 0);
-        Disc(3).Colour = CmyToColour(0, 0, Disc(3).Percent * 0.01);
+    SetBackColour(0xFFFFFF);
+    if (Extended()) {
+        MutableDisc(1).Colour = CmyToColour(Disc(1).Percent * 0.01, 0, 0);
+        MutableDisc(2).Colour = CmyToColour(0, Disc(2).Percent * 0.01, 0);
+        MutableDisc(3).Colour = CmyToColour(0, 0, Disc(3).Percent * 0.01);
     } else {
-        Disc(1).Colour = 0xFFFF00;
-        Disc(2).Colour = 0xFF00FF;
-        Disc(3).Colour = 0x00FFFF;
+        MutableDisc(1).Colour = 0xFFFF00;
+        MutableDisc(2).Colour = 0xFF00FF;
+        MutableDisc(3).Colour = 0x00FFFF;
     }
 }
 
 void TSubState::MakeBlotMask()
 {
-    if (m_blotMaskSize == DiscSize)
+    if (m_blotMaskSize == DiscSize())
         return;
-    m_blotMaskSize = DiscSize;
-    m_blotMask.assign(size_t(DiscSize) * size_t(DiscSize), 0);
-    TDibPlus sheet(DiscSize, DiscSize);
+    m_blotMaskSize = DiscSize();
+    m_blotMask.assign(size_t(DiscSize()) * size_t(DiscSize()), 0);
+    TDibPlus sheet(DiscSize(), DiscSize());
     if (!sheet.HasStore())
         return;
     FillImage(sheet, 0xFFFFFF);
-    if (BlotShape && !BlotShape->IsEmpty()) {
+    if (m_blotShape && !m_blotShape->IsEmpty()) {
         // The metafile's frame stretched to the whole square, proportions
         // not kept.
-        BlotShape->Draw(sheet.Canvas(), QRectF(0, 0, DiscSize, DiscSize));
+        m_blotShape->Draw(sheet.Canvas(), QRectF(0, 0, DiscSize(), DiscSize()));
     } else {
-        FillDiscSpans(sheet, DiscRadius, 0x000000);
+        FillDiscSpans(sheet, DiscRadius(), 0x000000);
     }
     // Mask row j is canvas row j (from the top).
-    for (int32_t j = 0; j < DiscSize; ++j)
-        for (int32_t i = 0; i < DiscSize; ++i)
-            m_blotMask[size_t(j) * DiscSize + i] = sheet.GetPixelFast(i, DiscSize - 1 - j) == 0;
+    for (int32_t j = 0; j < DiscSize(); ++j)
+        for (int32_t i = 0; i < DiscSize(); ++i)
+            m_blotMask[size_t(j) * DiscSize() + i] = sheet.GetPixelFast(i, DiscSize() - 1 - j) == 0;
 }
 
 void TSubState::DrawDiscs()
 {
     MakeBlotMask();
-    for (TDisc &d : Discs()) {
+    for (TDisc &d : MutableDiscs()) {
         TDibPlus *disc = d.Bitmap.get();
-        if (!disc || !disc->HasStore() || disc->Width() != DiscSize)
+        if (!disc || !disc->HasStore() || disc->Width() != DiscSize())
             continue;
         FillImage(*disc, 0xFFFFFF);
         // Every black pixel of the blot takes the ink colour.
         const uint32_t ink = SwapRB(d.Colour);
-        for (int32_t j = 0; j < DiscSize; ++j) {
-            const uint8_t *m = &m_blotMask[size_t(j) * DiscSize];
-            for (int32_t i = 0; i < DiscSize; ++i)
+        for (int32_t j = 0; j < DiscSize(); ++j) {
+            const uint8_t *m = &m_blotMask[size_t(j) * DiscSize()];
+            for (int32_t i = 0; i < DiscSize(); ++i)
                 if (m[i])
-                    disc->SetPixelFast(i, DiscSize - 1 - j, ink);
+                    disc->SetPixelFast(i, DiscSize() - 1 - j, ink);
         }
     }
 }
 
 void TSubState::DrawBrush(int32_t k)
 {
-    if (!BrushImage || !BrushImage->HasStore() || !BrushStrip || !BrushStrip->HasStore())
+    if (!m_brushImage || !m_brushImage->HasStore() || !m_brushStrip || !m_brushStrip->HasStore())
         return;
-    QPainter &canvas = BrushImage->Canvas();
+    QPainter &canvas = m_brushImage->Canvas();
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    canvas.drawImage(0, 0, BrushPicture);
-    BrushImage->ReplaceColour(PaintPixel, SwapRB(Disc(k).Colour));
-    CombineImage(*BrushStrip, *BrushImage, BrushLeft(k), BrushTop, ERasterOp::Copy);
+    canvas.drawImage(0, 0, m_brushPicture);
+    m_brushImage->ReplaceColour(PaintPixel, SwapRB(Disc(k).Colour));
+    CombineImage(*m_brushStrip, *m_brushImage, BrushLeft(k), BrushTop, ERasterOp::Copy);
 }
 
 void TSubState::PaintBrushes()
 {
-    (void)MakeOrResize(BrushStrip, DiscAreaW, BrushStripH);
-    FillImage(*BrushStrip, 0xFFFFFF);
+    (void)MakeOrResize(m_brushStrip, DiscAreaW(), BrushStripH);
+    FillImage(*m_brushStrip, 0xFFFFFF);
     for (int32_t k = 1; k <= DiscCount; ++k)
         DrawBrush(k);
 }

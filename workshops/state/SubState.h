@@ -34,12 +34,11 @@ public:
     // Left edge of brush k, 1..3, in the strip.
     [[nodiscard]] static constexpr int32_t BrushLeft(int32_t k) { return BrushLefts[size_t(k - 1)]; }
 
-    std::unique_ptr<TPictureMetafile> BlotShape; // the blot outline ("Trace")
-    QImage BrushPicture;                         // the brush ("Pinceau")
-    std::unique_ptr<TDibPlus> BrushImage;        // the brush in one ink
-    // The strip as painted under the sheet (DiscAreaW x 50): white with the
-    // three brushes.
-    std::unique_ptr<TDibPlus> BrushStrip;
+    // The brush ("Pinceau") as loaded, its paint in PaintPixel.
+    [[nodiscard]] const QImage &BrushPicture() const { return m_brushPicture; }
+    // Whether the brush in one ink or the blot outline is held (from the
+    // show to the close).
+    [[nodiscard]] bool HoldsPictures() const { return m_brushImage || m_blotShape; }
 
     void SetColours() override;
     void DrawDiscs() override;
@@ -49,7 +48,7 @@ public:
     // Also releases the brush and blot pictures.
     void Close() override;
 
-    [[nodiscard]] TDibPlus *StripImage() const override { return BrushStrip.get(); }
+    [[nodiscard]] TDibPlus *StripImage() const override { return m_brushStrip.get(); }
     void DrawStripItem(int32_t k) override { DrawBrush(k); }
     void PaintStrip() override { PaintBrushes(); }
     [[nodiscard]] QRect StripItemRect(int32_t k) const override
@@ -63,6 +62,12 @@ protected:
     void Opening() override;
 
 private:
+    std::unique_ptr<TPictureMetafile> m_blotShape; // the blot outline ("Trace")
+    QImage m_brushPicture;                         // the brush ("Pinceau")
+    std::unique_ptr<TDibPlus> m_brushImage;        // the brush in one ink
+    // The strip as painted under the sheet (DiscAreaW x 50): white with the
+    // three brushes.
+    std::unique_ptr<TDibPlus> m_brushStrip;
     // The blot rendered once per disc size: true where the ink goes.
     std::vector<uint8_t> m_blotMask;
     int32_t m_blotMaskSize = -1;

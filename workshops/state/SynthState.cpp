@@ -28,7 +28,7 @@ int64_t ISqrt(int64_t n)
 } // namespace
 
 TSynthState::TSynthState(ERasterOp mix, uint32_t backColour)
-    : BackColour(backColour), m_mixOp(mix)
+    : m_mixOp(mix), m_backColour(backColour)
 {
 }
 
@@ -37,33 +37,32 @@ TSynthState::~TSynthState() = default;
 void TSynthState::ResetState()
 {
     SetAllPercent(100);
-    LinkFlag = false;
-    ExtendedFlag = false;
-    KeyDisc = 1;
+    m_linked = false;
+    m_extended = false;
+    m_keyDisc = 1;
 }
 
 void TSynthState::SetDiscRadius(int32_t r)
 {
-    const int32_t limit = DiscAreaH / MaxRadiusDivisor;
-    DiscRadius = r > limit ? limit : (r < MinRadius ? MinRadius : r);
-    HalfRadius = DiscRadius / 2;
-    DiscSize = 2 * DiscRadius;
+    const int32_t limit = m_discAreaH / MaxRadiusDivisor;
+    m_discRadius = r > limit ? limit : (r < MinRadius ? MinRadius : r);
+    m_halfRadius = m_discRadius / 2;
+    m_discSize = 2 * m_discRadius;
     for (TDisc &d : m_discs)
-        (void)MakeOrResize(d.Bitmap, DiscSize, DiscSize);
+        (void)MakeOrResize(d.Bitmap, m_discSize, m_discSize);
     DrawDiscs();
 }
 
 void TSynthState::SizeLayers()
 {
-    for (auto *layer : {&BackLayer, &FrameLayer}) {
-        (void)MakeOrResize(*layer, DiscAreaW, DiscAreaH);
+    for (auto *layer : {&m_backLayer, &m_frameLayer}) {
+        (void)MakeOrResize(*layer, m_discAreaW, m_discAreaH);
     }
-    m_dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
 }
 
 bool TSynthState::Ready() const
 {
-    if (!BackLayer || !FrameLayer || !BackLayer->HasStore() || !FrameLayer->HasStore())
+    if (!m_backLayer || !m_frameLayer || !m_backLayer->HasStore() || !m_frameLayer->HasStore())
         return false;
     for (const TDisc &d : m_discs)
         if (!d.Bitmap || !d.Bitmap->HasStore())
@@ -73,57 +72,56 @@ bool TSynthState::Ready() const
 
 QRect TSynthState::DiscBox(int32_t k) const
 {
-    return QRect(Disc(k).X - DiscRadius, Disc(k).Y - DiscRadius, DiscSize, DiscSize);
+    return QRect(Disc(k).X - m_discRadius, Disc(k).Y - m_discRadius, m_discSize, m_discSize);
 }
 
 void TSynthState::PrepareBackground()
 {
     if (!Ready())
         return;
-    FillImage(*BackLayer, SwapRB(BackColour));
+    FillImage(*m_backLayer, SwapRB(m_backColour));
     // The discs that stay put, in the order that keeps the priority of the
     // drag among the others.
     static constexpr int32_t others[4][2] = {{0, 0}, {2, 3}, {1, 3}, {2, 1}};
-    if (DragDisc < 1 || DragDisc > 3)
+    if (m_dragDisc < 1 || m_dragDisc > 3)
         return;
-    for (int32_t k : others[DragDisc])
-        CombineDisc(*BackLayer, k, m_mixOp);
+    for (int32_t k : others[m_dragDisc])
+        CombineDisc(*m_backLayer, k, m_mixOp);
 }
 
 void TSynthState::Compose()
 {
-    m_dirty = QRect(0, 0, DiscAreaW, DiscAreaH);
     if (!Ready())
         return;
-    if (DragDisc >= 1 && DragDisc <= 3) {
-        CopyStore(*FrameLayer, *BackLayer);
-        CombineDisc(*FrameLayer, DragDisc, m_mixOp);
+    if (m_dragDisc >= 1 && m_dragDisc <= 3) {
+        CopyStore(*m_frameLayer, *m_backLayer);
+        CombineDisc(*m_frameLayer, m_dragDisc, m_mixOp);
         return;
     }
-    FillImage(*FrameLayer, SwapRB(BackColour));
-    CombineDisc(*FrameLayer, 1, ERasterOp::Copy);
+    FillImage(*m_frameLayer, SwapRB(m_backColour));
+    CombineDisc(*m_frameLayer, 1, ERasterOp::Copy);
     for (int32_t k = 2; k <= DiscCount; ++k)
-        CombineDisc(*FrameLayer, k, m_mixOp);
+        CombineDisc(*m_frameLayer, k, m_mixOp);
 }
 
 void TSynthState::CombineDisc(TDibPlus &layer, int32_t k, ERasterOp op) const
 {
     const TDisc &d = Disc(k);
-    CombineImage(layer, *d.Bitmap, d.X - DiscRadius, d.Y - DiscRadius, op);
+    CombineImage(layer, *d.Bitmap, d.X - m_discRadius, d.Y - m_discRadius, op);
 }
 
 void TSynthState::ClampDisc(int32_t &x, int32_t &y) const
 {
     // Lower bounds first: in an area too small for the rules, the centre
     // stays at the top-left rather than below the strip.
-    x = std::max(std::min(x, DiscAreaW + HalfRadius), -HalfRadius);
-    y = std::max(std::min(y, DiscAreaH - DiscRadius), -HalfRadius);
+    x = std::max(std::min(x, m_discAreaW + m_halfRadius), -m_halfRadius);
+    y = std::max(std::min(y, m_discAreaH - m_discRadius), -m_halfRadius);
 }
 
 bool TSynthState::InDisc(int32_t x, int32_t y, int32_t cx, int32_t cy) const
 {
     const int64_t dx = int64_t(x) - cx, dy = int64_t(y) - cy;
-    return dx * dx + dy * dy <= int64_t(DiscRadius) * DiscRadius;
+    return dx * dx + dy * dy <= int64_t(m_discRadius) * m_discRadius;
 }
 
 TSynthState::TOverlaps TSynthState::Overlaps() const
@@ -136,7 +134,7 @@ TSynthState::TOverlaps TSynthState::Overlaps() const
         const double dx = double(Disc(a).X) - Disc(b).X, dy = double(Disc(a).Y) - Disc(b).Y;
         return dx * dx + dy * dy;
     };
-    const double r = DiscRadius;
+    const double r = m_discRadius;
     const std::array<double, 3> sides{d2(1, 2), d2(1, 3), d2(2, 3)}; // squared
     TOverlaps o;
     for (size_t i = 0; i < 3; ++i)
@@ -165,77 +163,135 @@ int32_t TSynthState::DiscAt(int32_t x, int32_t y) const
 
 void TSynthState::StartDrag(int32_t x, int32_t y)
 {
-    DragDisc = DiscAt(x, y);
+    m_dragDisc = DiscAt(x, y);
     PrepareBackground();
 }
 
-bool TSynthState::DragTo(int32_t x, int32_t y)
+TDamage TSynthState::DragTo(int32_t x, int32_t y)
 {
-    if (DragDisc < 1 || DragDisc > 3)
-        return false;
-    const QRect before = DiscBox(DragDisc);
+    if (m_dragDisc < 1 || m_dragDisc > 3)
+        return {};
+    // Only the disc's old and new places change on the screen, and its
+    // strip item when that follows it.
+    TDamage damage(DiscPlace(m_dragDisc));
+    const QRect before = DiscBox(m_dragDisc);
     ClampDisc(x, y);
-    Disc(DragDisc).X = x;
-    Disc(DragDisc).Y = y;
-    DiscMoved(DragDisc);
-    m_dirty = (before | DiscBox(DragDisc)) & QRect(0, 0, DiscAreaW, DiscAreaH);
+    MutableDisc(m_dragDisc).X = x;
+    MutableDisc(m_dragDisc).Y = y;
+    if (DiscMoved(m_dragDisc))
+        damage.Add(StripItemPlace(m_dragDisc));
+    damage.Add(DiscPlace(m_dragDisc));
     if (Ready()) {
-        // The screen is the background with the taken disc on it: only the
-        // disc's old and new places change, the rest of the copy is spared.
-        CopyArea(*FrameLayer, *BackLayer, m_dirty);
-        CombineDisc(*FrameLayer, DragDisc, m_mixOp);
+        // The screen is the background with the taken disc on it: the rest
+        // of the copy is spared.
+        CopyArea(*m_frameLayer, *m_backLayer, (before | DiscBox(m_dragDisc)) & QRect(0, 0, m_discAreaW, m_discAreaH));
+        CombineDisc(*m_frameLayer, m_dragDisc, m_mixOp);
     }
-    return true;
+    return damage;
 }
 
 void TSynthState::EndDrag()
 {
-    DragDisc = 0;
+    m_dragDisc = 0;
     PrepareBackground();
 }
 
-bool TSynthState::KeyMove(int32_t dx, int32_t dy)
+void TSynthState::SetKeyDisc(int32_t k)
 {
-    if (!Ready() || KeyDisc < 1 || KeyDisc > DiscCount)
-        return false;
-    if (DragDisc != KeyDisc) {
-        DragDisc = KeyDisc;
+    if (k >= 1 && k <= DiscCount)
+        m_keyDisc = k;
+}
+
+TDamage TSynthState::KeyMove(int32_t dx, int32_t dy)
+{
+    if (!Ready() || m_keyDisc < 1 || m_keyDisc > DiscCount)
+        return {};
+    if (m_dragDisc != m_keyDisc) {
+        m_dragDisc = m_keyDisc;
         PrepareBackground();
     }
     // Held keys repeat without end: far beyond the clamps, never past int.
     const auto step = [](int32_t from, int32_t by) {
         return int32_t(std::clamp<int64_t>(int64_t(from) + by, INT32_MIN / 2, INT32_MAX / 2));
     };
-    return DragTo(step(Disc(KeyDisc).X, dx), step(Disc(KeyDisc).Y, dy));
+    return DragTo(step(Disc(m_keyDisc).X, dx), step(Disc(m_keyDisc).Y, dy));
 }
 
-void TSynthState::Recolour()
+TDamage TSynthState::Recolour()
 {
+    std::array<uint32_t, DiscCount> before{};
+    for (size_t i = 0; i < m_discs.size(); ++i)
+        before[i] = m_discs[i].Colour;
     SetColours();
     DrawDiscs();
     // A disc taken by the keyboard lies on a background of the others,
     // which changed colour too.
-    if (DragDisc != 0)
+    if (m_dragDisc != 0)
         PrepareBackground();
     Compose();
+    // A disc of the same colour is drawn as it was.
+    TDamage damage;
+    for (int32_t k = 1; k <= DiscCount; ++k)
+        if (Disc(k).Colour != before[size_t(k - 1)])
+            damage.Add(DiscPlace(k));
+    return damage;
 }
 
-bool TSynthState::ChangeRadius(int32_t delta)
+TDamage TSynthState::ChangeRadius(int32_t delta)
 {
-    const int32_t before = DiscRadius;
-    SetDiscRadius(DiscRadius + delta);
-    if (DiscRadius == before)
-        return false;
+    const int32_t before = m_discRadius;
+    // The discs keep their centres: their old and new boxes hold every change.
+    TDamage damage;
+    for (int32_t k = 1; k <= DiscCount; ++k)
+        damage.Add(DiscPlace(k));
+    SetDiscRadius(m_discRadius + delta);
+    if (m_discRadius == before)
+        return {};
     PrepareBackground();
     Compose();
-    return true;
+    for (int32_t k = 1; k <= DiscCount; ++k)
+        damage.Add(DiscPlace(k));
+    return damage;
 }
 
-void TSynthState::SetPercentFromBars(int32_t pos1, int32_t pos2, int32_t pos3)
+TDamage TSynthState::BarChange(int32_t k, const std::array<int32_t, DiscCount> &positions)
 {
-    const int32_t pos[DiscCount] = {pos1, pos2, pos3};
+    if (k < 1 || k > DiscCount)
+        return {};
+    if (m_linked)
+        SetAllPercent(PercentBarMax - positions[size_t(k - 1)]);
+    else
+        SetPercentFromBars(positions);
+    TDamage damage = Recolour();
+    // Only the strip item of the bar that moved needs redrawing, unless the
+    // bars move together.
+    for (int32_t j = 1; j <= DiscCount; ++j)
+        if (m_linked || j == k) {
+            DrawStripItem(j);
+            damage.Add(StripItemPlace(j));
+        }
+    return damage;
+}
+
+TDamage TSynthState::SetExtended(bool extended)
+{
+    m_extended = extended;
+    if (extended) {
+        // Full intensities in the extended colours equal the plain ones:
+        // nothing changes on screen.
+        return Recolour();
+    }
+    SetAllPercent(100);
+    TDamage damage = Recolour();
+    PaintStrip();
+    damage.Add(StripPlace());
+    return damage;
+}
+
+void TSynthState::SetPercentFromBars(const std::array<int32_t, DiscCount> &positions)
+{
     for (size_t i = 0; i < m_discs.size(); ++i)
-        m_discs[i].Percent = 100 - pos[i];
+        m_discs[i].Percent = PercentBarMax - positions[i];
 }
 
 void TSynthState::SetAllPercent(int32_t percent)
@@ -244,16 +300,37 @@ void TSynthState::SetAllPercent(int32_t percent)
         d.Percent = percent;
 }
 
+QRect TSynthState::ScreenPlace() const
+{
+    return QRect(AreaLeft, AreaTop, std::max(m_discAreaW, 0), std::max(m_discAreaH, 0));
+}
+
+QRect TSynthState::StripPlace() const
+{
+    return QRect(AreaLeft, AreaTop + std::max(m_discAreaH, 0), std::max(m_discAreaW, 0), StripHeight());
+}
+
+QRect TSynthState::DiscPlace(int32_t k) const
+{
+    return (DiscBox(k) & QRect(0, 0, m_discAreaW, m_discAreaH)).translated(AreaLeft, AreaTop);
+}
+
+QRect TSynthState::StripItemPlace(int32_t k) const
+{
+    const QRect place = StripPlace();
+    return (StripItemRect(k).translated(place.topLeft())) & place;
+}
+
 void TSynthState::Show(int32_t clientW, int32_t clientH)
 {
     Opening();
-    DiscAreaW = clientW - AreaMarginW;
-    DiscAreaH = clientH - AreaMargin(true);
+    m_discAreaW = clientW - AreaMarginW;
+    m_discAreaH = clientH - AreaMargin(true);
     AreaSized();
     // A drag left unfinished by the last closing does not survive it.
-    DragDisc = 0;
+    m_dragDisc = 0;
     SetColours();
-    SetDiscRadius(DiscAreaH / StartRadiusDivisor);
+    SetDiscRadius(m_discAreaH / StartRadiusDivisor);
     SizeLayers();
     PrepareBackground();
     PlaceDiscs();
@@ -264,11 +341,11 @@ void TSynthState::Show(int32_t clientW, int32_t clientH)
 
 void TSynthState::Resize(int32_t clientW, int32_t clientH, bool showing)
 {
-    DiscAreaW = clientW - AreaMarginW;
-    DiscAreaH = clientH - AreaMargin(false);
+    m_discAreaW = clientW - AreaMarginW;
+    m_discAreaH = clientH - AreaMargin(false);
     AreaSized();
     if (showing) {
-        SetDiscRadius(DiscAreaH / StartRadiusDivisor);
+        SetDiscRadius(m_discAreaH / StartRadiusDivisor);
         SizeLayers();
     }
     for (TDisc &d : m_discs)
@@ -286,33 +363,33 @@ void TSynthState::Close()
 {
     for (TDisc &d : m_discs)
         d.Bitmap.reset();
-    BackLayer.reset();
-    FrameLayer.reset();
-    DragDisc = 0;
+    m_backLayer.reset();
+    m_frameLayer.reset();
+    m_dragDisc = 0;
 }
 
 QImage TSynthState::CopyImage() const
 {
-    if (!FrameLayer || !FrameLayer->HasStore())
+    if (!m_frameLayer || !m_frameLayer->HasStore())
         return {};
-    QImage out(DiscAreaW, DiscAreaH + StripHeight(), QImage::Format_RGB32);
-    out.fill(QColor(ColourToQColor(BackColour)));
+    QImage out(m_discAreaW, m_discAreaH + StripHeight(), QImage::Format_RGB32);
+    out.fill(QColor(ColourToQColor(m_backColour)));
     QPainter p(&out);
-    p.drawImage(0, 0, FrameLayer->Image());
+    p.drawImage(0, 0, m_frameLayer->Image());
     if (const TDibPlus *strip = StripImage(); strip && strip->HasStore())
-        p.drawImage(0, DiscAreaH, strip->Image());
+        p.drawImage(0, m_discAreaH, strip->Image());
     return out;
 }
 
 void TSynthState::PlaceDiscs()
 {
-    TDisc &first = Disc(1);
-    first.X = DiscAreaW / 2;
-    first.Y = DiscAreaH / 2;
-    Disc(2).X = first.X + HalfRadius;
-    Disc(2).Y = first.Y - HalfRadius;
-    Disc(3).X = first.X - HalfRadius;
-    Disc(3).Y = first.Y - HalfRadius;
+    TDisc &first = MutableDisc(1);
+    first.X = m_discAreaW / 2;
+    first.Y = m_discAreaH / 2;
+    MutableDisc(2).X = first.X + m_halfRadius;
+    MutableDisc(2).Y = first.Y - m_halfRadius;
+    MutableDisc(3).X = first.X - m_halfRadius;
+    MutableDisc(3).Y = first.Y - m_halfRadius;
 }
 
 void TSynthState::FillDiscSpans(TDibPlus &bitmap, int32_t radius, uint32_t pixel)
