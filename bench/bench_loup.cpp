@@ -27,7 +27,7 @@ void Open(Irisonde::TLoupState &state, int clientW)
     Irisonde::TPicture picture;
     picture.SetPictureArea(state.PictureWidth(), state.PictureHeight());
     picture.DrawDefaultPicture(state.PictureImage()->Canvas());
-    state.ChangeMagSize(Irisonde::TLoupState::MagSizeLimit);
+    (void)state.ChangeMagSize(Irisonde::TLoupState::MagSizeLimit);
 }
 
 void BM_MemcpyScreen(benchmark::State &bench)
@@ -43,15 +43,16 @@ void BM_DragStep(benchmark::State &bench)
 {
     Irisonde::TLoupState state;
     Open(state, int(bench.range(1)));
-    state.ChangeZoomLevel(int(bench.range(0)) - state.ZoomLevel());
+    (void)state.ChangeZoomLevel(int(bench.range(0)) - state.ZoomLevel());
     const int y = state.PictureHeight() / 2;
     int x = state.PictureWidth() / 2, dx = 7;
     for (auto _ : bench) {
         x += dx;
         if (x < 100 || x > state.PictureWidth() - 100)
             dx = -dx;
-        state.MouseMove(Qt::LeftButton, x, y + (x & 15));
+        const Irisonde::TDamage damage = state.MouseMove(Qt::LeftButton, x, y + (x & 15));
         benchmark::DoNotOptimize(state.ScreenImage()->ConstBits());
+        benchmark::DoNotOptimize(damage);
         benchmark::ClobberMemory();
     }
     bench.SetBytesProcessed(int64_t(bench.iterations()) * int64_t(state.ScreenImage()->ImageSize()));

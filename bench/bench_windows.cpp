@@ -27,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <functional>
@@ -170,9 +171,17 @@ void BM_MemcpyLoup(benchmark::State &bench)
 void BM_LoupWindowStep(benchmark::State &bench)
 {
     auto win = ShowWindow<Irisonde::TLoupF>();
-    auto &s = win->State();
-    s.ChangeZoomLevel(int(bench.range(0)) - s.ZoomLevel());
-    s.ChangeMagSize(Irisonde::TLoupState::MagSizeLimit);
+    const auto &s = win->State();
+    // The level and the size by the wheel over the screen, as the pupil sets them.
+    QWidget *zone = win->findChild<QWidget *>(QStringLiteral("Zone"));
+    const auto wheel = [zone](int notches, Qt::KeyboardModifiers mods) {
+        const QPointF at(zone->rect().center());
+        QWheelEvent ev(at, zone->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, mods,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(zone, &ev);
+    };
+    wheel(int(bench.range(0)) - s.ZoomLevel(), Qt::NoModifier);
+    wheel(Irisonde::TLoupState::MagSizeLimit / Irisonde::TLoupState::MagSizeStep, Qt::ShiftModifier);
     bench.counters["MagSize"] = s.MagSize();
     WindowSteps(bench, win.get(), win->findChild<QWidget *>(QStringLiteral("Zone")),
                 QPoint(s.PictureWidth() / 2, s.PictureHeight() / 2), s.PictureWidth() / 2, s.ScreenImage()->ImageSize());

@@ -51,7 +51,7 @@ void ChooseWhenAsked(QObject *owner, const QString &path)
 class TstLoup : public QObject {
     Q_OBJECT
     std::unique_ptr<TLoupF> win;
-    Irisonde::TLoupState &S() { return win->State(); }
+    const Irisonde::TLoupState &S() { return win->State(); }
     QRgb Screen(int x, int y) { return testsupport::At(*S().ScreenImage(), x, y); }
     QRgb Picture(int x, int y) { return testsupport::At(*S().PictureImage(), x, y); }
     QWidget *Zone() { return Control(*win, "Zone"); }

@@ -3,6 +3,8 @@
 
 #include "workshops/LoupU.h"
 
+#include "workshops/RepaintU.h"
+
 #include "shell/PaintBoxU.h"
 #include "shell/SpinButtonU.h"
 
@@ -54,14 +56,16 @@ TLoupF::TLoupF(QWidget *parent)
     m_zoomSpin->setObjectName(QStringLiteral("ZoomSpin"));
     m_zoomSpin->setToolTip(QStringLiteral(" Ajuster le facteur de grossissement"));
     m_zoomSpin->SetSpoken(QStringLiteral("Grossir davantage"), QStringLiteral("Grossir moins"));
-    connect(m_zoomSpin, &TSpinButton::UpClick, this, &TLoupF::ZoomSpinUpClick);
-    connect(m_zoomSpin, &TSpinButton::DownClick, this, &TLoupF::ZoomSpinDownClick);
+    connect(m_zoomSpin, &TSpinButton::UpClick, this, [this] { Act([this] { return m_state.ChangeZoomLevel(1); }); });
+    connect(m_zoomSpin, &TSpinButton::DownClick, this, [this] { Act([this] { return m_state.ChangeZoomLevel(-1); }); });
     m_tailleSpin = new TSpinButton(m_panel1, QRect(182, 51, 19, 30));
     m_tailleSpin->setObjectName(QStringLiteral("TailleSpin"));
     m_tailleSpin->setToolTip(QStringLiteral(" Ajuster la taille de la loupe"));
     m_tailleSpin->SetSpoken(QStringLiteral("Agrandir la loupe"), QStringLiteral("Réduire la loupe"));
-    connect(m_tailleSpin, &TSpinButton::UpClick, this, &TLoupF::TailleSpinUpClick);
-    connect(m_tailleSpin, &TSpinButton::DownClick, this, &TLoupF::TailleSpinDownClick);
+    connect(m_tailleSpin, &TSpinButton::UpClick, this,
+            [this] { Act([this] { return m_state.ChangeMagSize(TLoupState::MagSizeStep); }); });
+    connect(m_tailleSpin, &TSpinButton::DownClick, this,
+            [this] { Act([this] { return m_state.ChangeMagSize(-TLoupState::MagSizeStep); }); });
 
     m_facteurLab = new QLabel(QStringLiteral("Facteur de grossissement\nBouton droit ( Ctrl ) ou molette de la souris"), m_panel1);
     m_facteurLab->setObjectName(QStringLiteral("FacteurLab"));
@@ -115,42 +119,10 @@ QImage TLoupF::CopyImage() const
     return m_state.CopyImage();
 }
 
-QRect TLoupF::MagRect() const
+void TLoupF::Act(const std::function<TDamage()> &action)
 {
-    // The rim's circle has radius MagSize div 2 about column MagX and the
-    // row MagY - 1 from the top; one pixel more all round.
-    const int h = m_state.MagSize() / 2 + 1;
-    return QRect(m_state.MagX() - h, m_state.MagY() - 1 - h, 2 * h + 1, 2 * h + 1) & m_zone->rect();
-}
-
-void TLoupF::Act(const std::function<bool()> &action)
-{
-    if (!IsShowing())
-        return;
-    // Outside the magnifier the screen is the picture before and after.
-    const QRect before = MagRect();
-    if (action())
-        m_zone->update(before | MagRect());
-}
-
-void TLoupF::ZoomSpinUpClick()
-{
-    Act([this] { m_state.ChangeZoomLevel(1); return true; });
-}
-
-void TLoupF::ZoomSpinDownClick()
-{
-    Act([this] { m_state.ChangeZoomLevel(-1); return true; });
-}
-
-void TLoupF::TailleSpinUpClick()
-{
-    Act([this] { m_state.ChangeMagSize(TLoupState::MagSizeStep); return true; });
-}
-
-void TLoupF::TailleSpinDownClick()
-{
-    Act([this] { m_state.ChangeMagSize(-TLoupState::MagSizeStep); return true; });
+    if (IsShowing())
+        (void)RepaintDamage(action(), *m_zone);
 }
 
 bool TLoupF::PictureKeyPress(const QKeyEvent &key)
@@ -164,12 +136,10 @@ bool TLoupF::PictureKeyPress(const QKeyEvent &key)
         return false;
     Act([&] {
         if (!step.isNull())
-            m_state.MoveMagnifier(m_state.MagX() + step.x(), m_state.MagY() + step.y());
-        else if (sign)
-            m_state.ChangeZoomLevel(sign);
-        else
-            m_state.ChangeMagSize(page * TLoupState::MagSizeStep);
-        return true;
+            return m_state.MoveMagnifier(m_state.MagX() + step.x(), m_state.MagY() + step.y());
+        if (sign)
+            return m_state.ChangeZoomLevel(sign);
+        return m_state.ChangeMagSize(page * TLoupState::MagSizeStep);
     });
     m_zone->DescriptionChanged();
     return true;

@@ -26,13 +26,7 @@ class TLoupF : public TPictureWorkshopF {
 public:
     explicit TLoupF(QWidget *parent = nullptr);
 
-    [[nodiscard]] TLoupState &State() { return m_state; }
-
-public slots:
-    void ZoomSpinUpClick();
-    void ZoomSpinDownClick();
-    void TailleSpinUpClick();
-    void TailleSpinDownClick();
+    [[nodiscard]] const TLoupState &State() const { return m_state; }
 
 protected:
     [[nodiscard]] TDibPlus *PictureImage() const override;
@@ -50,11 +44,8 @@ protected:
     [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
 
 private:
-    // Where the magnifier shows in m_zone, rim included.
-    [[nodiscard]] QRect MagRect() const;
-    // A pupil's action on the open window; when it rendered (true), the
-    // magnifier's old place and new one are repainted.
-    void Act(const std::function<bool()> &action);
+    // A pupil's action on the open window; what it changed is repainted.
+    void Act(const std::function<TDamage()> &action);
 
     TLoupState m_state;
 

@@ -321,26 +321,43 @@ void TLoupState::PhosphorRow(const TRows &rows, uint8_t *row, int32_t j, int32_t
     }
 }
 
-void TLoupState::MoveMagnifier(int32_t x, int32_t y)
+TDamage TLoupState::MoveMagnifier(int32_t x, int32_t y)
 {
+    // Outside the magnifier the screen is the picture before and after.
+    TDamage damage(MagPlace());
     m_magX = Bound(x, 0, int64_t(m_pictureWidth) - 1);
     m_magY = Bound(y, 1, m_pictureHeight);
     RenderRows(true);
+    damage.Add(MagPlace());
+    return damage;
 }
 
-void TLoupState::ChangeZoomLevel(int32_t delta)
+TDamage TLoupState::ChangeZoomLevel(int32_t delta)
 {
     SetZoomLevel(Bound(int64_t(m_zoomLevel) + delta, MinZoomLevel, MaxZoomLevel));
     RenderRows(true);
+    return TDamage(MagPlace());
 }
 
-void TLoupState::ChangeMagSize(int32_t delta)
+TDamage TLoupState::ChangeMagSize(int32_t delta)
 {
+    TDamage damage(MagPlace());
     m_magSize = Bound(int64_t(m_magSize) + delta, 0, MagSizeLimit);
     ClampMagSize();
     BuildSpans();
     UpdateMagGeometry();
     RenderRows(true);
+    damage.Add(MagPlace());
+    return damage;
+}
+
+QRect TLoupState::MagPlace() const
+{
+    // The rim's circle has radius MagSize div 2 about column MagX and the
+    // row MagY - 1 from the top; one pixel more all round.
+    const int32_t h = m_magSize / 2 + 1;
+    const QRect area(0, 0, m_pictureWidth, m_pictureHeight);
+    return (QRect(m_magX - h, m_magY - 1 - h, 2 * h + 1, 2 * h + 1) & area).translated(ZoneLeft, ZoneTop);
 }
 
 QString TLoupState::Describe() const
@@ -353,25 +370,20 @@ QString TLoupState::Describe() const
                           "ou Page précédente et Page suivante : sa taille.");
 }
 
-bool TLoupState::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int32_t x, int32_t y)
+TDamage TLoupState::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int32_t x, int32_t y)
 {
-    if (button == Qt::LeftButton) {
-        MoveMagnifier(x, y);
-        return true;
-    }
-    if (button == Qt::RightButton) {
-        ChangeZoomLevel(modifiers.testFlag(Qt::ControlModifier) ? -1 : 1);
-        return true;
-    }
-    return false;
+    if (button == Qt::LeftButton)
+        return MoveMagnifier(x, y);
+    if (button == Qt::RightButton)
+        return ChangeZoomLevel(modifiers.testFlag(Qt::ControlModifier) ? -1 : 1);
+    return {};
 }
 
-bool TLoupState::MouseMove(Qt::MouseButtons held, int32_t x, int32_t y)
+TDamage TLoupState::MouseMove(Qt::MouseButtons held, int32_t x, int32_t y)
 {
     if (!held.testFlag(Qt::LeftButton))
-        return false;
-    MoveMagnifier(x, y);
-    return true;
+        return {};
+    return MoveMagnifier(x, y);
 }
 
 int32_t TLoupState::WheelNotches(QPoint angleDelta)
@@ -379,17 +391,15 @@ int32_t TLoupState::WheelNotches(QPoint angleDelta)
     return Irisonde::WheelNotches(WheelDelta(angleDelta));
 }
 
-bool TLoupState::MouseWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers)
+TDamage TLoupState::MouseWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers)
 {
     const int32_t n = WheelNotches(angleDelta);
     // A part of a notch changes nothing: no need to render again.
     if (n == 0)
-        return false;
+        return {};
     if (modifiers.testFlag(Qt::ShiftModifier))
-        ChangeMagSize(Bound(int64_t(n) * MagSizeStep, INT32_MIN, INT32_MAX));
-    else
-        ChangeZoomLevel(n);
-    return true;
+        return ChangeMagSize(Bound(int64_t(n) * MagSizeStep, INT32_MIN, INT32_MAX));
+    return ChangeZoomLevel(n);
 }
 
 QImage TLoupState::CopyImage() const

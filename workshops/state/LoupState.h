@@ -26,6 +26,7 @@
 // window then repaints ScreenImage(), nothing else.
 #include "imaging/DibPlusU.h"
 #include "imaging/WheelU.h"
+#include "workshops/state/Damage.h"
 
 #include <QImage>
 #include <QPoint>
@@ -98,20 +99,22 @@ public:
     // ScreenImage: the picture with the magnifier drawn in.
     void RenderMagnifier();
 
-    // The pupil's actions; each renders. A left press, or a move with the
-    // left button held, takes the magnifier there (clamped to the area); a
-    // right press raises the level, with Ctrl lowers it. The wheel turns
+    // The pupil's actions; each renders, and returns what it changed on
+    // screen (see Damage.h: the magnifier's old and new places, in client-area
+    // coordinates), empty when nothing was done. A left press, or a move with
+    // the left button held, takes the magnifier there (clamped to the area);
+    // a right press raises the level, with Ctrl lowers it. The wheel turns
     // whole notches of the angle delta (whichever of x, y is non-zero, since
     // Shift+wheel comes horizontal on some platforms): the level, or with
-    // Shift the size by 10 a notch. False when nothing was done.
-    bool MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int32_t x, int32_t y);
-    bool MouseMove(Qt::MouseButtons held, int32_t x, int32_t y);
-    bool MouseWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers);
-    void MoveMagnifier(int32_t x, int32_t y);
+    // Shift the size by 10 a notch.
+    [[nodiscard]] TDamage MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int32_t x, int32_t y);
+    [[nodiscard]] TDamage MouseMove(Qt::MouseButtons held, int32_t x, int32_t y);
+    [[nodiscard]] TDamage MouseWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers);
+    [[nodiscard]] TDamage MoveMagnifier(int32_t x, int32_t y);
     // ZoomSpin and the right button: the level by delta, clamped.
-    void ChangeZoomLevel(int32_t delta);
+    [[nodiscard]] TDamage ChangeZoomLevel(int32_t delta);
     // TailleSpin and Shift+wheel: the size by delta, clamped.
-    void ChangeMagSize(int32_t delta);
+    [[nodiscard]] TDamage ChangeMagSize(int32_t delta);
     [[nodiscard]] static int32_t WheelNotches(QPoint angleDelta);
 
     // What the screen shows, in a sentence for a screen reader.
@@ -154,6 +157,8 @@ private:
     };
 
     [[nodiscard]] bool Ready() const;
+    // Where the magnifier shows, rim included, in client-area coordinates.
+    [[nodiscard]] QRect MagPlace() const;
     // The screen drawn anew, all of it, or (a `step` of the pupil's after a
     // full drawing) the rows of the magnifier's old and new places only.
     void RenderRows(bool step);
