@@ -13,6 +13,8 @@
 
 #include "bench/BenchSupport.h"
 
+#include <memory>
+
 #include <vector>
 
 namespace {
@@ -23,7 +25,7 @@ constexpr int ClientW = 1920, ClientH = 1080;
 
 void FillPicture(TSepState &state)
 {
-    TDibPlus &p = *state.PictureImage;
+    TDibPlus &p = *state.PictureImage();
     for (int32_t y = 0; y < p.Height(); ++y)
         for (int32_t x = 0; x < p.Width(); ++x)
             p.SetPixelFast(x, y, PackRGB(uint32_t(x * 7 + y) & 255, uint32_t(x * 3 + y * 5) & 255,
@@ -34,7 +36,7 @@ void BM_MemcpyPlates(benchmark::State &bench)
 {
     TSepState state(QuadriSeparation);
     state.LayoutZones(ClientW, ClientH);
-    benchsupport::Memcpy(bench, size_t(state.PictureImage->ImageSize()) * size_t(bench.range(0)));
+    benchsupport::Memcpy(bench, size_t(state.PictureImage()->ImageSize()) * size_t(bench.range(0)));
 }
 
 // The separation a mode box runs, plates only.
@@ -43,11 +45,15 @@ void Separate(benchmark::State &bench, const TSeparation &table, int mode)
     TSepState state(table);
     state.LayoutZones(ClientW, ClientH);
     FillPicture(state);
+    // Plates of the state's size, written as the state's own are.
+    std::vector<std::unique_ptr<TDibPlus>> own;
     std::vector<TDibPlus *> plates;
-    for (auto &p : state.Plates)
-        plates.push_back(p.get());
+    for (int32_t i = 0; i < state.PlateCount(); ++i) {
+        own.push_back(std::make_unique<TDibPlus>(state.PictureWidth(), state.PictureHeight()));
+        plates.push_back(own.back().get());
+    }
     for (auto _ : bench) {
-        table.Modes[size_t(mode)].Separate(*state.PictureImage, plates);
+        table.Modes[size_t(mode)].Separate(*state.PictureImage(), plates);
         benchmark::DoNotOptimize(plates.front()->ConstBits());
         benchmark::ClobberMemory();
     }
@@ -59,12 +65,12 @@ void Recompose(benchmark::State &bench, const TSeparation &table, int mode)
     TSepState state(table);
     state.LayoutZones(ClientW, ClientH);
     FillPicture(state);
-    for (int i = 0; i < int(state.Plates.size()); ++i)
-        state.RecomposeCheck(i, true);
-    state.ModeCheckClick(mode, true);
+    for (int i = 0; i < state.PlateCount(); ++i)
+        (void)state.RecomposeCheck(i, true);
+    (void)state.ModeCheckClick(mode, true);
     for (auto _ : bench) {
         state.Recompose();
-        benchmark::DoNotOptimize(state.RecomposedBitmap->ConstBits());
+        benchmark::DoNotOptimize(state.RecomposedBitmap()->ConstBits());
         benchmark::ClobberMemory();
     }
 }

@@ -44,7 +44,7 @@ void Act(TSepF &w, const QStringList &names)
     for (const QString &name : names) {
         if (name == "resize") {
             w.resize(700, 500);
-            QTRY_COMPARE(w.State().PictureWidth, (700 - 26) / 3);
+            QTRY_COMPARE(w.State().PictureWidth(), (700 - 26) / 3);
         } else {
             QTest::mouseClick(w.findChild<QAbstractButton *>(name), Qt::LeftButton);
         }
@@ -136,15 +136,15 @@ private slots:
         QVERIFY(w);
         const TSepState &s = w->State();
         if (picture != Blank)
-            FillImage(*s.PictureImage, picture & 0xFFFFFFu);
+            FillImage(*s.PictureImage(), picture & 0xFFFFFFu);
         Act(*w, clicks);
         for (const QCheckBox *box : w->findChildren<QCheckBox *>())
             QVERIFY2(box->isChecked() == ticked.contains(box->objectName()), qPrintable(box->objectName()));
         const QStringList zones = Outputs(rgb);
         if (panes.isEmpty())
-            IRISONDE_COMPARE_IMAGES(Shown(*w, zones.constLast()), s.PictureImage->Image());
+            IRISONDE_COMPARE_IMAGES(Shown(*w, zones.constLast()), s.PictureImage()->Image());
         for (int k = 0; k < zones.size() && k < panes.size(); ++k) {
-            QImage expected = s.BlankBitmap->Image();
+            QImage expected = s.BlankBitmap()->Image();
             if (panes[k] != Blank)
                 expected.fill(QColor(panes[k]));
             IRISONDE_COMPARE_IMAGES(Shown(*w, zones[k]), expected);
@@ -152,13 +152,13 @@ private slots:
 
         Act(*w, {"CopierBout"});
         const QImage copy = QApplication::clipboard()->image();
-        const QSize pane(s.PictureWidth, s.PictureHeight);
+        const QSize pane(s.PictureWidth(), s.PictureHeight());
         QCOMPARE(copy.size(), QSize(3 * pane.width(), 2 * pane.height()));
         for (int c = 0; c < SepCellCount; ++c) {
             const TDibPlus *shown = s.CellImage(c);
             QImage expected(pane, QImage::Format_RGB32);
             expected.fill(rgb ? Black : White);
-            if (shown && shown != s.BlankBitmap.get())
+            if (shown && shown != s.BlankBitmap())
                 expected = shown->Image();
             IRISONDE_COMPARE_IMAGES(copy.copy(QRect(QPoint(c % 3 * pane.width(), c / 3 * pane.height()), pane)), expected);
         }

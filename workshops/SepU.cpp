@@ -3,6 +3,8 @@
 
 #include "workshops/SepU.h"
 
+#include "workshops/RepaintU.h"
+
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/PaintBoxU.h"
@@ -92,7 +94,7 @@ TSepF::TSepF(const TSeparation &table, QWidget *parent)
 
 TDibPlus *TSepF::PictureImage() const
 {
-    return m_state.PictureImage.get();
+    return m_state.PictureImage();
 }
 
 void TSepF::LayoutZones(int clientWidth, int clientHeight)
@@ -100,7 +102,7 @@ void TSepF::LayoutZones(int clientWidth, int clientHeight)
     // The state clears every flag; the boxes follow it.
     m_state.LayoutZones(clientWidth, clientHeight);
     for (std::size_t c = 0; c < m_zones.size(); ++c)
-        m_zones[c]->setGeometry(m_state.CellRect[c]);
+        m_zones[c]->setGeometry(m_state.CellRect(int32_t(c)));
     PlaceLabels();
     ShowBoxes();
 }
@@ -145,20 +147,25 @@ void TSepF::ModeCheckClick(int mode)
 {
     if (mode < 0 || std::size_t(mode) >= m_modeChecks.size())
         return;
-    m_state.ModeCheckClick(mode, m_modeChecks[std::size_t(mode)]->isChecked());
+    const TDamage damage = m_state.ModeCheckClick(mode, m_modeChecks[std::size_t(mode)]->isChecked());
     ShowBoxes(); // the other modes go off
-    RepaintCells();
+    // Only the panes that changed are repainted, but every pane's sentence
+    // names the mode, even a blank pane's.
+    for (TPaintBox *zone : m_zones) {
+        (void)RepaintDamage(damage, *zone);
+        zone->DescriptionChanged();
+    }
 }
 
 void TSepF::RecomposeCheck(int ink)
 {
     if (ink < 0 || std::size_t(ink) >= m_inkChecks.size())
         return;
-    m_state.RecomposeCheck(ink, m_inkChecks[std::size_t(ink)]->isChecked());
+    const TDamage damage = m_state.RecomposeCheck(ink, m_inkChecks[std::size_t(ink)]->isChecked());
     ShowBoxes();
     for (std::size_t c = 0; c < m_zones.size(); ++c)
         if (Table().Cells[c].Kind == ESepCell::Recomposed) {
-            m_zones[c]->update();
+            (void)RepaintDamage(damage, *m_zones[c]);
             m_zones[c]->DescriptionChanged();
         }
 }
@@ -166,9 +173,9 @@ void TSepF::RecomposeCheck(int ink)
 void TSepF::ShowBoxes()
 {
     for (std::size_t m = 0; m < m_modeChecks.size(); ++m)
-        SetCheckSilently(*m_modeChecks[m], m_state.ModeFlag[m]);
+        SetCheckSilently(*m_modeChecks[m], m_state.ModeFlags()[m]);
     for (std::size_t i = 0; i < m_inkChecks.size(); ++i)
-        SetCheckSilently(*m_inkChecks[i], m_state.UseInk[i]);
+        SetCheckSilently(*m_inkChecks[i], m_state.InkFlags()[i]);
 }
 
 void TSepF::RepaintCells()
@@ -193,7 +200,7 @@ QString TSepF::CellDescription(int cell) const
                                            : QStringLiteral("Vide : la ") + modeName + QStringLiteral(" n'a pas cette composante.");
     QStringList inks;
     for (std::size_t i = 0; i < Table().Inks.size(); ++i)
-        if (m_state.UseInk[i] && m_state.PlateInUse(int32_t(i)))
+        if (m_state.InkFlags()[i] && m_state.PlateInUse(int32_t(i)))
             inks << Table().Inks[i].Box.Caption.trimmed().toString().toLower();
     if (inks.isEmpty())
         return QStringLiteral("Vide : aucune composante n'est cochée pour recomposer l'image.");

@@ -29,17 +29,8 @@ class TSepF : public TPictureWorkshopF {
 public:
     explicit TSepF(const TSeparation &table, QWidget *parent = nullptr);
 
-    [[nodiscard]] TSepState &State() { return m_state; }
-    [[nodiscard]] const TSeparation &Table() const { return m_state.Table; }
-
-    // Every flag cleared, every box unticked, every pane repainted.
-    void ResetModes();
-
-public slots:
-    // A mode box clicked (CMYKCheckClick, CMYCheckClick, RGBCheckClick).
-    void ModeCheckClick(int mode);
-    // An ink box clicked.
-    void RecomposeCheck(int ink);
+    [[nodiscard]] const TSepState &State() const { return m_state; }
+    [[nodiscard]] const TSeparation &Table() const { return m_state.Table(); }
 
 protected:
     [[nodiscard]] TDibPlus *PictureImage() const override;
@@ -49,6 +40,12 @@ protected:
     [[nodiscard]] QImage CopyImage() const override;
 
 private:
+    // Every flag cleared, every box unticked, every pane repainted.
+    void ResetModes();
+    // A mode box clicked (CMYKCheckClick, CMYCheckClick, RGBCheckClick).
+    void ModeCheckClick(int mode);
+    // An ink box clicked.
+    void RecomposeCheck(int ink);
     void PaintCell(QPainter &p, int cell);
     // What a pane shows, for a screen reader: the picture's caption, or
     // whether a plate is on show.

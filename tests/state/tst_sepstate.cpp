@@ -83,18 +83,18 @@ private slots:
         QFETCH(QRgb, recomposed);
         TSepState s(Table(which));
         s.LayoutZones(200, 150);
-        FillImage(*s.PictureImage, SwapRB(QColorToColour(QColor(picture))));
-        for (int i = 0; i < int(s.Plates.size()); ++i)
-            s.RecomposeCheck(i, (ticked >> i) & 1);
-        s.ModeCheckClick(mode, true);
+        FillImage(*s.PictureImage(), SwapRB(QColorToColour(QColor(picture))));
+        for (int i = 0; i < int(s.PlateCount()); ++i)
+            (void)s.RecomposeCheck(i, (ticked >> i) & 1);
+        (void)s.ModeCheckClick(mode, true);
         for (int c = 0; c < SepCellCount; ++c) {
-            const TSepCell &cell = s.Table.Cells[size_t(c)];
+            const TSepCell &cell = s.Table().Cells[size_t(c)];
             if (cell.Kind == ESepCell::Plate && plates[cell.Plate] == 0)
-                QCOMPARE(s.CellImage(c), s.BlankBitmap.get());
+                QCOMPARE(s.CellImage(c), s.BlankBitmap());
             else if (cell.Kind == ESepCell::Plate)
-                IRISONDE_COMPARE_IMAGES(s.CellImage(c)->Image(), Plain(*s.PictureImage, plates[cell.Plate]));
+                IRISONDE_COMPARE_IMAGES(s.CellImage(c)->Image(), Plain(*s.PictureImage(), plates[cell.Plate]));
             else if (cell.Kind == ESepCell::Recomposed)
-                IRISONDE_COMPARE_IMAGES(s.CellImage(c)->Image(), Plain(*s.PictureImage, recomposed));
+                IRISONDE_COMPARE_IMAGES(s.CellImage(c)->Image(), Plain(*s.PictureImage(), recomposed));
         }
     }
 
@@ -107,46 +107,46 @@ private slots:
         for (TSepState *s : {&quadri, &rgb}) {
             // 250 pixels: rows and stores that end past a whole block.
             s->LayoutZones(26 + 3 * 250, 110 + 2 * 64);
-            Sweep(*s->PictureImage);
-            for (int i = 0; i < int(s->Plates.size()); ++i)
-                s->RecomposeCheck(i, true);
+            Sweep(*s->PictureImage());
+            for (int i = 0; i < int(s->PlateCount()); ++i)
+                (void)s->RecomposeCheck(i, true);
         }
         // Each plate in use, and all of them laid over each other: `rule`
         // gives the colour of the picture pixel with the inks (lights) of a
         // mask of plates.
         const auto check = [](TSepState &s, int mode, auto rule) {
-            s.ModeCheckClick(mode, true);
-            QImage expected[4], laid = Plain(*s.PictureImage, 0);
+            (void)s.ModeCheckClick(mode, true);
+            QImage expected[4], laid = Plain(*s.PictureImage(), 0);
             unsigned inUse = 0;
-            for (size_t i = 0; i < s.Plates.size(); ++i) {
-                expected[i] = Plain(*s.PictureImage, 0);
+            for (size_t i = 0; i < s.PlateCount(); ++i) {
+                expected[i] = Plain(*s.PictureImage(), 0);
                 inUse |= unsigned(s.PlateInUse(int(i))) << i;
             }
-            for (int32_t y = 0; y < s.PictureHeight; ++y)
-                for (int32_t x = 0; x < s.PictureWidth; ++x) {
-                    const QPoint at(x, s.PictureHeight - 1 - y);
-                    const uint32_t p = s.PictureImage->GetPixelFast(x, y);
-                    for (size_t i = 0; i < s.Plates.size(); ++i)
+            for (int32_t y = 0; y < s.PictureHeight(); ++y)
+                for (int32_t x = 0; x < s.PictureWidth(); ++x) {
+                    const QPoint at(x, s.PictureHeight() - 1 - y);
+                    const uint32_t p = s.PictureImage()->GetPixelFast(x, y);
+                    for (size_t i = 0; i < s.PlateCount(); ++i)
                         if ((inUse >> i) & 1)
                             expected[i].setPixelColor(at, PixelToQColor(rule(p, 1u << i)));
                     laid.setPixelColor(at, PixelToQColor(rule(p, inUse)));
                 }
-            for (size_t i = 0; i < s.Plates.size(); ++i)
+            for (size_t i = 0; i < s.PlateCount(); ++i)
                 if ((inUse >> i) & 1)
-                    IRISONDE_COMPARE_IMAGES(s.Plates[i]->Image(), expected[i]);
-            IRISONDE_COMPARE_IMAGES(s.RecomposedBitmap->Image(), laid);
+                    IRISONDE_COMPARE_IMAGES(s.Plate(int32_t(i))->Image(), expected[i]);
+            IRISONDE_COMPARE_IMAGES(s.RecomposedBitmap()->Image(), laid);
         };
         check(quadri, Quadri::FourColourMode, [](uint32_t p, unsigned m) {
             return FourColourPlate(p, m & 1, (m >> 1) & 1, (m >> 2) & 1, (m >> 3) & 1);
         });
-        IRISONDE_COMPARE_IMAGES(quadri.RecomposedBitmap->Image(), quadri.PictureImage->Image());
+        IRISONDE_COMPARE_IMAGES(quadri.RecomposedBitmap()->Image(), quadri.PictureImage()->Image());
         check(quadri, Quadri::ThreeColourMode, [](uint32_t p, unsigned m) {
             return ThreeColourPlate(p, m & 1, (m >> 1) & 1, (m >> 2) & 1);
         });
         check(rgb, RGB::DecomposeMode, [](uint32_t p, unsigned m) {
             return p & ((m & 1 ? 0xFF0000u : 0) | (m & 2 ? 0xFF00u : 0) | (m & 4 ? 0xFFu : 0));
         });
-        IRISONDE_COMPARE_IMAGES(rgb.RecomposedBitmap->Image(), rgb.PictureImage->Image());
+        IRISONDE_COMPARE_IMAGES(rgb.RecomposedBitmap()->Image(), rgb.PictureImage()->Image());
     }
 
     // Modes exclude each other; unticking the active one blanks every pane
@@ -155,29 +155,31 @@ private slots:
     {
         TSepState s(QuadriSeparation);
         s.LayoutZones(300, 250);
+        const std::array<bool, SepMaxModes> noModes{};
+        const std::array<bool, SepMaxInks> noInks{};
         const auto allBlank = [&s] {
             for (int c = 1; c < SepCellCount; ++c)
-                if (s.CellImage(c) != s.BlankBitmap.get())
+                if (s.CellImage(c) != s.BlankBitmap())
                     return false;
-            return s.CellImage(0) == s.PictureImage.get();
+            return s.CellImage(0) == s.PictureImage();
         };
-        s.ModeCheckClick(Quadri::FourColourMode, true);
-        s.ModeCheckClick(Quadri::ThreeColourMode, true);
-        QVERIFY(!s.ModeFlag[Quadri::FourColourMode] && s.ModeFlag[Quadri::ThreeColourMode]);
-        QVERIFY(s.CellImage(4) == s.BlankBitmap.get() && s.CellImage(1) == s.Plates[Quadri::CyanPlate].get());
-        s.ModeCheckClick(Quadri::ThreeColourMode, false);
+        (void)s.ModeCheckClick(Quadri::FourColourMode, true);
+        (void)s.ModeCheckClick(Quadri::ThreeColourMode, true);
+        QVERIFY(!s.ModeFlags()[Quadri::FourColourMode] && s.ModeFlags()[Quadri::ThreeColourMode]);
+        QVERIFY(s.CellImage(4) == s.BlankBitmap() && s.CellImage(1) == s.Plate(Quadri::CyanPlate));
+        (void)s.ModeCheckClick(Quadri::ThreeColourMode, false);
         QVERIFY(allBlank());
         const auto tickAll = [&s] {
-            s.ModeCheckClick(Quadri::FourColourMode, true);
+            (void)s.ModeCheckClick(Quadri::FourColourMode, true);
             for (int i = 0; i < 4; ++i)
-                s.RecomposeCheck(i, true);
+                (void)s.RecomposeCheck(i, true);
         };
         tickAll();
         s.ResetModes();
-        QVERIFY(allBlank() && s.ModeFlag == decltype(s.ModeFlag){} && s.UseInk == decltype(s.UseInk){});
+        QVERIFY(allBlank() && s.ModeFlags() == noModes && s.InkFlags() == noInks);
         tickAll();
         s.LayoutZones(320, 250);
-        QVERIFY(allBlank() && s.ModeFlag == decltype(s.ModeFlag){} && s.UseInk == decltype(s.UseInk){});
+        QVERIFY(allBlank() && s.ModeFlags() == noModes && s.InkFlags() == noInks);
     }
 
     // Panes, labels and the logo where the layout rules put them; the blank.
@@ -185,12 +187,12 @@ private slots:
     {
         TSepState s(RGBSeparation);
         s.LayoutZones(612, 413);
-        QCOMPARE(QSize(s.PictureWidth, s.PictureHeight), QSize(195, 151));
-        QCOMPARE(s.CellRect[2], QRect(411, 4, 195, 151));
-        QCOMPARE(s.CellRect[3], QRect(4, 180, 195, 151));
-        QCOMPARE(s.CellRect[4], QRect(244, 233, 123, 44));
+        QCOMPARE(QSize(s.PictureWidth(), s.PictureHeight()), QSize(195, 151));
+        QCOMPARE(s.CellRect(2), QRect(411, 4, 195, 151));
+        QCOMPARE(s.CellRect(3), QRect(4, 180, 195, 151));
+        QCOMPARE(s.CellRect(4), QRect(244, 233, 123, 44));
         QCOMPARE(s.PlaceLabels({0, 0, 0, 0, 0, 95})[5], QPoint(461, 332));
-        const QImage blank = s.BlankBitmap->Image();
+        const QImage blank = s.BlankBitmap()->Image();
         QCOMPARE(blank.pixel(100, 0), qRgb(0, 0, 0));
         QCOMPARE(blank.pixel(194, 80), qRgb(0, 0, 0));
         QCOMPARE(blank.pixel(60, 60), qRgb(255, 255, 255));
@@ -215,18 +217,18 @@ private slots:
         QFETCH(bool, modeOn);
         TSepState s(Table(which));
         s.LayoutZones(400, 300);
-        Sweep(*s.PictureImage);
-        for (int i = 0; i < int(s.Plates.size()); ++i)
-            s.RecomposeCheck(i, true);
-        s.ModeCheckClick(0, modeOn);
-        const int w = s.PictureWidth, h = s.PictureHeight;
+        Sweep(*s.PictureImage());
+        for (int i = 0; i < int(s.PlateCount()); ++i)
+            (void)s.RecomposeCheck(i, true);
+        (void)s.ModeCheckClick(0, modeOn);
+        const int w = s.PictureWidth(), h = s.PictureHeight();
         QImage expected(3 * w, 2 * h, QImage::Format_RGB32);
-        expected.fill(PixelToQColor(s.Table.CopyBackPixel));
+        expected.fill(PixelToQColor(s.Table().CopyBackPixel));
         QPainter p(&expected);
-        p.drawImage(0, 0, s.PictureImage->Image());
+        p.drawImage(0, 0, s.PictureImage()->Image());
         if (modeOn)
             for (int c = 1; c < SepCellCount; ++c)
-                if (s.Table.Cells[size_t(c)].Kind != ESepCell::Logo)
+                if (s.Table().Cells[size_t(c)].Kind != ESepCell::Logo)
                     p.drawImage((c % 3) * w, (c / 3) * h, s.CellImage(c)->Image());
         p.end();
         IRISONDE_COMPARE_IMAGES(s.CopyImage(), expected);
@@ -238,11 +240,11 @@ private slots:
         for (const TSeparation *t : {&QuadriSeparation, &RGBSeparation}) {
             TSepState s(*t);
             s.LayoutZones(20, 100);
-            s.ModeCheckClick(0, true);
-            s.RecomposeCheck(0, true);
+            (void)s.ModeCheckClick(0, true);
+            (void)s.RecomposeCheck(0, true);
             QVERIFY(s.CopyImage().isNull());
             s.Close();
-            s.ModeCheckClick(0, true);
+            (void)s.ModeCheckClick(0, true);
             QVERIFY(s.CellImage(0) == nullptr);
         }
     }

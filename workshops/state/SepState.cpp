@@ -129,37 +129,37 @@ constexpr TSeparation RGBSeparation{
     ELayOp::Or, BlackPixel, BlackPixel, {123, 44}};
 
 TSepState::TSepState(const TSeparation &table)
-    : Table(table)
+    : m_table(table)
 {
 }
 
 void TSepState::LayoutZones(int32_t clientWidth, int32_t clientHeight)
 {
-    ModeFlag = {};
-    UseInk = {};
-    PictureWidth = (clientWidth - 26) / 3;
-    PictureHeight = (clientHeight - 110) / 2;
+    m_modeFlag = {};
+    m_useInk = {};
+    m_pictureWidth = (clientWidth - 26) / 3;
+    m_pictureHeight = (clientHeight - 110) / 2;
     // A window too small for any pane gets images without a store, and no
     // picture; the window draws the picture at the picture image's size.
-    PictureImage = MakeImage(PictureWidth, PictureHeight);
-    Plates.clear();
-    for (size_t i = 0; i < std::min(Table.Inks.size(), size_t(SepMaxInks)); ++i)
-        Plates.push_back(MakeImage(PictureWidth, PictureHeight));
-    RecomposedBitmap = MakeImage(PictureWidth, PictureHeight);
-    BlankBitmap = MakeImage(PictureWidth, PictureHeight);
-    DrawBlank(*BlankBitmap);
-    FillImage(*RecomposedBitmap, Table.StartPixel);
+    m_pictureImage = MakeImage(m_pictureWidth, m_pictureHeight);
+    m_plates.clear();
+    for (size_t i = 0; i < std::min(m_table.Inks.size(), size_t(SepMaxInks)); ++i)
+        m_plates.push_back(MakeImage(m_pictureWidth, m_pictureHeight));
+    m_recomposedBitmap = MakeImage(m_pictureWidth, m_pictureHeight);
+    m_blankBitmap = MakeImage(m_pictureWidth, m_pictureHeight);
+    DrawBlank(*m_blankBitmap);
+    FillImage(*m_recomposedBitmap, m_table.StartPixel);
 
-    const QSize pane(std::max(PictureWidth, 0), std::max(PictureHeight, 0));
-    const int32_t left[3] = {4, PictureWidth + 13, 2 * PictureWidth + 21};
-    const int32_t top[2] = {4, PictureHeight + 29};
+    const QSize pane(std::max(m_pictureWidth, 0), std::max(m_pictureHeight, 0));
+    const int32_t left[3] = {4, m_pictureWidth + 13, 2 * m_pictureWidth + 21};
+    const int32_t top[2] = {4, m_pictureHeight + 29};
     for (int32_t c = 0; c < SepCellCount; ++c) {
-        if (Table.Cells[size_t(c)].Kind == ESepCell::Logo) {
-            const QSize s = Table.LogoSize;
-            CellRect[size_t(c)] = QRect(QPoint((clientWidth - s.width()) / 2,
-                                               top[c / 3] + (PictureHeight - s.height()) / 2), s);
+        if (m_table.Cells[size_t(c)].Kind == ESepCell::Logo) {
+            const QSize s = m_table.LogoSize;
+            m_cellRect[size_t(c)] = QRect(QPoint((clientWidth - s.width()) / 2,
+                                               top[c / 3] + (m_pictureHeight - s.height()) / 2), s);
         } else {
-            CellRect[size_t(c)] = QRect(QPoint(left[c % 3], top[c / 3]), pane);
+            m_cellRect[size_t(c)] = QRect(QPoint(left[c % 3], top[c / 3]), pane);
         }
     }
 }
@@ -168,55 +168,75 @@ std::array<QPoint, SepCellCount> TSepState::PlaceLabels(const std::array<int32_t
 {
     std::array<QPoint, SepCellCount> out{};
     for (size_t c = 0; c < out.size(); ++c)
-        out[c] = {(PictureWidth - labelWidths[c]) / 2 + CellRect[c].left(), CellRect[c].top() + PictureHeight + 1};
+        out[c] = {(m_pictureWidth - labelWidths[c]) / 2 + m_cellRect[c].left(), m_cellRect[c].top() + m_pictureHeight + 1};
     return out;
 }
 
 void TSepState::ResetModes()
 {
-    ModeFlag = {};
-    UseInk = {};
-    if (RecomposedBitmap)
-        FillImage(*RecomposedBitmap, Table.StartPixel);
+    m_modeFlag = {};
+    m_useInk = {};
+    if (m_recomposedBitmap)
+        FillImage(*m_recomposedBitmap, m_table.StartPixel);
 }
 
-void TSepState::ModeCheckClick(int32_t mode, bool ticked)
+TDamage TSepState::ModeCheckClick(int32_t mode, bool ticked)
 {
-    if (mode < 0 || mode >= SepMaxModes || size_t(mode) >= Table.Modes.size())
-        return;
-    ModeFlag = {};
-    ModeFlag[size_t(mode)] = ticked;
-    if (!ticked || !PictureImage)
-        return;
-    const std::vector<TDibPlus *> plates = PlatePointers();
-    Table.Modes[size_t(mode)].Separate(*PictureImage, plates);
-    Recompose();
-}
-
-void TSepState::RecomposeCheck(int32_t ink, bool ticked)
-{
-    if (ink < 0 || size_t(ink) >= Plates.size())
-        return;
-    UseInk[size_t(ink)] = ticked;
-    if (ActiveMode() >= 0)
+    if (mode < 0 || mode >= SepMaxModes || size_t(mode) >= m_table.Modes.size())
+        return {};
+    std::array<const TDibPlus *, SepCellCount> before{};
+    for (int32_t c = 0; c < SepCellCount; ++c)
+        before[size_t(c)] = CellImage(c);
+    m_modeFlag = {};
+    m_modeFlag[size_t(mode)] = ticked;
+    const bool computed = ticked && m_pictureImage;
+    if (computed) {
+        const std::vector<TDibPlus *> plates = PlatePointers();
+        m_table.Modes[size_t(mode)].Separate(*m_pictureImage, plates);
         Recompose();
+    }
+    // A pane changed when it shows another image, or one computed anew.
+    TDamage damage;
+    for (int32_t c = 0; c < SepCellCount; ++c) {
+        const TDibPlus *now = CellImage(c);
+        const ESepCell kind = m_table.Cells[size_t(c)].Kind;
+        const bool redrawn = computed && now != m_blankBitmap.get() && (kind == ESepCell::Plate || kind == ESepCell::Recomposed);
+        if (now != before[size_t(c)] || redrawn)
+            damage.Add(m_cellRect[size_t(c)]);
+    }
+    return damage;
+}
+
+TDamage TSepState::RecomposeCheck(int32_t ink, bool ticked)
+{
+    if (ink < 0 || size_t(ink) >= m_plates.size())
+        return {};
+    m_useInk[size_t(ink)] = ticked;
+    if (ActiveMode() < 0)
+        return {}; // the recomposition's pane stays blank
+    Recompose();
+    TDamage damage;
+    for (int32_t c = 0; c < SepCellCount; ++c)
+        if (m_table.Cells[size_t(c)].Kind == ESepCell::Recomposed)
+            damage.Add(m_cellRect[size_t(c)]);
+    return damage;
 }
 
 void TSepState::Recompose()
 {
-    if (!RecomposedBitmap)
+    if (!m_recomposedBitmap)
         return;
     std::vector<const TDibPlus *> laid;
-    for (size_t i = 0; i < Plates.size(); ++i)
-        if (UseInk[i] && PlateInUse(int32_t(i)))
-            laid.push_back(Plates[i].get());
-    RecomposePlates(*RecomposedBitmap, Table.RecomposeOp, Table.StartPixel, laid);
+    for (size_t i = 0; i < m_plates.size(); ++i)
+        if (m_useInk[i] && PlateInUse(int32_t(i)))
+            laid.push_back(m_plates[i].get());
+    RecomposePlates(*m_recomposedBitmap, m_table.RecomposeOp, m_table.StartPixel, laid);
 }
 
 int32_t TSepState::ActiveMode() const
 {
-    for (size_t m = 0; m < std::min(Table.Modes.size(), size_t(SepMaxModes)); ++m)
-        if (ModeFlag[m])
+    for (size_t m = 0; m < std::min(m_table.Modes.size(), size_t(SepMaxModes)); ++m)
+        if (m_modeFlag[m])
             return int32_t(m);
     return -1;
 }
@@ -224,13 +244,13 @@ int32_t TSepState::ActiveMode() const
 bool TSepState::PlateInUse(int32_t plate) const
 {
     const int32_t m = ActiveMode();
-    return m >= 0 && plate >= 0 && plate < SepMaxInks && ((Table.Modes[size_t(m)].PlateMask >> plate) & 1u);
+    return m >= 0 && plate >= 0 && plate < SepMaxInks && ((m_table.Modes[size_t(m)].PlateMask >> plate) & 1u);
 }
 
 bool TSepState::AnyInkInUse() const
 {
-    for (size_t i = 0; i < Plates.size(); ++i)
-        if (UseInk[i] && PlateInUse(int32_t(i)))
+    for (size_t i = 0; i < m_plates.size(); ++i)
+        if (m_useInk[i] && PlateInUse(int32_t(i)))
             return true;
     return false;
 }
@@ -239,15 +259,15 @@ const TDibPlus *TSepState::CellImage(int32_t cell) const
 {
     if (cell < 0 || cell >= SepCellCount)
         return nullptr;
-    const TSepCell &c = Table.Cells[size_t(cell)];
+    const TSepCell &c = m_table.Cells[size_t(cell)];
     switch (c.Kind) {
     case ESepCell::Picture:
-        return PictureImage.get();
+        return m_pictureImage.get();
     case ESepCell::Plate:
-        return PlateInUse(c.Plate) && size_t(c.Plate) < Plates.size() ? Plates[size_t(c.Plate)].get()
-                                                                       : BlankBitmap.get();
+        return PlateInUse(c.Plate) && size_t(c.Plate) < m_plates.size() ? m_plates[size_t(c.Plate)].get()
+                                                                       : m_blankBitmap.get();
     case ESepCell::Recomposed:
-        return ActiveMode() >= 0 ? RecomposedBitmap.get() : BlankBitmap.get();
+        return ActiveMode() >= 0 ? m_recomposedBitmap.get() : m_blankBitmap.get();
     case ESepCell::Logo:
     case ESepCell::Empty:
         break;
@@ -257,18 +277,18 @@ const TDibPlus *TSepState::CellImage(int32_t cell) const
 
 QImage TSepState::CopyImage() const
 {
-    if (!PictureImage || !PictureImage->HasStore())
+    if (!m_pictureImage || !m_pictureImage->HasStore())
         return {};
-    const int32_t w = PictureWidth, h = PictureHeight;
+    const int32_t w = m_pictureWidth, h = m_pictureHeight;
     if (int64_t(w) * 3 > std::numeric_limits<int32_t>::max() || int64_t(h) * 2 > std::numeric_limits<int32_t>::max())
         return {};
     QImage out(3 * w, 2 * h, QImage::Format_RGB32);
     if (out.isNull())
         return {}; // no memory for a picture of six panes
-    out.fill(PixelToQColor(Table.CopyBackPixel));
+    out.fill(PixelToQColor(m_table.CopyBackPixel));
     QPainter p(&out);
     for (int32_t c = 0; c < SepCellCount; ++c) {
-        const TSepCell &cell = Table.Cells[size_t(c)];
+        const TSepCell &cell = m_table.Cells[size_t(c)];
         const bool shown = cell.Kind == ESepCell::Picture
                            || (cell.Kind == ESepCell::Plate && PlateInUse(cell.Plate))
                            || (cell.Kind == ESepCell::Recomposed && AnyInkInUse());
@@ -281,18 +301,18 @@ QImage TSepState::CopyImage() const
 
 void TSepState::Close()
 {
-    PictureImage.reset();
-    Plates.clear();
-    RecomposedBitmap.reset();
-    BlankBitmap.reset();
-    ModeFlag = {};
-    UseInk = {};
+    m_pictureImage.reset();
+    m_plates.clear();
+    m_recomposedBitmap.reset();
+    m_blankBitmap.reset();
+    m_modeFlag = {};
+    m_useInk = {};
 }
 
 std::vector<TDibPlus *> TSepState::PlatePointers() const
 {
     std::vector<TDibPlus *> out;
-    for (const auto &p : Plates)
+    for (const auto &p : m_plates)
         out.push_back(p.get());
     return out;
 }

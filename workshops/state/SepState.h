@@ -13,6 +13,7 @@
 // Cells are numbered 0..5: top row left to right, then bottom row. Places
 // count from the top-left of the client area, y downwards.
 #include "imaging/DibPlusU.h"
+#include "workshops/state/Damage.h"
 #include "workshops/state/SepPlates.h"
 
 #include <QImage>
@@ -115,19 +116,6 @@ public:
     TSepState(const TSepState &) = delete;
     TSepState &operator=(const TSepState &) = delete;
 
-    const TSeparation &Table;
-
-    int32_t PictureWidth = 0; // each pane's size
-    int32_t PictureHeight = 0;
-    std::array<QRect, SepCellCount> CellRect{}; // each cell's pane (the logo at its own size)
-    std::unique_ptr<TDibPlus> PictureImage;     // the window draws the picture on its canvas
-    std::vector<std::unique_ptr<TDibPlus>> Plates; // one per ink of the table
-    std::unique_ptr<TDibPlus> RecomposedBitmap;
-    // The empty pane: white, a black border, two grey diagonals.
-    std::unique_ptr<TDibPlus> BlankBitmap;
-    std::array<bool, SepMaxModes> ModeFlag{}; // states of the mode boxes; at most one true
-    std::array<bool, SepMaxInks> UseInk{};    // states of the ink boxes
-
     // The panes sized from the client area: every flag cleared, the images
     // made anew (black picture and plates, BlankBitmap drawn), the cells
     // placed. The window then unticks its boxes and draws the picture.
@@ -141,10 +129,12 @@ public:
     void ResetModes();
 
     // A mode box clicked: the other modes go off; ticked, the mode's plates
-    // are computed and recombined.
-    void ModeCheckClick(int32_t mode, bool ticked);
-    // An ink box clicked: recombined if a mode is on.
-    void RecomposeCheck(int32_t ink, bool ticked);
+    // are computed and recombined. Returns the panes that changed (see
+    // Damage.h: CellRect places).
+    [[nodiscard]] TDamage ModeCheckClick(int32_t mode, bool ticked);
+    // An ink box clicked: recombined if a mode is on. Returns the
+    // recomposition's pane when it changed.
+    [[nodiscard]] TDamage RecomposeCheck(int32_t ink, bool ticked);
     // RecomposedBitmap: the start colour, then each ticked ink that the
     // active mode makes, in the table's order.
     void Recompose();
@@ -168,9 +158,38 @@ public:
     // Every image released.
     void Close();
 
+    [[nodiscard]] const TSeparation &Table() const { return m_table; }
+    // Each pane's size.
+    [[nodiscard]] int32_t PictureWidth() const { return m_pictureWidth; }
+    [[nodiscard]] int32_t PictureHeight() const { return m_pictureHeight; }
+    // Each cell's pane (the logo at its own size), in client-area coordinates.
+    [[nodiscard]] QRect CellRect(int32_t cell) const { return m_cellRect[size_t(cell)]; }
+    // The window draws the picture on its canvas; null while closed.
+    [[nodiscard]] TDibPlus *PictureImage() const { return m_pictureImage.get(); }
+    // One plate per ink of the table.
+    [[nodiscard]] int32_t PlateCount() const { return int32_t(m_plates.size()); }
+    [[nodiscard]] const TDibPlus *Plate(int32_t plate) const { return m_plates[size_t(plate)].get(); }
+    [[nodiscard]] const TDibPlus *RecomposedBitmap() const { return m_recomposedBitmap.get(); }
+    // The empty pane: white, a black border, two grey diagonals.
+    [[nodiscard]] const TDibPlus *BlankBitmap() const { return m_blankBitmap.get(); }
+    // States of the mode boxes (at most one true) and of the ink boxes.
+    [[nodiscard]] const std::array<bool, SepMaxModes> &ModeFlags() const { return m_modeFlag; }
+    [[nodiscard]] const std::array<bool, SepMaxInks> &InkFlags() const { return m_useInk; }
+
 private:
     [[nodiscard]] std::vector<TDibPlus *> PlatePointers() const;
     [[nodiscard]] bool AnyInkInUse() const;
+
+    const TSeparation &m_table;
+    int32_t m_pictureWidth = 0;
+    int32_t m_pictureHeight = 0;
+    std::array<QRect, SepCellCount> m_cellRect{};
+    std::unique_ptr<TDibPlus> m_pictureImage;
+    std::vector<std::unique_ptr<TDibPlus>> m_plates;
+    std::unique_ptr<TDibPlus> m_recomposedBitmap;
+    std::unique_ptr<TDibPlus> m_blankBitmap;
+    std::array<bool, SepMaxModes> m_modeFlag{};
+    std::array<bool, SepMaxInks> m_useInk{};
 };
 
 } // namespace Irisonde
