@@ -281,10 +281,16 @@ TDamage TSynthState::SetExtended(bool extended)
         // nothing changes on screen.
         return Recolour();
     }
+    std::array<uint32_t, DiscCount> before{};
+    for (size_t i = 0; i < m_discs.size(); ++i)
+        before[i] = m_discs[i].Colour;
     SetAllPercent(100);
     TDamage damage = Recolour();
     PaintStrip();
-    damage.Add(StripPlace());
+    // The strip is drawn afresh; only the items that changed colour differ.
+    for (int32_t k = 1; k <= DiscCount; ++k)
+        if (Disc(k).Colour != before[size_t(k - 1)])
+            damage.Add(StripItemPlace(k));
     return damage;
 }
 
