@@ -118,7 +118,7 @@ private slots:
             (void)s.ModeCheckClick(mode, true);
             QImage expected[4], laid = Plain(*s.PictureImage(), 0);
             unsigned inUse = 0;
-            for (size_t i = 0; i < s.PlateCount(); ++i) {
+            for (size_t i = 0; i < size_t(s.PlateCount()); ++i) {
                 expected[i] = Plain(*s.PictureImage(), 0);
                 inUse |= unsigned(s.PlateInUse(int(i))) << i;
             }
@@ -126,12 +126,12 @@ private slots:
                 for (int32_t x = 0; x < s.PictureWidth(); ++x) {
                     const QPoint at(x, s.PictureHeight() - 1 - y);
                     const uint32_t p = s.PictureImage()->GetPixelFast(x, y);
-                    for (size_t i = 0; i < s.PlateCount(); ++i)
+                    for (size_t i = 0; i < size_t(s.PlateCount()); ++i)
                         if ((inUse >> i) & 1)
                             expected[i].setPixelColor(at, PixelToQColor(rule(p, 1u << i)));
                     laid.setPixelColor(at, PixelToQColor(rule(p, inUse)));
                 }
-            for (size_t i = 0; i < s.PlateCount(); ++i)
+            for (size_t i = 0; i < size_t(s.PlateCount()); ++i)
                 if ((inUse >> i) & 1)
                     IRISONDE_COMPARE_IMAGES(s.Plate(int32_t(i))->Image(), expected[i]);
             IRISONDE_COMPARE_IMAGES(s.RecomposedBitmap()->Image(), laid);

@@ -22,8 +22,9 @@
 // The window's part: Show on its show, LayoutZones on every resize while
 // showing, Close on its close; after each (re)layout and after any change of
 // the picture it draws the picture on PictureImage()->Canvas() and calls
-// RenderMagnifier. The pupil's actions below render by themselves; the
-// window then repaints ScreenImage(), nothing else.
+// RenderMagnifier. The pupil's actions below render by themselves and return
+// the part of the client area they changed (TDamage); the window repaints
+// that part of ScreenImage(), nothing else.
 #include "imaging/DibPlusU.h"
 #include "imaging/WheelU.h"
 #include "workshops/state/Damage.h"
