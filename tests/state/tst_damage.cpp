@@ -128,7 +128,7 @@ TStep Magnifier(EOp op)
     case EOp::Drag: step.damage = s.MouseMove(Qt::LeftButton, s.MagX() + 9, s.MagY() - 5); break;
     case EOp::Key: step.damage = s.MoveMagnifier(s.MagX() + 1, s.MagY()); break;
     case EOp::Radius: step.damage = s.ChangeMagSize(TLoupState::MagSizeStep); break;
-    case EOp::Bar: // the zoom level, the magnifier's other setting
+    case EOp::Bar:
     case EOp::Mode: step.damage = s.ChangeZoomLevel(1); break;
     }
     step.after = shot();
@@ -178,7 +178,10 @@ private slots:
                 TSubState s;
                 return Synthesis(s, o);
             });
-            QTest::addRow("magnifier: %s", name) << std::function<TStep()>([o] { return Magnifier(o); });
+            // The magnifier has no bars and no mode: its zoom level stands for both.
+            if (o != EOp::Mode)
+                QTest::addRow("magnifier: %s", o == EOp::Bar ? "zoom level" : name)
+                    << std::function<TStep()>([o] { return Magnifier(o); });
         }
         QTest::newRow("four colours: mode box") << std::function<TStep()>([] { return Separation(QuadriSeparation, EOp::Mode); });
         QTest::newRow("four colours: ink box") << std::function<TStep()>([] { return Separation(QuadriSeparation, EOp::Bar); });
