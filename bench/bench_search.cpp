@@ -190,12 +190,18 @@ void BM_SearchRun(benchmark::State &state)
     QObject::connect(&run, &Irisonde::TSearchRun::Found, [&](int, const QStringList &f, const QString &) { files += int(f.size()); });
     QObject::connect(&run, &Irisonde::TSearchRun::Finished, &loop, &QEventLoop::quit);
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    QElapsedTimer sinceTick;
+    qint64 maxGap = 0; // the longest input would wait
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        maxGap = std::max(maxGap, sinceTick.restart());
+    });
     timer.start(1);
     QElapsedTimer clock;
     clock.start();
     for (auto _ : state) {
         files = 0;
+        sinceTick.start();
         (void)run.Start(tree.Dir.path(), true, {});
         loop.exec();
     }
@@ -204,6 +210,7 @@ void BM_SearchRun(benchmark::State &state)
         state.SkipWithError(qPrintable(QStringLiteral("the search found %1 pictures of %2").arg(files).arg(tree.Pictures)));
     Ratios(state, seconds);
     state.counters["ticks"] = benchmark::Counter(ticks, benchmark::Counter::kAvgIterations);
+    state.counters["max_gap_ms"] = double(maxGap);
 }
 BENCHMARK(BM_SearchRun)->Unit(benchmark::kMillisecond)->UseRealTime();
 
