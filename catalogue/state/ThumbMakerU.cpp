@@ -11,7 +11,6 @@
 #include "imaging/PictureFileU.h"
 #include "imaging/RasterU.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -20,6 +19,7 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Irisonde {
@@ -138,8 +138,12 @@ TThumbImage MakeThumb(const QString &path, int thumb, const TThumbCache *cache)
     if (cache && pixels) {
         const QFileInfo info(path);
         absolute = info.absoluteFilePath();
-        mtime = info.lastModified().toSecsSinceEpoch();
-        if (info.isFile())
+        // Read from the file's status, not through a local date: seconds
+        // since the epoch are what the entry keeps.
+        struct stat st {};
+        const bool file = ::stat(QFile::encodeName(absolute).constData(), &st) == 0 && S_ISREG(st.st_mode);
+        mtime = file ? qint64(st.st_mtime) : 0;
+        if (file)
             if (std::optional<TCachedThumb> entry = cache->Read(absolute, mtime, flavour)) {
                 const QSize natural = entry->Natural.isValid() ? entry->Natural : HeaderSize(path);
                 if (natural.isValid())
