@@ -3,11 +3,7 @@
 
 #include "catalogue/BrowseU.h"
 
-#include "shell/AccessibleU.h"
-#include "shell/StatusLineU.h"
 #include "catalogue/ParcourU.h"
-#include "catalogue/EnterPressU.h"
-#include "catalogue/ThumbBoxU.h"
 #include "catalogue/search/RawNameU.h"
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
@@ -16,155 +12,69 @@
 #include "shell/SettingsU.h"
 #include "imaging/WheelU.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <QWheelEvent>
 
 namespace Irisonde {
 
-namespace {
-
-const QColor kSelected(0, 0, 255);
-
-QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
-
-QString UnreadableNameMessage(const QString &path)
-{
-    return QStringLiteral("Le nom du fichier « %1 » ne peut pas être lu dans le codage des caractères du système : "
-                          "le programme ne peut pas l'ouvrir. Renommez ce fichier pour l'ouvrir dans un atelier.")
-        .arg(ShownName(path));
-}
-
-QFrame *Bevel(QWidget *parent, const char *name, int top)
-{
-    auto *b = new QFrame(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    b->setGeometry(9, top, 190, 2);
-    return b;
-}
-
-} // namespace
-
 TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      m_settings(settings)
+      m_settings(settings), m_ui(*this), m_thumbs(m_browse, m_slots, *this, [this](int k) {
+          if (k == m_browse.Selected)
+              UpdateStatus();
+      })
 {
     setObjectName(QStringLiteral("BrowserF"));
     setWindowTitle(QStringLiteral(" Cataloguer les images"));
-    setFont(ArialPx(11));
     setModal(true);
 
-    m_wThumbCombo = new QComboBox(this);
-    m_wThumbCombo->setObjectName(QStringLiteral("wThumbCombo"));
-    m_wThumbCombo->setGeometry(10, 8, 181, 22);
-    LabelForScreenReaders(*m_wThumbCombo, QStringLiteral("Taille des vignettes"));
-    m_wThumbCombo->view()->setAccessibleName(QStringLiteral("Tailles des vignettes"));
-    for (int item = 0; item < TBrowseState::ThumbItems; ++item)
-        m_wThumbCombo->addItem(TBrowseState::ThumbItemCaption(item));
-    connect(m_wThumbCombo, &QComboBox::currentIndexChanged, this, &TBrowserF::wThumbComboChange);
-
-    const auto check = [this](const char *name, const QString &caption, QRect place, bool TSettings::*flag) {
-        auto *c = new QCheckBox(caption, this);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setAccessibleName(caption.trimmed());
-        // The place of the layout, widened when this style's box and text need more.
-        c->setGeometry(place.adjusted(0, 0, std::max(0, c->sizeHint().width() - place.width()), 0));
-        // Changed at once: the next search reads it, and so does the next run.
-        connect(c, &QCheckBox::toggled, this, [this, flag](bool on) { m_settings.*flag = on; });
-        return c;
+    connect(m_ui.ThumbCombo, &QComboBox::currentIndexChanged, this, &TBrowserF::wThumbComboChange);
+    const auto flag = [this](QCheckBox *c, bool TSettings::*setting) {
+        // Changed at once: the next search reads it, so does the next run,
+        // and the walk under way from its next folder.
+        connect(c, &QCheckBox::toggled, this, [this, setting](bool on) {
+            m_settings.*setting = on;
+            m_search.SetKinds({m_settings.brwBmpFlag, m_settings.brwMetaFlag});
+        });
     };
-    m_recurseCheck = check("RecurseCheck", QStringLiteral(" Sous-dossiers inclus"), {10, 36, 129, 17}, &TSettings::brwRecurseFlag);
-    m_metaCheck = check("MetaCheck", QStringLiteral(" Métafichiers"), {10, 56, 81, 17}, &TSettings::brwMetaFlag);
-    m_bmpCheck = check("BmpCheck", QStringLiteral(" BitMaps"), {110, 56, 61, 17}, &TSettings::brwBmpFlag);
-    // The two boxes cover every format the workshops open.
-    m_metaCheck->setToolTip(QStringLiteral(" Chercher les métafichiers (*.wmf) et les dessins SVG (*.svg, *.svgz)"));
-    m_bmpCheck->setToolTip(QStringLiteral(" Chercher les images Bitmap et les autres images : photos JPEG, PNG, GIF, TIFF, WebP..."));
-
-    const auto button = [this](const char *name, const QString &caption, int left, int top) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(left, top, 94, 25);
-        b->setAutoDefault(false);
-        TEnterPress::Install(b);
-        return b;
-    };
-    m_bevel1 = Bevel(this, "Bevel1", 84);
-    m_searchBout = button("SearchBout", QStringLiteral("&Rechercher"), 9, 100);
-    m_parcoursBout = button("ParcoursBout", QStringLiteral("&Parcourir"), 106, 100);
-    m_pathLab = new QLabel(QStringLiteral("Dans le dossier :"), this);
-    m_pathLab->setObjectName(QStringLiteral("PathLab"));
-    m_pathLab->setGeometry(10, 128, 189, 14);
-    m_pathEd = new QLineEdit(this);
-    m_pathEd->setObjectName(QStringLiteral("PathEd"));
-    m_pathEd->setGeometry(9, 144, 190, 22);
-    m_pathEd->setReadOnly(true);
-    m_pathEd->setAccessibleName(QStringLiteral("Dossier de recherche"));
-    QPalette face = m_pathEd->palette();
-    face.setColor(QPalette::Base, ButtonFace());
-    m_pathEd->setPalette(face);
-    m_bevel2 = Bevel(this, "Bevel2", 180);
-    // Alt+C: Alt+P belongs to "&Parcourir".
-    m_predBout = button("PredBout", QStringLiteral("Page pré&cédente"), 9, 196);
-    m_succBout = button("SuccBout", QStringLiteral("Page &suivante"), 106, 196);
-    m_pageLab = new QLabel(this);
-    m_pageLab->setObjectName(QStringLiteral("Pagelab"));
-    m_pageLab->move(10, 224);
-    m_bevel3 = Bevel(this, "Bevel3", 252);
-    m_openBout = button("OpenBout", QStringLiteral("&Ouvrir"), 9, 268);
-    m_openBout->setEnabled(false);
-    m_openBout->setAccessibleDescription(QStringLiteral("Ouvre l'image choisie dans un atelier"));
-    m_openMenu = new QMenu(this);
-    m_openMenu->setObjectName(QStringLiteral("OpenMenu"));
-    m_openMenu->setTitle(QStringLiteral("Ouvrir dans l'atelier"));
-    m_closeBout = button("CloseBout", QStringLiteral("&Quitter"), 106, 268);
-    m_aideBout = button("AideBout", QStringLiteral("&Aide"), 9, 296);
-    connect(m_searchBout, &QPushButton::clicked, this, &TBrowserF::SearchBoutClick);
-    connect(m_parcoursBout, &QPushButton::clicked, this, &TBrowserF::ParcoursBoutClick);
-    connect(m_predBout, &QPushButton::clicked, this, &TBrowserF::PredBoutClick);
-    connect(m_succBout, &QPushButton::clicked, this, &TBrowserF::SuccBoutClick);
-    connect(m_closeBout, &QPushButton::clicked, this, &TBrowserF::close);
-    connect(m_aideBout, &QPushButton::clicked, this, &TBrowserF::AideBoutClick);
-    connect(m_openBout, &QPushButton::clicked, this, &TBrowserF::OpenBoutClick);
-
-    m_panel1 = new QFrame(this);
-    m_panel1->setObjectName(QStringLiteral("Panel1"));
-    m_panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_status = new TStatusLine(m_panel1);
-    m_status->setObjectName(QStringLiteral("Status"));
+    flag(m_ui.RecurseCheck, &TSettings::brwRecurseFlag);
+    flag(m_ui.MetaCheck, &TSettings::brwMetaFlag);
+    flag(m_ui.BmpCheck, &TSettings::brwBmpFlag);
+    connect(m_ui.SearchBout, &QPushButton::clicked, this, &TBrowserF::SearchBoutClick);
+    connect(m_ui.ParcoursBout, &QPushButton::clicked, this, &TBrowserF::ParcoursBoutClick);
+    connect(m_ui.PredBout, &QPushButton::clicked, this, &TBrowserF::PredBoutClick);
+    connect(m_ui.SuccBout, &QPushButton::clicked, this, &TBrowserF::SuccBoutClick);
+    connect(m_ui.CloseBout, &QPushButton::clicked, this, &TBrowserF::close);
+    connect(m_ui.AideBout, &QPushButton::clicked, this, &TBrowserF::AideBoutClick);
+    connect(m_ui.OpenBout, &QPushButton::clicked, this, &TBrowserF::OpenBoutClick);
+    connect(&m_search, &TSearchRun::Found, this, &TBrowserF::FilesFound);
+    connect(&m_search, &TSearchRun::Finished, this, &TBrowserF::EndSearch);
 
     m_browse.SetThumb(m_settings.wThumb);
     LayoutSlots();
     // A folder dropped from a file manager becomes the working folder, as
     // one chosen with "Parcourir" does; not while a search walks the last one.
-    AcceptDrops(this, DraggedFolder, [this] { return !m_run.Search; }, [this](const QString &folder) {
+    AcceptDrops(this, DraggedFolder, [this] { return !m_search.Running(); }, [this](const QString &folder) {
         m_settings.brwPath = folder;
-        m_pathEd->setText(folder);
+        m_ui.PathEd->setText(folder);
     });
 }
 
-TBrowserF::~TBrowserF()
-{
-    // A walk still running (the program ends during a search) stops here.
-    if (m_run.Search)
-        m_run.Search->Cancel();
-}
+// A walk or thumbnails still under way (the program ends meanwhile) stop
+// with their members, before anything they report to goes.
+TBrowserF::~TBrowserF() = default;
 
 void TBrowserF::showEvent(QShowEvent *event)
 {
@@ -191,17 +101,17 @@ void TBrowserF::FormShow()
 {
     m_shown = true;
     {
-        const QSignalBlocker quiet(m_wThumbCombo);
-        m_wThumbCombo->setCurrentIndex(TBrowseState::ThumbItemOf(m_settings.wThumb));
+        const QSignalBlocker quiet(m_ui.ThumbCombo);
+        m_ui.ThumbCombo->setCurrentIndex(TBrowseState::ThumbItemOf(m_settings.wThumb));
     }
     m_browse.Reset();
     // A stored size the list does not offer (90) is kept for the slots.
     m_browse.SetThumb(m_settings.wThumb);
-    m_pathEd->setText(m_settings.brwPath);
-    SetCheckSilently(*m_recurseCheck, m_settings.brwRecurseFlag);
-    SetCheckSilently(*m_metaCheck, m_settings.brwMetaFlag);
-    SetCheckSilently(*m_bmpCheck, m_settings.brwBmpFlag);
-    CreateSlots();
+    m_ui.PathEd->setText(m_settings.brwPath);
+    SetCheckSilently(*m_ui.RecurseCheck, m_settings.brwRecurseFlag);
+    SetCheckSilently(*m_ui.MetaCheck, m_settings.brwMetaFlag);
+    SetCheckSilently(*m_ui.BmpCheck, m_settings.brwBmpFlag);
+    m_slots.Create(*this);
     LayoutSlots();
     ShowPage(false);
     UpdateStatus();
@@ -210,146 +120,58 @@ void TBrowserF::FormShow()
 void TBrowserF::FormClose()
 {
     m_shown = false;
-    if (m_run.Search) {
-        // Closed during the walk: stop it; the click that started it finds
-        // its flag cleared and touches nothing once the walk returns.
-        m_run.Search->Cancel();
-        *m_run.Alive = false;
-        setWindowTitle(m_run.Caption);
-        m_run = {};
+    if (m_search.Running()) {
+        // Closed during the walk: it stops, nothing it found is kept.
+        m_search.Cancel();
+        setWindowTitle(m_caption);
         m_browse.EndSearch();
     }
-    for (TThumbSlot &slot : m_slots) {
-        slot.NameLab = nullptr;
-        slot.ThumbBox = nullptr;
-        slot.SlotPanel.reset();
-    }
-    m_openMenu->close();
-    m_browse.Reset();
     m_thumbs.Release();
-    m_faults.clear();
-}
-
-void TBrowserF::CreateSlots()
-{
-    for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
-        TThumbSlot &slot = m_slots[std::size_t(k - 1)];
-        slot.SlotPanel = std::make_unique<QFrame>(this);
-        slot.SlotPanel->setObjectName(QStringLiteral("SlotPanel%1").arg(k));
-        slot.SlotPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        slot.SlotPanel->setLineWidth(2);
-        slot.SlotPanel->setAutoFillBackground(true);
-        slot.NameLab = new QLabel(slot.SlotPanel.get());
-        slot.ThumbBox = new TThumbBox(*this, k, slot.SlotPanel.get());
-        slot.ThumbBox->move(5, 4);
-        SetPanelColour(k, false);
-        slot.SlotPanel->show();
-    }
-    SetFocusSlot(1);
+    m_slots.Release();
+    m_ui.OpenMenu->close();
+    m_browse.Reset();
 }
 
 void TBrowserF::LayoutSlots()
 {
     const QSize client = m_browse.ClientSize();
     setFixedSize(client);
-    m_panel1->setGeometry(0, client.height() - 18, client.width(), 18);
-    m_status->setGeometry(6, 1, client.width() - 12, 16);
-    for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
-        TThumbSlot &slot = m_slots[std::size_t(k - 1)];
-        if (!slot.SlotPanel)
-            continue;
-        slot.SlotPanel->setGeometry(m_browse.SlotRect(k));
-        slot.NameLab->move(6, m_browse.NameLabTop());
-        slot.NameLab->clear();
-        slot.ThumbBox->resize(m_browse.Thumb(), m_browse.Thumb());
-    }
+    m_ui.Panel1->setGeometry(0, client.height() - 18, client.width(), 18);
+    m_ui.Status->setGeometry(6, 1, client.width() - 12, 16);
+    m_slots.Layout(m_browse);
 }
 
 void TBrowserF::ShowPage(bool redraw)
 {
-    m_pageLab->setText(m_browse.PageText());
-    m_pageLab->adjustSize();
-    for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
-        if (redraw && m_slots[std::size_t(k - 1)].ThumbBox)
-            m_slots[std::size_t(k - 1)].ThumbBox->update();
-        SetSlotCaption(k);
-    }
-    m_predBout->setEnabled(m_browse.PredEnabled());
-    m_succBout->setEnabled(m_browse.SuccEnabled());
-}
-
-void TBrowserF::SetSlotCaption(int k)
-{
-    QLabel *lab = m_slots[std::size_t(k - 1)].NameLab;
-    if (!lab)
-        return;
+    m_thumbs.Request(m_shown);
+    m_ui.PageLab->setText(m_browse.PageText());
+    m_ui.PageLab->adjustSize();
     const QFontMetrics metrics(font());
-    const TSlotCaption c = m_browse.SlotCaption(k, [&](const QString &s) { return metrics.horizontalAdvance(s); });
-    lab->setText(c.Text);
-    lab->adjustSize();
-    lab->move(c.Left, m_browse.NameLabTop());
-    // The caption may be cut short; the picture's name is said in full.
-    const QString file = m_browse.SlotFile(k);
-    const QString name =
-        QStringLiteral("Case %1 : %2").arg(k).arg(file.isEmpty() ? QStringLiteral("pas d'image") : ShownName(TBrowseState::FileName(file)));
-    QWidget *box = m_slots[std::size_t(k - 1)].ThumbBox;
-    if (box->accessibleName() != name)
-        box->setAccessibleName(name);
-}
-
-void TBrowserF::SetPanelColour(int k, bool selected)
-{
-    if (k < 1 || k > TBrowseState::SlotCount || !m_slots[std::size_t(k - 1)].SlotPanel)
-        return;
-    QFrame &panel = *m_slots[std::size_t(k - 1)].SlotPanel;
-    QPalette p = panel.palette();
-    p.setColor(QPalette::Window, selected ? kSelected : ButtonFace());
-    panel.setPalette(p);
-    if (QWidget *box = m_slots[std::size_t(k - 1)].ThumbBox) {
-        QAccessible::State changed;
-        changed.selected = true;
-        QAccessibleStateChangeEvent event(box, changed);
-        QAccessible::updateAccessibility(&event);
+    for (int k = 1; k <= TBrowseState::SlotCount; ++k) {
+        if (QWidget *box = m_slots.Box(k); redraw && box)
+            box->update();
+        m_slots.SetCaption(k, m_browse, metrics);
     }
+    m_ui.PredBout->setEnabled(m_browse.PredEnabled());
+    m_ui.SuccBout->setEnabled(m_browse.SuccEnabled());
 }
 
-void TBrowserF::DrawThumb(int k, QPainter &canvas)
-{
-    const TThumbDraw d = m_thumbs.DrawThumb(canvas, m_browse, k, ButtonFace());
-    if (!d.Report)
-        return;
-    // Shown once the paint is over: a message box inside a paint would
-    // paint the slots again, and again.
-    if (m_faults.isEmpty())
-        QTimer::singleShot(0, this, &TBrowserF::ReportFaults);
-    const QString path = m_browse.SlotFile(k);
-    m_faults.append(NameLost(path) ? UnreadableNameMessage(path) : PictureFaultMessage(d.Fault, path));
-}
-
-void TBrowserF::ReportFaults()
-{
-    if (m_faults.isEmpty() || !m_shown)
-        return;
-    const QString text = m_faults.join(QStringLiteral("\n\n"));
-    m_faults.clear();
-    App::ShowWarning(text, this);
-}
+void TBrowserF::DrawThumb(int k, QPainter &canvas) { m_thumbs.Draw(k, canvas); }
 
 void TBrowserF::SlotClick(int k)
 {
-    SetFocusSlot(k);
+    m_slots.SetFocusSlot(k);
     const TSelectionChange change = m_browse.SlotClick(k);
     if (change.Old > 0) {
-        SetPanelColour(change.Old, false);
+        m_slots.SetPanelColour(change.Old, false);
         // Its square loses the blue around the picture too.
-        if (QWidget *box = m_slots[std::size_t(change.Old - 1)].ThumbBox)
+        if (QWidget *box = m_slots.Box(change.Old))
             box->update();
     }
     if (change.Selected > 0) {
-        SetPanelColour(change.Selected, true);
-        // Drawn now, so that the status line gives this picture's size.
-        if (QWidget *box = m_slots[std::size_t(change.Selected - 1)].ThumbBox)
-            box->repaint();
+        m_slots.SetPanelColour(change.Selected, true);
+        if (QWidget *box = m_slots.Box(change.Selected))
+            box->update();
     }
     UpdateStatus();
 }
@@ -357,30 +179,20 @@ void TBrowserF::SlotClick(int k)
 void TBrowserF::ClearSelection()
 {
     const int old = m_browse.ClearSelection();
-    SetPanelColour(old, false);
+    m_slots.SetPanelColour(old, false);
     UpdateStatus();
 }
 
 void TBrowserF::UpdateStatus()
 {
     const QString text = m_browse.StatusText();
-    m_status->setText(text);
-    QAccessibleEvent changed(m_status, QAccessible::NameChanged);
+    m_ui.Status->setText(text);
+    QAccessibleEvent changed(m_ui.Status, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
     // Said with the slot as the selection moves to it.
-    if (QWidget *box = m_slots[std::size_t(m_focusSlot - 1)].ThumbBox)
+    if (QWidget *box = m_slots.Box(m_slots.FocusSlot()))
         box->setAccessibleDescription(text);
-    m_openBout->setEnabled(m_browse.Selected > 0 && !m_workshops.isEmpty());
-}
-
-void TBrowserF::SetFocusSlot(int k)
-{
-    if (k < 1 || k > TBrowseState::SlotCount)
-        return;
-    m_focusSlot = k;
-    for (int j = 1; j <= TBrowseState::SlotCount; ++j)
-        if (QWidget *box = m_slots[std::size_t(j - 1)].ThumbBox)
-            box->setFocusPolicy(j == k ? Qt::StrongFocus : Qt::ClickFocus);
+    m_ui.OpenBout->setEnabled(m_browse.Selected > 0 && !m_workshops.isEmpty());
 }
 
 bool TBrowserF::SlotKey(int k, int key, Qt::KeyboardModifiers modifiers)
@@ -398,7 +210,7 @@ bool TBrowserF::SlotKey(int k, int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_PageUp: TurnPage(false, k); return true;
     case Qt::Key_PageDown: TurnPage(true, k); return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter: PopupOpenMenu(m_slots[std::size_t(k - 1)].ThumbBox); return true;
+    case Qt::Key_Enter: PopupOpenMenu(m_slots.Box(k)); return true;
     case Qt::Key_Space:
         if (m_browse.FileIndexOfSlot(k))
             SlotClick(k);
@@ -420,7 +232,7 @@ void TBrowserF::SelectSlot(int k)
         return;
     if (m_browse.Selected != k)
         SlotClick(k);
-    if (QWidget *box = m_slots[std::size_t(k - 1)].ThumbBox)
+    if (QWidget *box = m_slots.Box(k))
         box->setFocus(Qt::OtherFocusReason);
 }
 
@@ -440,20 +252,20 @@ void TBrowserF::TurnPage(bool next, int from)
 void TBrowserF::SetWorkshops(QList<TWorkshopChoice> workshops)
 {
     m_workshops = std::move(workshops);
-    m_openMenu->clear();
+    m_ui.OpenMenu->clear();
     for (qsizetype i = 0; i < m_workshops.size(); ++i)
-        m_openMenu->addAction(m_workshops[i].Name, this, [this, i] { OpenIn(i); });
-    m_openBout->setEnabled(m_browse.Selected > 0 && !m_workshops.isEmpty());
+        m_ui.OpenMenu->addAction(m_workshops[i].Name, this, [this, i] { OpenIn(i); });
+    m_ui.OpenBout->setEnabled(m_browse.Selected > 0 && !m_workshops.isEmpty());
 }
 
-void TBrowserF::OpenBoutClick() { PopupOpenMenu(m_openBout); }
+void TBrowserF::OpenBoutClick() { PopupOpenMenu(m_ui.OpenBout); }
 
 void TBrowserF::PopupOpenMenu(QWidget *under)
 {
     if (m_browse.Selected < 1 || m_workshops.isEmpty() || !under)
         return;
-    m_openMenu->popup(under->mapToGlobal(QPoint(0, under->height())));
-    m_openMenu->setActiveAction(m_openMenu->actions().value(0));
+    m_ui.OpenMenu->popup(under->mapToGlobal(QPoint(0, under->height())));
+    m_ui.OpenMenu->setActiveAction(m_ui.OpenMenu->actions().value(0));
 }
 
 void TBrowserF::OpenIn(qsizetype workshop)
@@ -463,7 +275,7 @@ void TBrowserF::OpenIn(qsizetype workshop)
         return;
     // The workshops open files by their decoded names only.
     if (HasRawBytes(path) || NameLost(path)) {
-        App::ShowWarning(UnreadableNameMessage(path), this);
+        TBrowseControls::Warn(TPageThumbs::UnreadableNameMessage(path), this);
         return;
     }
     const auto open = m_workshops[workshop].Open;
@@ -500,7 +312,7 @@ void TBrowserF::wheelEvent(QWheelEvent *event)
 
 void TBrowserF::wThumbComboChange()
 {
-    m_settings.wThumb = TBrowseState::ThumbOfItem(m_wThumbCombo->currentIndex());
+    m_settings.wThumb = TBrowseState::ThumbOfItem(m_ui.ThumbCombo->currentIndex());
     m_browse.SetThumb(m_settings.wThumb);
     LayoutSlots();
     // The boxes repaint as they are resized; the selected slot stays so.
@@ -509,55 +321,62 @@ void TBrowserF::wThumbComboChange()
 
 void TBrowserF::SearchBoutClick()
 {
-    // A second click while the walk runs would mix two searches in one list.
-    if (m_run.Search)
-        return;
+    // A search under way gives way to the new one: the folder or the
+    // switches may have changed since, and what it found is forgotten.
+    const bool restart = m_search.Running();
+    if (restart) {
+        m_search.Cancel();
+        m_browse.EndSearch();
+    }
     ClearSelection();
     if (!m_browse.BeginSearch())
         return;
     m_thumbs.ForgetFaults();
-    const QString caption = windowTitle();
+    if (!restart)
+        m_caption = windowTitle();
     setWindowTitle(TBrowseState::SearchingCaption());
+    // The thumbnails of the last list are no longer wanted.
+    m_thumbs.Request(m_shown);
     // No folder known yet: the program's own, as the settings' default is.
-    const QString folder = m_settings.brwPath.isEmpty() ? App::State().PicturesStart() : m_settings.brwPath;
-
-    TPictureSearch search;
-    bool alive = true;
-    search.OnFileFound = [this](const QString &path) { m_browse.FileFound(path); };
-    search.OnFolderFound = [this](const QString &path) { m_status->setText(TBrowseState::FolderStatus(path)); };
-    search.Kinds = [this] { return TSearchKinds{m_settings.brwBmpFlag, m_settings.brwMetaFlag}; };
-    search.Step = [] {
-        QCoreApplication::processEvents();
-        return true;
-    };
-    m_run = {&search, &alive, caption};
-    (void)search.SearchFolder(folder, faAnyFile, m_settings.brwRecurseFlag);
-    if (!alive)
-        return; // the window closed meanwhile and released everything
-    m_run = {};
-    EndSearch(folder);
+    m_searchFolder = m_settings.brwPath.isEmpty() ? App::State().PicturesStart() : m_settings.brwPath;
+    (void)m_search.Start(m_searchFolder, m_settings.brwRecurseFlag, {m_settings.brwBmpFlag, m_settings.brwMetaFlag});
 }
 
-void TBrowserF::EndSearch(const QString &folder)
+void TBrowserF::FilesFound(int, const QStringList &files, const QString &folder)
+{
+    for (const QString &path : files)
+        m_browse.FileFound(path);
+    if (!folder.isEmpty())
+        m_ui.Status->setText(TBrowseState::FolderStatus(folder));
+}
+
+void TBrowserF::EndSearch()
 {
     // A slot clicked during the walk loses its colour with the selection.
-    SetPanelColour(m_browse.Selected, false);
+    m_slots.SetPanelColour(m_browse.Selected, false);
     m_browse.EndSearch();
     ShowPage(true);
-    setWindowTitle(m_browse.EndCaption(folder));
+    setWindowTitle(m_browse.EndCaption(m_searchFolder));
     UpdateStatus();
+    emit SearchEnded();
 }
 
 void TBrowserF::ParcoursBoutClick()
 {
-    if (!m_chooser)
+    if (!m_chooser || m_chooser->isVisible())
         return;
     m_chooser->SetStartPath(m_settings.brwPath);
-    m_chooser->exec();
-    if (m_chooser->ChosenPath() == QLatin1String("None"))
-        return;
-    m_settings.brwPath = m_chooser->ChosenPath();
-    m_pathEd->setText(m_settings.brwPath);
+    // Answered when it closes, without a loop of its own meanwhile.
+    connect(
+        m_chooser, &QDialog::finished, this,
+        [this] {
+            if (m_chooser->ChosenPath() == QLatin1String("None"))
+                return;
+            m_settings.brwPath = m_chooser->ChosenPath();
+            m_ui.PathEd->setText(m_settings.brwPath);
+        },
+        Qt::SingleShotConnection);
+    m_chooser->open();
 }
 
 void TBrowserF::AideBoutClick() { App::ShowHelp(QStringLiteral("Browser")); }

@@ -9,6 +9,11 @@
 // thumbnail to read its path and size. The size, the switches and the folder
 // are settings, changed at once. Every showing starts empty.
 //
+// The window never waits: the folders are walked on a thread of their own
+// (TSearchRun) and the thumbnails made by a pool of workers (TThumbPool),
+// each shown as it comes; a new search, a page turned or the window closed
+// drops what is no longer wanted.
+//
 // From the keyboard: Tab reaches the page (one slot of it takes the focus),
 // the arrows move the selection, Page Up and Page Down turn the pages, Home
 // and End go to the first and the last picture of the page; the status line
@@ -16,23 +21,17 @@
 // description, which a screen reader says. Enter (or "Ouvrir") offers the
 // picture workshops the program handed in, and opens the selected picture
 // in the one chosen.
-#include "catalogue/search/SearchU.h"
+#include "catalogue/BrowseControlsU.h"
+#include "catalogue/BrowseSlotsU.h"
+#include "catalogue/search/SearchRunU.h"
 #include "catalogue/state/BrowseState.h"
-#include "catalogue/state/ThumbState.h"
+#include "catalogue/PageThumbsU.h"
 
 #include <QDialog>
 
-#include <array>
 #include <functional>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
 
 namespace Irisonde {
 
@@ -45,13 +44,6 @@ class TThumbBox;
 struct TWorkshopChoice {
     QString Name;
     std::function<void(const QString &path)> Open;
-};
-
-// One of the twelve slots, made at show and released at close.
-struct TThumbSlot {
-    std::unique_ptr<QFrame> SlotPanel; // owns the two below
-    QLabel *NameLab = nullptr;
-    QWidget *ThumbBox = nullptr;   // a TThumbBox
 };
 
 class TBrowserF : public QDialog {
@@ -69,9 +61,18 @@ public:
 
     [[nodiscard]] const TBrowseState &State() const { return m_browse; }
     // Slot k (1 to 12); its widgets are null while the window is closed.
-    [[nodiscard]] const TThumbSlot &Slot(int k) const { return m_slots.at(std::size_t(k - 1)); }
+    [[nodiscard]] const TThumbSlot &Slot(int k) const { return m_slots.Slot(k); }
     // A search is walking the folders.
-    [[nodiscard]] bool Searching() const { return m_run.Search != nullptr; }
+    [[nodiscard]] bool Searching() const { return m_search.Running(); }
+    // Some slot of the page still waits for its thumbnail.
+    [[nodiscard]] bool ThumbsPending() const { return m_thumbs.Pending(); }
+    // The thumbnail workers, and the walk (tests slow them down).
+    [[nodiscard]] TThumbPool &Pool() { return m_thumbs.Pool(); }
+    [[nodiscard]] TSearchRun &SearchRun() { return m_search; }
+
+signals:
+    // A search has ended (run to its end or stopped by a new one).
+    void SearchEnded();
 
 public slots:
     void SearchBoutClick();
@@ -91,65 +92,33 @@ private:
     friend class TThumbBox;
     void FormShow();
     void FormClose();
-    void CreateSlots();
     void LayoutSlots();
     void ShowPage(bool redraw);
-    void SetSlotCaption(int k);
-    void SetPanelColour(int k, bool selected);
     void DrawThumb(int k, QPainter &canvas);
     void SlotClick(int k);
     // A key pressed on slot k; false when the slot has no use for it.
     [[nodiscard]] bool SlotKey(int k, int key, Qt::KeyboardModifiers modifiers);
     void SelectSlot(int k);
     void TurnPage(bool next, int from);
-    void SetFocusSlot(int k);
     void PopupOpenMenu(QWidget *under);
     void OpenIn(qsizetype workshop);
     void ClearSelection();
     void UpdateStatus();
-    void EndSearch(const QString &folder);
-    void ReportFaults();
-
-    // The walk under way: its search object, a flag on the stack of the
-    // click that started it, cleared when the window closes meanwhile, and
-    // the caption from before it, which a stopped search leaves.
-    struct TRun {
-        TPictureSearch *Search = nullptr;
-        bool *Alive = nullptr;
-        QString Caption;
-    };
+    void FilesFound(int run, const QStringList &files, const QString &folder);
+    void EndSearch();
 
     TSettings &m_settings;
     TParcourF *m_chooser = nullptr;
+    TBrowseControls m_ui;
     TBrowseState m_browse;
-    TThumbState m_thumbs;
-    std::array<TThumbSlot, TBrowseState::SlotCount> m_slots;
-    TRun m_run;
-    QStringList m_faults; // thumbnail messages waiting to be shown
+    TBrowseSlots m_slots;
+    QString m_searchFolder;  // the folder the walk under way searches
+    QString m_caption;       // the caption from before it, which a stopped search leaves
     bool m_shown = false;
     QList<TWorkshopChoice> m_workshops;
-    QMenu *m_openMenu;  // "OpenMenu": one item per workshop
-    int m_focusSlot = 1; // the slot Tab reaches
-
-    // Tests and the scripts find these by the object names given where they
-    // are made ("wThumbCombo", "SearchBout", "Pagelab", "Status"...).
-    QComboBox *m_wThumbCombo;
-    QCheckBox *m_recurseCheck;
-    QCheckBox *m_metaCheck;
-    QCheckBox *m_bmpCheck;
-    QFrame *m_bevel1, *m_bevel2, *m_bevel3;
-    QPushButton *m_searchBout;
-    QPushButton *m_parcoursBout;
-    QLabel *m_pathLab;
-    QLineEdit *m_pathEd;
-    QPushButton *m_predBout;
-    QPushButton *m_succBout;
-    QLabel *m_pageLab;
-    QPushButton *m_openBout;
-    QPushButton *m_closeBout;
-    QPushButton *m_aideBout;
-    QFrame *m_panel1;
-    QLabel *m_status;
+    // Last: stopped and waited for first, while everything they report to stands.
+    TPageThumbs m_thumbs;
+    TSearchRun m_search;
 };
 
 } // namespace Irisonde

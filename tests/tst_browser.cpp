@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The catalogue window on screen: a search filling its pages, paging and
-// selection, size changes, reopening, input and closing during a search, and
-// a damaged thumbnail reported once, the keyboard, opening in a workshop and
-// names the system's encoding does not read.
+// selection, size changes, reopening, input and closing during a search (the
+// walk beside the window's event loop, never inside one of its own),
+// thumbnails of a page turned while they are made, a damaged thumbnail
+// reported once, the keyboard, opening in a workshop and names the system's
+// encoding does not read.
 #include "catalogue/BrowseU.h"
 #include "shell/SettingsU.h"
 #include "support/AccessTree.h"
@@ -20,6 +22,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -48,12 +51,20 @@ class TstBrowser : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_cache; // the thumbnail cache: never the user's
     TSettings m_settings;
 
     static void Open(TBrowserF &w)
     {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+    // The search over and the page's thumbnails in.
+    static void Settle(const TBrowserF &w) { QTRY_VERIFY_WITH_TIMEOUT(!w.Searching() && !w.ThumbsPending(), 20000); }
+    static void Search(TBrowserF &w)
+    {
+        Control<QPushButton>(w, "SearchBout")->click();
+        Settle(w);
     }
     // The text of the window's label `name` ("Status", "Pagelab").
     static QString Text(const TBrowserF &w, const char *name) { return Control<QLabel>(w, name)->text(); }
@@ -76,6 +87,7 @@ private:
 private slots:
     void initTestCase()
     {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
         // Report order: bitmaps, metafiles, then each sub-folder; 13 files.
         const QString d = m_dir.path();
         Bmp(d + "/a.bmp", 640, 480, Qt::red);
@@ -97,7 +109,7 @@ private slots:
         QCOMPARE(Text(w, "Status"), QStringLiteral("0 Fichier image trouvé - ( 0 BitMap et 0 Métafichier )"));
         QCOMPARE(w.Slot(12).SlotPanel->geometry(), QRect(209 + 3 * 96, 4 + 2 * 109, 92, 106));
 
-        Control<QPushButton>(w, "SearchBout")->click();
+        Search(w);
         QCOMPARE(w.windowTitle(), " Catalogue des images, dossier : " + m_dir.path() + " - 13 fichiers trouvés.");
         QCOMPARE(Text(w, "Status"), QStringLiteral("13 Fichiers image trouvés - ( 12 BitMaps et 1 Métafichier )"));
         QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 1 sur 2"));
@@ -156,7 +168,12 @@ private slots:
         QCOMPARE(w.Slot(2).ThumbBox->size(), QSize(120, 120));
         QVERIFY(w.State().Selected == 2 && Blue(w, 2));
         Control<QComboBox>(w, "wThumbCombo")->setCurrentIndex(1);
+        QTest::mouseClick(w.Slot(1).ThumbBox, Qt::LeftButton);
+        QTRY_COMPARE(Text(w, "Status"), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
 
+        // Thumbnails made anew at the new size.
+        Settle(w);
+        QCOMPARE(Thumb(w, 1).pixelColor(60, 60), QColor(Qt::red));
         // Reopening: empty slots, the caption of the last search kept.
         w.close();
         QVERIFY(!w.Slot(1).SlotPanel);
@@ -181,12 +198,15 @@ private slots:
         QCOMPARE(Control<QLineEdit>(w, "PathEd")->text(), m_dir.path());
         Control<QCheckBox>(w, "RecurseCheck")->click();
         QVERIFY(!s.brwRecurseFlag);
-        Control<QPushButton>(w, "SearchBout")->click();
+        Search(w);
         QCOMPARE(Text(w, "Status"), QStringLiteral("1 Fichier image trouvé - ( 1 BitMap et 0 Métafichier )"));
     }
 
-    // Input during the walk never mixes searches or counts; closing stops it.
-    void inputAndCloseDuringSearch()
+    // The walk runs beside the window's event loop, never inside one of its
+    // own: the click returns at once and what is found comes later. Input
+    // during it never mixes searches or counts (a second click starts
+    // again); closing stops it, and nothing of it lands afterwards.
+    void searchBesideTheEventLoop()
     {
         QTemporaryDir big;
         for (int i = 0; i < 300; ++i)
@@ -196,39 +216,82 @@ private slots:
         s.brwPath = big.path();
         TBrowserF w(s);
         Open(w);
-        bool once = false;
+        // Slowed down, so that the input below meets a walk under way.
+        w.SearchRun().Prepare = [](TPictureSearch &search) {
+            search.Step = [step = search.Step] {
+                QThread::usleep(50);
+                return step();
+            };
+        };
+        bool inClick = false, reentered = false, once = false;
         QTimer::singleShot(0, &w, [&] {
+            reentered = inClick;
             once = true;
-            Control<QPushButton>(w, "SearchBout")->click(); // ignored: one walk at a time
+            QVERIFY(w.Searching());
+            Control<QPushButton>(w, "SearchBout")->click(); // starts again
             Control<QPushButton>(w, "SuccBout")->click();
             QTest::mouseClick(w.Slot(4).ThumbBox, Qt::LeftButton);
         });
+        QSignalSpy ended(&w, &TBrowserF::SearchEnded);
+        inClick = true;
         Control<QPushButton>(w, "SearchBout")->click();
-        QVERIFY(once);
+        inClick = false;
+        QVERIFY(!once && w.Searching() && w.State().FileCount == 0);
+        QVERIFY(ended.wait(20000));
+        QVERIFY(once && !reentered);
+        QCOMPARE(ended.size(), 1);
         QCOMPARE(w.State().FileCount, 600);
-        QCOMPARE(w.State().FileList.size(), 600);
         QStringList files = w.State().FileList;
+        QCOMPARE(files.size(), 600);
         QCOMPARE(files.removeDuplicates(), 0);
         QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 1 sur 50"));
         QVERIFY(w.State().Selected == -1 && !Blue(w, 4));
 
-        // Closed at the walk's first yields: it stops, nothing is left behind,
-        // the caption names the last finished search.
+        // Closed during the walk: it stops at once, nothing is left behind
+        // or lands later, the caption names the last finished search.
         const QString finished = w.windowTitle();
-        QTimer::singleShot(0, &w, [&w] { w.close(); });
         Control<QPushButton>(w, "SearchBout")->click();
+        QTRY_VERIFY(Text(w, "Status").startsWith("Recherche en cours : "));
+        w.close();
         QVERIFY(!w.isVisible() && !w.Searching());
+        QTest::qWait(100);
         QVERIFY(!w.Slot(1).SlotPanel);
         QCOMPARE(w.State().FileCount, 0);
         QCOMPARE(w.windowTitle(), finished);
-        QVERIFY(Text(w, "Status") != "Recherche en cours : " + big.path() + "/d299");
+        QCOMPARE(ended.size(), 1);
         Open(w);
-        Control<QPushButton>(w, "SearchBout")->click();
+        Search(w);
         QCOMPARE(w.State().FileCount, 600);
     }
 
-    // A damaged file: placeholder, one message after the paint, not again at
-    // later repaints; a new search may say it again.
+    // A page turned while its thumbnails are being made: only the new
+    // page's are delivered and shown.
+    void pageTurnedWhileDecoding()
+    {
+        QTemporaryDir dir;
+        for (int i = 0; i < 24; ++i) {
+            QImage photo(1600, 1200, QImage::Format_RGB32);
+            photo.fill(i < 12 ? Qt::red : Qt::green);
+            QVERIFY(photo.save(dir.filePath(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0'))), "JPEG"));
+        }
+        TSettings s = m_settings;
+        s.brwPath = dir.path();
+        TBrowserF w(s);
+        Open(w);
+        QList<int> pages;
+        connect(&w.Pool(), &TThumbPool::Ready, &w, [&](int page, int, const TThumbImage &) { pages << page; });
+        // Turned as soon as page 1 has asked for its thumbnails.
+        connect(&w, &TBrowserF::SearchEnded, &w, [&w] { Control<QPushButton>(w, "SuccBout")->click(); });
+        Search(w);
+        QCOMPARE(w.State().CurrentPage, 2);
+        QCOMPARE(pages.size(), 12);
+        QCOMPARE(pages.count(w.Pool().Page()), 12);
+        for (int k = 1; k <= 12; ++k) {
+            const QColor c = Thumb(w, k).pixelColor(40, 40);
+            QVERIFY2(c.green() > 200 && c.red() < 60, qPrintable(QString::number(k)));
+        }
+    }
+
     // Tab reaches the page once; arrows, pages, Home and End move the
     // selection, which the status line and the focused slot's description
     // give; Enter presses a focused button, and on a picture offers the
@@ -248,7 +311,7 @@ private slots:
             QVERIFY2(!letters.contains(letter), qPrintable(b->text()));
             letters.insert(letter);
         }
-        Control<QPushButton>(w, "SearchBout")->click();
+        Search(w);
         QVERIFY(!Control<QPushButton>(w, "OpenBout")->isEnabled());
         const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
         Control<QPushButton>(w, "SuccBout")->setFocus();
@@ -270,7 +333,9 @@ private slots:
         };
         key(Qt::Key_Right); // nothing selected yet: the slot with the focus
         expect(1, 1);
-        QCOMPARE(Text(w, "Status"), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
+        // The size once the thumbnail of the page turned back has come.
+        QTRY_COMPARE(Text(w, "Status"), "Fichier : " + m_dir.path() + "/a.bmp - Taille : 640 sur 480 pixels");
+        QCOMPARE(testsupport::Access(w.Slot(1).ThumbBox)->text(QAccessible::Description), Text(w, "Status"));
         key(Qt::Key_Down);
         expect(1, 5);
         key(Qt::Key_Left);
@@ -279,7 +344,7 @@ private slots:
         expect(1, 12);
         key(Qt::Key_PageDown); // one picture on page 2
         expect(2, 1);
-        QVERIFY(Text(w, "Status").contains("un_nom_vraiment_tres_long.bmp - Taille : 50 sur 30 pixels"));
+        QTRY_VERIFY(Text(w, "Status").contains("un_nom_vraiment_tres_long.bmp - Taille : 50 sur 30 pixels"));
         key(Qt::Key_PageUp);
         expect(1, 1);
         key(Qt::Key_Home);
@@ -326,7 +391,7 @@ private slots:
             }
         });
         closer.start(20);
-        Control<QPushButton>(w, "SearchBout")->click();
+        Search(w);
         QCOMPARE(w.State().FileCount, 2);
         const QString name = QString::fromUtf8("\uFFFDt\uFFFD.bmp");
         QCOMPARE(Caption(w, 2), name);
@@ -347,6 +412,8 @@ private slots:
         QVERIFY(std::remove(raw.constData()) == 0); // QTemporaryDir would miss it
     }
 
+    // A damaged file: placeholder, one message when its thumbnail comes, not
+    // again at later repaints; a new search may say it again.
     void damagedThumbnailReportedOnce()
     {
         QTemporaryDir dir;
@@ -365,7 +432,7 @@ private slots:
         });
         closer.start(20);
         for (int search = 1; search <= 2; ++search) {
-            Control<QPushButton>(w, "SearchBout")->click();
+            Search(w);
             QTRY_COMPARE(shown.size(), search);
             for (int i = 0; i < 3; ++i) {
                 w.Slot(1).ThumbBox->repaint();

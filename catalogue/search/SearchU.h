@@ -9,9 +9,9 @@
 // It keeps no results.
 //
 // The walk runs on the caller's thread and calls `Step` after every entry it
-// examines, so that a window can let its event loop run (and stay responsive)
-// while a large tree is searched; a step that returns false, or a call of
-// Cancel() from a hook or from an event handled during a step, ends the walk.
+// examines; a step that returns false, or a call of Cancel() from a hook or
+// a step, ends the walk. The catalogue walks on a thread of its own
+// (TSearchRun), whose step says whether the walk is still wanted.
 //
 // Report order: for each folder its raster pictures, then its metafiles and
 // drawings, then each
@@ -79,8 +79,7 @@ public:
     // Asked at every folder visited, before each of its two pattern passes,
     // so that a change made during a search counts from the next pass.
     std::function<TSearchKinds()> Kinds = [] { return TSearchKinds{}; };
-    // Called after every examined entry; false stops the walk. A window sets
-    // it to let its event loop run (QCoreApplication::processEvents).
+    // Called after every examined entry; false stops the walk.
     std::function<bool()> Step = [] { return true; };
     // The mounted file systems, asked once at the start of each walk.
     std::function<QList<TMount>()> Mounts = &ReadMounts;

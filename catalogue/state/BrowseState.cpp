@@ -86,8 +86,14 @@ void TBrowseState::Reset()
     FileCount = BmpCount = MetaCount = 0;
     PageCount = CurrentPage = 0;
     Selected = -1;
-    PicSize.fill(QSize());
+    ForgetPicSizes();
     m_wheelRest = 0;
+}
+
+void TBrowseState::ForgetPicSizes()
+{
+    PicSize.fill(QSize());
+    PicKnown.fill(false);
 }
 
 bool TBrowseState::BeginSearch()
@@ -229,7 +235,9 @@ QString TBrowseState::StatusText() const
         return SummaryText();
     const QSize s = PicSize[std::size_t(Selected - 1)];
     const QString file = QStringLiteral("Fichier : ") + ShownName(FileList.at(*i));
-    // Not drawn, or drawn as damaged: no size to give.
+    if (!PicKnown[std::size_t(Selected - 1)])
+        return file;
+    // Drawn as damaged: no size to give.
     if (!s.isValid())
         return file + QStringLiteral(" - Image illisible");
     return file + QStringLiteral(" - Taille : ") + QString::number(s.width()) + QStringLiteral(" sur ")

@@ -81,8 +81,12 @@ public:
     int PageCount = 0;
     int CurrentPage = 0;
     int Selected = -1;
-    // Size of the picture last drawn in each slot (slot k at k - 1).
+    // Size of the picture whose thumbnail each slot shows (slot k at k - 1),
+    // invalid when it could not be shown; PicKnown once its thumbnail came.
     std::array<QSize, SlotCount> PicSize{};
+    std::array<bool, SlotCount> PicKnown{};
+    // The slots wait for their thumbnails again.
+    void ForgetPicSizes();
 
     // Every showing and every search start empty.
     void Reset();
@@ -125,7 +129,7 @@ public:
     [[nodiscard]] QString PageText() const;    // "Page 2 sur 3"
     [[nodiscard]] QString SummaryText() const; // "3 Fichiers image trouvés - ( 2 BitMaps et 1 Métafichier )"
     // The selected file and its size ("Image illisible" when it could not be
-    // drawn), or the summary. Names are shown as ShownName shows them.
+    // drawn; the file alone while its thumbnail is being made), or the summary. Names are shown as ShownName shows them.
     [[nodiscard]] QString StatusText() const;
     [[nodiscard]] QString EndCaption(const QString &brwPath) const;
     [[nodiscard]] static QString SearchingCaption();

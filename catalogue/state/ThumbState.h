@@ -2,34 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The drawing of the catalogue's thumbnails, below the window: the picture
-// of an empty slot, and a slot's picture read from disk at every call (no
-// cache), fitted into its square, with the one loader of each kind (bitmap,
-// other raster picture, metafile, drawing) the catalogue reuses for every
-// slot.
+// The thumbnails of the catalogue's page, below the window: the picture of
+// an empty slot, and each slot's thumbnail as the workers hand it in
+// (TThumbPool, MakeThumb); a slot whose thumbnail has not come yet shows its
+// background alone.
 //
 // A file that cannot be read or decoded shows a placeholder (the empty
-// square with red diagonals) and is to be reported once per search: the
-// result says when this is the first time since the last ForgetFaults().
+// square with red diagonals) and is to be reported once per search: Accept
+// says when this is the first time since the last ForgetFaults().
 #include "catalogue/state/BrowseState.h"
-#include "imaging/BitmapFileU.h"
-#include "imaging/DrawingU.h"
-#include "imaging/MetafileU.h"
-#include "imaging/RasterU.h"
-#include "imaging/PictureFaultU.h"
+#include "catalogue/state/ThumbMakerU.h"
 
 #include <QColor>
 #include <QImage>
 #include <QSet>
 
+#include <array>
+#include <optional>
+
 class QPainter;
 
 namespace Irisonde {
-
-struct TThumbDraw {
-    EPictureFault Fault = EPictureFault::None;
-    bool Report = false; // the first failure of this file since ForgetFaults()
-};
 
 class TThumbState {
 public:
@@ -40,24 +33,26 @@ public:
 
     // Slot k of `browse`'s current page into (0, 0, Thumb, Thumb) of
     // `canvas`: the empty square when no file stands there; otherwise the
-    // background (blue when selected, else `buttonFace`), then the file, of
-    // the kind its content tells: bitmaps as they are, other raster
-    // pictures, metafiles and drawings on white. Records the picture's size
-    // in browse.PicSize (an invalid size for a file that could not be shown).
-    // A name whose bytes the system's encoding does not read is opened
-    // through those bytes.
-    TThumbDraw DrawThumb(QPainter &canvas, TBrowseState &browse, int k, const QColor &buttonFace);
+    // background (blue when selected, else `buttonFace`), then the
+    // thumbnail once it has come.
+    void DrawThumb(QPainter &canvas, const TBrowseState &browse, int k, const QColor &buttonFace) const;
+
+    // Every slot waits for its thumbnail again (a new page, size or search).
+    void Clear();
+    // Slot k's thumbnail has come: kept, and its picture's size recorded in
+    // `browse` (invalid for a file that could not be shown). True when its
+    // fault is to be reported.
+    [[nodiscard]] bool Accept(TBrowseState &browse, int k, TThumbImage thumb);
+    // Slot k still waits for its thumbnail.
+    [[nodiscard]] bool Waiting(int k) const;
 
     // A new search: every file may be reported again.
     void ForgetFaults() { m_reported.clear(); }
-    // Frees the loaded pictures (the window's close).
+    // Frees the thumbnails (the window's close).
     void Release();
 
 private:
-    TPictureBitmap m_bitmap;
-    TPictureMetafile m_metafile;
-    TPictureRaster m_raster;
-    TPictureDrawing m_drawing;
+    std::array<std::optional<TThumbImage>, TBrowseState::SlotCount> m_slots;
     QSet<QString> m_reported;
 };
 

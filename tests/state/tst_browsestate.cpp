@@ -112,8 +112,13 @@ private slots:
         QCOMPARE(state.SlotFile(1), QStringLiteral("/i/f13.bmp"));
         for (int k = 2; k <= 12; ++k)
             QCOMPARE(state.SlotCaption(k, SixEach).Text, QStringLiteral("Pas d'image"));
-        // Selecting, the status line, selecting again deselects.
+        // Selecting, the status line, selecting again deselects; while its
+        // thumbnail is being made, the file alone.
+        QCOMPARE(state.SlotClick(1).Selected, 1);
+        QCOMPARE(state.StatusText(), QStringLiteral("Fichier : /i/f13.bmp"));
+        (void)state.ClearSelection();
         state.PicSize[0] = QSize(640, 480);
+        state.PicKnown[0] = true;
         QCOMPARE(state.SlotClick(1).Selected, 1);
         QCOMPARE(state.StatusText(), QStringLiteral("Fichier : /i/f13.bmp - Taille : 640 sur 480 pixels"));
         const TSelectionChange again = state.SlotClick(1);
@@ -121,7 +126,7 @@ private slots:
         QCOMPARE(state.SlotClick(5).Selected, 5); // a slot without file can be selected
         QCOMPARE(state.StatusText(), state.SummaryText());
         QCOMPARE(state.ClearSelection(), 5);
-        // A picture not drawn, or drawn as damaged, has no size to give.
+        // A picture drawn as damaged has no size to give.
         state.PicSize[0] = QSize();
         (void)state.SlotClick(1);
         QCOMPARE(state.StatusText(), QStringLiteral("Fichier : /i/f13.bmp - Image illisible"));
@@ -208,27 +213,32 @@ private slots:
         TThumbState thumbs;
         QImage box(80, 80, QImage::Format_RGB32);
         const QColor face(240, 240, 240);
+        // Made as a worker makes it, then handed in and drawn.
         auto draw = [&](int k) {
+            const TThumbImage made = MakeThumb(state.SlotFile(k), 80, nullptr);
+            const std::pair<EPictureFault, bool> result{made.Fault, thumbs.Accept(state, k, made)};
             QPainter p(&box);
-            return thumbs.DrawThumb(p, state, k, face);
+            thumbs.DrawThumb(p, state, k, face);
+            return result;
         };
-        QCOMPARE(draw(1).Fault, EPictureFault::None);
+        QCOMPARE(draw(1).first, EPictureFault::None);
         QCOMPARE(box.pixelColor(40, 40), QColor(10, 200, 30));
         QCOMPARE(box.pixelColor(40, 5), face);
         QCOMPARE(state.PicSize[0], QSize(640, 480));
-        QCOMPARE(draw(2).Fault, EPictureFault::None);
+        QCOMPARE(draw(2).first, EPictureFault::None);
         QVERIFY(!state.PicSize[1].isEmpty());
-        const TThumbDraw first = draw(3);
-        QVERIFY(first.Fault != EPictureFault::None && first.Report);
+        const auto first = draw(3);
+        QVERIFY(first.first != EPictureFault::None && first.second);
+        QVERIFY(state.PicKnown[2] && !state.PicSize[2].isValid());
         IRISONDE_COMPARE_IMAGES(box, TThumbState::MakeFaultThumb(80));
-        QVERIFY(!draw(3).Report);
+        QVERIFY(!draw(3).second);
         thumbs.ForgetFaults();
-        QVERIFY(draw(3).Report);
+        QVERIFY(draw(3).second);
         // A turned photo, on white; a compressed drawing: red left, blue right.
-        QCOMPARE(draw(4).Fault, EPictureFault::None);
+        QCOMPARE(draw(4).first, EPictureFault::None);
         QCOMPARE(state.PicSize[3], QSize(48, 32));
         QVERIFY(qAbs(box.pixelColor(40 - 16, 40 - 8).red() - 255) < 40 && box.pixelColor(40 - 16, 40 - 8).green() < 40);
-        QCOMPARE(draw(5).Fault, EPictureFault::None);
+        QCOMPARE(draw(5).first, EPictureFault::None);
         QCOMPARE(box.pixelColor(20, 40), QColor(255, 0, 0));
         QCOMPARE(box.pixelColor(60, 40), QColor(0, 0, 255));
         draw(6);

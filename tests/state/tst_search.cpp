@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The picture file search on small trees made for each case: the report
-// order, which entries count, links and loops, yields and stopping.
+// order, which entries count, links and loops, yields and stopping; the
+// walk on its own thread, cancelled and started again.
 #include "catalogue/search/RawNameU.h"
+#include "catalogue/search/SearchRunU.h"
 #include "catalogue/search/SearchU.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -245,6 +249,65 @@ private slots:
         QVERIFY(search.SearchFolder(dir.path(), faAnyFile, true));
         QVERIFY(!nested);
         QCOMPARE(rec.Reports.join(QLatin1Char('|')), QStringLiteral("F R/a.bmp|F R/b.wmf|D R/s|F R/s/c.bmp"));
+    }
+
+    // On its own thread: the same reports in the same order as the walk on
+    // the caller's; cancelled, its thread ends at once and nothing of it
+    // reaches the run started next.
+    void runOnItsThread()
+    {
+        QTemporaryDir dir;
+        QStringList tree;
+        for (int i = 0; i < 40; ++i)
+            for (const char *name : {"/", "/a.bmp", "/b.wmf", "/c.jpg", "/x.txt"})
+                tree << QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0')) + QLatin1String(name);
+        MakeTree(dir.path(), tree);
+        QStringList expected;
+        TPictureSearch plain;
+        plain.OnFileFound = [&](const QString &p) { expected << p; };
+        QVERIFY(plain.SearchFolder(dir.path(), faAnyFile, true));
+        QCOMPARE(expected.size(), 120);
+
+        TSearchRun run;
+        QStringList found;
+        QList<int> runs;
+        connect(&run, &TSearchRun::Found, [&](int r, const QStringList &files, const QString &) {
+            runs << r;
+            found << files;
+        });
+        QSignalSpy finished(&run, &TSearchRun::Finished);
+        const int first = run.Start(dir.path(), true, {});
+        QVERIFY(run.Running());
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.at(0).at(0).toInt(), first);
+        QVERIFY(finished.at(0).at(1).toBool() && !run.Running());
+        QCOMPARE(found, expected);
+
+        // Slowed down to a walk of seconds, stopped in its first batches.
+        run.Prepare = [](TPictureSearch &search) {
+            search.Step = [step = search.Step] {
+                QThread::msleep(5);
+                return step();
+            };
+        };
+        found.clear();
+        runs.clear();
+        const int slow = run.Start(dir.path(), true, {});
+        QTRY_VERIFY(!found.isEmpty());
+        QElapsedTimer stopping;
+        stopping.start();
+        run.Cancel();
+        QVERIFY2(stopping.elapsed() < 500, qPrintable(QString::number(stopping.elapsed())));
+        QVERIFY(!run.Running() && found.size() < 120);
+        run.Prepare = nullptr;
+        found.clear();
+        const int next = run.Start(dir.path() + QStringLiteral("/d07"), false, {false, true});
+        QVERIFY(next != slow);
+        QVERIFY(finished.wait(10000));
+        QTest::qWait(50);
+        QCOMPARE(found, QStringList{dir.path() + QStringLiteral("/d07/b.wmf")});
+        QCOMPARE(finished.size(), 2);
+        QVERIFY(runs.endsWith(next));
     }
 };
 
