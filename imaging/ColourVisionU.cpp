@@ -86,6 +86,15 @@ struct TLayout {
 // into vector code, between the two table stages.
 constexpr int32_t Chunk = 256;
 
+// The encoding table's step of a mixed light, which the matrices keep
+// within -0.3..1.3: rounded, then brought into the table. Integer bounds
+// rather than float ones, so that the stage has no branch and vectorises.
+inline int32_t Step(float linear)
+{
+    const auto i = int32_t(linear * float(EncodeSteps) + 0.5f);
+    return std::min(std::max(i, 0), EncodeSteps);
+}
+
 inline QRgb ReadWord(const uint8_t *p)
 {
     QRgb w;
@@ -95,9 +104,17 @@ inline QRgb ReadWord(const uint8_t *p)
 
 inline void WriteWord(uint8_t *p, QRgb w) { std::memcpy(p, &w, sizeof w); }
 
+// The table stages gain most from the gathers of AVX2: a copy of the pass
+// compiled for it is chosen at load time where the processor has it.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
+#define IRISONDE_VISION_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define IRISONDE_VISION_CLONES
+#endif
+
 // One row of `count` pixels from s to d (which may be the same row).
 template <int32_t Size, bool Premultiplied>
-void ViewRow(const uint8_t *s, uint8_t *d, int32_t count, const std::array<float, 9> &m, const TLightTables &t)
+IRISONDE_VISION_CLONES void ViewRow(const uint8_t *s, uint8_t *d, int32_t count, const std::array<float, 9> &m, const TLightTables &t)
 {
     using L = TLayout<Size>;
     alignas(32) float r[Chunk], g[Chunk], b[Chunk];
@@ -125,9 +142,7 @@ void ViewRow(const uint8_t *s, uint8_t *d, int32_t count, const std::array<float
             const float o0 = m0 * lr + m1 * lg + m2 * lb;
             const float o1 = m3 * lr + m4 * lg + m5 * lb;
             const float o2 = m6 * lr + m7 * lg + m8 * lb;
-            ri[i] = int32_t(std::min(std::max(o0, 0.0f), 1.0f) * float(EncodeSteps) + 0.5f);
-            gi[i] = int32_t(std::min(std::max(o1, 0.0f), 1.0f) * float(EncodeSteps) + 0.5f);
-            bi[i] = int32_t(std::min(std::max(o2, 0.0f), 1.0f) * float(EncodeSteps) + 0.5f);
+            ri[i] = Step(o0), gi[i] = Step(o1), bi[i] = Step(o2);
         }
         for (int32_t i = 0; i < k; ++i) {
             const uint8_t *px = p + ptrdiff_t(i) * Size;
@@ -205,8 +220,9 @@ float TColourVision::DecodeByte(uint8_t value) { return Tables().Decode[value]; 
 uint8_t TColourVision::EncodeLight(float linear)
 {
     // The same steps as the pixel stage.
-    const auto i = int32_t(std::min(std::max(linear, 0.0f), 1.0f) * float(EncodeSteps) + 0.5f);
-    return Tables().Encode[size_t(i)];
+    // Out-of-range and not-a-number lights bounded before the conversion.
+    const float l = linear > 0.0f ? std::min(linear, 1.0f) : 0.0f;
+    return Tables().Encode[size_t(Step(l))];
 }
 
 QRgb TColourVision::Seen(QRgb colour) const
