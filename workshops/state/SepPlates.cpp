@@ -83,8 +83,20 @@ void SeparateRows(const TDibPlus &picture, std::span<TDibPlus *const> plates, Pi
     }
 }
 
-// The ink each channel keeps once black has taken the common part,
-// 255 - (m - channel) with m the pixel's largest channel; black is m.
+// The four-colour rule, for a pixel whose largest channel is m: black
+// takes the grey common to the three inks, 255 - m, and each colour ink
+// keeps what is left of it, m - channel. A plate shows its ink as the light
+// the ink takes from white paper.
+constexpr uint8_t ColourInk(uint8_t largest, uint8_t channel) { return uint8_t(largest - channel); }
+constexpr uint8_t BlackInk(uint8_t largest) { return uint8_t(255 - largest); }
+constexpr uint8_t PlateLevel(uint8_t ink) { return uint8_t(255 - ink); }
+
+constexpr TFourInks PixelInks(const uint8_t *s)
+{
+    const uint8_t v = std::max({s[Blue], s[Green], s[Red]});
+    return {ColourInk(v, s[Red]), ColourInk(v, s[Green]), ColourInk(v, s[Blue]), BlackInk(v)};
+}
+
 inline void FourBlock(const uint8_t *__restrict s, uint8_t *__restrict c, uint8_t *__restrict m,
                       uint8_t *__restrict y, uint8_t *__restrict k)
 {
@@ -96,21 +108,21 @@ inline void FourBlock(const uint8_t *__restrict s, uint8_t *__restrict c, uint8_
         v = std::max<uint8_t>(v, s[j - 2] & Masks.Prev2[size_t(j)]);
         v = std::max<uint8_t>(v, s[j + 1] & Masks.Next1[size_t(j)]);
         v = std::max<uint8_t>(v, s[j + 2] & Masks.Next2[size_t(j)]);
-        const auto kept = uint8_t(~(v - s[j]));
+        const uint8_t kept = PlateLevel(ColourInk(v, s[j]));
         c[j] = kept | Masks.Not[Red][size_t(j)];
         m[j] = kept | Masks.Not[Green][size_t(j)];
         y[j] = kept | Masks.Not[Blue][size_t(j)];
-        k[j] = v;
+        k[j] = PlateLevel(BlackInk(v));
     }
 }
 
 inline void FourPixel(const uint8_t *s, uint8_t *c, uint8_t *m, uint8_t *y, uint8_t *k)
 {
-    const uint8_t v = std::max({s[0], s[1], s[2]});
-    c[0] = 255, c[1] = 255, c[2] = uint8_t(255 - (v - s[2]));
-    m[0] = 255, m[1] = uint8_t(255 - (v - s[1])), m[2] = 255;
-    y[0] = uint8_t(255 - (v - s[0])), y[1] = 255, y[2] = 255;
-    k[0] = v, k[1] = v, k[2] = v;
+    const TFourInks ink = PixelInks(s);
+    c[Blue] = 255, c[Green] = 255, c[Red] = PlateLevel(ink.Cyan);
+    m[Blue] = 255, m[Green] = PlateLevel(ink.Magenta), m[Red] = 255;
+    y[Blue] = PlateLevel(ink.Yellow), y[Green] = 255, y[Red] = 255;
+    k[Blue] = k[Green] = k[Red] = PlateLevel(ink.Black);
 }
 
 // Each plate: the picture's byte where it holds the plate's channel, `other`
@@ -242,6 +254,20 @@ void SeparateFourColours(const TDibPlus &picture, std::span<TDibPlus *const> pla
         [](const uint8_t *s, const std::array<uint8_t *, 4> &d, int32_t j) {
             FourBlock(s + j, d[0] + j, d[1] + j, d[2] + j, d[3] + j);
         });
+}
+
+TFourInks FourColourInks(uint32_t pixel)
+{
+    const uint8_t s[3] = {uint8_t(pixel), uint8_t(pixel >> 8), uint8_t(pixel >> 16)};
+    return PixelInks(s);
+}
+
+std::array<int32_t, 4> FourColourInkPercents(uint32_t pixel)
+{
+    // amount x 100 / 255 never ends in a half, so the rounding has no tie.
+    const auto percent = [](uint8_t amount) { return (int32_t(amount) * 100 + 127) / 255; };
+    const TFourInks ink = FourColourInks(pixel);
+    return {percent(ink.Cyan), percent(ink.Magenta), percent(ink.Yellow), percent(ink.Black)};
 }
 
 void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> plates)

@@ -6,6 +6,7 @@
 // plates, over whole pixel stores.
 #include "imaging/DibPlusU.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -18,6 +19,15 @@ namespace Irisonde {
 // Four colours: cyan, magenta, yellow and black as FourColourPlate with one
 // factor 1 (the black takes the grey common to the three inks).
 void SeparateFourColours(const TDibPlus &picture, std::span<TDibPlus *const> plates);
+// The amounts 0..255 of the four inks the plates above lay for one pixel
+// value (blue low): the colour probe's reading of the same plates.
+struct TFourInks {
+    uint8_t Cyan, Magenta, Yellow, Black;
+};
+[[nodiscard]] TFourInks FourColourInks(uint32_t pixel);
+// The same amounts as whole percentages (cyan, magenta, yellow, black),
+// rounded to the nearest.
+[[nodiscard]] std::array<int32_t, 4> FourColourInkPercents(uint32_t pixel);
 // Three colours: cyan, magenta and yellow as ThreeColourPlate with one
 // factor 1: the picture's own channel, 255 in the other two.
 void SeparateThreeColours(const TDibPlus &picture, std::span<TDibPlus *const> plates);
