@@ -48,6 +48,16 @@ void TSpectrumState::SetLight(ELight light)
     Recompute();
 }
 
+QString TSpectrumState::LightName(ELight light)
+{
+    switch (light) {
+    case ELight::White: return QStringLiteral("Lumière blanche");
+    case ELight::Sources: return QStringLiteral("Sources monochromatiques");
+    case ELight::Screen: return QStringLiteral("Écran (trois LED)");
+    }
+    return QStringLiteral("Lumière blanche");
+}
+
 bool TSpectrumState::SetWavelength(int32_t k, int32_t nm)
 {
     if (!ValidIndex(k) || nm < MinNm || nm > MaxNm)

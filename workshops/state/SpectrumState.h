@@ -66,6 +66,8 @@ public:
 
     // The light. Sources k and LEDs k count 1..3 (LED 1 red, 2 green, 3 blue).
     void SetLight(ELight light);
+    // Its name on the window's choice, in French: "Lumière blanche"...
+    [[nodiscard]] static QString LightName(ELight light);
     [[nodiscard]] ELight Light() const { return m_light; }
     // False, nothing changed, for k outside 1..3 or nm outside 380-780.
     [[nodiscard]] bool SetWavelength(int32_t k, int32_t nm);
