@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "workshops/SpectrumPaintU.h"
+
+#include "workshops/state/SpectrumScreen.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+
+namespace Irisonde {
+
+namespace {
+
+// A dark ground, so that the colours of the wavelengths stand out as light.
+const QColor Ground(28, 28, 34);
+const QColor Ink(225, 225, 225);
+const QColor Faint(110, 110, 120);
+const std::array<QColor, 3> ConeColours{QColor(235, 90, 70), QColor(90, 205, 90), QColor(100, 130, 255)};
+const std::array<QString, 3> ConeNames{QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("S")};
+
+QColor ToQColor(TRgb8 c)
+{
+    return QColor(c.R, c.G, c.B);
+}
+
+QString Code(TRgb8 c)
+{
+    return QStringLiteral("R %1  V %2  B %3   %4").arg(c.R).arg(c.G).arg(c.B).arg(c.Hex());
+}
+
+void Title(QPainter &p, const QRect &place, const QString &text)
+{
+    p.setPen(Ink);
+    p.drawText(place.adjusted(6, 3, -6, 0), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
+{
+    const TSpectrumPlaces &at = screen.Places();
+    const TSpectrumState &s = screen.State();
+    const QRect &band = at.Band;
+    p.fillRect(at.Plot, Ground);
+    QString title = QStringLiteral("Spectre de la lumière");
+    if (s.Filter() != EFilter::None)
+        title += QStringLiteral(" après le filtre ") + TSpectralLight::FilterName(s.Filter());
+    Title(p, at.Plot, title);
+
+    const int base = band.bottom();
+    const auto top = [&](double height) { return base - int(height * (band.height() - 1)); };
+    if (s.Light() == ELight::Sources) {
+        for (int32_t k = 1; k <= TSpectrumState::SourceCount; ++k) {
+            const TLightSource &source = s.Source(k);
+            const int x = screen.XOf(source.Wavelength);
+            const bool chosen = k == s.Selected();
+            if (!source.On) {
+                if (chosen) {
+                    p.setPen(QPen(Faint, 1, Qt::DashLine));
+                    p.drawLine(x, band.top(), x, base);
+                    p.drawText(QRect(x - 40, band.top() - 18, 80, 16), Qt::AlignCenter, QStringLiteral("%1 éteinte").arg(k));
+                }
+                continue;
+            }
+            const QColor colour = ToQColor(TSpectralColour::WavelengthColour(source.Wavelength));
+            p.fillRect(QRect(QPoint(x - 1, top(screen.LineHeight(k))), QPoint(x + 1, base)), colour);
+            QFont f = p.font();
+            f.setBold(chosen);
+            p.setFont(f);
+            p.setPen(chosen ? Ink : Faint);
+            p.drawText(QRect(x - 40, top(screen.LineHeight(k)) - 18, 80, 16), Qt::AlignCenter,
+                       QStringLiteral("%1 : %2 nm").arg(k).arg(source.Wavelength));
+            f.setBold(false);
+            p.setFont(f);
+        }
+    } else {
+        for (const TPlotSample &sample : s.PlotSamples()) {
+            const int x0 = screen.XOf(sample.Wavelength - 2.5), x1 = screen.XOf(sample.Wavelength + 2.5);
+            const int y = top(screen.SampleHeight(sample));
+            if (y < base)
+                p.fillRect(QRect(QPoint(std::max(x0, band.left()), y), QPoint(std::min(x1, band.right()), base)),
+                           ToQColor(sample.Colour));
+        }
+    }
+    if (s.Filter() != EFilter::None) {
+        // The filter's transmission, 100 % at the top of the band.
+        QPainterPath curve;
+        for (int x = band.left(); x <= band.right(); x += 2) {
+            const QPointF point(x, top(TSpectralLight::Transmission(s.Filter(), screen.NmAt(x))));
+            if (x == band.left())
+                curve.moveTo(point);
+            else
+                curve.lineTo(point);
+        }
+        p.setPen(QPen(Ink, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve);
+    }
+    // The wavelength scale.
+    p.setPen(Faint);
+    p.drawLine(band.left(), base + 1, band.right(), base + 1);
+    for (int nm = 400; nm <= 750; nm += 50) {
+        const int x = screen.XOf(nm);
+        p.drawLine(x, base + 1, x, base + 4);
+        p.drawText(QRect(x - 30, base + 3, 60, 14), Qt::AlignCenter, nm == 750 ? QStringLiteral("750 nm") : QString::number(nm));
+    }
+}
+
+void PaintCurves(QPainter &p, const TSpectrumScreen &screen)
+{
+    const TSpectrumPlaces &at = screen.Places();
+    const TSpectrumState &s = screen.State();
+    p.fillRect(at.Curves, Ground);
+    Title(p, at.Curves, QStringLiteral("Sensibilité des trois sortes de cônes"));
+    const QRect inner = at.Curves.adjusted(0, 18, 0, -4);
+    if (s.Light() == ELight::Sources) {
+        // Where each source meets the curves: what each cone takes of it.
+        for (int32_t k = 1; k <= TSpectrumState::SourceCount; ++k)
+            if (s.Source(k).On) {
+                const int x = screen.XOf(s.Source(k).Wavelength);
+                p.setPen(QPen(ToQColor(TSpectralColour::WavelengthColour(s.Source(k).Wavelength)), 1, Qt::DashLine));
+                p.drawLine(x, inner.top(), x, inner.bottom());
+            }
+    }
+    const std::array<bool, 3> present = screen.ConesPresent();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (size_t c = 0; c < 3; ++c) {
+        QPainterPath curve;
+        double peak = 0;
+        int peakX = 0;
+        for (int32_t i = 0; i < SpectralTables::Count; ++i) {
+            const double v = SpectralTables::ConesLms2000[size_t(i)][c];
+            const QPointF point(screen.XOf(SpectralTables::WavelengthAt(i)), inner.bottom() - v * (inner.height() - 1));
+            if (i == 0)
+                curve.moveTo(point);
+            else
+                curve.lineTo(point);
+            if (v > peak) {
+                peak = v;
+                peakX = int(point.x());
+            }
+        }
+        p.setPen(present[c] ? QPen(ConeColours[c], 2) : QPen(Faint, 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve);
+        p.drawText(QRect(peakX - 10, inner.top() - 14, 20, 14), Qt::AlignCenter, ConeNames[c]);
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void PaintBars(QPainter &p, const TSpectrumScreen &screen)
+{
+    const TSpectrumPlaces &at = screen.Places();
+    const TConeResponse &cones = screen.State().Cones();
+    const std::array<double, 3> values{cones.L, cones.M, cones.S};
+    const std::array<bool, 3> present = screen.ConesPresent();
+    p.fillRect(at.Bars, Ground);
+    // 0 to 150 %: a bright narrow light may stir a cone beyond the white.
+    const int pitch = at.Bars.height() / 3;
+    const int left = at.Bars.left() + 90, right = at.Bars.right() - 60;
+    const auto xOf = [&](double percent) { return left + int(std::min(percent, 150.0) / 150.0 * (right - left)); };
+    for (size_t c = 0; c < 3; ++c) {
+        const QRect row(at.Bars.left(), at.Bars.top() + int(c) * pitch, at.Bars.width(), pitch);
+        const QRect bar(left, row.top() + 4, right - left, std::max(4, pitch - 8));
+        p.setPen(Ink);
+        p.drawText(row.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Cônes ") + ConeNames[c]);
+        if (!present[c]) {
+            p.setPen(QPen(Faint, 1, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(bar.adjusted(0, 0, -1, -1));
+            p.drawText(bar, Qt::AlignCenter, QStringLiteral("absents (") + VisionName(screen.Vision()).toLower() + QStringLiteral(")"));
+            continue;
+        }
+        p.fillRect(QRect(QPoint(left, bar.top()), QPoint(xOf(values[c]), bar.bottom())), ConeColours[c]);
+        p.setPen(Faint);
+        p.drawLine(xOf(100), bar.top() - 2, xOf(100), bar.bottom() + 2);
+        p.setPen(Ink);
+        p.drawText(QRect(right + 6, row.top(), 60, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("%1 %").arg(qRound(values[c])));
+    }
+}
+
+// A colour with its code, and the mark of a colour beyond the screen.
+void PaintSwatch(QPainter &p, const QRect &place, const QString &title, const TDisplayColour &colour, const QString &note)
+{
+    p.fillRect(place, Ground);
+    Title(p, place, title);
+    const QRect swatch = place.adjusted(10, 22, -10, -58);
+    p.fillRect(swatch, ToQColor(colour.Rgb));
+    p.setPen(Ink);
+    p.drawText(QRect(place.left() + 6, swatch.bottom() + 4, place.width() - 12, 16), Qt::AlignCenter, Code(colour.Rgb));
+    if (colour.OutOfGamut) {
+        p.setPen(QPen(QColor(255, 170, 40), 2, Qt::DashLine));
+        p.drawRect(swatch.adjusted(-3, -3, 2, 2));
+        p.setPen(QColor(255, 170, 40));
+        p.drawText(QRect(place.left() + 6, swatch.bottom() + 20, place.width() - 12, 16), Qt::AlignCenter,
+                   QStringLiteral("hors des couleurs de l'écran"));
+    }
+    p.setPen(Faint);
+    p.drawText(QRect(place.left() + 6, swatch.bottom() + 36, place.width() - 12, 16), Qt::AlignCenter, note);
+}
+
+} // namespace
+
+void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    p.setFont(font);
+    const TSpectrumPlaces &at = screen.Places();
+    const QRect clip = p.clipBoundingRect().toAlignedRect();
+    const auto wanted = [&](const QRect &part) { return clip.isEmpty() || clip.intersects(part); };
+    p.fillRect(at.Zone, QColor(60, 60, 66)); // the gaps between the parts
+    if (wanted(at.Plot))
+        PaintPlot(p, screen);
+    if (wanted(at.Curves))
+        PaintCurves(p, screen);
+    if (wanted(at.Bars))
+        PaintBars(p, screen);
+    const TSpectrumState &s = screen.State();
+    if (wanted(at.Patch))
+        PaintSwatch(p, at.Patch, QStringLiteral("Couleur perçue"), s.Colour(), TSpectralColour::HueName(s.Colour().Rgb));
+    if (wanted(at.Compare)) {
+        if (const auto &m = s.Comparison()) {
+            PaintSwatch(p, at.Compare, QStringLiteral("Comparaison"), m->Colour, m->Light);
+        } else {
+            p.fillRect(at.Compare, Ground);
+            Title(p, at.Compare, QStringLiteral("Comparaison"));
+            p.setPen(Faint);
+            p.drawText(at.Compare.adjusted(8, 20, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                       QStringLiteral("« Comparer » garde ici la couleur perçue."));
+        }
+    }
+}
+
+} // namespace Irisonde

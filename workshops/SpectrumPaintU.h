@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// How the light workshop's picture is drawn from its screen state: the
+// spectrum plot, the cone sensitivities, the cones' bars, the colour
+// perceived and the comparison. Drawing only; every figure comes from
+// TSpectrumScreen and TSpectrumState.
+class QPainter;
+
+namespace Irisonde {
+
+class TSpectrumScreen;
+
+// The painter works in client-area coordinates (the places' own).
+void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen);
+
+} // namespace Irisonde

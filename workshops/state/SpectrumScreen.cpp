@@ -1,0 +1,289 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "workshops/state/SpectrumScreen.h"
+
+#include "imaging/WheelU.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Irisonde {
+
+namespace {
+
+constexpr int32_t Margin = 6;
+constexpr int32_t Gap = 8;
+
+// The highest sample of the screen's three LEDs at full strength, the top
+// of the plot in that light.
+double LedPeak()
+{
+    static const double peak = [] {
+        TSpectrum full{};
+        for (int32_t k = 0; k < TSpectrumState::SourceCount; ++k)
+            TSpectralLight::AddLed(full, k, 1.0);
+        return *std::max_element(full.begin(), full.end());
+    }();
+    return peak;
+}
+
+bool SameSource(const TLightSource &a, const TLightSource &b)
+{
+    return a.Wavelength == b.Wavelength && a.Strength == b.Strength && a.On == b.On;
+}
+
+} // namespace
+
+void TSpectrumScreen::Place(int32_t clientWidth, int32_t clientHeight)
+{
+    TSpectrumPlaces &p = m_places;
+    p.Zone = QRect(Margin, 4, std::max(0, clientWidth - 2 * Margin), std::max(0, clientHeight - ToolbarHeight - 8));
+    const int32_t right = std::clamp(p.Zone.width() / 4, 140, 320);
+    const int32_t left = std::max(0, p.Zone.width() - right - Gap);
+    const int32_t h = p.Zone.height();
+    p.Plot = QRect(p.Zone.left(), p.Zone.top(), left, h / 2);
+    p.Curves = QRect(p.Zone.left(), p.Plot.bottom() + 1, left, h * 28 / 100);
+    p.Bars = QRect(p.Zone.left(), p.Curves.bottom() + 1, left, p.Zone.bottom() - p.Curves.bottom());
+    const int32_t rx = p.Zone.right() - right + 1;
+    p.Patch = QRect(rx, p.Zone.top(), right, h / 2 - 4);
+    p.Compare = QRect(rx, p.Zone.top() + h / 2 + 4, right, h - h / 2 - 4);
+    // Room above for a line's label, below for the scale's figures.
+    p.Band = p.Plot.adjusted(12, 20, -12, -18);
+}
+
+void TSpectrumScreen::Reset()
+{
+    m_state = TSpectrumState();
+    m_dragged = 0;
+}
+
+int32_t TSpectrumScreen::XOf(double nm) const
+{
+    const QRect &b = m_places.Band;
+    const double t = (nm - TSpectrumState::MinNm) / double(TSpectrumState::MaxNm - TSpectrumState::MinNm);
+    return b.left() + int32_t(std::lround(t * (b.width() - 1)));
+}
+
+int32_t TSpectrumScreen::NmAt(int32_t x) const
+{
+    const QRect &b = m_places.Band;
+    const double t = b.width() > 1 ? double(x - b.left()) / (b.width() - 1) : 0.0;
+    const double nm = TSpectrumState::MinNm + t * (TSpectrumState::MaxNm - TSpectrumState::MinNm);
+    return std::clamp(int32_t(std::lround(nm)), TSpectrumState::MinNm, TSpectrumState::MaxNm);
+}
+
+double TSpectrumScreen::SampleHeight(const TPlotSample &sample) const
+{
+    const double top = m_state.Light() == ELight::Screen ? LedPeak() : 1.0;
+    return std::clamp(sample.Power / top, 0.0, 1.0);
+}
+
+double TSpectrumScreen::LineHeight(int32_t k) const
+{
+    const TLightSource &s = m_state.Source(k);
+    return s.Strength / 100.0 * TSpectralLight::Transmission(m_state.Filter(), s.Wavelength);
+}
+
+TSpectrumScreen::TSeen TSpectrumScreen::Seen() const
+{
+    const auto &c = m_state.Comparison();
+    return {m_state.Light(),
+            m_state.Filter(),
+            {m_state.Source(1), m_state.Source(2), m_state.Source(3)},
+            {m_state.LedStrength(1), m_state.LedStrength(2), m_state.LedStrength(3)},
+            m_state.WhiteStrength(),
+            m_state.Selected(),
+            m_state.Cones(),
+            m_state.Colour(),
+            c.has_value(),
+            c ? c->Colour.Rgb : TRgb8{},
+            m_vision};
+}
+
+void TSpectrumScreen::AddLineStrips(TDamage &damage, const TLightSource &source) const
+{
+    const int32_t x = XOf(source.Wavelength);
+    const QRect strip(x - LineReach, m_places.Plot.top(), 2 * LineReach + 1, m_places.Curves.bottom() - m_places.Plot.top() + 1);
+    damage.Add(strip & (m_places.Plot | m_places.Curves));
+}
+
+TDamage TSpectrumScreen::Changes(const TSeen &before) const
+{
+    const TSeen now = Seen();
+    TDamage damage;
+    if (now.Vision != before.Vision)
+        return TDamage(m_places.Zone);
+    const bool wholePlot = now.Light != before.Light || now.Filter != before.Filter
+                        || (now.Light == ELight::Screen && now.Leds != before.Leds)
+                        || (now.Light == ELight::White && now.White != before.White);
+    if (wholePlot) {
+        damage.Add(m_places.Plot);
+        damage.Add(m_places.Curves);
+    } else if (now.Light == ELight::Sources) {
+        // A source that moved or changed, and the choice's mark, from its
+        // old place to its new: the rest of the plot stays.
+        for (size_t i = 0; i < now.Sources.size(); ++i) {
+            const int32_t k = int32_t(i) + 1;
+            const bool marked = now.Selected != before.Selected && (k == now.Selected || k == before.Selected);
+            if (marked || !SameSource(now.Sources[i], before.Sources[i])) {
+                AddLineStrips(damage, before.Sources[i]);
+                AddLineStrips(damage, now.Sources[i]);
+            }
+        }
+    }
+    if (now.Cones.L != before.Cones.L || now.Cones.M != before.Cones.M || now.Cones.S != before.Cones.S)
+        damage.Add(m_places.Bars);
+    if (now.Colour.Rgb != before.Colour.Rgb || now.Colour.OutOfGamut != before.Colour.OutOfGamut)
+        damage.Add(m_places.Patch);
+    if (now.Compared != before.Compared || now.ComparedRgb != before.ComparedRgb)
+        damage.Add(m_places.Compare);
+    return damage;
+}
+
+TDamage TSpectrumScreen::ChooseLight(ELight light)
+{
+    const TSeen before = Seen();
+    m_state.SetLight(light);
+    return Changes(before);
+}
+
+TDamage TSpectrumScreen::ChooseFilter(EFilter filter)
+{
+    const TSeen before = Seen();
+    m_state.SetFilter(filter);
+    return Changes(before);
+}
+
+TDamage TSpectrumScreen::SetWavelength(int32_t k, int32_t nm)
+{
+    const TSeen before = Seen();
+    return m_state.SetWavelength(k, nm) ? Changes(before) : TDamage();
+}
+
+TDamage TSpectrumScreen::SetStrength(int32_t k, double percent)
+{
+    const TSeen before = Seen();
+    const bool changed = m_state.Light() == ELight::White ? m_state.SetWhiteStrength(percent) : m_state.SetStrength(k, percent);
+    return changed ? Changes(before) : TDamage();
+}
+
+TDamage TSpectrumScreen::SetSourceOn(int32_t k, bool on)
+{
+    const TSeen before = Seen();
+    return m_state.SetSourceOn(k, on) ? Changes(before) : TDamage();
+}
+
+TDamage TSpectrumScreen::Compare()
+{
+    m_state.StoreComparison();
+    // The same colour stored again may come with other cones or another light.
+    return TDamage(m_places.Compare);
+}
+
+TDamage TSpectrumScreen::Select(int32_t k)
+{
+    const TSeen before = Seen();
+    return m_state.SelectSource(k) ? Changes(before) : TDamage();
+}
+
+TDamage TSpectrumScreen::Move(int32_t deltaNm)
+{
+    const TSeen before = Seen();
+    return m_state.MoveSelected(deltaNm) ? Changes(before) : TDamage();
+}
+
+TDamage TSpectrumScreen::ChangeStrength(double deltaPercent)
+{
+    const TSeen before = Seen();
+    return m_state.ChangeStrength(deltaPercent) ? Changes(before) : TDamage();
+}
+
+TDamage TSpectrumScreen::ToggleSelected()
+{
+    if (m_state.Light() != ELight::Sources)
+        return {};
+    const int32_t k = m_state.Selected();
+    return SetSourceOn(k, !m_state.Source(k).On);
+}
+
+TDamage TSpectrumScreen::Wheel(int32_t delta)
+{
+    const int32_t notches = WheelNotches(delta);
+    return notches ? ChangeStrength(notches * TSpectrumState::StrengthStep) : TDamage();
+}
+
+TDamage TSpectrumScreen::Press(QPoint at)
+{
+    m_dragged = 0;
+    if (m_state.Light() != ELight::Sources || !m_places.Plot.contains(at))
+        return {};
+    const TSeen before = Seen();
+    int32_t best = 0, bestDistance = GrabReach + 1;
+    for (int32_t k : {m_state.Selected(), 1, 2, 3}) {
+        const TLightSource &s = m_state.Source(k);
+        const int32_t distance = std::abs(XOf(s.Wavelength) - at.x());
+        if (s.On && distance < bestDistance) {
+            best = k;
+            bestDistance = distance;
+        }
+    }
+    if (best != 0) {
+        (void)m_state.SelectSource(best);
+        m_dragged = best;
+        return Changes(before);
+    }
+    if (!m_state.Source(m_state.Selected()).On)
+        return {};
+    m_dragged = m_state.Selected();
+    (void)m_state.SetWavelength(m_dragged, NmAt(at.x()));
+    return Changes(before);
+}
+
+TDamage TSpectrumScreen::DragTo(QPoint at)
+{
+    if (m_dragged == 0)
+        return {};
+    return SetWavelength(m_dragged, NmAt(at.x()));
+}
+
+TDamage TSpectrumScreen::SetVision(EVision vision)
+{
+    const TSeen before = Seen();
+    m_vision = vision;
+    return Changes(before);
+}
+
+std::array<bool, 3> TSpectrumScreen::ConesPresent() const
+{
+    switch (m_vision) {
+    case EVision::Normal: return {true, true, true};
+    case EVision::Protanopia: return {false, true, true};
+    case EVision::Deuteranopia: return {true, false, true};
+    case EVision::Tritanopia: return {true, true, false};
+    case EVision::Achromatopsia: return {false, false, false};
+    }
+    return {true, true, true};
+}
+
+QString TSpectrumScreen::Describe() const
+{
+    const QString said = m_state.Describe();
+    static constexpr std::array<const char *, 3> names{"L", "M", "S"};
+    const std::array<bool, 3> present = ConesPresent();
+    QStringList missing;
+    for (size_t i = 0; i < present.size(); ++i)
+        if (!present[i])
+            missing << QLatin1String(names[i]);
+    if (missing.isEmpty())
+        return said;
+    if (missing.size() == 3)
+        return said + QStringLiteral(" Vision simulée : ") + VisionName(m_vision).toLower()
+             + QStringLiteral(", aucun cône ne répond, seuls les bâtonnets voient.");
+    return said + QStringLiteral(" Vision simulée : ") + VisionName(m_vision).toLower() + QStringLiteral(", cônes ")
+         + missing.join(QStringLiteral(" et ")) + QStringLiteral(" absents.");
+}
+
+} // namespace Irisonde
