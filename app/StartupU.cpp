@@ -10,6 +10,7 @@
 #include "shell/HintStyleU.h"
 #include "shell/MainU.h"
 #include "shell/OptionU.h"
+#include "shell/ProgramU.h"
 #include "shell/SettingsU.h"
 #include "shell/SplashU.h"
 #include "shell/WorkshopU.h"
@@ -103,7 +104,6 @@ int RunIrisonde(QApplication &app)
     QApplication::setWindowIcon(icon);
     app.setStyle(new THintStyle);
     InstallFrenchTranslation(app);
-    RestoreTitles();
 
     const std::unique_ptr<QLockFile> lock = CheckSingleInstance();
     if (!lock) {
@@ -111,20 +111,23 @@ int RunIrisonde(QApplication &app)
         return 0;
     }
 
-    // Every window is made once, the main window first, and lives to the end.
-    TMainF main(Irisonde::WorkshopTable());
-    auto *splash = new TSplashF(&main);
-    auto *options = new TOptionF(main.Settings(), &main);
+    // What every window shares, then every window, made once, the main
+    // window first; all live to the end.
+    TProgram program;
+    program.Load(QCoreApplication::applicationFilePath(), PlacementSections());
+    TMainF main(program, Irisonde::WorkshopTable());
+    auto *splash = new TSplashF(program.State().DisplayTitle, &main);
+    auto *options = new TOptionF(program, &main);
 
     // Workshops are windows of their own, not the main window's children:
     // while one is open the main window is hidden, and a child window would
     // then have no entry of its own in the task bar to come back from.
     using Irisonde::EWorkshop;
     std::vector<std::unique_ptr<TWorkshopF>> workshops;
-    const auto make = [&main, &workshops](const Irisonde::TWorkshopRow &row) {
+    const auto make = [&program, &main, &workshops](const Irisonde::TWorkshopRow &row) {
         if (!row.Make || main.Workshop(row))
             return;
-        workshops.push_back(row.Make());
+        workshops.push_back(row.Make(program, row));
         main.SetWorkshop(row, workshops.back().get());
     };
     // The printing and RGB workshops before the splash shows, the others
@@ -132,17 +135,17 @@ int RunIrisonde(QApplication &app)
     for (const EWorkshop kind : {EWorkshop::Quadri, EWorkshop::RGB})
         make(Irisonde::WorkshopRow(kind));
 
-    if (main.Settings().SplashFlag)
+    if (program.Settings().SplashFlag)
         splash->ShowAtStartup();
 
     for (const EWorkshop kind : {EWorkshop::Add, EWorkshop::Eclaire, EWorkshop::Loup, EWorkshop::Sub})
         make(Irisonde::WorkshopRow(kind));
     for (const Irisonde::TWorkshopRow &row : Irisonde::WorkshopTable())
         make(row);
-    auto *tip = new TTipF(main.Settings(), &main);
+    auto *tip = new TTipF(program.Settings(), &main);
     // The catalogue, then the chooser it opens over itself.
-    auto *browser = new Irisonde::TBrowserF(main.Settings(), &main);
-    auto *chooser = new Irisonde::TParcourF(browser);
+    auto *browser = new Irisonde::TBrowserF(program, &main);
+    auto *chooser = new Irisonde::TParcourF(program, browser);
     browser->SetChooser(chooser);
     browser->SetWorkshops(PictureWorkshopChoices(main));
 

@@ -18,18 +18,27 @@ namespace Irisonde {
 namespace {
 
 template <class T>
-std::unique_ptr<TWorkshopF> Make()
+std::unique_ptr<TWorkshopF> Make(TProgram &program, const TWorkshopRow &row)
 {
-    return std::make_unique<T>();
+    return std::make_unique<T>(program, row);
 }
 
+// The link captions keep their trailing blanks: the links' hover areas
+// reach that far.
 const std::array kTable = {
-    TWorkshopRow{"TAddF", "AddMenu", "Synthèse trichromique &additive", false, 1, "AddF", &Make<TAddF>},
-    TWorkshopRow{"TSubF", "SubMenu", "Synthèse trichromique &soustractive", false, 2, "SubF", &Make<TSubF>},
-    TWorkshopRow{"TEclaireF", "EclaireMenu", "&Eclairage d'une scène", false, 3, "EclaireF", &Make<TEclaireF>},
-    TWorkshopRow{"TLoupF", "LoupMenu", "L'écran de télévision à la &Loupe", false, 4, "LoupF", &Make<TLoupF>},
-    TWorkshopRow{"TQuadriF", "QuadriMenu", "&Impression par quadrichromie ou trichromie", true, 8, "QuadriF", &Make<TQuadriF>},
-    TWorkshopRow{"TRGBF", "RGBMenu", "&Décomposition RVB d'une image", false, 9, "RGBF", &Make<TRGBF>},
+    TWorkshopRow{"TAddF", "AddF", " Synthèse additive", "ADDITIVE", "AddMenu", "Synthèse trichromique &additive", false,
+                 1, "Synthèse trichromique additive  ", &Make<TAddF>},
+    TWorkshopRow{"TSubF", "SubF", " Synthèse soustractive", "SOUSTRACTIVE", "SubMenu", "Synthèse trichromique &soustractive",
+                 false, 2, "Synthèse trichromique soustractive ", &Make<TSubF>},
+    TWorkshopRow{"TEclaireF", "EclaireF", " Eclairage d'une scène", "ECLAIRAGE", "EclaireMenu", "&Eclairage d'une scène", false, 3,
+                 "Eclairage d'une scène ", &Make<TEclaireF>},
+    TWorkshopRow{"TLoupF", "LoupF", " Une loupe sur un écran de télévision", "TVLOUPE", "LoupMenu", "L'écran de télévision à la &Loupe", false, 4,
+                 "La télévision à la loupe ", &Make<TLoupF>},
+    TWorkshopRow{"TQuadriF", "QuadriF", " Quadrichromie", "QUADRICHRO", "QuadriMenu",
+                 "&Impression par quadrichromie ou trichromie", true, 8, "Impression en trichromie ou quadrichromie ",
+                 &Make<TQuadriF>},
+    TWorkshopRow{"TRGBF", "RGBF", " Décomposition RVB d'une image", "RGB", "RGBMenu", "&Décomposition RVB d'une image",
+                 false, 9, " Décomposition RVB d'une image ", &Make<TRGBF>},
 };
 static_assert(kTable.size() == static_cast<std::size_t>(EWorkshop::RGB) + 1, "one row per workshop");
 

@@ -6,6 +6,7 @@
 #include "catalogue/ParcourU.h"
 #include "catalogue/search/RawNameU.h"
 #include "shell/AppStateU.h"
+#include "shell/ProgramU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/DropU.h"
 #include "shell/MainClientU.h"
@@ -28,10 +29,10 @@
 
 namespace Irisonde {
 
-TBrowserF::TBrowserF(TSettings &settings, QWidget *parent)
+TBrowserF::TBrowserF(TProgram &program, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      m_settings(settings), m_ui(*this), m_thumbs(m_browse, m_slots, *this, [this](int k) {
+      m_program(program), m_settings(program.Settings()), m_ui(*this), m_thumbs(m_browse, m_slots, *this, [this](int k) {
           if (k == m_browse.Selected)
               UpdateStatus();
       })
@@ -338,7 +339,7 @@ void TBrowserF::SearchBoutClick()
     // The thumbnails of the last list are no longer wanted.
     m_thumbs.Request(m_shown);
     // No folder known yet: the program's own, as the settings' default is.
-    m_searchFolder = m_settings.brwPath.isEmpty() ? App::State().PicturesStart() : m_settings.brwPath;
+    m_searchFolder = m_settings.brwPath.isEmpty() ? m_program.State().PicturesStart() : m_settings.brwPath;
     (void)m_search.Start(m_searchFolder, m_settings.brwRecurseFlag, {m_settings.brwBmpFlag, m_settings.brwMetaFlag});
 }
 
@@ -379,6 +380,6 @@ void TBrowserF::ParcoursBoutClick()
     m_chooser->open();
 }
 
-void TBrowserF::AideBoutClick() { App::ShowHelp(QStringLiteral("Browser")); }
+void TBrowserF::AideBoutClick() { m_program.ShowHelp(QStringLiteral("Browser")); }
 
 } // namespace Irisonde

@@ -35,6 +35,7 @@
 
 namespace Irisonde {
 
+class TProgram;
 struct TSettings;
 class TParcourF;
 class TThumbBox;
@@ -51,7 +52,8 @@ class TBrowserF : public QDialog {
 public:
     // The window shows and changes the catalogue settings of `settings`,
     // which outlive it.
-    explicit TBrowserF(TSettings &settings, QWidget *parent = nullptr);
+    // Reads and changes the program's settings; its help is the program's.
+    explicit TBrowserF(TProgram &program, QWidget *parent = nullptr);
     ~TBrowserF() override;
 
     // The working-folder chooser "&Parcourir" opens; made after this window.
@@ -107,6 +109,7 @@ private:
     void FilesFound(int run, const QStringList &files, const QString &folder);
     void EndSearch();
 
+    TProgram &m_program;
     TSettings &m_settings;
     TParcourF *m_chooser = nullptr;
     TBrowseControls m_ui;

@@ -7,6 +7,7 @@
 #include "shell/AccessibleU.h"
 #include "shell/StatusLineU.h"
 #include "shell/AppStateU.h"
+#include "shell/ProgramU.h"
 #include "shell/MainClientU.h"
 #include "shell/PaintBoxU.h"
 
@@ -66,9 +67,10 @@ QString ExistingFolder(const QString &root, QString folder)
 
 } // namespace
 
-TParcourF::TParcourF(QWidget *parent)
+TParcourF::TParcourF(TProgram &program, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
+      m_program(program),
       m_folder(QDir::currentPath())
 {
     setObjectName(QStringLiteral("ParcourF"));
@@ -253,7 +255,7 @@ void TParcourF::AnnulBoutClick()
 void TParcourF::AideBoutClick()
 {
     // The original button did nothing; the catalogue's topic covers the chooser.
-    App::ShowHelp(QStringLiteral("Browser"));
+    m_program.ShowHelp(QStringLiteral("Browser"));
 }
 
 } // namespace Irisonde

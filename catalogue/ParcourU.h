@@ -23,11 +23,13 @@ class QTimer;
 namespace Irisonde {
 
 class TPaintBox;
+class TProgram;
 
 class TParcourF : public QDialog {
     Q_OBJECT
 public:
-    explicit TParcourF(QWidget *parent = nullptr);
+    // Its help is the program's.
+    explicit TParcourF(TProgram &program, QWidget *parent = nullptr);
 
     // The caller's protocol.
     void SetStartPath(const QString &path) { m_state.StartPath = path; }
@@ -65,6 +67,7 @@ private:
     void ShowDriveWarning();
     void SetEditColour(const QColor &colour);
 
+    TProgram &m_program;
     TParcourState m_state;
     QString m_drive;
     QString m_folder;

@@ -5,7 +5,6 @@
 
 #include "imaging/RecolourU.h"
 #include "imaging/ResourceU.h"
-#include "shell/HelpU.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -34,12 +33,6 @@ QImage Bullet(const char *name)
 }
 
 } // namespace
-
-TAppState &State()
-{
-    static TAppState state;
-    return state;
-}
 
 QColor TipColour()
 {
@@ -92,11 +85,6 @@ void ShowWarning(const QString &text, QWidget *parent)
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Avertissement"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
-}
-
-void ShowHelp(const QString &topic)
-{
-    THelpF::Instance().ShowTopic(State().HelpFile, topic);
 }
 
 } // namespace App

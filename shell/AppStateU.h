@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Application-wide state: what the program knows about itself (TAppState,
-// reached through App::State()), the shared bitmaps and cursor, the warning
-// box and the help window.
+// What the program knows about itself (TAppState, held by the program object
+// of ProgramU.h), the shared bitmaps and cursor, and the warning box.
 #include <QColor>
 #include <QCursor>
 #include <QImage>
@@ -21,7 +20,6 @@ struct TAppState {
     // Where the open dialog and the catalogue start when installed (the
     // program's own folder holds no pictures then); empty: ProgramFolder.
     QString PictureFolder;
-    QString WindowsFolder;      // where companion programs are looked for
     QString HelpFile;           // the HTML help document beside the program
     QString DisplayTitle;       // main window caption, splash line
     QString ShortTitle;         // mode label prefix, e-mail subject
@@ -32,10 +30,6 @@ struct TAppState {
 };
 
 namespace App {
-
-// The program's one TAppState, made on first use and living as long as the
-// program.
-[[nodiscard]] TAppState &State();
 
 // The tip window's pale yellow.
 [[nodiscard]] QColor TipColour();
@@ -53,10 +47,6 @@ const QCursor &LinkCursor();
 // The default beep, then a modal "Avertissement" box with a warning icon.
 // Line breaks in `text` show as line breaks.
 void ShowWarning(const QString &text, QWidget *parent = nullptr);
-
-// Opens the help document at the topic `topic` ("Sommaire", "ADDITIVE"...)
-// in the program's help window, reused for every request.
-void ShowHelp(const QString &topic);
 
 } // namespace App
 

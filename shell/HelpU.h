@@ -3,7 +3,7 @@
 
 #pragma once
 // The help window: shows the French HTML help document beside the program,
-// opened at a topic anchor. One window serves every help request.
+// opened at a topic anchor. The program object keeps one for every request.
 #include <QWidget>
 
 class QTextBrowser;
@@ -13,23 +13,20 @@ namespace Irisonde {
 class THelpF : public QWidget {
     Q_OBJECT
 public:
-    // The one help window; created at the first request, destroyed when the
-    // application quits.
-    static THelpF &Instance();
+    explicit THelpF(QWidget *parent = nullptr);
 
     // Loads `file` (again, when it changed) and jumps to the anchor `topic`.
     // A missing document is said in the window itself; an unknown topic
     // leaves the document at its top.
     void ShowTopic(const QString &file, const QString &topic);
 
-    [[nodiscard]] QString CurrentTopic() const { return topic; }
-    [[nodiscard]] QTextBrowser *Browser() const { return browser; }
+    [[nodiscard]] QString CurrentTopic() const { return m_topic; }
+    [[nodiscard]] QTextBrowser *Browser() const { return m_browser; }
 
 private:
-    explicit THelpF(QWidget *parent = nullptr);
-    QTextBrowser *browser;
-    QString loadedFile;
-    QString topic;
+    QTextBrowser *m_browser;
+    QString m_loadedFile;
+    QString m_topic;
 };
 
 } // namespace Irisonde

@@ -7,6 +7,7 @@
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SupLabU.h"
+#include "shell/WorkshopRowU.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,21 +19,19 @@ namespace {
 
 struct LinkEntry {
     int number; // LinkLabN
-    int top;
     const char *caption;
-    bool workshop; // blue bullet before workshops, red before the others
+    bool workshop;  // blue bullet before workshops, red before the others
+    bool gapBefore; // a wider step above it
 };
 
-constexpr LinkEntry kLinks[] = {
-    {1, 48, "Synthèse trichromique additive  ", true},
-    {2, 76, "Synthèse trichromique soustractive ", true},
-    {3, 104, "Eclairage d'une scène ", true},
-    {4, 132, "La télévision à la loupe ", true},
-    {8, 176, "Impression en trichromie ou quadrichromie ", true},
-    {9, 204, " Décomposition RVB d'une image ", true},
-    {7, 244, "Aide d'Irisonde", false},
-    {6, 272, "Cataloguer les images ", false},
-    {5, 300, "Quitter ", false},
+// Links step down the window, with a wider step above a row that starts a
+// group and above the links that open no workshop.
+constexpr int kFirstLinkTop = 48, kLinkStep = 28, kGroupGap = 16, kOthersGap = 12;
+
+constexpr LinkEntry kOtherLinks[] = {
+    {7, "Aide d'Irisonde", false, true},
+    {6, "Cataloguer les images ", false, false},
+    {5, "Quitter ", false, false},
 };
 
 } // namespace
@@ -46,7 +45,7 @@ QFont ArialPx(int pixels, bool bold, bool italic)
     return f;
 }
 
-TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
+TMainClient::TMainClient(std::span<const TWorkshopRow> rows, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Client"));
     m_label1 = new QLabel(QStringLiteral("Section 1 : Couleurs et perception visuelle"), this);
@@ -55,16 +54,23 @@ TMainClient::TMainClient(QWidget *parent) : QWidget(parent)
     m_label1->move(20, 12);
     m_label1->adjustSize();
 
-    for (const LinkEntry &e : kLinks) {
+    std::vector<LinkEntry> entries;
+    for (const TWorkshopRow &row : rows)
+        entries.push_back({row.LinkLabel, row.LinkCaption, true, row.SeparatorBefore});
+    entries.insert(entries.end(), std::begin(kOtherLinks), std::end(kOtherLinks));
+    int top = kFirstLinkTop - kLinkStep;
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const LinkEntry &e = entries[k];
+        top += kLinkStep + (!e.gapBefore || k == 0 ? 0 : e.workshop ? kGroupGap : kOthersGap);
         auto *lab = new TSuperLab(this);
         lab->setObjectName(QStringLiteral("LinkLab%1").arg(e.number));
         lab->setFont(ArialPx(16, true, true));
         lab->setText(QString::fromUtf8(e.caption));
-        lab->move(52, e.top);
+        lab->move(52, top);
         lab->adjustSize();
-        m_linkLab[e.number - 1] = lab;
+        m_links.push_back(lab);
         const bool blue = e.workshop;
-        auto *bullet = new TPaintBox(this, QRect(32, e.top + 4, 13, 9), [blue](QPainter &p) {
+        auto *bullet = new TPaintBox(this, QRect(32, top + 4, 13, 9), [blue](QPainter &p) {
             p.drawImage(0, 0, blue ? App::PuceB() : App::PuceR());
         });
         // The colour is the only thing the bullet says: workshop or not.

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The main window's client area: the heading, the nine activity links with
-// their bullets, the two bevels and the status panel, over the tiled Motif.
+// The main window's client area: the heading, the activity links with their
+// bullets (one per workshop row, then help, catalogue and quit), the two
+// bevels and the status panel, over the tiled Motif.
 #include <QWidget>
-#include <array>
+#include <span>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -13,15 +15,19 @@ class QLabel;
 namespace Irisonde {
 
 class TSuperLab;
+struct TWorkshopRow;
 
 class TMainClient : public QWidget {
     Q_OBJECT
 public:
-    explicit TMainClient(QWidget *parent = nullptr);
+    explicit TMainClient(std::span<const TWorkshopRow> rows, QWidget *parent = nullptr);
 
-    // What the main window drives: the links (LinkLab1 .. LinkLab9 at index
-    // 0 .. 8) and the two labels of the status panel.
-    [[nodiscard]] const std::array<TSuperLab *, 9> &Links() const { return m_linkLab; }
+    // The links from top to bottom: the rows' in table order, then
+    // HelpLink, BrowserLink and QuitLink.
+    enum : int { HelpLink = 0, BrowserLink = 1, QuitLink = 2 };
+    [[nodiscard]] const std::vector<TSuperLab *> &Links() const { return m_links; }
+    // Where the link of a row is in Links(), or of one of the three others.
+    [[nodiscard]] TSuperLab *OtherLink(int which) const { return m_links[m_links.size() - 3 + std::size_t(which)]; }
     [[nodiscard]] QLabel *ModeLab() const { return m_modeLab; }
     [[nodiscard]] QLabel *WarningLab() const { return m_warningLab; }
 
@@ -31,7 +37,7 @@ protected:
 
 private:
     QLabel *m_label1;
-    std::array<TSuperLab *, 9> m_linkLab{};
+    std::vector<TSuperLab *> m_links;
     QFrame *m_bevel1;
     QFrame *m_bevel2;
     QFrame *m_panel1;

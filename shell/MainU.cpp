@@ -5,7 +5,9 @@
 
 #include "IrisondeConfig.h"
 #include "shell/AppStateU.h"
+#include "shell/ProgramU.h"
 #include "shell/MainClientU.h"
+#include "shell/ProgramU.h"
 #include "shell/SettingsU.h"
 #include "shell/SupLabU.h"
 #include "shell/WorkshopU.h"
@@ -64,45 +66,8 @@ TDisplayMode DisplayModeFor(int width, int height, int bitsPerPixel)
     return {QStringLiteral("Affichage %1 sur %2 pixels, %3").arg(width).arg(height).arg(depth), low};
 }
 
-QString ProgramFolderOf(const QString &executablePath)
-{
-    QString native = QDir::toNativeSeparators(executablePath);
-    const qsizetype cut = qMax(native.lastIndexOf(QDir::separator()), native.lastIndexOf(QLatin1Char(':')));
-    QString folder = native.left(cut + 1);
-    if (folder.endsWith(QDir::separator()) && folder.size() > 1)
-        folder.chop(1);
-    return folder;
-}
-
-QString DocumentPathOf(const QString &programFolder, const QString &fileName)
-{
-    const QDir folder(programFolder);
-    const QString beside = QDir::toNativeSeparators(folder.filePath(fileName));
-    if (QFileInfo(beside).isFile())
-        return beside;
-    // Installed, the program is in <prefix>/bin, its help in
-    // <prefix>/share/irisonde and its readme with the package's other
-    // documents in <prefix>/share/doc/irisonde.
-    for (const QString &installedFolder : {QStringLiteral("../share/irisonde/"), QStringLiteral("../share/doc/irisonde/")}) {
-        const QString installed = QDir::toNativeSeparators(QDir::cleanPath(folder.filePath(installedFolder + fileName)));
-        if (QFileInfo(installed).isFile())
-            return installed;
-    }
-    return beside;
-}
-
-QString PictureFolderOf(const QString &programFolder)
-{
-    const QDir folder(programFolder);
-    if (QFileInfo(folder.filePath(QStringLiteral("Irisonde.html"))).isFile()
-        || !QFileInfo(folder.filePath(QStringLiteral("../share/irisonde"))).isDir())
-        return {};
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return QDir::toNativeSeparators(!pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
-}
-
-TMainF::TMainF(std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *parent)
-    : QMainWindow(parent), m_table(workshopRows), m_workshops(workshopRows.size(), nullptr)
+TMainF::TMainF(TProgram &program, std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *parent)
+    : QMainWindow(parent), m_program(program), m_table(workshopRows), m_workshops(workshopRows.size(), nullptr)
 {
     setObjectName(QStringLiteral("MainF"));
     setFont(ArialPx(11));
@@ -120,6 +85,11 @@ TMainF::TMainF(std::span<const Irisonde::TWorkshopRow> workshopRows, QWidget *pa
 }
 
 TMainF::~TMainF() = default;
+
+TSettings &TMainF::Settings()
+{
+    return m_program.Settings();
+}
 
 void TMainF::BuildMenus()
 {
@@ -165,15 +135,15 @@ void TMainF::BuildMenus()
 
     m_aideMenu = bar->addMenu(QStringLiteral("&Aide"));
     m_aideMenu->setObjectName(QStringLiteral("AideMenu"));
-    m_winHlpMenu = item(m_aideMenu, "WinHlpMenu", QStringLiteral("&Aide du logiciel"), [] { App::ShowHelp(QStringLiteral("Sommaire")); });
+    m_winHlpMenu = item(m_aideMenu, "WinHlpMenu", QStringLiteral("&Aide du logiciel"), [this] { m_program.ShowHelp(QStringLiteral("Sommaire")); });
     m_tipMenu = item(m_aideMenu, "TipMenu", QStringLiteral("Astuce du &jour"), [this] {
         // Seen from the menu before the splash went: not shown again by itself.
         m_tipTime->stop();
         ShowModalOnce(m_tipWindow);
     });
     m_tipMenu->setEnabled(false);
-    m_lisezMoiMenu = item(m_aideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(DocumentPathOf(App::State().ProgramFolder, QStringLiteral("lisezmoi.txt"))));
+    m_lisezMoiMenu = item(m_aideMenu, "LisezMoiMenu", QStringLiteral("&Lisez Moi"), [this] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(DocumentPathOf(m_program.State().ProgramFolder, QStringLiteral("lisezmoi.txt"))));
     });
     m_aideMenu->addSeparator();
     QMenu *web = m_aideMenu->addMenu(QStringLiteral("&Irisonde sur le web"));
@@ -183,12 +153,12 @@ void TMainF::BuildMenus()
     });
     QMenu *mail = m_aideMenu->addMenu(QStringLiteral("e-&Mail"));
     mail->setObjectName(QStringLiteral("MailMenu"));
-    m_mailAuteurMenu = item(mail, "MailAuteurMenu", QStringLiteral("&Ecrire à l'auteur"), [] {
+    m_mailAuteurMenu = item(mail, "MailAuteurMenu", QStringLiteral("&Ecrire à l'auteur"), [this] {
         QUrl url;
         url.setScheme(QStringLiteral("mailto"));
         url.setPath(QStringLiteral(IRISONDE_AUTHOR_EMAIL));
         QUrlQuery query;
-        query.addQueryItem(QStringLiteral("Subject"), App::State().ShortTitle);
+        query.addQueryItem(QStringLiteral("Subject"), m_program.State().ShortTitle);
         url.setQuery(query);
         QDesktopServices::openUrl(url);
     });
@@ -202,7 +172,7 @@ void TMainF::BuildMenus()
 
 void TMainF::BuildClient()
 {
-    auto *client = new TMainClient(this);
+    auto *client = new TMainClient(m_table, this);
     setCentralWidget(client);
     m_client = client;
     for (TSuperLab *lab : m_client->Links())
@@ -215,21 +185,7 @@ void TMainF::BuildClient()
 void TMainF::FormCreate()
 {
     CheckDisplayMode();
-    TAppState &app = App::State();
-    app.ProgramFolder = ProgramFolderOf(QCoreApplication::applicationFilePath());
-    QStringList sections{QString::fromLatin1(Irisonde::kMainSection)};
-    for (const Irisonde::TWorkshopRow &row : m_table)
-        sections.append(QString::fromLatin1(row.Section));
-    m_settings = Irisonde::LoadSettings(app.ProgramFolder, sections);
-    app.HelpFile = DocumentPathOf(app.ProgramFolder, QStringLiteral("Irisonde.html"));
-    app.PictureFolder = PictureFolderOf(app.ProgramFolder);
-    // Companion programs are found on the PATH here; the system folder is
-    // kept for the platforms that have one.
-    QString windows = qEnvironmentVariable("SystemRoot");
-    if (windows.endsWith(QLatin1Char('\\')) || windows.endsWith(QLatin1Char('/')))
-        windows.chop(1);
-    app.WindowsFolder = windows;
-    setWindowTitle(app.DisplayTitle);
+    setWindowTitle(m_program.State().DisplayTitle);
     for (TSuperLab *lab : m_client->Links())
         lab->LinkCursor = TCursorId::LinkHand;
 }
@@ -239,16 +195,17 @@ void TMainF::CheckDisplayMode()
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect g = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     const TDisplayMode mode = DisplayModeFor(g.width(), g.height(), screen ? screen->depth() : 24);
-    App::State().DisplayModeText = mode.text;
-    App::State().LowColourFlag = mode.lowColour;
+    m_program.State().DisplayModeText = mode.text;
+    m_program.State().LowColourFlag = mode.lowColour;
 }
 
 int TMainF::RowIndex(const Irisonde::TWorkshopRow &row) const
 {
-    for (std::size_t k = 0; k < m_table.size(); ++k)
-        if (std::string_view(m_table[k].SpecName) == row.SpecName)
-            return static_cast<int>(k);
-    return -1;
+    // A row of the table is known by its place in it.
+    const std::less<const Irisonde::TWorkshopRow *> before;
+    if (m_table.empty() || before(&row, m_table.data()) || !before(&row, m_table.data() + m_table.size()))
+        return -1;
+    return static_cast<int>(&row - m_table.data());
 }
 
 TWorkshopF *TMainF::Workshop(const Irisonde::TWorkshopRow &row) const
@@ -320,18 +277,23 @@ void TMainF::ShowModalOnce(QDialog *dialog)
 
 void TMainF::LinkLabClick()
 {
-    // The links that open no workshop: LinkLab5 quits, 6 catalogues, 7 helps.
-    constexpr int kQuitLink = 5, kBrowserLink = 6, kHelpLink = 7;
+    // The rows' links first, each doing what its menu item does, then the
+    // three that open no workshop.
     const auto *lab = qobject_cast<TSuperLab *>(sender());
     const auto &links = m_client->Links();
     const auto it = std::find(links.begin(), links.end(), lab);
     if (it == links.end())
         return;
-    const int n = static_cast<int>(it - links.begin()) + 1;
-    QAction *action = n == kQuitLink ? m_quitMenu : n == kBrowserLink ? m_browserMenu : n == kHelpLink ? m_winHlpMenu : nullptr;
-    for (std::size_t k = 0; k < m_table.size(); ++k)
-        if (m_table[k].LinkLabel == n)
-            action = m_workshopMenus[k];
+    const auto k = static_cast<std::size_t>(it - links.begin());
+    QAction *action = nullptr;
+    if (k < m_workshopMenus.size())
+        action = m_workshopMenus[k];
+    else if (lab == m_client->OtherLink(TMainClient::HelpLink))
+        action = m_winHlpMenu;
+    else if (lab == m_client->OtherLink(TMainClient::BrowserLink))
+        action = m_browserMenu;
+    else if (lab == m_client->OtherLink(TMainClient::QuitLink))
+        action = m_quitMenu;
     if (action)
         action->trigger();
 }
@@ -346,7 +308,7 @@ void TMainF::ApplyHintSetting()
 {
     for (TWorkshopF *w : m_workshops)
         if (w)
-            w->SetShowHints(m_settings.BullesFlag);
+            w->SetShowHints(m_program.Settings().BullesFlag);
 }
 
 void TMainF::LaunchCalculator()
@@ -385,11 +347,11 @@ void TMainF::FirstShow()
 {
     QLabel *modeLab = m_client->ModeLab();
     QLabel *warningLab = m_client->WarningLab();
-    modeLab->setText(App::State().ShortTitle + QStringLiteral(" - ") + App::State().DisplayModeText);
+    modeLab->setText(m_program.State().ShortTitle + QStringLiteral(" - ") + m_program.State().DisplayModeText);
     modeLab->adjustSize();
     warningLab->move(modeLab->x() + modeLab->width() + 10, modeLab->y());
     QPalette p = warningLab->palette();
-    if (App::State().LowColourFlag) {
+    if (m_program.State().LowColourFlag) {
         warningLab->setText(QStringLiteral("Affichage conseillé : 65536 couleurs"));
         p.setColor(QPalette::WindowText, QColor(255, 0, 0));
     } else {
@@ -399,7 +361,7 @@ void TMainF::FirstShow()
     warningLab->setPalette(p);
     warningLab->adjustSize();
     ApplyHintSetting();
-    if (m_settings.TipFlag)
+    if (m_program.Settings().TipFlag)
         m_tipTime->start();
     const auto records = PlacementRecords();
     SetPlacement(*this, *records[0]);
@@ -413,9 +375,10 @@ void TMainF::FirstShow()
 
 std::vector<TPlacement *> TMainF::PlacementRecords()
 {
-    std::vector<TPlacement *> records{&m_settings.Placement(QString::fromLatin1(Irisonde::kMainSection))};
+    TSettings &settings = m_program.Settings();
+    std::vector<TPlacement *> records{&settings.Placement(QString::fromLatin1(Irisonde::kMainSection))};
     for (const Irisonde::TWorkshopRow &row : m_table)
-        records.push_back(&m_settings.Placement(QString::fromLatin1(row.Section)));
+        records.push_back(&settings.Placement(QString::fromLatin1(row.Section)));
     return records;
 }
 
@@ -428,7 +391,7 @@ void TMainF::showEvent(QShowEvent *event)
         FirstShow();
         m_firstShow = false;
     }
-    if (App::State().LowColourFlag)
+    if (m_program.State().LowColourFlag)
         m_warningTimer->start();
 }
 
@@ -446,7 +409,7 @@ void TMainF::closeEvent(QCloseEvent *event)
     for (std::size_t k = 0; k < m_workshops.size(); ++k)
         if (m_workshops[k])
             *records[k + 1] = GetPlacement(*m_workshops[k]);
-    const QString failure = Irisonde::SaveSettings(m_settings);
+    const QString failure = Irisonde::SaveSettings(m_program.Settings());
     if (!failure.isEmpty())
         App::ShowWarning(failure, this);
     event->accept();

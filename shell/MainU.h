@@ -24,6 +24,7 @@ class QTimer;
 namespace Irisonde {
 
 class TMainClient;
+class TProgram;
 class TWorkshopF;
 
 // The display-mode text and low-colour flag for a screen of `width` x `height`
@@ -34,27 +35,13 @@ struct TDisplayMode {
 };
 [[nodiscard]] TDisplayMode DisplayModeFor(int width, int height, int bitsPerPixel);
 
-// The program folder from the executable's path: cut after the last separator
-// (or drive colon), one trailing separator removed.
-[[nodiscard]] QString ProgramFolderOf(const QString &executablePath);
-
-// Where the document `fileName` (help, readme) is: beside the program, as in
-// the build tree, else in ../share/irisonde or ../share/doc/irisonde, as when
-// installed. When none holds it, the path beside the program, so that a
-// missing document is met as it always was.
-[[nodiscard]] QString DocumentPathOf(const QString &programFolder, const QString &fileName);
-// Empty for a program run from its own folder, its documents beside it (it
-// then looks for pictures there, as always); installed (its documents in
-// ../share/irisonde, its folder a system one), the user's pictures folder,
-// or the home folder without one.
-[[nodiscard]] QString PictureFolderOf(const QString &programFolder);
-
 class TMainF : public QMainWindow {
     Q_OBJECT
 public:
     // `workshops` lists the workshops in menu order (app/'s table); the
-    // window lists each of them and keeps its placement.
-    explicit TMainF(std::span<const Irisonde::TWorkshopRow> workshops = {}, QWidget *parent = nullptr);
+    // window lists each of them and keeps its placement in the program's
+    // settings, which it writes when it closes.
+    explicit TMainF(TProgram &program, std::span<const Irisonde::TWorkshopRow> workshops = {}, QWidget *parent = nullptr);
     ~TMainF() override;
 
     // Windows made after the main window are handed to it as they are made;
@@ -66,25 +53,25 @@ public:
     // The splash window, and how it is shown as the About box.
     void SetSplash(QWidget *splash, std::function<void()> showAbout);
 
-    // The preferences and placements, read when the window is made and
-    // written when it closes; lent to the windows that change them.
-    [[nodiscard]] Irisonde::TSettings &Settings() { return m_settings; }
+    // The program's preferences and placements, written when the window closes.
+    [[nodiscard]] Irisonde::TSettings &Settings();
 
     void CheckDisplayMode();
     void ApplyHintSetting();
     void LaunchCalculator();
 
+    // The window made for `row`, a row of the table the window was given.
     [[nodiscard]] TWorkshopF *Workshop(const Irisonde::TWorkshopRow &row) const;
-
-public slots:
-    void LinkLabClick();
-    void TipTimeTimer();
-    void WarningTimerTimer();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void LinkLabClick();
+    void TipTimeTimer();
+    void WarningTimerTimer();
 
 private:
     void FormCreate();
@@ -98,7 +85,7 @@ private:
     // The main window's record first, then one per workshop row.
     [[nodiscard]] std::vector<TPlacement *> PlacementRecords();
 
-    Irisonde::TSettings m_settings;
+    TProgram &m_program;
     // Controls and actions; tests find them by their layout names.
     TMainClient *m_client = nullptr;
     QTimer *m_tipTime = nullptr;

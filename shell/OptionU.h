@@ -17,43 +17,45 @@ namespace Irisonde {
 
 class TPaintBox;
 
+class TProgram;
 struct TSettings;
 
 class TOptionF : public QDialog {
     Q_OBJECT
 public:
-    // The dialog shows and changes the flags of `settings`, which outlive it.
-    explicit TOptionF(Irisonde::TSettings &settings, QWidget *parent = nullptr);
+    // The dialog shows and changes the flags of the program's settings.
+    explicit TOptionF(TProgram &program, QWidget *parent = nullptr);
 
     void LoadOptions();
     void ApplyOptions();
     void RestoreOptions();
 
-public slots:
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
     void OkBoutClick();
     void AppliqueBoutClick();
     void AnnulBoutClick();
     void AideBoutClick();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    QTabWidget *Classeur;
-    QWidget *PTab;
-    QCheckBox *SplashCheck;
-    QCheckBox *TipCheck;
-    QCheckBox *BullesCheck;
-    TPaintBox *PB;
-    QPushButton *AideBout;
-    QPushButton *AnnulBout;
-    QPushButton *AppliqueBout;
-    QPushButton *OkBout;
+    QTabWidget *m_classeur;
+    QWidget *m_pTab;
+    QCheckBox *m_splashCheck;
+    QCheckBox *m_tipCheck;
+    QCheckBox *m_bullesCheck;
+    TPaintBox *m_pb;
+    QPushButton *m_aideBout;
+    QPushButton *m_annulBout;
+    QPushButton *m_appliqueBout;
+    QPushButton *m_okBout;
 
+    TProgram &m_program;
     Irisonde::TSettings &m_settings;
-    bool SavedTipFlag = true;
-    bool SavedBullesFlag = true;
-    bool SavedSplashFlag = true;
+    bool m_savedTipFlag = true;
+    bool m_savedBullesFlag = true;
+    bool m_savedSplashFlag = true;
 };
 
 } // namespace Irisonde

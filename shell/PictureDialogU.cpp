@@ -46,9 +46,9 @@ QStringList PictureNameFilters()
             QStringLiteral("Métafichiers (*.wmf) ") + Patterns(wmf)};
 }
 
-QString ChoosePictureFile(QWidget *parent)
+QString ChoosePictureFile(QWidget *parent, const QString &startFolder)
 {
-    QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image, une photo ou un dessin"), App::State().PicturesStart());
+    QFileDialog dialog(parent, QStringLiteral(" Ouvrir une image, une photo ou un dessin"), startFolder);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters(PictureNameFilters());
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -14,7 +14,7 @@ namespace Irisonde {
 // string when cancelled. Choosing and loading are two steps on purpose: the
 // dialog runs an event loop, and the caller takes its painter only once it
 // has returned.
-[[nodiscard]] QString ChoosePictureFile(QWidget *parent);
+[[nodiscard]] QString ChoosePictureFile(QWidget *parent, const QString &startFolder);
 
 // The dialog's filters: every kind the program reads first, then one per
 // family (photos and other raster pictures, bitmaps, drawings, metafiles).

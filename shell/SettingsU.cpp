@@ -314,10 +314,10 @@ constexpr auto kShortTitle = Scramble("Irisonde");
 
 } // namespace
 
-void RestoreTitles()
+void RestoreTitles(TAppState &state)
 {
-    App::State().DisplayTitle = Unscramble(kDisplayTitle);
-    App::State().ShortTitle = Unscramble(kShortTitle);
+    state.DisplayTitle = Unscramble(kDisplayTitle);
+    state.ShortTitle = Unscramble(kShortTitle);
 }
 
 QString PluralS(const QString &word, int count)

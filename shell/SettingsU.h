@@ -18,6 +18,8 @@ class QSettings;
 
 namespace Irisonde {
 
+struct TAppState;
+
 struct TPlacement {
     std::int32_t X = 1;
     std::int32_t Y = 1;
@@ -77,7 +79,7 @@ inline constexpr const char *kMainSection = "MainF";
 void SetPlacement(QWidget &window, const TPlacement &p, QSize leastClient = QSize());
 
 // Restores the two title texts from their scrambled form; once, at load.
-void RestoreTitles();
+void RestoreTitles(TAppState &state);
 
 // Shared small utilities.
 [[nodiscard]] constexpr std::int32_t Square(std::int32_t n) { return n * n; }

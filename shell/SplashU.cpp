@@ -24,16 +24,16 @@ constexpr int kBevel = 5;
 constexpr int kLineTops[] = {76, 100, 116, 132};
 
 // The four centred lines, as painted and as a screen reader reads them.
-QStringList Lines()
+QStringList Lines(const QString &programTitle)
 {
-    return {QStringLiteral(IRISONDE_FAMILY_LINE), App::State().DisplayTitle, QStringLiteral("Pour Windows 95, 98 et NT."),
+    return {QStringLiteral(IRISONDE_FAMILY_LINE), programTitle, QStringLiteral("Pour Windows 95, 98 et NT."),
             QStringLiteral(IRISONDE_AUTHOR_WEB)};
 }
 
 } // namespace
 
-TSplashF::TSplashF(QWidget *parent, std::chrono::milliseconds stay)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+TSplashF::TSplashF(const QString &programTitle, QWidget *parent, std::chrono::milliseconds stay)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_programTitle(programTitle)
 {
     setObjectName(QStringLiteral("SplashF"));
     QFont f(QStringLiteral("Liberation Sans"));
@@ -116,7 +116,7 @@ void TSplashF::showEvent(QShowEvent *event)
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
         // The title is known only once the settings are read.
-        Zone->setAccessibleDescription(Lines().join(QLatin1Char('\n')));
+        Zone->setAccessibleDescription(Lines(m_programTitle).join(QLatin1Char('\n')));
     }
     QDialog::showEvent(event);
 }
@@ -144,7 +144,7 @@ void TSplashF::ZonePaint(QPainter &p) const
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(face);
     const QFontMetrics metrics(font, Zone);
-    const QStringList lines = Lines();
+    const QStringList lines = Lines(m_programTitle);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // Integer division truncates toward zero, also for a line wider than the box.
         const int left = (w - metrics.horizontalAdvance(lines[i])) / 2;

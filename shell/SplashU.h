@@ -23,7 +23,9 @@ public:
     static constexpr std::chrono::milliseconds StartupStay{7000};
 
     // Tests give a stay of their own, so that they wait for no real seconds.
-    explicit TSplashF(QWidget *parent = nullptr, std::chrono::milliseconds stay = StartupStay);
+    // `programTitle` is its second line.
+    explicit TSplashF(const QString &programTitle, QWidget *parent = nullptr,
+                      std::chrono::milliseconds stay = StartupStay);
 
     // Start-up use: shown modeless and painted at once, so that it is seen
     // while the other windows are made; it closes itself.
@@ -49,6 +51,7 @@ private:
     QFrame *Panel1;
     TPaintBox *Zone;
     QTimer *StopTimer;
+    QString m_programTitle;
 };
 
 } // namespace Irisonde

@@ -7,6 +7,8 @@
 #include "shell/AppStateU.h"
 #include "shell/FocusRingU.h"
 #include "shell/PlacementBoundsU.h"
+#include "shell/ProgramU.h"
+#include "shell/WorkshopRowU.h"
 #include "shell/WorkshopOutputU.h"
 
 #include <QAbstractButton>
@@ -45,20 +47,25 @@ public:
     }
 };
 
+// Installed once on the application, which owns it: the first workshop made
+// finds none there yet.
 void InstallHintFilter()
 {
-    static bool installed = false;
-    if (!installed && qApp) {
-        qApp->installEventFilter(new THintFilter(qApp));
-        installed = true;
-    }
+    const QString name = QStringLiteral("WorkshopHintFilter");
+    if (!qApp || qApp->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto *filter = new THintFilter(qApp);
+    filter->setObjectName(name);
+    qApp->installEventFilter(filter);
 }
 
 } // namespace
 
-TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
-    : QWidget(parent, Qt::Window), frame(f)
+TWorkshopF::TWorkshopF(TProgram &program, const TWorkshopRow &row, int toolbarHeight, bool pictureButtons, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_program(program),
+      frame{QString::fromUtf8(row.Caption), QString::fromLatin1(row.HelpTopic), toolbarHeight, pictureButtons}
 {
+    setObjectName(QString::fromLatin1(row.Section));
     InstallHintFilter();
     InstallAccessible<TWorkshopF, TWindowAccess>();
     setWindowTitle(frame.caption);
@@ -290,7 +297,7 @@ void TWorkshopF::CopierBoutClick()
 
 void TWorkshopF::AideBoutClick()
 {
-    App::ShowHelp(frame.helpTopic);
+    m_program.ShowHelp(frame.helpTopic);
 }
 
 QPoint ArrowStep(const QKeyEvent &key)

@@ -22,7 +22,9 @@ class QToolButton;
 
 namespace Irisonde {
 
+class TProgram;
 class TWorkshopOutput;
+struct TWorkshopRow;
 
 class TWorkshopF : public QWidget {
     Q_OBJECT
@@ -34,7 +36,10 @@ public:
         bool pictureButtons; // OuvreBout and DefautBout
     };
 
-    TWorkshopF(const Frame &frame, QWidget *parent = nullptr);
+    // Named, captioned and helped as its table row says; `toolbarHeight` is
+    // 93 or 63, `pictureButtons` adds OuvreBout and DefautBout.
+    TWorkshopF(TProgram &program, const TWorkshopRow &row, int toolbarHeight, bool pictureButtons,
+               QWidget *parent = nullptr);
 
     // The window's hint switch: its controls' hints show only while it is on.
     void SetShowHints(bool on) { showHints = on; }
@@ -52,6 +57,8 @@ signals:
     void Closed();
 
 protected:
+    // What the whole program shares: its folders, settings and help.
+    [[nodiscard]] TProgram &Program() const { return m_program; }
     // The bottom toolbar, where a workshop puts its own controls.
     [[nodiscard]] QFrame *ToolBarFrame() const { return m_toolBar; }
     // Re-initialise from scratch: allocate the working images, reset controls.
@@ -110,6 +117,7 @@ private:
     TWorkshopOutput *m_output; // save and print: "EnregistrerBout", "ImprimerBout", Ctrl+S, Ctrl+P
     QList<QWidget *> m_pictureAreas;
     QList<QWidget *> m_wheelAreas;
+    TProgram &m_program;
     Frame frame;
     bool showHints = true;
     bool shown = false;

@@ -5,8 +5,8 @@
 
 namespace Irisonde {
 
-TAddF::TAddF(QWidget *parent)
-    : TSynthF({QStringLiteral(" Synthèse additive"), QStringLiteral("ADDITIVE"), PanelHeight, false},
+TAddF::TAddF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TSynthF(program, row,
               {QStringLiteral("ProjoZone"),
                {QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Label3")},
                {QStringLiteral("Rouge"), QStringLiteral("Vert"), QStringLiteral("Bleu")},
@@ -21,7 +21,6 @@ TAddF::TAddF(QWidget *parent)
                QStringLiteral("éteint")},
               std::make_unique<TAddState>(), parent)
 {
-    setObjectName(QStringLiteral("AddF"));
 }
 
 } // namespace Irisonde

@@ -12,7 +12,7 @@ namespace Irisonde {
 class TAddF : public TSynthF {
     Q_OBJECT
 public:
-    explicit TAddF(QWidget *parent = nullptr);
+    TAddF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 
     [[nodiscard]] const TAddState &State() const { return static_cast<const TAddState &>(Synth()); }
 

@@ -56,11 +56,9 @@ QIcon Swatch(const TColourButton &b)
 
 } // namespace
 
-TEclaireF::TEclaireF(QWidget *parent)
-    : TPictureWorkshopF({QStringLiteral(" Eclairage d'une scène"), QStringLiteral("ECLAIRAGE"), 93, true},
-                        QStringLiteral(" Eclairage d'une scène"), parent)
+TEclaireF::TEclaireF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TPictureWorkshopF(program, row, 93, QStringLiteral(" Eclairage d'une scène"), parent)
 {
-    setObjectName(QStringLiteral("EclaireF"));
     resize(DesignClientW, DesignClientH);
 
     m_zone = new TPaintBox(this, QRect(6, 4, 0, 0), [this](QPainter &p) {

@@ -25,7 +25,7 @@ class TPaintBox;
 class TEclaireF : public TPictureWorkshopF {
     Q_OBJECT
 public:
-    explicit TEclaireF(QWidget *parent = nullptr);
+    TEclaireF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 
     [[nodiscard]] const TEclaireState &State() const { return m_state; }
 

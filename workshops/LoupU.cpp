@@ -27,11 +27,9 @@ constexpr int DesignClientH = 406;
 
 } // namespace
 
-TLoupF::TLoupF(QWidget *parent)
-    : TPictureWorkshopF({QStringLiteral(" Une loupe sur un écran de télévision"), QStringLiteral("TVLOUPE"), 93, true},
-                        QStringLiteral(" Loupe sur un écran de télévision"), parent)
+TLoupF::TLoupF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TPictureWorkshopF(program, row, 93, QStringLiteral(" Loupe sur un écran de télévision"), parent)
 {
-    setObjectName(QStringLiteral("LoupF"));
     resize(DesignClientW, DesignClientH);
 
     m_zone = new TPaintBox(this, QRect(TLoupState::ZoneLeft, TLoupState::ZoneTop, 0, 0), [this](QPainter &p) {

@@ -24,7 +24,7 @@ class TSpinButton;
 class TLoupF : public TPictureWorkshopF {
     Q_OBJECT
 public:
-    explicit TLoupF(QWidget *parent = nullptr);
+    TLoupF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 
     [[nodiscard]] const TLoupState &State() const { return m_state; }
 

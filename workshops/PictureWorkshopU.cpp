@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "workshops/PictureWorkshopU.h"
+#include "shell/ProgramU.h"
 
 #include "shell/AppStateU.h"
 #include "shell/CheckBoxU.h"
@@ -16,8 +17,9 @@
 
 namespace Irisonde {
 
-TPictureWorkshopF::TPictureWorkshopF(const Frame &workshopFrame, const QString &baseCaption, QWidget *parent)
-    : TWorkshopF(workshopFrame, parent), m_baseCaption(baseCaption)
+TPictureWorkshopF::TPictureWorkshopF(TProgram &program, const TWorkshopRow &row, int toolbarHeight,
+                                     const QString &baseCaption, QWidget *parent)
+    : TWorkshopF(program, row, toolbarHeight, true, parent), m_baseCaption(baseCaption)
 {
     m_stretchCheck = new QCheckBox(QStringLiteral(" Déformer et adapter l'image"), ToolBarFrame());
     m_stretchCheck->setObjectName(QStringLiteral("StretchCheck"));
@@ -56,7 +58,7 @@ void TPictureWorkshopF::OuvreBoutClick()
 {
     if (!m_showing)
         return;
-    const QString path = ChoosePictureFile(this);
+    const QString path = ChoosePictureFile(this, Program().State().PicturesStart());
     if (!path.isEmpty())
         OpenPictureFile(path);
 }

@@ -34,7 +34,8 @@ namespace Irisonde {
 class TPictureWorkshopF : public TWorkshopF {
     Q_OBJECT
 public:
-    TPictureWorkshopF(const Frame &workshopFrame, const QString &baseCaption, QWidget *parent = nullptr);
+    TPictureWorkshopF(TProgram &program, const TWorkshopRow &row, int toolbarHeight, const QString &baseCaption,
+                      QWidget *parent = nullptr);
 
     [[nodiscard]] TPicture &Picture() { return m_picture; }
     [[nodiscard]] const QString &BaseCaption() const { return m_baseCaption; }

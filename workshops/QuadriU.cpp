@@ -5,8 +5,8 @@
 
 namespace Irisonde {
 
-TQuadriF::TQuadriF(QWidget *parent)
-    : TSepF(QuadriSeparation, parent)
+TQuadriF::TQuadriF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TSepF(program, row, QuadriSeparation, parent)
 {
 }
 

@@ -13,7 +13,7 @@ namespace Irisonde {
 class TQuadriF : public TSepF {
     Q_OBJECT
 public:
-    explicit TQuadriF(QWidget *parent = nullptr);
+    TQuadriF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 };
 
 } // namespace Irisonde

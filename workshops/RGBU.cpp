@@ -5,8 +5,8 @@
 
 namespace Irisonde {
 
-TRGBF::TRGBF(QWidget *parent)
-    : TSepF(RGBSeparation, parent)
+TRGBF::TRGBF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TSepF(program, row, RGBSeparation, parent)
 {
 }
 

@@ -13,7 +13,7 @@ namespace Irisonde {
 class TRGBF : public TSepF {
     Q_OBJECT
 public:
-    explicit TRGBF(QWidget *parent = nullptr);
+    TRGBF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 };
 
 } // namespace Irisonde

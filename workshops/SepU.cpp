@@ -42,12 +42,9 @@ QLabel *MakeLabel(QStringView name, QStringView caption, QWidget *parent)
 
 } // namespace
 
-TSepF::TSepF(const TSeparation &table, QWidget *parent)
-    : TPictureWorkshopF({table.Caption.toString(), table.HelpTopic.toString(), table.ToolbarHeight, true},
-                        table.BaseCaption.toString(), parent),
-      m_state(table)
+TSepF::TSepF(TProgram &program, const TWorkshopRow &row, const TSeparation &table, QWidget *parent)
+    : TPictureWorkshopF(program, row, table.ToolbarHeight, table.BaseCaption.toString(), parent), m_state(table)
 {
-    setObjectName(table.PlacementKey.toString());
     resize(table.InitialClient);
 
     for (int cell = 0; cell < SepCellCount; ++cell) {

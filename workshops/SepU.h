@@ -27,7 +27,7 @@ class TPaintBox;
 class TSepF : public TPictureWorkshopF {
     Q_OBJECT
 public:
-    explicit TSepF(const TSeparation &table, QWidget *parent = nullptr);
+    TSepF(TProgram &program, const TWorkshopRow &row, const TSeparation &table, QWidget *parent = nullptr);
 
     [[nodiscard]] const TSepState &State() const { return m_state; }
     [[nodiscard]] const TSeparation &Table() const { return m_state.Table(); }

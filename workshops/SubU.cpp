@@ -5,8 +5,8 @@
 
 namespace Irisonde {
 
-TSubF::TSubF(QWidget *parent)
-    : TSynthF({QStringLiteral(" Synthèse soustractive"), QStringLiteral("SOUSTRACTIVE"), PanelHeight, false},
+TSubF::TSubF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TSynthF(program, row,
               {QStringLiteral("PinceauZone"),
                {QStringLiteral("CLab"), QStringLiteral("MLab"), QStringLiteral("JLab")},
                {QStringLiteral("Cyan"), QStringLiteral("Magenta"), QStringLiteral("Jaune")},
@@ -21,7 +21,6 @@ TSubF::TSubF(QWidget *parent)
                QStringLiteral("sans encre")},
               std::make_unique<TSubState>(), parent)
 {
-    setObjectName(QStringLiteral("SubF"));
 }
 
 } // namespace Irisonde

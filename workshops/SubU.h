@@ -12,7 +12,7 @@ namespace Irisonde {
 class TSubF : public TSynthF {
     Q_OBJECT
 public:
-    explicit TSubF(QWidget *parent = nullptr);
+    TSubF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 
     [[nodiscard]] const TSubState &State() const { return static_cast<const TSubState &>(Synth()); }
 

@@ -56,8 +56,9 @@ void DrawOrFill(QPainter &p, TDibPlus *image, const QColor &back, const QRect &a
 
 } // namespace
 
-TSynthF::TSynthF(const Frame &windowFrame, const TSynthTexts &texts, std::unique_ptr<TSynthState> s, QWidget *parent)
-    : TWorkshopF(windowFrame, parent), m_state(std::move(s)), m_texts(texts)
+TSynthF::TSynthF(TProgram &program, const TWorkshopRow &row, const TSynthTexts &texts, std::unique_ptr<TSynthState> s,
+                 QWidget *parent)
+    : TWorkshopF(program, row, PanelHeight, false, parent), m_state(std::move(s)), m_texts(texts)
 {
     resize(DesignClientW, DesignClientH);
 

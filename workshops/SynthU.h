@@ -44,7 +44,7 @@ struct TSynthTexts {
 class TSynthF : public TWorkshopF {
     Q_OBJECT
 public:
-    TSynthF(const Frame &frame, const TSynthTexts &texts, std::unique_ptr<TSynthState> state,
+    TSynthF(TProgram &program, const TWorkshopRow &row, const TSynthTexts &texts, std::unique_ptr<TSynthState> state,
             QWidget *parent = nullptr);
     ~TSynthF() override;
 

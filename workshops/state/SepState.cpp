@@ -99,7 +99,7 @@ std::unique_ptr<TDibPlus> MakeImage(int32_t w, int32_t h)
 // plates agrees with that only where one of two plates is white: a black
 // plate under a coloured ink would darken and shift the colour.
 constexpr TSeparation QuadriSeparation{
-    u"TQuadriF", u" Quadrichromie", u" Impression par quadrichromie ou trichromie", u"QUADRICHRO", u"QuadriF", 63,
+    u" Impression par quadrichromie ou trichromie", 63,
     {612, 413}, {400, 300},
     {u"Label1", u"Impression par :", {}, {182, 4}},
     {u"Label2", u"Recomposer à partir des composantes :", {}, {294, 4}},
@@ -115,7 +115,7 @@ constexpr TSeparation QuadriSeparation{
 // Same initial client area as the four-colour window, whose structure this
 // one shares.
 constexpr TSeparation RGBSeparation{
-    u"TRGBF", u" Décomposition RVB d'une image", u" Décomposition RGB d'une image", u"RGB", u"RGBF", 63,
+    u" Décomposition RGB d'une image", 63,
     {612, 413}, {400, 300},
     {u"Label1", u"Décomposition de l'image", {}, {182, 4}},
     {u"Label2", u"Recomposer à partir des composantes :", {}, {318, 4}},

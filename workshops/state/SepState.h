@@ -75,11 +75,7 @@ struct TSepInk {
 };
 
 struct TSeparation {
-    QStringView WindowClass;  // "TQuadriF"
-    QStringView Caption;      // the caption before any picture is drawn
     QStringView BaseCaption;  // picture captions begin with it
-    QStringView HelpTopic;
-    QStringView PlacementKey;
     int32_t ToolbarHeight;    // the bottom panel
     QSize InitialClient;      // client area at the first opening
     QSize MinWindow;          // smallest outer window on a resize
