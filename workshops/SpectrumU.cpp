@@ -38,12 +38,9 @@ const std::array<QString, 3> LedNames{QStringLiteral("LED rouge"), QStringLitera
 
 } // namespace
 
-TSpectreF::TSpectreF(QWidget *parent)
-    : TWorkshopF({QStringLiteral(" Lumière, filtres et vision des couleurs"), QStringLiteral("SPECTRE"),
-                  TSpectrumScreen::ToolbarHeight, false},
-                 parent)
+TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TWorkshopF(program, row, TSpectrumScreen::ToolbarHeight, false, parent)
 {
-    setObjectName(QStringLiteral("SpectreF"));
     resize(DesignClientW, DesignClientH);
 
     m_zone = new TPaintBox(this, QRect(6, 4, 100, 100), [this](QPainter &p) {

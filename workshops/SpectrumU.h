@@ -26,7 +26,7 @@ class TPaintBox;
 class TSpectreF : public TWorkshopF {
     Q_OBJECT
 public:
-    explicit TSpectreF(QWidget *parent = nullptr);
+    TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 
     [[nodiscard]] const TSpectrumScreen &Screen() const { return m_screen; }
     // The frame's colour-vision view: the cones it lacks are drawn absent.
