@@ -4,8 +4,10 @@
 // The light-and-colour-vision workshop's state without any window: the
 // published tables, the colours of single wavelengths, the white, a pair of
 // metamers, the filters, the bounds of the sources and the keyboard, and
-// what a screen reader hears.
+// what a screen reader hears; on screen, what a step repaints and the
+// colour-vision view's missing cones.
 #include "workshops/state/SpectralTables.h"
+#include "workshops/state/SpectrumScreen.h"
 #include "workshops/state/SpectrumState.h"
 
 #include <QtTest>
@@ -262,6 +264,51 @@ private slots:
         QVERIFY(s.DescribeComparison().startsWith(QStringLiteral("Comparaison : lumière 580 nm à 100 %, filtre aucun.")));
         s.ClearComparison();
         QVERIFY(!s.Comparison());
+    }
+    // A source moved by 1 nm repaints strips round its line, the bars and
+    // the patch; a vision repaints all; refused keys nothing.
+    void stepDamage()
+    {
+        TSpectrumScreen s;
+        s.Place(720, 480);
+        const TSpectrumPlaces &at = s.Places();
+        QVERIFY(!s.ChooseLight(ELight::Sources).IsEmpty());
+        const TDamage step = s.Move(1);
+        QVERIFY(step.Contains(QPoint(s.XOf(581), at.Band.center().y())));
+        QVERIFY(step.Contains(at.Bars.center()) && step.Contains(at.Patch.center()));
+        QVERIFY(!step.Contains(at.Compare.center()));
+        QVERIFY(!step.Contains(QPoint(s.XOf(450), at.Band.center().y())));
+        QVERIFY(s.Move(-TSpectrumState::MaxNm).Contains(QPoint(s.XOf(380), at.Band.center().y())));
+        QVERIFY(s.Move(-1).IsEmpty());
+        QVERIFY(s.Compare().Contains(at.Compare.center()));
+        QCOMPARE(s.SetVision(EVision::Tritanopia).Bounds(), at.Zone);
+    }
+
+    void visionCones_data()
+    {
+        QTest::addColumn<EVision>("vision");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("normale") << EVision::Normal << "LMS" << "";
+        QTest::newRow("protanopie") << EVision::Protanopia << "-MS" << " Vision simulée : protanopie, cônes L absents.";
+        QTest::newRow("deutéranopie") << EVision::Deuteranopia << "L-S" << " Vision simulée : deutéranopie, cônes M absents.";
+        QTest::newRow("tritanopie") << EVision::Tritanopia << "LM-" << " Vision simulée : tritanopie, cônes S absents.";
+        QTest::newRow("achromatopsie") << EVision::Achromatopsia << "---"
+                                      << " Vision simulée : achromatopsie, aucun cône ne répond, seuls les bâtonnets voient.";
+    }
+    void visionCones()
+    {
+        QFETCH(EVision, vision);
+        QFETCH(QString, present);
+        QFETCH(QString, said);
+        TSpectrumScreen s;
+        (void)s.SetVision(vision);
+        const std::array<bool, 3> cones = s.ConesPresent();
+        QString shown;
+        for (size_t c = 0; c < 3; ++c)
+            shown += cones[c] ? QStringLiteral("LMS")[qsizetype(c)] : QChar(u'-');
+        QCOMPARE(shown, present);
+        QCOMPARE(s.Describe(), s.State().Describe() + said);
     }
 };
 
