@@ -1,0 +1,144 @@
+// SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The light-and-colour-vision window driven as a pupil would, on the
+// offscreen platform, read back from what the window shows: its controls
+// wired to the picture, and the metamer experiment by the keyboard alone.
+// The light and the eye are tested on the state.
+#include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
+#include "workshops/SpectrumU.h"
+
+#include <QAccessible>
+#include <QBackingStore>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Irisonde;
+
+namespace {
+
+template <class T = QWidget>
+T *Control(const QObject &window, const char *name)
+{
+    T *control = window.findChild<T *>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("%s has no %s named %s", qPrintable(window.objectName()), T::staticMetaObject.className(), name);
+    return control;
+}
+
+// What the window shows of `zone`, from its backing store.
+QImage Shown(QWidget *zone)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const auto *store = dynamic_cast<QImage *>(zone->window()->backingStore()->paintDevice());
+    return store ? store->copy(QRect(zone->mapTo(zone->window(), QPoint()), zone->size())) : QImage();
+}
+
+QString Hex(QRgb c)
+{
+    return QStringLiteral("#%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+}
+
+bool Near(QRgb a, QRgb b, int d)
+{
+    return std::abs(qRed(a) - qRed(b)) <= d && std::abs(qGreen(a) - qGreen(b)) <= d && std::abs(qBlue(a) - qBlue(b)) <= d;
+}
+
+} // namespace
+
+class TstSpectre : public QObject {
+    Q_OBJECT
+    TProgram program;
+    std::unique_ptr<TWorkshopF> made;
+    TSpectreF *win = nullptr;
+    QWidget *Zone() { return Control(*win, "Zone"); }
+    // A pixel of the screen as shown, at a client-area point.
+    QRgb ShownAt(QPoint client) { return Shown(Zone()).pixel(client - Zone()->pos()); }
+    QRgb PatchShown() { return ShownAt(win->Screen().Places().Patch.center()); }
+    QRgb CompareShown() { return ShownAt(win->Screen().Places().Compare.center()); }
+    QString Said() { return QAccessible::queryAccessibleInterface(Zone())->text(QAccessible::Description); }
+    void Keys(Qt::Key key, int times, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(Zone(), key, mods);
+    }
+
+private slots:
+    void init()
+    {
+        made = WorkshopRow(EWorkshop::Spectre).Make(program, WorkshopRow(EWorkshop::Spectre));
+        win = qobject_cast<TSpectreF *>(made.get());
+        QVERIFY(win);
+        win->show();
+        QVERIFY(QTest::qWaitForWindowExposed(win));
+    }
+    void cleanup() { made.reset(); }
+
+    // The controls reach the picture: 700 nm shows a red marked beyond the
+    // screen, "Comparer" keeps it while another light is shown, the filter
+    // and the colour-vision view reach the sentence.
+    void wiring()
+    {
+        QCOMPARE(win->windowTitle(), QStringLiteral(" Lumière, filtres et vision des couleurs"));
+        QCOMPARE(PatchShown(), qRgb(255, 255, 255)); // the equal-energy white
+        Control<QComboBox>(*win, "LightCombo")->setCurrentIndex(int(ELight::Sources));
+        Control<QSpinBox>(*win, "NmSpin1")->setValue(700);
+        const QRgb red = PatchShown();
+        QVERIFY2(qRed(red) >= 2 * qGreen(red) + 10 && qRed(red) >= 2 * qBlue(red) + 10, qPrintable(Hex(red)));
+        QCOMPARE(red, qRgb(win->Screen().State().Colour().Rgb.R, win->Screen().State().Colour().Rgb.G, win->Screen().State().Colour().Rgb.B));
+        QVERIFY(Said().startsWith(QStringLiteral("Lumière : 700 nm à 100 %. Filtre : aucun.")));
+        QVERIFY(Said().contains(QStringLiteral("Hors des couleurs de l'écran")));
+        // The line on the plot, in the colour of its wavelength.
+        const TSpectrumPlaces &at = win->Screen().Places();
+        const QRgb line = ShownAt(QPoint(win->Screen().XOf(700), at.Band.bottom() - 4));
+        QVERIFY2(qRed(line) > 150 && qGreen(line) < 80, qPrintable(Hex(line)));
+
+        QTest::mouseClick(Control<QPushButton>(*win, "CompareBout"), Qt::LeftButton);
+        Control<QSpinBox>(*win, "NmSpin1")->setValue(530);
+        const QRgb green = PatchShown();
+        QVERIFY2(qGreen(green) >= 2 * qRed(green) + 10, qPrintable(Hex(green)));
+        QCOMPARE(CompareShown(), red);
+
+        Control<QComboBox>(*win, "FilterCombo")->setCurrentIndex(int(EFilter::Magenta));
+        QVERIFY(Said().contains(QStringLiteral("Filtre : magenta.")));
+        QVERIFY(qGreen(PatchShown()) < qGreen(green));
+        win->SetVision(EVision::Deuteranopia);
+        QVERIFY(Said().endsWith(QStringLiteral("cônes M absents.")));
+    }
+
+    // 580 nm alone against 545 and 615 nm, set by the keys only: the two
+    // patches alike, the cones within 2 % of the largest.
+    void metamerByKeys()
+    {
+        QTest::keyClick(Control<QComboBox>(*win, "LightCombo"), Qt::Key_Down); // the sources
+        QTest::keyClick(Control<QPushButton>(*win, "CompareBout"), Qt::Key_Space); // 580 nm kept
+        const TConeResponse target = win->Screen().State().Comparison()->Cones;
+        Zone()->setFocus();
+        Keys(Qt::Key_Left, 3, Qt::ShiftModifier); // source 1: 550 nm
+        Keys(Qt::Key_Left, 5);                    // 545 nm
+        Keys(Qt::Key_Minus, 9);                   // 55 %
+        Keys(Qt::Key_Down, 1);                    // 54 %
+        Keys(Qt::Key_2, 1);
+        Keys(Qt::Key_Space, 1);                    // source 2 lit, at 530 nm
+        Keys(Qt::Key_Right, 8, Qt::ShiftModifier); // 610 nm
+        Keys(Qt::Key_Right, 5);                    // 615 nm
+        Keys(Qt::Key_Minus, 5);                    // 75 %
+        Keys(Qt::Key_Up, 1);                       // 76 %
+        QCOMPARE(Said().left(41), QStringLiteral("Lumière : 545 nm à 54 % et 615 nm à 76 %."));
+        QCOMPARE(Control<QSpinBox>(*win, "NmSpin2")->value(), 615);
+        QVERIFY(Control<QCheckBox>(*win, "SourceCheck2")->isChecked());
+        const TConeResponse now = win->Screen().State().Cones();
+        const double worst = std::max({std::abs(now.L - target.L), std::abs(now.M - target.M), std::abs(now.S - target.S)});
+        QVERIFY2(worst < 0.02 * target.Largest(), qPrintable(QString::number(worst)));
+        QVERIFY2(Near(PatchShown(), CompareShown(), 1), qPrintable(Hex(PatchShown()) + QStringLiteral(" against ") + Hex(CompareShown())));
+    }
+};
+
+QTEST_MAIN(TstSpectre)
+#include "tst_spectre.moc"
