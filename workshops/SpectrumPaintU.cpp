@@ -107,46 +107,18 @@ void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
     }
 }
 
-void PaintCurves(QPainter &p, const TSpectrumScreen &screen)
+// Where each source meets the curves: what each cone takes of it.
+void PaintMarkers(QPainter &p, const TSpectrumScreen &screen)
 {
-    const TSpectrumPlaces &at = screen.Places();
     const TSpectrumState &s = screen.State();
-    p.fillRect(at.Curves, Ground);
-    Title(p, at.Curves, QStringLiteral("Sensibilité des trois sortes de cônes"));
-    const QRect inner = at.Curves.adjusted(0, 18, 0, -4);
-    if (s.Light() == ELight::Sources) {
-        // Where each source meets the curves: what each cone takes of it.
-        for (int32_t k = 1; k <= TSpectrumState::SourceCount; ++k)
-            if (s.Source(k).On) {
-                const int x = screen.XOf(s.Source(k).Wavelength);
-                p.setPen(QPen(ToQColor(TSpectralColour::WavelengthColour(s.Source(k).Wavelength)), 1, Qt::DashLine));
-                p.drawLine(x, inner.top(), x, inner.bottom());
-            }
-    }
-    const std::array<bool, 3> present = screen.ConesPresent();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    for (size_t c = 0; c < 3; ++c) {
-        QPainterPath curve;
-        double peak = 0;
-        int peakX = 0;
-        for (int32_t i = 0; i < SpectralTables::Count; ++i) {
-            const double v = SpectralTables::ConesLms2000[size_t(i)][c];
-            const QPointF point(screen.XOf(SpectralTables::WavelengthAt(i)), inner.bottom() - v * (inner.height() - 1));
-            if (i == 0)
-                curve.moveTo(point);
-            else
-                curve.lineTo(point);
-            if (v > peak) {
-                peak = v;
-                peakX = int(point.x());
-            }
+    if (s.Light() != ELight::Sources)
+        return;
+    const QRect inner = screen.Places().Curves.adjusted(0, 18, 0, -4);
+    for (int32_t k = 1; k <= TSpectrumState::SourceCount; ++k)
+        if (s.Source(k).On) {
+            const int x = screen.XOf(s.Source(k).Wavelength);
+            p.fillRect(QRect(x, inner.top(), 1, inner.height()), ToQColor(TSpectralColour::WavelengthColour(s.Source(k).Wavelength)));
         }
-        p.setPen(present[c] ? QPen(ConeColours[c], 2) : QPen(Faint, 1, Qt::DashLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(curve);
-        p.drawText(QRect(peakX - 10, inner.top() - 14, 20, 14), Qt::AlignCenter, ConeNames[c]);
-    }
-    p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void PaintBars(QPainter &p, const TSpectrumScreen &screen)
@@ -203,7 +175,7 @@ void PaintSwatch(QPainter &p, const QRect &place, const QString &title, const TD
 
 } // namespace
 
-void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen)
+void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen, const QImage &curves)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
@@ -214,8 +186,10 @@ void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen)
     p.fillRect(at.Zone, QColor(60, 60, 66)); // the gaps between the parts
     if (wanted(at.Plot))
         PaintPlot(p, screen);
-    if (wanted(at.Curves))
-        PaintCurves(p, screen);
+    if (wanted(at.Curves)) {
+        p.drawImage(at.Curves.topLeft(), curves);
+        PaintMarkers(p, screen);
+    }
     if (wanted(at.Bars))
         PaintBars(p, screen);
     const TSpectrumState &s = screen.State();
@@ -232,6 +206,46 @@ void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen)
                        QStringLiteral("« Comparer » garde ici la couleur perçue."));
         }
     }
+}
+
+QImage PaintCurvesLayer(const TSpectrumScreen &screen)
+{
+    const TSpectrumPlaces &at = screen.Places();
+    QImage layer(at.Curves.size(), QImage::Format_RGB32);
+    if (layer.isNull())
+        return layer;
+    QPainter p(&layer);
+    p.translate(-at.Curves.topLeft());
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    p.setFont(font);
+    p.fillRect(at.Curves, Ground);
+    Title(p, at.Curves, QStringLiteral("Sensibilité des trois sortes de cônes"));
+    const QRect inner = at.Curves.adjusted(0, 18, 0, -4);
+    const std::array<bool, 3> present = screen.ConesPresent();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (size_t c = 0; c < 3; ++c) {
+        QPainterPath curve;
+        double peak = 0;
+        int peakX = 0;
+        for (int32_t i = 0; i < SpectralTables::Count; ++i) {
+            const double v = SpectralTables::ConesLms2000[size_t(i)][c];
+            const QPointF point(screen.XOf(SpectralTables::WavelengthAt(i)), inner.bottom() - v * (inner.height() - 1));
+            if (i == 0)
+                curve.moveTo(point);
+            else
+                curve.lineTo(point);
+            if (v > peak) {
+                peak = v;
+                peakX = int(point.x());
+            }
+        }
+        p.setPen(present[c] ? QPen(ConeColours[c], 2) : QPen(Faint, 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve);
+        p.drawText(QRect(peakX + 4, inner.top() - 2, 20, 14), Qt::AlignLeft | Qt::AlignVCenter, ConeNames[c]);
+    }
+    return layer;
 }
 
 } // namespace Irisonde

@@ -44,8 +44,13 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
     resize(DesignClientW, DesignClientH);
 
     m_zone = new TPaintBox(this, QRect(6, 4, 100, 100), [this](QPainter &p) {
+        if (m_curves.isNull() || m_curvesSize != m_screen.Places().Curves.size() || m_curvesVision != m_screen.Vision()) {
+            m_curves = PaintCurvesLayer(m_screen);
+            m_curvesSize = m_screen.Places().Curves.size();
+            m_curvesVision = m_screen.Vision();
+        }
         p.translate(-m_zone->pos()); // the screen state places its parts in client coordinates
-        PaintSpectrumWorkshop(p, m_screen);
+        PaintSpectrumWorkshop(p, m_screen, m_curves);
     });
     m_zone->setObjectName(QStringLiteral("Zone"));
     m_zone->setAttribute(Qt::WA_OpaquePaintEvent);

@@ -55,6 +55,11 @@ private:
     void FilterChosen(int index);
 
     TSpectrumScreen m_screen;
+    // The cone sensitivities drawn for the size and the view they were made
+    // for: they change with nothing else.
+    QImage m_curves;
+    QSize m_curvesSize;
+    EVision m_curvesVision = EVision::Normal;
     // Tests and the scripts find these by the object names given where they
     // are made ("Zone", "LightCombo", "NmSpin1"...).
     TPaintBox *m_zone;
