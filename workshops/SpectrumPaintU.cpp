@@ -55,24 +55,22 @@ void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
             const TLightSource &source = s.Source(k);
             const int x = screen.XOf(source.Wavelength);
             const bool chosen = k == s.Selected();
+            // Its number under the foot, the one the keys 1-2-3 choose; the
+            // chosen one framed.
+            const QRect number(x - 7, base + 3, 15, 14);
+            p.setPen(chosen ? Ink : Faint);
+            p.drawText(number, Qt::AlignCenter, QString::number(k));
+            if (chosen)
+                p.drawRect(number.adjusted(0, 0, -1, -1));
             if (!source.On) {
-                if (chosen) {
-                    p.setPen(QPen(Faint, 1, Qt::DashLine));
-                    p.drawLine(x, band.top(), x, base);
-                    p.drawText(QRect(x - 40, band.top() - 18, 80, 16), Qt::AlignCenter, QStringLiteral("%1 éteinte").arg(k));
-                }
+                p.setPen(QPen(Faint, 1, Qt::DashLine));
+                p.drawLine(x, band.top(), x, base);
                 continue;
             }
-            const QColor colour = ToQColor(TSpectralColour::WavelengthColour(source.Wavelength));
-            p.fillRect(QRect(QPoint(x - 1, top(screen.LineHeight(k))), QPoint(x + 1, base)), colour);
-            QFont f = p.font();
-            f.setBold(chosen);
-            p.setFont(f);
+            const int lineTop = top(screen.LineHeight(k));
+            p.fillRect(QRect(QPoint(x - 1, lineTop), QPoint(x + 1, base)), ToQColor(TSpectralColour::WavelengthColour(source.Wavelength)));
             p.setPen(chosen ? Ink : Faint);
-            p.drawText(QRect(x - 40, top(screen.LineHeight(k)) - 18, 80, 16), Qt::AlignCenter,
-                       QStringLiteral("%1 : %2 nm").arg(k).arg(source.Wavelength));
-            f.setBold(false);
-            p.setFont(f);
+            p.drawText(QRect(x - 30, lineTop - 16, 60, 14), Qt::AlignCenter, QStringLiteral("%1 nm").arg(source.Wavelength));
         }
     } else {
         for (const TPlotSample &sample : s.PlotSamples()) {
@@ -103,7 +101,7 @@ void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
     for (int nm = 400; nm <= 750; nm += 50) {
         const int x = screen.XOf(nm);
         p.drawLine(x, base + 1, x, base + 4);
-        p.drawText(QRect(x - 30, base + 3, 60, 14), Qt::AlignCenter, nm == 750 ? QStringLiteral("750 nm") : QString::number(nm));
+        p.drawText(QRect(x - 30, base + 17, 60, 14), Qt::AlignCenter, nm == 750 ? QStringLiteral("750 nm") : QString::number(nm));
     }
 }
 
@@ -243,7 +241,7 @@ QImage PaintCurvesLayer(const TSpectrumScreen &screen)
         p.setPen(present[c] ? QPen(ConeColours[c], 2) : QPen(Faint, 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawPath(curve);
-        p.drawText(QRect(peakX + 4, inner.top() - 2, 20, 14), Qt::AlignLeft | Qt::AlignVCenter, ConeNames[c]);
+        p.drawText(QRect(peakX + 6, inner.top() + 2, 20, 14), Qt::AlignLeft | Qt::AlignVCenter, ConeNames[c]);
     }
     return layer;
 }

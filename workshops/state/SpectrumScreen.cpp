@@ -50,8 +50,9 @@ void TSpectrumScreen::Place(int32_t clientWidth, int32_t clientHeight)
     const int32_t rx = p.Zone.right() - right + 1;
     p.Patch = QRect(rx, p.Zone.top(), right, h / 2 - 4);
     p.Compare = QRect(rx, p.Zone.top() + h / 2 + 4, right, h - h / 2 - 4);
-    // Room above for a line's label, below for the scale's figures.
-    p.Band = p.Plot.adjusted(12, 20, -12, -18);
+    // Room above for the title and a line's label, below for the sources'
+    // numbers and the scale's figures.
+    p.Band = p.Plot.adjusted(12, 36, -12, -32);
 }
 
 void TSpectrumScreen::Reset()
