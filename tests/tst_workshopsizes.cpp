@@ -5,6 +5,7 @@
 // the pupil uses lies whole inside the window, its text whole, none over
 // another. Read from the widgets as laid out, for each workshop of the table.
 #include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "shell/WorkshopU.h"
 #include "tests/support/TestSupport.h"
 
@@ -55,13 +56,15 @@ private slots:
     void wholeControls_data()
     {
         QTest::addColumn<EWorkshop>("kind");
-        for (const EWorkshop kind : {EWorkshop::Add, EWorkshop::Sub, EWorkshop::Eclaire, EWorkshop::Loup, EWorkshop::Quadri, EWorkshop::RGB})
+        for (const EWorkshop kind : {EWorkshop::Add, EWorkshop::Sub, EWorkshop::Eclaire, EWorkshop::Loup, EWorkshop::Spectre, EWorkshop::Quadri,
+                                       EWorkshop::RGB})
             QTest::newRow(WorkshopRow(kind).Section) << kind;
     }
     void wholeControls()
     {
         QFETCH(EWorkshop, kind);
-        const std::unique_ptr<TWorkshopF> w = WorkshopRow(kind).Make();
+        TProgram program;
+        const std::unique_ptr<TWorkshopF> w = WorkshopRow(kind).Make(program, WorkshopRow(kind));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QString atFirst = LayoutFault(*w);
