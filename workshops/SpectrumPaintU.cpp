@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include <array>
 
@@ -121,33 +122,27 @@ void PaintMarkers(QPainter &p, const TSpectrumScreen &screen)
 
 void PaintBars(QPainter &p, const TSpectrumScreen &screen)
 {
-    const TSpectrumPlaces &at = screen.Places();
     const TConeResponse &cones = screen.State().Cones();
     const std::array<double, 3> values{cones.L, cones.M, cones.S};
     const std::array<bool, 3> present = screen.ConesPresent();
-    p.fillRect(at.Bars, Ground);
-    // 0 to 150 %: a bright narrow light may stir a cone beyond the white.
-    const int pitch = at.Bars.height() / 3;
-    const int left = at.Bars.left() + 90, right = at.Bars.right() - 60;
-    const auto xOf = [&](double percent) { return left + int(std::min(percent, 150.0) / 150.0 * (right - left)); };
-    for (size_t c = 0; c < 3; ++c) {
-        const QRect row(at.Bars.left(), at.Bars.top() + int(c) * pitch, at.Bars.width(), pitch);
-        const QRect bar(left, row.top() + 4, right - left, std::max(4, pitch - 8));
+    p.fillRect(screen.Places().Bars, Ground);
+    for (int32_t c = 0; c < 3; ++c) {
+        const QRect row = screen.BarRow(c), track = screen.BarTrack(c);
         p.setPen(Ink);
-        p.drawText(row.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Cônes ") + ConeNames[c]);
-        if (!present[c]) {
+        p.drawText(row.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Cônes ") + ConeNames[size_t(c)]);
+        if (!present[size_t(c)]) {
             p.setPen(QPen(Faint, 1, Qt::DashLine));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(bar.adjusted(0, 0, -1, -1));
-            p.drawText(bar, Qt::AlignCenter, QStringLiteral("absents (") + VisionName(screen.Vision()).toLower() + QStringLiteral(")"));
+            p.drawRect(track.adjusted(0, 0, -1, -1));
+            p.drawText(track, Qt::AlignCenter, QStringLiteral("absents (") + VisionName(screen.Vision()).toLower() + QStringLiteral(")"));
             continue;
         }
-        p.fillRect(QRect(QPoint(left, bar.top()), QPoint(xOf(values[c]), bar.bottom())), ConeColours[c]);
+        const double value = values[size_t(c)];
+        p.fillRect(QRect(track.topLeft(), QPoint(screen.BarEnd(value), track.bottom())), ConeColours[size_t(c)]);
         p.setPen(Faint);
-        p.drawLine(xOf(100), bar.top() - 2, xOf(100), bar.bottom() + 2);
+        p.drawLine(screen.BarEnd(100), track.top() - 2, screen.BarEnd(100), track.bottom() + 2);
         p.setPen(Ink);
-        p.drawText(QRect(right + 6, row.top(), 60, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("%1 %").arg(qRound(values[c])));
+        p.drawText(screen.BarFigure(c), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 %").arg(qRound(value)));
     }
 }
 
@@ -181,7 +176,10 @@ void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen, const QIm
     const TSpectrumPlaces &at = screen.Places();
     const QRect clip = p.clipBoundingRect().toAlignedRect();
     const auto wanted = [&](const QRect &part) { return clip.isEmpty() || clip.intersects(part); };
-    p.fillRect(at.Zone, QColor(60, 60, 66)); // the gaps between the parts
+    // The gaps between the parts, each part filling its own ground.
+    const QRegion gaps = QRegion(at.Zone) - at.Plot - at.Curves - at.Bars - at.Patch - at.Compare;
+    for (const QRect &gap : gaps)
+        p.fillRect(gap, QColor(60, 60, 66));
     if (wanted(at.Plot))
         PaintPlot(p, screen);
     if (wanted(at.Curves)) {

@@ -265,8 +265,8 @@ private slots:
         s.ClearComparison();
         QVERIFY(!s.Comparison());
     }
-    // A source moved by 1 nm repaints strips round its line, the bars and
-    // the patch; a vision repaints all; refused keys nothing.
+    // A source moved by 1 nm repaints strips round its line, the ends of
+    // the bars and the patch; a vision repaints all; refused keys nothing.
     void stepDamage()
     {
         TSpectrumScreen s;
@@ -275,8 +275,9 @@ private slots:
         QVERIFY(!s.ChooseLight(ELight::Sources).IsEmpty());
         const TDamage step = s.Move(1);
         QVERIFY(step.Contains(QPoint(s.XOf(581), at.Band.center().y())));
-        QVERIFY(step.Contains(at.Bars.center()) && step.Contains(at.Patch.center()));
-        QVERIFY(!step.Contains(at.Compare.center()));
+        const QRect lTrack = s.BarTrack(0);
+        QVERIFY(step.Contains(QPoint(s.BarEnd(s.State().Cones().L), lTrack.center().y())) && step.Contains(at.Patch.center()));
+        QVERIFY(!step.Contains(at.Compare.center()) && !step.Contains(lTrack.topLeft()));
         QVERIFY(!step.Contains(QPoint(s.XOf(450), at.Band.center().y())));
         QVERIFY(s.Move(-TSpectrumState::MaxNm).Contains(QPoint(s.XOf(380), at.Band.center().y())));
         QVERIFY(s.Move(-1).IsEmpty());

@@ -16,6 +16,8 @@ namespace {
 
 constexpr int32_t Margin = 6;
 constexpr int32_t Gap = 8;
+// A bar's row: its name, its track, its figure.
+constexpr int32_t BarLabelWidth = 90, BarFigureWidth = 60;
 
 // The highest sample of the screen's three LEDs at full strength, the top
 // of the plot in that light.
@@ -88,6 +90,32 @@ double TSpectrumScreen::LineHeight(int32_t k) const
     return s.Strength / 100.0 * TSpectralLight::Transmission(m_state.Filter(), s.Wavelength);
 }
 
+QRect TSpectrumScreen::BarRow(int32_t c) const
+{
+    const QRect &bars = m_places.Bars;
+    const int32_t pitch = bars.height() / 3;
+    return {bars.left(), bars.top() + c * pitch, bars.width(), pitch};
+}
+
+QRect TSpectrumScreen::BarTrack(int32_t c) const
+{
+    const QRect row = BarRow(c);
+    return {row.left() + BarLabelWidth, row.top() + 4, std::max(0, row.width() - BarLabelWidth - BarFigureWidth),
+            std::max(4, row.height() - 8)};
+}
+
+int32_t TSpectrumScreen::BarEnd(double percent) const
+{
+    const QRect track = BarTrack(0);
+    return track.left() + int32_t(std::clamp(percent, 0.0, BarTop) / BarTop * track.width());
+}
+
+QRect TSpectrumScreen::BarFigure(int32_t c) const
+{
+    const QRect row = BarRow(c);
+    return {row.right() - BarFigureWidth + 7, row.top(), BarFigureWidth - 7, row.height()};
+}
+
 TSpectrumScreen::TSeen TSpectrumScreen::Seen() const
 {
     const auto &c = m_state.Comparison();
@@ -135,8 +163,16 @@ TDamage TSpectrumScreen::Changes(const TSeen &before) const
             }
         }
     }
-    if (now.Cones.L != before.Cones.L || now.Cones.M != before.Cones.M || now.Cones.S != before.Cones.S)
-        damage.Add(m_places.Bars);
+    // Each bar from its old end to its new, and its figure when it reads otherwise.
+    const std::array<double, 3> was{before.Cones.L, before.Cones.M, before.Cones.S}, is{now.Cones.L, now.Cones.M, now.Cones.S};
+    for (int32_t c = 0; c < 3; ++c) {
+        const int32_t from = BarEnd(was[size_t(c)]), to = BarEnd(is[size_t(c)]);
+        const QRect track = BarTrack(c);
+        if (from != to)
+            damage.Add(QRect(QPoint(std::min(from, to) - 1, track.top()), QPoint(std::max(from, to) + 1, track.bottom())));
+        if (std::lround(was[size_t(c)]) != std::lround(is[size_t(c)]))
+            damage.Add(BarFigure(c));
+    }
     if (now.Colour.Rgb != before.Colour.Rgb || now.Colour.OutOfGamut != before.Colour.OutOfGamut)
         damage.Add(m_places.Patch);
     if (now.Compared != before.Compared || now.ComparedRgb != before.ComparedRgb)

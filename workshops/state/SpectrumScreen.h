@@ -63,6 +63,14 @@ public:
     // full reach the top.
     [[nodiscard]] double SampleHeight(const TPlotSample &sample) const;
     [[nodiscard]] double LineHeight(int32_t k) const;
+    // The bars of cone c (0 L, 1 M, 2 S): its row, the track its bar fills
+    // from the left, the x where a response ends (0 to 150 %: a bright
+    // narrow light may stir a cone beyond the white), and its figure.
+    static constexpr double BarTop = 150;
+    [[nodiscard]] QRect BarRow(int32_t c) const;
+    [[nodiscard]] QRect BarTrack(int32_t c) const;
+    [[nodiscard]] int32_t BarEnd(double percent) const;
+    [[nodiscard]] QRect BarFigure(int32_t c) const;
 
     // The controls. Each returns what it changed; empty, nothing changed.
     [[nodiscard]] TDamage ChooseLight(ELight light);
