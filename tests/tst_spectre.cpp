@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -80,9 +81,10 @@ private slots:
     }
     void cleanup() { made.reset(); }
 
-    // The controls reach the picture: 700 nm shows a red marked beyond the
-    // screen, "Comparer" keeps it while another light is shown, the filter
-    // and the colour-vision view reach the sentence.
+    // The controls and the mouse reach the picture: 700 nm shows a red
+    // marked beyond the screen, "Comparer" keeps it while the line is
+    // dragged to a green, the filter and the colour-vision view reach the
+    // sentence.
     void wiring()
     {
         QCOMPARE(win->windowTitle(), QStringLiteral(" Lumière, filtres et vision des couleurs"));
@@ -100,7 +102,17 @@ private slots:
         QVERIFY2(qRed(line) > 150 && qGreen(line) < 80, qPrintable(Hex(line)));
 
         QTest::mouseClick(Control<QPushButton>(*win, "CompareBout"), Qt::LeftButton);
-        Control<QSpinBox>(*win, "NmSpin1")->setValue(530);
+        // The line dragged by the mouse to 530 nm, the wheel taking 5 %.
+        const QPoint origin = Zone()->pos(), y(0, at.Band.center().y());
+        QTest::mousePress(Zone(), Qt::LeftButton, {}, QPoint(win->Screen().XOf(700), 0) + y - origin);
+        QTest::mouseMove(Zone(), QPoint(win->Screen().XOf(600), 0) + y - origin);
+        QTest::mouseMove(Zone(), QPoint(win->Screen().XOf(530), 0) + y - origin);
+        QTest::mouseRelease(Zone(), Qt::LeftButton, {}, QPoint(win->Screen().XOf(530), 0) + y - origin);
+        QCOMPARE(Control<QSpinBox>(*win, "NmSpin1")->value(), 530);
+        QWheelEvent wheel(QPointF(10, 10), QPointF(Zone()->mapToGlobal(QPoint(10, 10))), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Zone(), &wheel);
+        QCOMPARE(Control<QSpinBox>(*win, "PercentSpin1")->value(), 95);
         const QRgb green = PatchShown();
         QVERIFY2(qGreen(green) >= 2 * qRed(green) + 10, qPrintable(Hex(green)));
         QCOMPARE(CompareShown(), red);
