@@ -10,6 +10,7 @@
 #include "shell/CheckBoxU.h"
 #include "shell/PaintBoxU.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -74,6 +75,7 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
         box->setGeometry(ComboLeft, top, ComboW, ComboH);
         box->setToolTip(hint);
         box->setAccessibleName(spoken);
+        box->view()->setAccessibleName(spoken + QStringLiteral(" : les choix"));
         return box;
     };
     m_lightLab = label("LightLab", QStringLiteral("Lumière :"), RowTops[0]);
@@ -177,7 +179,7 @@ void TSpectreF::ShowControls()
         const bool row = light != ELight::White || k == 1;
         check->setText(light == ELight::Sources ? QStringLiteral("Source %1").arg(k)
                        : light == ELight::Screen ? LedNames[i]
-                                                 : (k == 1 ? QStringLiteral("Blanche") : QString()));
+                                                 : (k == 1 ? QStringLiteral("Blanche") : QStringLiteral("Source %1").arg(k)));
         check->setChecked(light == ELight::Sources ? s.Source(k).On : row);
         check->setEnabled(light == ELight::Sources);
         check->setVisible(row);
