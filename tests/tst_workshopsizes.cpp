@@ -5,6 +5,7 @@
 // the pupil uses lies whole inside the window, its text whole, none over
 // another. Read from the widgets as laid out, for each workshop of the table.
 #include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "shell/WorkshopU.h"
 #include "tests/support/TestSupport.h"
 
@@ -51,6 +52,7 @@ QString LayoutFault(const QWidget &window)
 
 class TstWorkshopSizes : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
 private slots:
     void wholeControls_data()
     {
@@ -61,7 +63,7 @@ private slots:
     void wholeControls()
     {
         QFETCH(EWorkshop, kind);
-        const std::unique_ptr<TWorkshopF> w = WorkshopRow(kind).Make();
+        const std::unique_ptr<TWorkshopF> w = MakeWorkshop(m_program, kind);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QString atFirst = LayoutFault(*w);
