@@ -58,6 +58,12 @@ const TWorkshopRow &WorkshopRow(EWorkshop kind)
     return kTable[static_cast<std::size_t>(kind)];
 }
 
+std::unique_ptr<TWorkshopF> MakeWorkshop(TProgram &program, EWorkshop kind)
+{
+    const TWorkshopRow &row = WorkshopRow(kind);
+    return row.Make ? row.Make(program, row) : nullptr;
+}
+
 QStringList PlacementSections()
 {
     QStringList sections{QString::fromLatin1(kMainSection)};

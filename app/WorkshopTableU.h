@@ -17,6 +17,9 @@ enum class EWorkshop { Add, Sub, Eclaire, Loup, Spectre, Quadri, RGB };
 // Every row, in EWorkshop order, which is also their order in the menu.
 [[nodiscard]] std::span<const TWorkshopRow> WorkshopTable();
 [[nodiscard]] const TWorkshopRow &WorkshopRow(EWorkshop kind);
+// The window of `kind`, made from its row for `program`; null while that
+// workshop is not built.
+[[nodiscard]] std::unique_ptr<TWorkshopF> MakeWorkshop(TProgram &program, EWorkshop kind);
 // The settings sections of every placement: the main window's, then the rows'.
 [[nodiscard]] QStringList PlacementSections();
 

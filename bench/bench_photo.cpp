@@ -9,6 +9,8 @@
 //
 // Times are wall-clock (a teacher waits for the screen), CPU times those of
 // the whole process.
+#include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "workshops/EclaireU.h"
 #include "bench/BenchSupport.h"
 
@@ -76,7 +78,8 @@ BENCHMARK(BM_QtDecodeJpeg_4000x3000)->MeasureProcessCPUTime()->UseRealTime()->Un
 void BM_OpenJpegInWorkshop_1920x1080(benchmark::State &state)
 {
     const QString path = PhotoPath();
-    TEclaireF win;
+    TProgram program;
+    TEclaireF win(program, WorkshopRow(EWorkshop::Eclaire));
     win.resize(1920, 1080);
     win.show();
     QElapsedTimer waited;

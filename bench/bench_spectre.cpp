@@ -47,7 +47,7 @@ struct TShownWindow {
     TSpectreF *win;
     QWidget *zone;
     TShownWindow()
-        : window(WorkshopRow(EWorkshop::Spectre).Make(program, WorkshopRow(EWorkshop::Spectre))),
+        : window(MakeWorkshop(program, EWorkshop::Spectre)),
           win(static_cast<TSpectreF *>(window.get())), zone(win->findChild<QWidget *>(QStringLiteral("Zone")))
     {
         win->resize(ClientW, ClientH);

@@ -20,7 +20,9 @@
 #include "workshops/LoupU.h"
 #include "workshops/SubU.h"
 
+#include "app/WorkshopTableU.h"
 #include "bench/BenchSupport.h"
+#include "shell/ProgramU.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,10 +53,23 @@ public:
     }
 };
 
+// The program the windows share here; its help window is never opened.
+TProgram &BenchProgram()
+{
+    static TProgram program;
+    return program;
+}
+
+template <class Window>
+constexpr EWorkshop KindOf = std::is_same_v<Window, TAddF>       ? EWorkshop::Add
+                             : std::is_same_v<Window, TSubF>     ? EWorkshop::Sub
+                             : std::is_same_v<Window, TEclaireF> ? EWorkshop::Eclaire
+                                                                 : EWorkshop::Loup;
+
 template <class Window>
 std::unique_ptr<Window> ShowWindow()
 {
-    auto win = std::make_unique<Window>();
+    auto win = std::make_unique<Window>(BenchProgram(), WorkshopRow(KindOf<Window>));
     win->resize(ClientW, ClientH);
     win->show();
     QElapsedTimer waited;

@@ -4,6 +4,7 @@
 // Every window of the program read as a screen reader reads it: no control
 // without a French name, and the picture areas saying what they show.
 #include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "catalogue/BrowseU.h"
 #include "catalogue/ParcourU.h"
 #include "shell/HelpU.h"
@@ -27,6 +28,7 @@ using namespace Irisonde;
 
 class TstAccessibility : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
 private:
     std::unique_ptr<TMainF> m_main;
     std::vector<std::unique_ptr<TWorkshopF>> m_workshops;
@@ -34,9 +36,9 @@ private:
 private slots:
     void initTestCase()
     {
-        m_main = std::make_unique<TMainF>(WorkshopTable());
+        m_main = std::make_unique<TMainF>(m_program, WorkshopTable());
         for (const TWorkshopRow &row : WorkshopTable())
-            m_workshops.push_back(row.Make());
+            m_workshops.push_back(row.Make(m_program, row));
     }
 
     void everyControlIsNamed_data()
@@ -56,17 +58,17 @@ private slots:
         if (window == QStringLiteral("principale")) {
             w = m_main.get();
         } else if (window == QStringLiteral("options")) {
-            owned = std::make_unique<TOptionF>(m_main->Settings());
+            owned = std::make_unique<TOptionF>(m_program);
         } else if (window == QStringLiteral("astuce")) {
-            owned = std::make_unique<TTipF>(m_main->Settings());
+            owned = std::make_unique<TTipF>(m_program.Settings());
         } else if (window == QStringLiteral("présentation")) {
-            owned = std::make_unique<TSplashF>();
+            owned = std::make_unique<TSplashF>(m_program.State().DisplayTitle);
         } else if (window == QStringLiteral("catalogue")) {
-            owned = std::make_unique<TBrowserF>(m_main->Settings());
+            owned = std::make_unique<TBrowserF>(m_program);
         } else if (window == QStringLiteral("sélecteur")) {
-            owned = std::make_unique<TParcourF>();
+            owned = std::make_unique<TParcourF>(m_program);
         } else if (window == QStringLiteral("aide")) {
-            w = &THelpF::Instance();
+            owned = std::make_unique<THelpF>();
         } else {
             w = m_workshops[size_t(window.section(' ', 1).toInt())].get();
         }
@@ -112,12 +114,13 @@ private slots:
     {
         for (const auto &shop : m_workshops)
             QCOMPARE(testsupport::Access(shop.get())->role(), QAccessible::Window);
-        QCOMPARE(testsupport::Access(&THelpF::Instance())->role(), QAccessible::Window);
-        TSplashF about;
+        THelpF help;
+        QCOMPARE(testsupport::Access(&help)->role(), QAccessible::Window);
+        TSplashF about(m_program.State().DisplayTitle);
         QVERIFY(!testsupport::Access(&about)->text(QAccessible::Name).isEmpty());
 
-        TBrowserF catalogue(m_main->Settings());
-        TParcourF chooser;
+        TBrowserF catalogue(m_program);
+        TParcourF chooser(m_program);
         const std::pair<QWidget *, const char *> lists[] = {{&catalogue, "wThumbCombo"}, {&chooser, "DriveBox"}};
         for (const auto &[window, name] : lists) {
             const auto labels = testsupport::Access(testsupport::Control(*window, name))->relations(QAccessible::Label);

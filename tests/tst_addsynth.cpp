@@ -37,7 +37,7 @@ void Wheel(QWidget *w, QPoint angle)
 
 } // namespace
 
-class TstAddSynth : public QObject, testsupport::TSynthWindow<TAddF> {
+class TstAddSynth : public QObject, testsupport::TSynthWindow<TAddF, Irisonde::EWorkshop::Add> {
     Q_OBJECT
     QColor Screen(QPoint p) { return At(*S().FrameLayer(), p); }
 

@@ -8,6 +8,7 @@
 // reported once, the keyboard, opening in a workshop and names the system's
 // encoding does not read.
 #include "catalogue/BrowseU.h"
+#include "shell/ProgramU.h"
 #include "shell/SettingsU.h"
 #include "support/AccessTree.h"
 #include "support/TestSupport.h"
@@ -52,7 +53,8 @@ class TstBrowser : public QObject {
 private:
     QTemporaryDir m_dir;
     QTemporaryDir m_cache; // the thumbnail cache: never the user's
-    TSettings m_settings;
+    TProgram m_program;
+    TSettings &m_settings = m_program.Settings();
 
     static void Open(TBrowserF &w)
     {
@@ -100,7 +102,7 @@ private slots:
 
     void showAndSearch()
     {
-        TBrowserF w(m_settings);
+        TBrowserF w(m_program);
         Open(w);
         QCOMPARE(w.size(), QSize(596, 354));
         QCOMPARE(Text(w, "Pagelab"), QStringLiteral("Page 0 sur 0"));
@@ -186,10 +188,12 @@ private slots:
     // Stored settings shown at show, switches changed at once, a size the list lacks.
     void settingsShownAndChanged()
     {
-        TSettings s = m_settings;
+        TProgram program;
+        TSettings &s = program.Settings();
+        s = m_settings;
         s.wThumb = 90;
         s.brwMetaFlag = false;
-        TBrowserF w(s);
+        TBrowserF w(program);
         Open(w);
         QCOMPARE(Control<QComboBox>(w, "wThumbCombo")->currentIndex(), 1);
         QCOMPARE(w.Slot(1).ThumbBox->size(), QSize(90, 90));
@@ -212,9 +216,11 @@ private slots:
         for (int i = 0; i < 300; ++i)
             for (int j = 0; j < 2; ++j)
                 Bmp(big.path() + QStringLiteral("/d%1/p%2.bmp").arg(i, 3, 10, QLatin1Char('0')).arg(j), 4, 4, Qt::gray);
-        TSettings s = m_settings;
+        TProgram program;
+        TSettings &s = program.Settings();
+        s = m_settings;
         s.brwPath = big.path();
-        TBrowserF w(s);
+        TBrowserF w(program);
         Open(w);
         // Slowed down, so that the input below meets a walk under way.
         w.SearchRun().Prepare = [](TPictureSearch &search) {
@@ -274,9 +280,11 @@ private slots:
             photo.fill(i < 12 ? Qt::red : Qt::green);
             QVERIFY(photo.save(dir.filePath(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0'))), "JPEG"));
         }
-        TSettings s = m_settings;
+        TProgram program;
+        TSettings &s = program.Settings();
+        s = m_settings;
         s.brwPath = dir.path();
-        TBrowserF w(s);
+        TBrowserF w(program);
         Open(w);
         QList<int> pages;
         connect(&w.Pool(), &TThumbPool::Ready, &w, [&](int page, int, const TThumbImage &) { pages << page; });
@@ -298,7 +306,7 @@ private slots:
     // workshops, of which the chosen one opens it.
     void keyboardAndOpening()
     {
-        TBrowserF w(m_settings);
+        TBrowserF w(m_program);
         QStringList opened;
         w.SetWorkshops({{QStringLiteral("Eclairage"), [&](const QString &p) { opened << "E " + p; }},
                         {QStringLiteral("Loupe"), [&](const QString &p) { opened << "L " + p; }}});
@@ -376,9 +384,11 @@ private slots:
         const QByteArray raw = QFile::encodeName(dir.path()) + "/\xE9t\xE9.bmp";
         QVERIFY(std::rename(QFile::encodeName(dir.path() + "/plain.bmp").constData(), raw.constData()) == 0);
         Copy("bmp_bad_signature.bmp", dir.path() + "/bad.bmp");
-        TSettings s = m_settings;
+        TProgram program;
+        TSettings &s = program.Settings();
+        s = m_settings;
         s.brwPath = dir.path();
-        TBrowserF w(s);
+        TBrowserF w(program);
         QStringList opened;
         w.SetWorkshops({{QStringLiteral("Loupe"), [&](const QString &p) { opened << p; }}});
         Open(w);
@@ -418,9 +428,11 @@ private slots:
     {
         QTemporaryDir dir;
         Copy("bmp_bad_signature.bmp", dir.path() + "/bad.bmp");
-        TSettings s = m_settings;
+        TProgram program;
+        TSettings &s = program.Settings();
+        s = m_settings;
         s.brwPath = dir.path();
-        TBrowserF w(s);
+        TBrowserF w(program);
         Open(w);
         QStringList shown;
         QTimer closer;

@@ -4,7 +4,7 @@
 // The help and the readme are found beside the program (build tree) or in
 // ../share/irisonde or ../share/doc/irisonde (installed tree); a missing one
 // keeps the old path.
-#include "shell/MainU.h"
+#include "shell/ProgramU.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,6 +4,7 @@
 // The scene-lighting window driven as a pupil would, on the offscreen
 // platform: mouse, wheel, bars, buttons and boxes, read back from the pixels
 // of the lit scene. The lighting itself is tested on the state.
+#include "app/WorkshopTableU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowProbe.h"
@@ -41,6 +42,7 @@ QRgb Lit(TEclaireF &w, int x, int y)
 
 class TstEclaire : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
     std::unique_ptr<TEclaireF> win;
     const Irisonde::TEclaireState &S() { return win->State(); }
     TDibPlus &LitImage() { return *S().LitImage(); }
@@ -54,7 +56,7 @@ class TstEclaire : public QObject {
 private slots:
     void init()
     {
-        win = std::make_unique<TEclaireF>();
+        win = std::make_unique<TEclaireF>(m_program, Irisonde::WorkshopRow(Irisonde::EWorkshop::Eclaire));
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win.get()));
     }
@@ -217,7 +219,7 @@ private slots:
 
     void help()
     {
-        QVERIFY(testsupport::HelpShows(Control<QToolButton>(*win, "AideBout"), QStringLiteral("ECLAIRAGE"),
+        QVERIFY(testsupport::HelpShows(m_program, Control<QToolButton>(*win, "AideBout"), QStringLiteral("ECLAIRAGE"),
                                        QStringLiteral("en lumière verte ou bleue, il ne reçoit rien")));
     }
 };

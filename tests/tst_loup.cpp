@@ -5,6 +5,7 @@
 // platform: mouse, wheel, spin buttons and the picture buttons, read back
 // from the pixels of the screen image. The cells themselves are tested on
 // the state.
+#include "app/WorkshopTableU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SpinButtonU.h"
 #include "tests/support/TestSupport.h"
@@ -50,6 +51,7 @@ void ChooseWhenAsked(QObject *owner, const QString &path)
 
 class TstLoup : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
     std::unique_ptr<TLoupF> win;
     const Irisonde::TLoupState &S() { return win->State(); }
     QRgb Screen(int x, int y) { return testsupport::At(*S().ScreenImage(), x, y); }
@@ -61,7 +63,7 @@ class TstLoup : public QObject {
 private slots:
     void initTestCase()
     {
-        win = std::make_unique<TLoupF>();
+        win = std::make_unique<TLoupF>(m_program, Irisonde::WorkshopRow(Irisonde::EWorkshop::Loup));
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win.get()));
     }
@@ -128,7 +130,7 @@ private slots:
     // level only.
     void openBitmapAndReopen()
     {
-        App::State().ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
+        m_program.State().ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA);
         ChooseWhenAsked(win.get(), testsupport::DataFile(QStringLiteral("bmp_24bit.bmp")));
         QTest::mouseClick(Control<QToolButton>(*win, "OuvreBout"), Qt::LeftButton);
         QVERIFY2(win->windowTitle().endsWith(QStringLiteral("bmp_24bit.bmp ( 5 sur 3 pixels )")), qPrintable(win->windowTitle()));
@@ -159,7 +161,7 @@ private slots:
 
     void help()
     {
-        QVERIFY(testsupport::HelpShows(Control<QToolButton>(*win, "AideBout"), QStringLiteral("TVLOUPE"),
+        QVERIFY(testsupport::HelpShows(m_program, Control<QToolButton>(*win, "AideBout"), QStringLiteral("TVLOUPE"),
                                        QStringLiteral("luminophores")));
     }
 

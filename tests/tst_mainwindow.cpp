@@ -5,6 +5,7 @@
 // labels, the workshop frame through a small test workshop, placements,
 // the clipboard, help, hints and the companion commands.
 #include "IrisondeConfig.h"
+#include "shell/ProgramU.h"
 #include "app/WorkshopTableU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
@@ -49,9 +50,12 @@ T *Child(const QObject &main, const char *name)
     return Child<T>(main, QString::fromLatin1(name));
 }
 
+const TWorkshopRow kTestShopRow{"TTestShopF", "TestShopF", " Atelier d'essai", "TESTSHOP", "TestShopMenu",
+                                "Atelier d'&essai", false, 1, "Atelier d'essai ", nullptr};
+
 class TTestShopF : public TWorkshopF {
 public:
-    TTestShopF() : TWorkshopF({QStringLiteral(" Atelier d'essai"), QStringLiteral("TESTSHOP"), 93, true}) {}
+    explicit TTestShopF(TProgram &program) : TWorkshopF(program, kTestShopRow, 93, true) {}
     int shows = 0, closes = 0;
 
 protected:
@@ -87,12 +91,12 @@ Q_DECLARE_METATYPE(TPlacement)
 
 class TstMainWindow : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
     UrlRecorder recorder;
 
 private slots:
     void initTestCase()
     {
-        RestoreTitles();
         for (const char *scheme : {"file", "https", "http", "mailto"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "record");
     }
@@ -140,16 +144,17 @@ private slots:
 
     void layoutAndCaptions()
     {
-        TMainF main(Irisonde::WorkshopTable());
+        TMainF main(m_program, Irisonde::WorkshopTable());
         QCOMPARE(main.centralWidget()->size(), QSize(527, 378));
-        QCOMPARE(main.windowTitle(), App::State().DisplayTitle);
+        QCOMPARE(main.windowTitle(), m_program.State().DisplayTitle);
         QCOMPARE(Child<QLabel>(main, "Label1")->pos(), QPoint(20, 12));
         QCOMPARE(Child<QLabel>(main, "Label1")->font().pixelSize(), 19);
         const struct { int n, top; const char *caption; } links[] = {
             {1, 48, "Synthèse trichromique additive  "}, {2, 76, "Synthèse trichromique soustractive "},
             {3, 104, "Eclairage d'une scène "}, {4, 132, "La télévision à la loupe "},
-            {8, 176, "Impression en trichromie ou quadrichromie "}, {9, 204, " Décomposition RVB d'une image "},
-            {7, 244, "Aide d'Irisonde"}, {6, 272, "Cataloguer les images "}, {5, 300, "Quitter "}};
+            {10, 160, "Lumière, filtres et vision des couleurs "},
+            {8, 204, "Impression en trichromie ou quadrichromie "}, {9, 232, " Décomposition RVB d'une image "},
+            {7, 272, "Aide d'Irisonde"}, {6, 300, "Cataloguer les images "}, {5, 328, "Quitter "}};
         for (const auto &l : links) {
             const TSuperLab *lab = Child<TSuperLab>(main, QStringLiteral("LinkLab%1").arg(l.n));
             QCOMPARE(lab->text(), QString::fromUtf8(l.caption));
@@ -165,14 +170,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const QWidget *client = main.centralWidget();
         QCOMPARE(Child<QFrame>(main, "Panel1")->geometry(), QRect(0, client->height() - 20, client->width(), 20));
-        QCOMPARE(Child<QLabel>(main, "ModeLab")->text(), App::State().ShortTitle + QStringLiteral(" - ") + App::State().DisplayModeText);
+        QCOMPARE(Child<QLabel>(main, "ModeLab")->text(), m_program.State().ShortTitle + QStringLiteral(" - ") + m_program.State().DisplayModeText);
         const QLabel *modeLab = Child<QLabel>(main, "ModeLab");
         QCOMPARE(Child<QLabel>(main, "WarningLab")->x(), modeLab->x() + modeLab->width() + 10);
         QCOMPARE(main.findChild<QFrame *>(QStringLiteral("Bevel2"))->geometry().bottom(), Child<QFrame>(main, "Panel1")->y() - 1);
+        // The last link whole above the lower bevel, in the window's size.
+        QVERIFY(Child<TSuperLab>(main, "LinkLab5")->geometry().bottom() < main.findChild<QFrame *>(QStringLiteral("Bevel2"))->y());
 
         QCOMPARE(MenuCaptions(Child<QMenu>(main, "Fichier1")), (QStringList{
             "Synthèse trichromique &additive", "Synthèse trichromique &soustractive", "&Eclairage d'une scène",
-            "L'écran de télévision à la &Loupe", "-", "&Impression par quadrichromie ou trichromie",
+            "L'écran de télévision à la &Loupe", "Lumière, &filtres et vision des couleurs", "-", "&Impression par quadrichromie ou trichromie",
             "&Décomposition RVB d'une image", "-", "&Cataloguer les images", "-", "&Quitter"}));
         QCOMPARE(MenuCaptions(Child<QMenu>(main, "EditionMenu")), (QStringList{"&Calculatrice de Windows", "-", "Vider le presse-papiers"}));
         QCOMPARE(MenuCaptions(Child<QMenu>(main, "OptionsMenu")), QStringList{"&Préférences"});
@@ -186,21 +193,20 @@ private slots:
 
     void warningLabelBlinksOnlyInLowColourWhileVisible()
     {
-        TMainF main(Irisonde::WorkshopTable());
-        App::State().LowColourFlag = true;
+        TMainF main(m_program, Irisonde::WorkshopTable());
+        m_program.State().LowColourFlag = true;
         main.show();
         QCOMPARE(Child<QLabel>(main, "WarningLab")->text(), QStringLiteral("Affichage conseillé : 65536 couleurs"));
         QCOMPARE(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QVERIFY(Child<QTimer>(main, "WarningTimer")->isActive());
-        main.WarningTimerTimer();
+        QMetaObject::invokeMethod(&main, "WarningTimerTimer");
         QVERIFY(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText) != QColor(255, 0, 0));
-        main.WarningTimerTimer();
+        QMetaObject::invokeMethod(&main, "WarningTimerTimer");
         QCOMPARE(Child<QLabel>(main, "WarningLab")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         main.hide();
         QVERIFY(!Child<QTimer>(main, "WarningTimer")->isActive());
-        App::State().LowColourFlag = false;
 
-        TMainF good(Irisonde::WorkshopTable());
+        TMainF good(m_program, Irisonde::WorkshopTable());
         good.show();
         QCOMPARE(Child<QLabel>(good, "WarningLab")->text(), QStringLiteral("Affichage convenable"));
         QCOMPARE(Child<QLabel>(good, "WarningLab")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
@@ -209,9 +215,9 @@ private slots:
 
     void workshopOpensFromItsLinkAndClosesBackHome()
     {
-        TMainF main(Irisonde::WorkshopTable());
+        TMainF main(m_program, Irisonde::WorkshopTable());
         main.Settings().TipFlag = true;
-        TTestShopF shop;
+        TTestShopF shop(m_program);
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &shop);
         QVERIFY(main.findChild<QAction *>(QStringLiteral("AddMenu"))->isEnabled());
         main.show();
@@ -234,8 +240,8 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), QSize(10, 7));
 
         QTest::mouseClick(button("AideBout"), Qt::LeftButton);
-        QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("TESTSHOP"));
-        THelpF::Instance().close();
+        QCOMPARE(m_program.HelpWindow()->CurrentTopic(), QStringLiteral("TESTSHOP"));
+        m_program.HelpWindow()->close();
 
         QTest::mouseClick(button("CloseBout"), Qt::LeftButton);
         QVERIFY(!shop.isVisible());
@@ -255,8 +261,8 @@ private slots:
     void hintSwitchFollowsBullesFlag()
     {
         QCOMPARE(THintStyle().styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
-        TMainF main(Irisonde::WorkshopTable());
-        TTestShopF shop;
+        TMainF main(m_program, Irisonde::WorkshopTable());
+        TTestShopF shop(m_program);
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Sub), &shop);
         shop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&shop));
@@ -282,13 +288,13 @@ private slots:
     // the size it was made with; a stored size is kept.
     void firstRunSizes()
     {
-        TMainF main(Irisonde::WorkshopTable());
+        TMainF main(m_program, Irisonde::WorkshopTable());
         main.Settings().TipFlag = false;
         main.Settings().Placement(QStringLiteral("RGBF")) = TPlacement{};
         main.Settings().Placement(QStringLiteral("LoupF")) = {1, 1, 500, 350, false, true};
         std::vector<std::unique_ptr<TWorkshopF>> made;
         for (const EWorkshop kind : {EWorkshop::RGB, EWorkshop::Loup}) {
-            made.push_back(Irisonde::WorkshopRow(kind).Make());
+            made.push_back(Irisonde::MakeWorkshop(m_program, kind));
             main.SetWorkshop(Irisonde::WorkshopRow(kind), made.back().get());
         }
         main.show();
@@ -300,12 +306,12 @@ private slots:
 
     void placementsAppliedAtFirstShowAndSavedAtClose()
     {
-        TMainF main(Irisonde::WorkshopTable()); // loads the settings: the records are set after it
+        TMainF main(m_program, Irisonde::WorkshopTable());
         main.Settings().Placement(QStringLiteral("MainF")) = {40, 30, 560, 420, false};
         main.Settings().Placement(QStringLiteral("AddF")) = {-5, 60, 0, 450, false}; // out-of-range fields leave their bound
         main.Settings().Placement(QStringLiteral("SubF")) = {1, 1, 510, 400, true};
         main.Settings().TipFlag = false;
-        TTestShopF add, sub;
+        TTestShopF add(m_program), sub(m_program);
         add.resize(433, 322);
         add.move(11, 12);
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &add);
@@ -343,7 +349,7 @@ private slots:
     void hostilePlacementGivesAUsableWindow()
     {
         QFETCH(TPlacement, stored);
-        TMainF main(Irisonde::WorkshopTable());
+        TMainF main(m_program, Irisonde::WorkshopTable());
         main.Settings().Placement(QStringLiteral("MainF")) = stored;
         main.Settings().TipFlag = false;
         main.show();
@@ -362,7 +368,7 @@ private slots:
 
     void clearClipboardOnlyWhenItHoldsAPicture()
     {
-        TMainF main(Irisonde::WorkshopTable());
+        TMainF main(m_program, Irisonde::WorkshopTable());
         QImage img(4, 4, QImage::Format_RGB32);
         img.fill(Qt::blue);
         QApplication::clipboard()->setImage(img);
@@ -378,11 +384,12 @@ private slots:
 
     void helpWebMailReadmeAndCalculator()
     {
-        TMainF main(Irisonde::WorkshopTable());
+        m_program.State().ProgramFolder = QCoreApplication::applicationDirPath();
+        TMainF main(m_program, Irisonde::WorkshopTable());
         emit Child<TSuperLab>(main, "LinkLab7")->clicked(); // "Aide d'Irisonde"
-        QVERIFY(THelpF::Instance().isVisible());
-        QCOMPARE(THelpF::Instance().CurrentTopic(), QStringLiteral("Sommaire"));
-        THelpF::Instance().close();
+        QVERIFY(m_program.HelpWindow() && m_program.HelpWindow()->isVisible());
+        QCOMPARE(m_program.HelpWindow()->CurrentTopic(), QStringLiteral("Sommaire"));
+        m_program.HelpWindow()->close();
 
         Child<QAction>(main, "WebAuteurMenu")->trigger();
         Child<QAction>(main, "MailAuteurMenu")->trigger();
@@ -390,7 +397,7 @@ private slots:
         QCOMPARE(recorder.urls.size(), 3);
         QCOMPARE(recorder.urls[0].scheme(), QStringLiteral("https"));
         QCOMPARE(recorder.urls[1].toString(), QStringLiteral("mailto:" IRISONDE_AUTHOR_EMAIL "?Subject=Irisonde"));
-        QCOMPARE(recorder.urls[2].toLocalFile(), App::State().ProgramFolder + QStringLiteral("/lisezmoi.txt"));
+        QCOMPARE(recorder.urls[2].toLocalFile(), m_program.State().ProgramFolder + QStringLiteral("/lisezmoi.txt"));
 
         // No calculator on the path: nothing happens, silently.
         const QByteArray path = qgetenv("PATH");
@@ -410,7 +417,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
 
-        TMainF main(Irisonde::WorkshopTable());
+        TMainF main(m_program, Irisonde::WorkshopTable());
         main.show();
         QString title, text;
         QTimer::singleShot(100, [&] {
@@ -429,7 +436,7 @@ private slots:
 
     void quitLinkClosesTheWindow()
     {
-        TMainF main(Irisonde::WorkshopTable());
+        TMainF main(m_program, Irisonde::WorkshopTable());
         main.show();
         emit Child<TSuperLab>(main, "LinkLab5")->clicked(); // "Quitter "
         QVERIFY(!main.isVisible());

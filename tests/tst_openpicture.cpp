@@ -5,6 +5,7 @@
 // the picture area has the keys, "Ouvrir" is clicked, a file chosen. What the
 // window then shows is read from its backing store, as the user sees it.
 #include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "imaging/PictureFaultU.h"
 #include "shell/AppStateU.h"
 #include "shell/WorkshopU.h"
@@ -72,6 +73,7 @@ QString AllMagenta(const QImage &shown)
 
 class TstOpenPicture : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
     QTemporaryDir m_dir;
     QString m_picture;
 
@@ -83,7 +85,7 @@ private slots:
         big.fill(Magenta);
         m_picture = m_dir.filePath(QStringLiteral("magenta.bmp"));
         QVERIFY(big.save(m_picture, "BMP"));
-        App::State().ProgramFolder = m_dir.path();
+        m_program.State().ProgramFolder = m_dir.path();
     }
 
     void openWithAreaFocused_data()
@@ -99,7 +101,7 @@ private slots:
     {
         QFETCH(EWorkshop, kind);
         QFETCH(QString, zone);
-        const std::unique_ptr<TWorkshopF> w = WorkshopRow(kind).Make();
+        const std::unique_ptr<TWorkshopF> w = MakeWorkshop(m_program, kind);
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QWidget *area = Control(*w, zone.toLatin1().constData());

@@ -4,6 +4,7 @@
 // The options dialog: OK, Apply, Cancel and the close box on the three
 // preferences, and the hints of the workshops after it closes.
 #include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
 #include "shell/MainU.h"
@@ -27,11 +28,16 @@ using namespace Irisonde;
 
 namespace {
 
-// The settings the dialogs under test are given.
+// The program whose settings the dialogs under test are given; its help
+// window is never asked for, so it may outlive the application object.
+Irisonde::TProgram &TestProgram()
+{
+    static Irisonde::TProgram program;
+    return program;
+}
 Irisonde::TSettings &TestSettings()
 {
-    static Irisonde::TSettings settings;
-    return settings;
+    return TestProgram().Settings();
 }
 
 // Flags as three letters S T B (splash, tip, bubbles), upper case for true.
@@ -81,7 +87,7 @@ class TstOptions : public QObject {
 private slots:
     void layout()
     {
-        TOptionF d(TestSettings());
+        TOptionF d(TestProgram());
         QCOMPARE(d.windowTitle(), QStringLiteral(" Options du logiciel"));
         QCOMPARE(testsupport::Control<QTabWidget>(d, "Classeur")->count(), 1);
         QCOMPARE(testsupport::Control<QTabWidget>(d, "Classeur")->tabText(0), QStringLiteral(" Préférences "));
@@ -93,7 +99,7 @@ private slots:
     {
         // A tool window's frame: nothing to minimise, which would hide the
         // main window with the modal dialog.
-        TOptionF d(TestSettings());
+        TOptionF d(TestProgram());
         const Qt::WindowFlags f = d.windowFlags();
         QCOMPARE(f & Qt::WindowType_Mask, Qt::Tool);
         QVERIFY(!(f & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -133,7 +139,7 @@ private slots:
         QFETCH(QString, after);
         QFETCH(bool, open);
         SetFlags(atShow);
-        TOptionF d(TestSettings());
+        TOptionF d(TestProgram());
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QCOMPARE(testsupport::Control<QCheckBox>(d, "SplashCheck")->isChecked(), TestSettings().SplashFlag);
@@ -148,7 +154,7 @@ private slots:
     void showLoadsCurrentSettings()
     {
         SetFlags(QStringLiteral("STB"));
-        TOptionF d(TestSettings());
+        TOptionF d(TestProgram());
         d.show();
         d.close();
         SetFlags(QStringLiteral("sTb"));
@@ -173,11 +179,12 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(bool, hints);
-        TMainF main(Irisonde::WorkshopTable());
+        Irisonde::TProgram program;
+        TMainF main(program, Irisonde::WorkshopTable());
         SetFlags(QStringLiteral("STB"), main.Settings());
-        TWorkshopF shop({QStringLiteral(" Atelier"), QStringLiteral("ADDITIVE"), 93, false});
+        TWorkshopF shop(program, Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), 93, false);
         main.SetWorkshop(Irisonde::WorkshopRow(Irisonde::EWorkshop::Add), &shop);
-        auto *d = new TOptionF(main.Settings(), &main);
+        auto *d = new TOptionF(program, &main);
         main.SetOptionsDialog(d);
         main.ApplyHintSetting();
         QVERIFY(shop.ShowHints());
@@ -196,11 +203,13 @@ private slots:
     // "&Aide" opens the help on a topic that says something.
     void help()
     {
-        App::State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
-        TOptionF d(TestSettings());
+        Irisonde::TProgram program;
+        program.State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+        TOptionF d(program);
         d.show();
         QTest::mouseClick(testsupport::Control<QPushButton>(d, "AideBout"), Qt::LeftButton);
-        THelpF &help = THelpF::Instance();
+        QVERIFY(program.HelpWindow());
+        THelpF &help = *program.HelpWindow();
         QCOMPARE(help.CurrentTopic(), QStringLiteral("Options"));
         const QString text = help.Browser()->toPlainText();
         QVERIFY(text.contains(QStringLiteral("Annuler ferme la boîte en revenant aux réglages")));

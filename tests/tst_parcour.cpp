@@ -5,6 +5,7 @@
 // into a folder, the lists kept between showings, and an unreadable volume
 // with its three-second warning.
 #include "catalogue/ParcourU.h"
+#include "shell/ProgramU.h"
 #include "support/TestSupport.h"
 #include "support/WindowProbe.h"
 
@@ -21,6 +22,7 @@ using testsupport::Control;
 
 class TstParcour : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
 private:
     QTemporaryDir m_dir; // the "stick": a volume of its own
     QString m_gone;      // a volume that was unplugged
@@ -66,7 +68,7 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, confirmed);
-        TParcourF w;
+        TParcourF w(m_program);
         Prepare(w);
         Open(w, m_dir.path() + "/images/");
         QCOMPARE(w.ChosenPath(), QStringLiteral("None"));
@@ -96,7 +98,7 @@ private slots:
 
     void unreadableVolume()
     {
-        TParcourF w;
+        TParcourF w(m_program);
         Prepare(w);
         // The very first fallback of a run goes to the root.
         Open(w, QString());

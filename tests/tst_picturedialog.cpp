@@ -4,6 +4,7 @@
 // The open-picture dialog: its title, filter and folder, cancelling, choosing
 // a file. Loading what it gives is the workshops' (tst_openpicture).
 #include "shell/AppStateU.h"
+#include "shell/ProgramU.h"
 #include "shell/PictureDialogU.h"
 #include "tests/support/TestSupport.h"
 
@@ -43,7 +44,6 @@ const QString Base = QStringLiteral(" Loupe sur un écran de télévision");
 class TstPictureDialog : public QObject {
     Q_OBJECT
 private slots:
-    void init() { App::State().ProgramFolder = QStringLiteral(IRISONDE_TEST_DATA); }
     void cancelKeepsCaption();
     void choosingAFileGivesItsPath();
     void listsInFrench();
@@ -59,7 +59,7 @@ void TstPictureDialog::cancelKeepsCaption()
         folder = d->directory().absolutePath();
         d->reject();
     });
-    QCOMPARE(ChoosePictureFile(nullptr), QString());
+    QCOMPARE(ChoosePictureFile(nullptr, QStringLiteral(IRISONDE_TEST_DATA)), QString());
     QCOMPARE(title, QStringLiteral(" Ouvrir une image, une photo ou un dessin"));
     // Every kind first, then one filter per family; camera names in capitals too.
     QCOMPARE(filters.size(), 5);
@@ -84,7 +84,7 @@ void TstPictureDialog::choosingAFileGivesItsPath()
         if (d->isVisible())
             d->reject(); // refused: the test fails on the path rather than hanging
     });
-    QCOMPARE(QFileInfo(ChoosePictureFile(nullptr)).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
+    QCOMPARE(QFileInfo(ChoosePictureFile(nullptr, QStringLiteral(IRISONDE_TEST_DATA))).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
 }
 
 // Kinds, sizes and dates as the dialog lists them, French whatever the
@@ -96,7 +96,6 @@ void TstPictureDialog::listsInFrench()
     QFile small(dir.filePath(QStringLiteral("petit.bmp")));
     QVERIFY(small.open(QIODevice::WriteOnly) && small.write("BM12345678") == 10);
     small.close();
-    App::State().ProgramFolder = dir.path();
     QStringList folderRow, fileRow;
     WhenModal<QFileDialog>([&](QFileDialog *d) {
         auto *view = d->findChild<QAbstractItemView *>(QStringLiteral("treeView"));
@@ -117,7 +116,7 @@ void TstPictureDialog::listsInFrench()
         });
         d->reject();
     });
-    (void)ChoosePictureFile(nullptr);
+    (void)ChoosePictureFile(nullptr, dir.path());
     QCOMPARE(folderRow.value(1), QStringLiteral("Dossier"));
     QCOMPARE(fileRow.value(0), QStringLiteral("10 octets"));
     QCOMPARE(fileRow.value(1), QStringLiteral("Fichier BMP"));

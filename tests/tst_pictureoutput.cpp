@@ -7,6 +7,7 @@
 // the copy; a failed write said) and printed to a PDF file through the print
 // dialog, both dialogs in French.
 #include "app/StartupU.h"
+#include "shell/ProgramU.h"
 #include "app/WorkshopTableU.h"
 #include "catalogue/BrowseU.h"
 #include "shell/ImagePrintU.h"
@@ -68,9 +69,9 @@ bool Drop(QWidget *window, const QString &path)
     return drop.isAccepted();
 }
 
-std::unique_ptr<TWorkshopF> Opened(EWorkshop kind)
+std::unique_ptr<TWorkshopF> Opened(TProgram &program, EWorkshop kind)
 {
-    std::unique_ptr<TWorkshopF> w = WorkshopRow(kind).Make();
+    std::unique_ptr<TWorkshopF> w = MakeWorkshop(program, kind);
     w->show();
     if (!QTest::qWaitForWindowExposed(w.get()))
         return {};
@@ -90,6 +91,7 @@ template <typename Dialog> bool HasButton(Dialog *d, const QString &text)
 
 class TstPictureOutput : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
     QTemporaryDir m_dir;
 
 private slots:
@@ -98,7 +100,7 @@ private slots:
     void everyFormatInEveryPictureWorkshop()
     {
         for (EWorkshop kind : {EWorkshop::Eclaire, EWorkshop::Loup, EWorkshop::Quadri, EWorkshop::RGB}) {
-            const auto w = Opened(kind);
+            const auto w = Opened(m_program, kind);
             QVERIFY(w);
             auto *workshop = dynamic_cast<TPictureWorkshopF *>(w.get());
             QVERIFY(workshop);
@@ -112,7 +114,7 @@ private slots:
 
     void droppedPhotoOpens()
     {
-        const auto w = Opened(EWorkshop::Eclaire);
+        const auto w = Opened(m_program, EWorkshop::Eclaire);
         QVERIFY(w);
         QVERIFY(Drop(w.get(), DataFile("exif_orientation_6.jpg")));
         QTRY_VERIFY(w->windowTitle().endsWith(QStringLiteral("exif_orientation_6.jpg ( 48 sur 32 pixels )")));
@@ -140,14 +142,13 @@ private slots:
 
     void droppedFolderBecomesTheCatalogues()
     {
-        TSettings settings;
-        TBrowserF browser(settings);
+        TBrowserF browser(m_program);
         browser.show();
         QVERIFY(QTest::qWaitForWindowExposed(&browser));
         QVERIFY(!Drop(&browser, DataFile("format_png.png")));
         QVERIFY(Drop(&browser, m_dir.path()));
         QTRY_COMPARE(Control<QLineEdit>(browser, "PathEd")->text(), QDir(m_dir.path()).absolutePath());
-        QCOMPARE(settings.brwPath, QDir(m_dir.path()).absolutePath());
+        QCOMPARE(m_program.Settings().brwPath, QDir(m_dir.path()).absolutePath());
     }
 
     // The button and Ctrl+S save what the copy button copies, under the
@@ -155,7 +156,7 @@ private slots:
     void savedImageEqualsTheCopy()
     {
         for (EWorkshop kind : {EWorkshop::Add, EWorkshop::Eclaire}) {
-            const auto w = Opened(kind);
+            const auto w = Opened(m_program, kind);
             QVERIFY(w);
             QTest::mouseClick(Control<QToolButton>(*w, "CopierBout"), Qt::LeftButton);
             const QImage copied = QApplication::clipboard()->image();
@@ -206,7 +207,7 @@ private slots:
     // then holds the caption and the image at its size.
     void printedPdfHoldsTheImage()
     {
-        const auto w = Opened(EWorkshop::Quadri);
+        const auto w = Opened(m_program, EWorkshop::Quadri);
         QVERIFY(w);
         QTest::mouseClick(Control<QToolButton>(*w, "CopierBout"), Qt::LeftButton);
         const QImage copied = QApplication::clipboard()->image();

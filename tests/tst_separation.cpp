@@ -5,6 +5,7 @@
 // program's workshop table and driven as a pupil would offscreen, read back
 // from the pixels of their panes. The plate arithmetic is tested on the state.
 #include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
@@ -28,9 +29,9 @@ const QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Red = qRgb(255, 0
            Blue = qRgb(0, 0, 255), Cyan = qRgb(0, 255, 255), Magenta = qRgb(255, 0, 255), Yellow = qRgb(255, 255, 0);
 constexpr QRgb Blank = 0; // the empty pane; as a picture: the test card left alone
 
-std::unique_ptr<TSepF> Open(bool rgb)
+std::unique_ptr<TSepF> Open(TProgram &program, bool rgb)
 {
-    std::unique_ptr<TWorkshopF> made = WorkshopRow(rgb ? EWorkshop::RGB : EWorkshop::Quadri).Make();
+    std::unique_ptr<TWorkshopF> made = MakeWorkshop(program, rgb ? EWorkshop::RGB : EWorkshop::Quadri);
     if (!qobject_cast<TSepF *>(made.get()))
         return nullptr;
     std::unique_ptr<TSepF> w(static_cast<TSepF *>(made.release()));
@@ -58,6 +59,7 @@ QStringList Outputs(bool rgb) { return QStringList{"Zone1", "Zone2", "Zone3", "Z
 
 class TstSeparation : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
 
 private slots:
     void layout_data()
@@ -69,7 +71,7 @@ private slots:
     void layout()
     {
         QFETCH(bool, rgb);
-        const auto w = Open(rgb);
+        const auto w = Open(m_program, rgb);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), rgb ? QStringLiteral(" Décomposition RGB d'une image - Image par défaut")
                                        : QStringLiteral(" Impression par quadrichromie ou trichromie - Image par défaut"));
@@ -132,7 +134,7 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, ticked);
         QFETCH(QList<QRgb>, panes);
-        const auto w = Open(rgb);
+        const auto w = Open(m_program, rgb);
         QVERIFY(w);
         const TSepState &s = w->State();
         if (picture != Blank)

@@ -7,39 +7,24 @@
 // The light and the eye are tested on the state.
 #include "app/WorkshopTableU.h"
 #include "shell/ProgramU.h"
+#include "tests/support/WindowProbe.h"
 #include "workshops/SpectrumU.h"
 
 #include <QAccessible>
-#include <QBackingStore>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
 
 using namespace Irisonde;
 
+using testsupport::Control;
+using testsupport::Shown;
+
 namespace {
-
-template <class T = QWidget>
-T *Control(const QObject &window, const char *name)
-{
-    T *control = window.findChild<T *>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("%s has no %s named %s", qPrintable(window.objectName()), T::staticMetaObject.className(), name);
-    return control;
-}
-
-// What the window shows of `zone`, from its backing store.
-QImage Shown(QWidget *zone)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    const auto *store = dynamic_cast<QImage *>(zone->window()->backingStore()->paintDevice());
-    return store ? store->copy(QRect(zone->mapTo(zone->window(), QPoint()), zone->size())) : QImage();
-}
 
 QString Hex(QRgb c)
 {
@@ -73,7 +58,7 @@ class TstSpectre : public QObject {
 private slots:
     void init()
     {
-        made = WorkshopRow(EWorkshop::Spectre).Make(program, WorkshopRow(EWorkshop::Spectre));
+        made = MakeWorkshop(program, EWorkshop::Spectre);
         win = qobject_cast<TSpectreF *>(made.get());
         QVERIFY(win);
         win->show();
@@ -84,7 +69,7 @@ private slots:
     // The controls and the mouse reach the picture: 700 nm shows a red
     // marked beyond the screen, "Comparer" keeps it while the line is
     // dragged to a green, the filter and the colour-vision view reach the
-    // sentence.
+    // sentence; the help opens at the workshop's section.
     void wiring()
     {
         QCOMPARE(win->windowTitle(), QStringLiteral(" Lumière, filtres et vision des couleurs"));
@@ -109,9 +94,7 @@ private slots:
         QTest::mouseMove(Zone(), QPoint(win->Screen().XOf(530), 0) + y - origin);
         QTest::mouseRelease(Zone(), Qt::LeftButton, {}, QPoint(win->Screen().XOf(530), 0) + y - origin);
         QCOMPARE(Control<QSpinBox>(*win, "NmSpin1")->value(), 530);
-        QWheelEvent wheel(QPointF(10, 10), QPointF(Zone()->mapToGlobal(QPoint(10, 10))), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(Zone(), &wheel);
+        testsupport::Wheel(Zone(), QPoint(0, -120));
         QCOMPARE(Control<QSpinBox>(*win, "PercentSpin1")->value(), 95);
         const QRgb green = PatchShown();
         QVERIFY2(qGreen(green) >= 2 * qRed(green) + 10, qPrintable(Hex(green)));
@@ -122,6 +105,8 @@ private slots:
         QVERIFY(qGreen(PatchShown()) < qGreen(green));
         win->SetVision(EVision::Deuteranopia);
         QVERIFY(Said().endsWith(QStringLiteral("cônes M absents.")));
+        QVERIFY(testsupport::HelpShows(program, Control<QAbstractButton>(*win, "AideBout"), QStringLiteral("SPECTRE"),
+                                       QStringLiteral("ce sont des métamères")));
     }
 
     // 580 nm alone against 545 and 615 nm, set by the keys only: the two

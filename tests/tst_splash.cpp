@@ -4,6 +4,7 @@
 // The splash window and About box, and the order of the start-up windows in
 // the real program (splash first, the tip of the day only once it has gone).
 #include "imaging/ResourceU.h"
+#include "shell/ProgramU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SettingsU.h"
@@ -64,6 +65,8 @@ struct TRun {
 };
 
 // The splash keeps its box and timer to itself.
+const QString kTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
+
 QWidget *Zone(const TSplashF &splash)
 {
     return testsupport::Control<QWidget>(splash, "Zone");
@@ -118,14 +121,13 @@ private slots:
     {
         QVERIFY(!App::Logo().isNull());
         QCOMPARE(App::Logo().pixelColor(0, 0), Face());
-        App::State().DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
     }
 
     // A click ends the start-up splash at once, and its timer cannot close
     // the window later (for instance the About box shown in between).
     void clickBeatsTimer()
     {
-        TSplashF splash(nullptr, kNever);
+        TSplashF splash(kTitle, nullptr, kNever);
         splash.ShowAtStartup();
         QVERIFY(splash.isVisible());
         QVERIFY(StopTimer(splash)->isActive());
@@ -138,9 +140,9 @@ private slots:
     // real program gives it seven seconds, promised to the millisecond.
     void timerClosesOnce()
     {
-        QCOMPARE(StopTimer(TSplashF())->interval(), 7000);
-        QCOMPARE(StopTimer(TSplashF())->timerType(), Qt::PreciseTimer);
-        TSplashF splash(nullptr, 1ms);
+        QCOMPARE(StopTimer(TSplashF(kTitle))->interval(), 7000);
+        QCOMPARE(StopTimer(TSplashF(kTitle))->timerType(), Qt::PreciseTimer);
+        TSplashF splash(kTitle, nullptr, 1ms);
         splash.ShowAtStartup();
         QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 10000);
         QVERIFY(!StopTimer(splash)->isActive());
@@ -149,7 +151,7 @@ private slots:
     // The About box is modal, without its timer, and goes at a click.
     void aboutIsModalUntilClicked()
     {
-        TSplashF splash;
+        TSplashF splash(kTitle);
         bool wasModal = false, timerRan = true;
         QTimer::singleShot(0, [&] {
             wasModal = QApplication::activeModalWidget() == &splash;
@@ -167,7 +169,7 @@ private slots:
     // stays as the About box until a click, and nothing is left modal.
     void aboutWhileStartupSplashIsUp()
     {
-        TSplashF splash(nullptr, kNever);
+        TSplashF splash(kTitle, nullptr, kNever);
         splash.ShowAtStartup();
         // Run only by a loop: if About waits in one of its own, this ends it.
         bool loopRan = false;
@@ -187,15 +189,14 @@ private slots:
     void drawing_data()
     {
         QTest::addColumn<QString>("title");
-        QTest::newRow("program title") << App::State().DisplayTitle;
+        QTest::newRow("program title") << kTitle;
         QTest::newRow("longer title") << QStringLiteral("Irisonde - Couleurs, lumières et perception visuelle au lycée");
         QTest::newRow("short title") << QStringLiteral("Iris");
     }
     void drawing()
     {
         QFETCH(QString, title);
-        App::State().DisplayTitle = title;
-        TSplashF splash;
+        TSplashF splash(title);
         QCOMPARE(Zone(splash)->size(), QSize(356, 218));
         const QImage img = Zone(splash)->grab().toImage().convertToFormat(QImage::Format_RGB32);
         IRISONDE_COMPARE_IMAGES(img.copy(18, 18, 123, 44), App::Logo().convertToFormat(QImage::Format_RGB32));
@@ -209,7 +210,6 @@ private slots:
         QCOMPARE(InkColumns(img, 64, 75).second, -1);
         QVERIFY(InkColumns(img, 76, 90).second >= 0);
         QCOMPARE(InkColumns(img, 150, 217).second, -1);
-        App::State().DisplayTitle = QStringLiteral("Irisonde - Couleurs et perception visuelle");
     }
 
     // The real program: the order of its windows at start.

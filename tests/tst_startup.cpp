@@ -6,6 +6,7 @@
 // catalogue is handed the workshops that open pictures.
 #include "shell/MainU.h"
 #include "app/StartupU.h"
+#include "shell/ProgramU.h"
 #include "app/WorkshopTableU.h"
 #include "shell/WorkshopU.h"
 #include "tests/support/TestSupport.h"
@@ -76,10 +77,11 @@ private slots:
 
     void pictureWorkshopsForTheCatalogue()
     {
-        TMainF main(WorkshopTable());
+        TProgram program;
+        TMainF main(program, WorkshopTable());
         std::vector<std::unique_ptr<TWorkshopF>> made;
         for (const TWorkshopRow &row : WorkshopTable()) {
-            made.push_back(row.Make());
+            made.push_back(row.Make(program, row));
             main.SetWorkshop(row, made.back().get());
         }
         QStringList names;

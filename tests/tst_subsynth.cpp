@@ -41,7 +41,7 @@ constexpr QPoint PaintSpot(20, 21);
 
 } // namespace
 
-class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF> {
+class TstSubSynth : public QObject, testsupport::TSynthWindow<TSubF, Irisonde::EWorkshop::Sub> {
     Q_OBJECT
     QColor Sheet(QPoint p) { return At(*S().FrameLayer(), p); }
     QColor Paint(int k) { return At(*S().StripImage(), QPoint(TSubState::BrushLeft(k), 3) + PaintSpot); }

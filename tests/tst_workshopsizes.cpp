@@ -52,6 +52,7 @@ QString LayoutFault(const QWidget &window)
 
 class TstWorkshopSizes : public QObject {
     Q_OBJECT
+    Irisonde::TProgram m_program;
 private slots:
     void wholeControls_data()
     {
@@ -63,8 +64,7 @@ private slots:
     void wholeControls()
     {
         QFETCH(EWorkshop, kind);
-        TProgram program;
-        const std::unique_ptr<TWorkshopF> w = WorkshopRow(kind).Make(program, WorkshopRow(kind));
+        const std::unique_ptr<TWorkshopF> w = MakeWorkshop(m_program, kind);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QString atFirst = LayoutFault(*w);

@@ -5,6 +5,8 @@
 // Driving the synthesis workshops in tests: the window under test, a pixel
 // of an off-screen image counted from the top-left, and points placed
 // between disc centres.
+#include "app/WorkshopTableU.h"
+#include "shell/ProgramU.h"
 #include "imaging/ColourU.h"
 #include "imaging/DibPlusU.h"
 
@@ -37,15 +39,16 @@ inline QPoint Away(QPointF m, QPointF c, double offset)
 
 // The workshop window a test drives, made anew and shown for every test
 // function (Open in init, Close in cleanup).
-template <class Window>
+template <class Window, Irisonde::EWorkshop Kind>
 class TSynthWindow {
 protected:
+    Irisonde::TProgram m_program;
     std::unique_ptr<Window> win;
     auto &S() { return win->State(); }
     QPointF Centre(int k) { return QPointF(S().Disc(k).X, S().Disc(k).Y); }
     [[nodiscard]] bool Open()
     {
-        win = std::make_unique<Window>();
+        win = std::make_unique<Window>(m_program, Irisonde::WorkshopRow(Kind));
         win->show();
         return QTest::qWaitForWindowExposed(win.get());
     }

@@ -4,6 +4,7 @@
 #pragma once
 // Driving a window in tests: its controls by name, wheel turns, what the
 // window shows, a pixel of an off-screen image, the help button.
+#include "shell/ProgramU.h"
 #include "imaging/DibPlusU.h"
 #include "shell/AppStateU.h"
 #include "shell/HelpU.h"
@@ -56,13 +57,14 @@ inline QRgb At(TDibPlus &image, int x, int y)
 }
 
 // The help button opens the help document at `topic`, whose text holds `phrase`.
-inline bool HelpShows(QAbstractButton *aide, const QString &topic, const QString &phrase)
+inline bool HelpShows(TProgram &program, QAbstractButton *aide, const QString &topic, const QString &phrase)
 {
-    App::State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
+    program.State().HelpFile = QDir::cleanPath(QStringLiteral(IRISONDE_TEST_DATA "/../../help/Irisonde.html"));
     QTest::mouseClick(aide, Qt::LeftButton);
-    THelpF &help = THelpF::Instance();
-    const bool ok = help.CurrentTopic() == topic && help.Browser()->toPlainText().contains(phrase);
-    help.close();
+    THelpF *help = program.HelpWindow();
+    const bool ok = help && help->CurrentTopic() == topic && help->Browser()->toPlainText().contains(phrase);
+    if (help)
+        help->close();
     return ok;
 }
 
