@@ -204,9 +204,10 @@ private slots:
         QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(200, 209));
         QCOMPARE(At(LitImage(), 200, 209), Lit(*win, 200, 209));
         win->resize(100, 100);
-        // The colour buttons end at 462, then the save and print buttons:
-        // the least width keeps them all whole.
-        QTRY_COMPARE(win->frameGeometry().size(), QSize(537, 300));
+        // The colour buttons end at 462, then the colour probe under the
+        // colour-vision, save and print buttons: the least width keeps
+        // them all whole.
+        QTRY_COMPARE(win->frameGeometry().size(), QSize(579, 300));
         QCOMPARE(S().PictureWidth(), (win->width() - 18) / 2);
         // The stretch box and the default button redraw the card.
         QTest::mouseClick(win->StretchCheck(), Qt::LeftButton);

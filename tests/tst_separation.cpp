@@ -73,15 +73,20 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), rgb ? QStringLiteral(" Décomposition RGB d'une image - Image par défaut")
                                        : QStringLiteral(" Impression par quadrichromie ou trichromie - Image par défaut"));
-        QCOMPARE(testsupport::Control<QFrame>(*w, "Panel1")->geometry(), QRect(0, 413 - 63, 612, 63));
-        // Panes of (612 - 26) / 3 by (413 - 110) / 2, labels centred under them.
+        // The four-colour window opens wider than its first size, so that
+        // the colour probe shows the four inks whole.
+        const int width = w->width();
+        QCOMPARE(width, rgb ? 612 : 635);
+        QCOMPARE(testsupport::Control<QFrame>(*w, "Panel1")->geometry(), QRect(0, 413 - 63, width, 63));
+        // Panes of (width - 26) / 3 by (413 - 110) / 2, labels centred under them.
+        const int pane = (width - 26) / 3;
         const QStringList panes{"OriginZone", "Zone1", "Zone2", "Zone3", rgb ? "Zone4" : "Zone5"};
         const QStringList labels{"Lab", "Lab1", "Lab2", "Lab3", rgb ? "Lab4" : "Lab5"};
-        const QPoint places[] = {{4, 4}, {208, 4}, {411, 4}, {4, 180}, {411, 180}};
+        const QPoint places[] = {{4, 4}, {pane + 13, 4}, {2 * pane + 21, 4}, {4, 180}, {2 * pane + 21, 180}};
         for (int k = 0; k < panes.size(); ++k) {
-            QCOMPARE(w->findChild<TPaintBox *>(panes[k])->geometry(), QRect(places[k], QSize(195, 151)));
+            QCOMPARE(w->findChild<TPaintBox *>(panes[k])->geometry(), QRect(places[k], QSize(pane, 151)));
             const QLabel *lab = w->findChild<QLabel *>(labels[k]);
-            QCOMPARE(lab->pos(), QPoint(places[k].x() + (195 - lab->width()) / 2, places[k].y() + 152));
+            QCOMPARE(lab->pos(), QPoint(places[k].x() + (pane - lab->width()) / 2, places[k].y() + 152));
         }
         if (rgb) {
             QCOMPARE(w->findChild<TPaintBox *>("LogoZone")->geometry(), QRect(244, 180 + 53, 123, 44));
