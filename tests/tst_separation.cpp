@@ -5,11 +5,13 @@
 // program's workshop table and driven as a pupil would offscreen, read back
 // from the pixels of their panes. The plate arithmetic is tested on the state.
 #include "app/WorkshopTableU.h"
+#include "imaging/ColourProbeU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowProbe.h"
 #include "workshops/SepU.h"
+#include "workshops/state/SepPlates.h"
 #include "workshops/state/SynthState.h"
 
 #include <QAbstractButton>
@@ -88,6 +90,16 @@ private slots:
             const QLabel *lab = w->findChild<QLabel *>(labels[k]);
             QCOMPARE(lab->pos(), QPoint(places[k].x() + (pane - lab->width()) / 2, places[k].y() + 152));
         }
+        // The colour probe over the picture as shown; in the four-colour
+        // window, with the inks its plates lay for that colour.
+        QWidget *origin = w->findChild<TPaintBox *>("OriginZone");
+        const QPoint middle = origin->rect().center();
+        QTest::mouseMove(origin, middle);
+        const QRgb shown = testsupport::Shown(origin).pixel(middle);
+        const std::array<int32_t, 4> inks = FourColourInkPercents(shown);
+        QCOMPARE(testsupport::Control<QLabel>(*w, "SondeLab")->text(),
+                 rgb ? ProbeChannelText(shown) + u'\n' + ProbeHexText(shown)
+                     : ProbeChannelText(shown) + QStringLiteral("   ") + ProbeHexText(shown) + u'\n' + ProbeInkText(inks[0], inks[1], inks[2], inks[3]));
         if (rgb) {
             QCOMPARE(w->findChild<TPaintBox *>("LogoZone")->geometry(), QRect(244, 180 + 53, 123, 44));
             IRISONDE_COMPARE_IMAGES(Shown(*w, "LogoZone"), App::Logo());
