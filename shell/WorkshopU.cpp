@@ -92,7 +92,7 @@ TWorkshopF::TWorkshopF(const Frame &f, QWidget *parent)
     }
     m_output = new TWorkshopOutput(this, m_toolBar, [this] { return ShownImage(); }, m_frame.caption);
     // The workshop's hooks are virtual: called through the window once made.
-    m_perception = new TWorkshopPerception(this, m_toolBar, 
+    m_perception = new TWorkshopPerception(this, m_toolBar,
                                            [this](const QWidget *area, QRgb shown) { return ProbeMore(area, shown); });
     m_output->SetLodgers({m_perception->Button(), m_perception->Probe()});
     connect(m_perception, &TWorkshopPerception::VisionChanged, this, &TWorkshopF::SayVisionInCaption);
@@ -151,7 +151,8 @@ void TWorkshopF::KeepLeastSize()
     const QMargins decoration = Irisonde::IsFramed(*this) ? Irisonde::FrameMargins(*this) : QMargins();
     // The toolbar's controls keep their places, the save and print buttons
     // following them: the window is at least wide enough for all to show
-    // whole, with the panel's bevel after them.
+    // whole, with the panel's bevel after them, and for the colour probe
+    // under the colour-vision, save and print buttons.
     constexpr int bevel = 4;
     const int controlsRight = std::max(m_output->LeastRight() + bevel, PerceptionLeastWidth());
     const QSize least = LeastOuterSize().shrunkBy(decoration).expandedTo(QSize(controlsRight, m_frame.toolbarHeight + 1));
@@ -172,7 +173,8 @@ void TWorkshopF::PlacePerception()
 int TWorkshopF::PerceptionLeastWidth() const
 {
     // The view's button left of save and print, which end a margin short of
-    // the toolbar's end; the probe between margins.
+    // the toolbar's end (three pitches and a margin); the probe between
+    // margins.
     constexpr int threeButtons = 99;
     return std::max(m_output->OthersRight(0, ProbeTop - 1) + threeButtons,
                     m_output->OthersRight(ProbeTop, m_frame.toolbarHeight) + 2 * PerceptionGap + m_perception->Width());
