@@ -4,6 +4,7 @@
 // The scene-lighting window driven as a pupil would, on the offscreen
 // platform: mouse, wheel, bars, buttons and boxes, read back from the pixels
 // of the lit scene. The lighting itself is tested on the state.
+#include "imaging/ColourProbeU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowProbe.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
@@ -141,6 +143,9 @@ private slots:
         QTest::keyClick(Zone(), Qt::Key_Down);
         QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(148 - 10, 116));
         QCOMPARE(At(LitImage(), 138, 116), Lit(*win, 138, 116));
+        // The colour probe follows the spot's middle, as shown.
+        const QRgb under = testsupport::Shown(Zone()).pixel(138, 116);
+        QTRY_VERIFY(testsupport::Control<QLabel>(*win, "SondeLab")->text().startsWith(ProbeChannelText(under) + u'\n'));
         QTest::keyClick(Zone(), Qt::Key_Minus);
         QCOMPARE(S().Radius(), 90);
         QTest::keyClick(Zone(), Qt::Key_Plus);
