@@ -288,7 +288,7 @@ private slots:
         TMainF main(m_program, Irisonde::WorkshopTable());
         main.Settings().TipFlag = false;
         main.Settings().Placement(QStringLiteral("RGBF")) = TPlacement{};
-        main.Settings().Placement(QStringLiteral("LoupF")) = {1, 1, 500, 350, false, true};
+        main.Settings().Placement(QStringLiteral("LoupF")) = {1, 1, 560, 350, false, true};
         std::vector<std::unique_ptr<TWorkshopF>> made;
         for (const EWorkshop kind : {EWorkshop::RGB, EWorkshop::Loup}) {
             made.push_back(Irisonde::MakeWorkshop(m_program, kind));
@@ -297,7 +297,7 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(made[0]->size(), QSize(612, 413));
-        QCOMPARE(made[1]->frameGeometry().size(), QSize(500, 350));
+        QCOMPARE(made[1]->frameGeometry().size(), QSize(560, 350));
         main.close();
     }
 

@@ -316,6 +316,11 @@ bool TEclaireF::PictureKeyPress(const QKeyEvent &key)
     return false;
 }
 
+TWorkshopF::TProbeSpot TEclaireF::KeyProbeSpot() const
+{
+    return {m_zone, QPoint(m_state.SpotX(), m_state.SpotY())};
+}
+
 QRect TEclaireF::FocusFrameRect(const QWidget *area) const
 {
     // The projector's strip belongs to the lit scene: the frame goes round both.

@@ -143,6 +143,11 @@ bool TLoupF::PictureKeyPress(const QKeyEvent &key)
     return true;
 }
 
+TWorkshopF::TProbeSpot TLoupF::KeyProbeSpot() const
+{
+    return {m_zone, QPoint(m_state.MagX(), m_state.MagY())};
+}
+
 void TLoupF::wheelEvent(QWheelEvent *event)
 {
     Act([&] { return m_state.MouseWheel(event->angleDelta(), event->modifiers()); });

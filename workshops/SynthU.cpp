@@ -8,6 +8,7 @@
 #include "shell/PaintBoxU.h"
 #include "shell/CheckBoxU.h"
 #include "workshops/state/SynthState.h"
+#include "imaging/ColourProbeU.h"
 #include "imaging/WheelU.h"
 
 #include <QCheckBox>
@@ -342,6 +343,32 @@ bool TSynthF::PictureKeyPress(const QKeyEvent &key)
         return true;
     }
     return false;
+}
+
+TWorkshopF::TProbeSpot TSynthF::KeyProbeSpot() const
+{
+    const TDisc &disc = m_state->Disc(m_state->KeyDisc());
+    return {m_zone, QPoint(disc.X, disc.Y)};
+}
+
+ESynthesis TSynthF::Synthesis() const
+{
+    // Lights add on a black screen, inks take from white paper.
+    return (m_state->BackColour() & 0xFFFFFF) ? ESynthesis::Subtractive : ESynthesis::Additive;
+}
+
+QString TSynthF::ProbeMore(const QWidget *area, QRgb shown) const
+{
+    return area == m_zone ? MixtureName(shown, Synthesis()) : QString();
+}
+
+QString TSynthF::ProbeMoreLongest() const
+{
+    QString longest;
+    for (const QRgb corner : {0xFF000000u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFF00FFFFu, 0xFFFF00FFu, 0xFFFFFF00u, 0xFFFFFFFFu})
+        if (const QString name = MixtureName(corner, Synthesis()); name.size() > longest.size())
+            longest = name;
+    return longest;
 }
 
 void TSynthF::PictureMouseUp(const QMouseEvent &)
