@@ -231,7 +231,7 @@ void TMainF::FormCreate()
     app.WindowsFolder = windows;
     setWindowTitle(app.DisplayTitle);
     for (TSuperLab *lab : m_client->Links())
-        lab->LinkCursor = TCursorId::LinkHand;
+        lab->SetLinkCursor(TCursorId::LinkHand);
 }
 
 void TMainF::CheckDisplayMode()

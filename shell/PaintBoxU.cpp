@@ -31,7 +31,7 @@ public:
 } // namespace
 
 TPaintBox::TPaintBox(QWidget *parent, const QRect &geometry, Painter p)
-    : QWidget(parent), paint(std::move(p))
+    : QWidget(parent), m_paint(std::move(p))
 {
     InstallAccessible<TPaintBox, TPaintBoxAccessible>();
     setGeometry(geometry);
@@ -50,8 +50,8 @@ void TPaintBox::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     // Made explicit, so that a large picture draws only what is repainted.
     painter.setClipRect(event->rect());
-    if (paint)
-        paint(painter);
+    if (m_paint)
+        m_paint(painter);
 }
 
 } // namespace Irisonde

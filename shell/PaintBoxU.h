@@ -31,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Painter paint;
+    Painter m_paint;
     Describer m_describe;
 };
 
