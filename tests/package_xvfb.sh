@@ -89,8 +89,7 @@ dismiss_startup_windows "$main"
 
 # Aide > Aide du logiciel, by the keyboard; then the help window's text is
 # copied and read back: the document itself, not the "missing" notice.
-xdotool windowfocus --sync "$main" key alt+a
-sleep 0.5
+type_in_menu "$main" a
 xdotool key a
 help=$(wait_window " Aide d'Irisonde" 20) || fail "no help window"
 text=""

@@ -33,8 +33,7 @@ kill -0 "$pid" || fail "first copy ended"
 dismiss_startup_windows "$main"
 
 # Fichier > Quitter, by the keyboard.
-xdotool windowfocus --sync "$main" key alt+f
-sleep 0.5
+type_in_menu "$main" f
 xdotool key q
 for ((i = 0; i < 100; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the menu did not close the program"; }
