@@ -187,9 +187,15 @@ for dialog in "o p Options du logiciel" "a j Astuce du jour"; do
   case "$actions" in *MAXIMIZE*) fail "$name can be maximised: $actions" ;; esac
   first=$(outer "$w")
   # This window manager still offers to minimise it: it comes straight back.
-  # Its minimising may be undone before it is seen; it is waited for a while.
+  # Its minimising may be undone before a poll could see it: every change of
+  # its state is logged as it happens, and the minimising is waited for there
+  # for a while (it is not always seen at all).
+  spy="$HOME/state-spy"
+  xprop -id "$w" -spy _NET_WM_STATE >"$spy" 2>/dev/null & spy_pid=$!
+  until_ok 10 test -s "$spy" || fail "$name: its state cannot be watched"
   xdotool windowminimize "$w"
-  until_ok 2 state_has "$w" HIDDEN || true
+  until_ok 2 grep -q HIDDEN "$spy" || true
+  kill "$spy_pid" 2>/dev/null || true
   until_ok 10 state_lacks "$w" HIDDEN || fail "$name stays minimised"
   main=$(xdotool search --name "^$title\$" | head -n 1)
   until_ok 10 state_lacks "$main" HIDDEN || fail "main window minimised with $name"
