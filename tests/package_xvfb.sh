@@ -85,7 +85,7 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 main=$(wait_window "$title" 30) || fail "no main window"
 
 # The splash and the tip of the day go as a pupil would send them away.
-dismiss_startup_windows "$main"
+dismiss_startup_windows "$main" 2
 
 # Aide > Aide du logiciel, by the keyboard; then the help window's text is
 # copied and read back: the document itself, not the "missing" notice.

@@ -30,7 +30,7 @@ kill -0 "$pid" || fail "first copy ended"
 # Start-up windows above the main one (splash, tip of the day) are closed
 # the way a pupil would: a click on the splash, Escape on a dialog.
 # (The splash has no title: windows are found by the program's class.)
-dismiss_startup_windows "$main"
+dismiss_startup_windows "$main" 2
 
 # Fichier > Quitter, by the keyboard.
 type_in_menu "$main" f

@@ -80,10 +80,11 @@ wait_window() { # name, seconds -> window id
 
 # Start-up windows above the main one (splash, tip of the day) are sent away
 # the way a pupil would: a click on the splash, Escape on a dialog. The
-# splash has no title, so windows are found by the program's class; done
-# once none has shown for a few rounds.
-dismiss_startup_windows() { # main window id
-  local quiet=0 i others shown w
+# splash has no title, so windows are found by the program's class. Done once
+# EXPECTED distinct windows have been sent away and none is left, or else
+# once none has shown for a few rounds (the tip comes only after the splash).
+dismiss_startup_windows() { # main window id, [expected count]
+  local quiet=0 i others shown w seen=" " expected="${2:-0}"
   for ((i = 0; i < 60 && quiet < 5; i++)); do
     others=$(xdotool search --onlyvisible --class irisonde 2>/dev/null | grep -vx "$1" || true)
     shown=0
@@ -91,10 +92,15 @@ dismiss_startup_windows() { # main window id
       eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
       [ "${WIDTH:-0}" -gt 50 ] && [ "${HEIGHT:-0}" -gt 50 ] || continue
       shown=1
+      [[ "$seen" == *" $w "* ]] || seen="$seen$w "
       xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 2>/dev/null || true
       xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
     done
     if [ "$shown" = 1 ]; then quiet=0; else quiet=$((quiet + 1)); fi
+    local count
+    count=$(wc -w <<<"$seen")
+    [ "$expected" -gt 0 ] && [ "$shown" = 0 ] && [ "$count" -ge "$expected" ] && return 0
     sleep 0.5
   done
+  [ "$expected" -eq 0 ] || [ "$(wc -w <<<"$seen")" -ge "$expected" ] || fail "$(wc -w <<<"$seen") start-up windows, not $expected"
 }
