@@ -160,7 +160,7 @@ private slots:
             QCOMPARE(lab->pos(), QPoint(52, l.top));
             QVERIFY(lab->font().bold() && lab->font().italic());
             QCOMPARE(lab->font().pixelSize(), 16);
-            QCOMPARE(lab->LinkCursor, TCursorId::LinkHand);
+            QCOMPARE(lab->LinkCursor(), TCursorId::LinkHand);
             // Its bullet sits 20 pixels to the left, 4 lower.
             const QWidget *bullet = main.centralWidget()->childAt(32 + 6, l.top + 4 + 4);
             QVERIFY2(bullet && bullet->geometry() == QRect(32, l.top + 4, 13, 9), l.caption);

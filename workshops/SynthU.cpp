@@ -5,6 +5,7 @@
 
 #include "workshops/RepaintU.h"
 
+#include "shell/BevelU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/CheckBoxU.h"
 #include "workshops/state/SynthState.h"
@@ -125,15 +126,8 @@ TSynthF::TSynthF(TProgram &program, const TWorkshopRow &row, const TSynthTexts &
     m_etenduCheck->setToolTip(texts.etenduHint);
     connect(m_etenduCheck, &QCheckBox::toggled, this, &TSynthF::EtenduCheckClick);
 
-    m_bevel3 = new QFrame(m_panel2);
-    m_bevel3->setObjectName(QStringLiteral("Bevel3"));
-    m_bevel1 = new QFrame(m_panel2);
-    m_bevel1->setObjectName(QStringLiteral("Bevel1"));
-    for (auto [bevel, left] : {std::pair{m_bevel3, Bevel3Left}, std::pair{m_bevel1, Bevel1Left}}) {
-        bevel->setFrameShape(QFrame::VLine);
-        bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(left, BevelTop, BevelW, BevelH);
-    }
+    m_bevel3 = MakeBevel(m_panel2, "Bevel3", QRect(Bevel3Left, BevelTop, BevelW, BevelH));
+    m_bevel1 = MakeBevel(m_panel2, "Bevel1", QRect(Bevel1Left, BevelTop, BevelW, BevelH));
 }
 
 TSynthF::~TSynthF() = default;
