@@ -5,6 +5,7 @@
 
 #include "catalogue/EnterPressU.h"
 #include "catalogue/state/BrowseState.h"
+#include "shell/BevelU.h"
 #include "shell/AccessibleU.h"
 #include "shell/MainClientU.h"
 #include "shell/StatusLineU.h"
@@ -27,11 +28,7 @@ namespace {
 
 QFrame *Bevel(QWidget *parent, const char *name, int top)
 {
-    auto *b = new QFrame(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    b->setGeometry(9, top, 190, 2);
-    return b;
+    return MakeBevel(parent, name, QRect(9, top, 190, 2), QFrame::HLine);
 }
 
 QCheckBox *Check(QWidget *parent, const char *name, const QString &caption, QRect place)

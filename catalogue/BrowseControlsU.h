@@ -20,8 +20,8 @@ class QWidget;
 
 namespace Irisonde {
 
-class TBrowseControls {
-public:
+// A plain holder of the controls, kept private by the window that owns it.
+struct TBrowseControls {
     // Gives `window` its font and makes the controls as its children.
     explicit TBrowseControls(QDialog &window);
 

@@ -22,8 +22,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
@@ -32,7 +30,8 @@ namespace Irisonde {
 TBrowserF::TBrowserF(TProgram &program, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      m_program(program), m_settings(program.Settings()), m_ui(*this), m_thumbs(m_browse, m_slots, *this, [this](int k) {
+      m_program(program), m_settings(program.Settings()), m_ui(*this), m_showing(*this, [this] { FormShow(); }, [this] { FormClose(); }),
+      m_thumbs(m_browse, m_slots, *this, [this](int k) {
           if (k == m_browse.Selected)
               UpdateStatus();
       })
@@ -77,30 +76,8 @@ TBrowserF::TBrowserF(TProgram &program, QWidget *parent)
 // with their members, before anything they report to goes.
 TBrowserF::~TBrowserF() = default;
 
-void TBrowserF::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        if (!m_shown)
-            FormShow();
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-        }
-    }
-    QDialog::showEvent(event);
-}
-
-void TBrowserF::hideEvent(QHideEvent *event)
-{
-    QDialog::hideEvent(event);
-    // Every way of closing (button, close box, Escape) passes here once.
-    if (!event->spontaneous() && m_shown)
-        FormClose();
-}
-
 void TBrowserF::FormShow()
 {
-    m_shown = true;
     {
         const QSignalBlocker quiet(m_ui.ThumbCombo);
         m_ui.ThumbCombo->setCurrentIndex(TBrowseState::ThumbItemOf(m_settings.wThumb));
@@ -120,7 +97,6 @@ void TBrowserF::FormShow()
 
 void TBrowserF::FormClose()
 {
-    m_shown = false;
     if (m_search.Running()) {
         // Closed during the walk: it stops, nothing it found is kept.
         m_search.Cancel();
@@ -144,7 +120,7 @@ void TBrowserF::LayoutSlots()
 
 void TBrowserF::ShowPage(bool redraw)
 {
-    m_thumbs.Request(m_shown);
+    m_thumbs.Request(m_showing.Showing());
     m_ui.PageLab->setText(m_browse.PageText());
     m_ui.PageLab->adjustSize();
     const QFontMetrics metrics(font());
@@ -337,7 +313,7 @@ void TBrowserF::SearchBoutClick()
         m_caption = windowTitle();
     setWindowTitle(TBrowseState::SearchingCaption());
     // The thumbnails of the last list are no longer wanted.
-    m_thumbs.Request(m_shown);
+    m_thumbs.Request(m_showing.Showing());
     // No folder known yet: the program's own, as the settings' default is.
     m_searchFolder = m_settings.brwPath.isEmpty() ? m_program.State().PicturesStart() : m_settings.brwPath;
     (void)m_search.Start(m_searchFolder, m_settings.brwRecurseFlag, {m_settings.brwBmpFlag, m_settings.brwMetaFlag});

@@ -26,6 +26,7 @@
 #include "catalogue/search/SearchRunU.h"
 #include "catalogue/state/BrowseState.h"
 #include "catalogue/PageThumbsU.h"
+#include "shell/ShowingU.h"
 
 #include <QDialog>
 
@@ -76,7 +77,7 @@ signals:
     // A search has ended (run to its end or stopped by a new one).
     void SearchEnded();
 
-public slots:
+private slots:
     void SearchBoutClick();
     void PredBoutClick();
     void SuccBoutClick();
@@ -86,8 +87,6 @@ public slots:
     void OpenBoutClick();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
@@ -117,7 +116,7 @@ private:
     TBrowseSlots m_slots;
     QString m_searchFolder;  // the folder the walk under way searches
     QString m_caption;       // the caption from before it, which a stopped search leaves
-    bool m_shown = false;
+    TShowing m_showing;
     QList<TWorkshopChoice> m_workshops;
     // Last: stopped and waited for first, while everything they report to stands.
     TPageThumbs m_thumbs;

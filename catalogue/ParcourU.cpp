@@ -20,8 +20,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -35,7 +33,6 @@ constexpr int kItemHeight = 16;
 constexpr int kIndent = 8; // pixels per folder level
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kLevelRole = Qt::UserRole + 1;
-constexpr int kWarnMs = 3000;
 
 // Folder lines indented by their level, each 16 pixels high.
 class TDirDelegate : public QStyledItemDelegate {
@@ -67,11 +64,10 @@ QString ExistingFolder(const QString &root, QString folder)
 
 } // namespace
 
-TParcourF::TParcourF(TProgram &program, QWidget *parent)
+TParcourF::TParcourF(TProgram &program, QWidget *parent, std::chrono::milliseconds warningStay)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      m_program(program),
-      m_folder(QDir::currentPath())
+      m_program(program), m_folder(QDir::currentPath()), m_showing(*this, [this] { FormShow(); })
 {
     setObjectName(QStringLiteral("ParcourF"));
     setWindowTitle(QStringLiteral(" Spécifier le chemin de travail"));
@@ -124,23 +120,11 @@ TParcourF::TParcourF(TProgram &program, QWidget *parent)
 
     m_warn = new QTimer(this);
     m_warn->setObjectName(QStringLiteral("Warn"));
-    m_warn->setInterval(kWarnMs);
-    // Three seconds from the failure, not "about" three: a coarse timer may
+    m_warn->setInterval(warningStay);
+    // The whole stay from the failure, not about as long: a coarse timer may
     // end the warning 150 ms early.
     m_warn->setTimerType(Qt::PreciseTimer);
     connect(m_warn, &QTimer::timeout, this, &TParcourF::WarnTimer);
-}
-
-void TParcourF::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        FormShow();
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-        }
-    }
-    QDialog::showEvent(event);
 }
 
 void TParcourF::FormShow()
@@ -148,14 +132,14 @@ void TParcourF::FormShow()
     FillDrives();
     const QString start = m_state.FormShow();
     if (!start.isEmpty()) {
-        const QString drive = TParcourState::DriveOf(start, ListVolumes());
+        const QString drive = TParcourState::DriveOf(start, m_listVolumes());
         // The start folder exists: its volume counts as one that worked, even
         // when its top folder may not be listed by this user.
         m_state.LastDrive = drive;
         ShowFolder(drive, start);
     } else {
         // The lists keep what they showed; read the folder again all the same.
-        ShowFolder(m_drive.isEmpty() ? TParcourState::DriveOf(m_folder, ListVolumes()) : m_drive, m_folder);
+        ShowFolder(m_drive.isEmpty() ? TParcourState::DriveOf(m_folder, m_listVolumes()) : m_drive, m_folder);
     }
     m_edit1->setText(m_state.EditText(m_folder));
 }
@@ -164,7 +148,7 @@ void TParcourF::FillDrives()
 {
     const QSignalBlocker quiet(m_driveBox);
     m_driveBox->clear();
-    for (const TVolume &v : ListVolumes())
+    for (const TVolume &v : m_listVolumes())
         m_driveBox->addItem(QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon), v.Root, v.Root);
     m_driveBox->setCurrentIndex(std::max(0, m_driveBox->findData(m_drive)));
 }

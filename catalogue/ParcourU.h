@@ -8,9 +8,11 @@
 // confirmed. The window lives for the whole run, so its lists keep their
 // state from one showing to the next.
 #include "catalogue/state/ParcourState.h"
+#include "shell/ShowingU.h"
 
 #include <QDialog>
 
+#include <chrono>
 #include <functional>
 
 class QComboBox;
@@ -28,8 +30,12 @@ class TProgram;
 class TParcourF : public QDialog {
     Q_OBJECT
 public:
-    // Its help is the program's.
-    explicit TParcourF(TProgram &program, QWidget *parent = nullptr);
+    // How long the warning about an unreadable volume stays.
+    static constexpr std::chrono::milliseconds WarningStay{3000};
+
+    // Its help is the program's. Tests give a stay of their own, so that
+    // they wait for no real seconds.
+    explicit TParcourF(TProgram &program, QWidget *parent = nullptr, std::chrono::milliseconds warningStay = WarningStay);
 
     // The caller's protocol.
     void SetStartPath(const QString &path) { m_state.StartPath = path; }
@@ -40,21 +46,18 @@ public:
 
     // The drives offered, asked again at every showing (a stick may have
     // been plugged in meanwhile); the machine's mounted volumes by default.
-    std::function<QList<TVolume>()> ListVolumes = &TParcourState::MountedVolumes;
+    void SetVolumeLister(std::function<QList<TVolume>()> lister) { m_listVolumes = std::move(lister); }
 
     // The folder the lists show, and its volume.
     [[nodiscard]] QString Folder() const { return m_folder; }
     [[nodiscard]] QString Drive() const { return m_drive; }
 
-public slots:
+private slots:
     void DriveBoxChange();
     void OkBoutClick();
     void AnnulBoutClick();
     void AideBoutClick();
     void WarnTimer();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void FormShow();
@@ -68,6 +71,7 @@ private:
     void SetEditColour(const QColor &colour);
 
     TProgram &m_program;
+    std::function<QList<TVolume>()> m_listVolumes = &TParcourState::MountedVolumes;
     TParcourState m_state;
     QString m_drive;
     QString m_folder;
@@ -82,6 +86,7 @@ private:
     QPushButton *m_aideBout;
     QPushButton *m_okBout;
     QTimer *m_warn;
+    TShowing m_showing;
 };
 
 } // namespace Irisonde

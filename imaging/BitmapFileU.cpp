@@ -3,10 +3,9 @@
 
 #include "imaging/BitmapFileU.h"
 #include "imaging/BitmapDecodeU.h"
+#include "imaging/WholeFileU.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -210,26 +209,16 @@ EPictureFault TPictureBitmap::LoadFromBytes(const QByteArray &bytes)
     QImage image;
     const EPictureFault fault = DecodeBitmap(bytes, image);
     if (fault == EPictureFault::None)
-        FImage = std::move(image);
+        m_image = std::move(image);
     return fault;
 }
 
 EPictureFault TPictureBitmap::LoadFromFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return EPictureFault::MissingBitmap;
-    if (!info.isFile())
-        return EPictureFault::InvalidBitmap;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return EPictureFault::Unreadable;
-    if (file.size() > MaxBitmapFileBytes)
-        return EPictureFault::TooLarge;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return EPictureFault::Unreadable;
-    return LoadFromBytes(bytes);
+    QByteArray bytes;
+    const EPictureFault fault =
+        ReadWholeFile(path, MaxBitmapFileBytes, {EPictureFault::MissingBitmap, EPictureFault::InvalidBitmap}, bytes);
+    return fault == EPictureFault::None ? LoadFromBytes(bytes) : fault;
 }
 
 } // namespace Irisonde

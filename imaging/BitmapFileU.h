@@ -51,14 +51,14 @@ public:
     // Loads a whole bitmap file held in memory; on failure the previous picture stays.
     [[nodiscard]] EPictureFault LoadFromBytes(const QByteArray &bytes);
 
-    [[nodiscard]] bool IsEmpty() const { return FImage.isNull(); }
-    [[nodiscard]] int Width() const { return FImage.width(); }
-    [[nodiscard]] int Height() const { return FImage.height(); }
-    [[nodiscard]] const QImage &Image() const { return FImage; }
-    void Clear() { FImage = QImage(); }
+    [[nodiscard]] bool IsEmpty() const { return m_image.isNull(); }
+    [[nodiscard]] int Width() const { return m_image.width(); }
+    [[nodiscard]] int Height() const { return m_image.height(); }
+    [[nodiscard]] const QImage &Image() const { return m_image; }
+    void Clear() { m_image = QImage(); }
 
 private:
-    QImage FImage;
+    QImage m_image;
 };
 
 // Decodes the bitmap file in `bytes` into `image` (Format_RGB32).

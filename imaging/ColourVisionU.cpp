@@ -83,7 +83,9 @@ struct TLayout {
 
 // Light levels and table steps of a run of pixels, kept in the first-level
 // cache so that the matrix stage runs over plain arrays the compiler turns
-// into vector code, between the two table stages.
+// into vector code, between the two table stages. A pixel equal to the one
+// before it (the flat areas of a workshop's pictures) is not worked out
+// again: only the first of a row of equal pixels enters the arrays.
 constexpr int32_t Chunk = 256;
 
 // The encoding table's step of a mixed light, which the matrices keep
@@ -113,31 +115,54 @@ inline void WriteWord(uint8_t *p, QRgb w) { std::memcpy(p, &w, sizeof w); }
 #endif
 
 // One row of `count` pixels from s to d (which may be the same row).
+// A pixel's bytes as one number, to find a pixel equal to the one before.
+template <int32_t Size>
+inline uint32_t PixelKey(const uint8_t *px)
+{
+    if constexpr (Size == 4)
+        return ReadWord(px);
+    else
+        return uint32_t(px[0]) | uint32_t(px[1]) << 8 | uint32_t(px[2]) << 16;
+}
+
+// One row of `count` pixels from s to d (which may be the same row).
 template <int32_t Size, bool Premultiplied>
 IRISONDE_VISION_CLONES void ViewRow(const uint8_t *s, uint8_t *d, int32_t count, const std::array<float, 9> &m, const TLightTables &t)
 {
     using L = TLayout<Size>;
     alignas(32) float r[Chunk], g[Chunk], b[Chunk];
     alignas(32) int32_t ri[Chunk], gi[Chunk], bi[Chunk];
+    int32_t entry[Chunk]; // each pixel's place in the arrays
     const float m0 = m[0], m1 = m[1], m2 = m[2], m3 = m[3], m4 = m[4], m5 = m[5], m6 = m[6], m7 = m[7], m8 = m[8];
     for (int32_t at = 0; at < count; at += Chunk) {
         const int32_t k = std::min(Chunk, count - at);
         const uint8_t *p = s + ptrdiff_t(at) * Size;
         uint8_t *q = d + ptrdiff_t(at) * Size;
+        int32_t n = 0;
+        uint32_t last = 0;
         for (int32_t i = 0; i < k; ++i) {
             const uint8_t *px = p + ptrdiff_t(i) * Size;
+            const uint32_t key = PixelKey<Size>(px);
+            if (n > 0 && key == last) {
+                entry[i] = n - 1;
+                continue;
+            }
+            last = key;
+            entry[i] = n;
             if constexpr (Premultiplied) {
                 // A see-through pixel is simulated on its own colour.
                 if (px[L::A] != 255) {
                     const QRgb c = qUnpremultiply(ReadWord(px));
-                    r[i] = t.Decode[size_t(qRed(c))], g[i] = t.Decode[size_t(qGreen(c))];
-                    b[i] = t.Decode[size_t(qBlue(c))];
+                    r[n] = t.Decode[size_t(qRed(c))], g[n] = t.Decode[size_t(qGreen(c))];
+                    b[n] = t.Decode[size_t(qBlue(c))];
+                    ++n;
                     continue;
                 }
             }
-            r[i] = t.Decode[px[L::R]], g[i] = t.Decode[px[L::G]], b[i] = t.Decode[px[L::B]];
+            r[n] = t.Decode[px[L::R]], g[n] = t.Decode[px[L::G]], b[n] = t.Decode[px[L::B]];
+            ++n;
         }
-        for (int32_t i = 0; i < k; ++i) {
+        for (int32_t i = 0; i < n; ++i) {
             const float lr = r[i], lg = g[i], lb = b[i];
             const float o0 = m0 * lr + m1 * lg + m2 * lb;
             const float o1 = m3 * lr + m4 * lg + m5 * lb;
@@ -147,7 +172,8 @@ IRISONDE_VISION_CLONES void ViewRow(const uint8_t *s, uint8_t *d, int32_t count,
         for (int32_t i = 0; i < k; ++i) {
             const uint8_t *px = p + ptrdiff_t(i) * Size;
             uint8_t *out = q + ptrdiff_t(i) * Size;
-            const uint8_t cr = t.Encode[size_t(ri[i])], cg = t.Encode[size_t(gi[i])], cb = t.Encode[size_t(bi[i])];
+            const auto e = size_t(entry[i]);
+            const uint8_t cr = t.Encode[size_t(ri[e])], cg = t.Encode[size_t(gi[e])], cb = t.Encode[size_t(bi[e])];
             if constexpr (Size == 4) {
                 const uint8_t a = px[L::A];
                 if (Premultiplied && a != 255) {

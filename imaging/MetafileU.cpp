@@ -3,10 +3,9 @@
 
 #include "imaging/MetafileU.h"
 #include "imaging/BitmapFileU.h"
+#include "imaging/WholeFileU.h"
 #include "imaging/WmfPlayerU.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 
 #include <cmath>
@@ -152,53 +151,43 @@ EPictureFault TPictureMetafile::LoadFromBytes(const QByteArray &bytes)
     }
     if (!info.Placeable && (box.width() <= 0 || box.height() <= 0))
         return EPictureFault::InvalidMetafile;
-    FBytes = playable;
-    FInfo = info;
-    FBox = box;
-    FDisplay = info.NaturalSize;
+    m_bytes = playable;
+    m_info = info;
+    m_box = box;
+    m_display = info.NaturalSize;
     return EPictureFault::None;
 }
 
 EPictureFault TPictureMetafile::LoadFromFile(const QString &path)
 {
-    const QFileInfo fileInfo(path);
-    if (!fileInfo.exists())
-        return EPictureFault::MissingMetafile;
-    if (!fileInfo.isFile())
-        return EPictureFault::InvalidMetafile;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return EPictureFault::Unreadable;
-    if (file.size() > MaxMetafileBytes)
-        return EPictureFault::TooLarge;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return EPictureFault::Unreadable;
-    return LoadFromBytes(bytes);
+    QByteArray bytes;
+    const EPictureFault fault =
+        ReadWholeFile(path, MaxMetafileBytes, {EPictureFault::MissingMetafile, EPictureFault::InvalidMetafile}, bytes);
+    return fault == EPictureFault::None ? LoadFromBytes(bytes) : fault;
 }
 
 void TPictureMetafile::Draw(QPainter &canvas, const QRectF &target) const
 {
-    if (FBytes.isEmpty() || target.isEmpty())
+    if (m_bytes.isEmpty() || target.isEmpty())
         return;
     TWmfMapping mapping;
     // Placeable: through the header's frame. Plain: through the window the
     // records set, as Windows plays it into a rectangle; without one, the
     // player's bounding box.
-    mapping.UseFrame = FInfo.Placeable || !FInfo.WindowExtent.isEmpty();
-    const QRect &f = FInfo.Frame;
-    mapping.Frame = FInfo.Placeable ? QRectF(f.left(), f.top(), f.right() + 1 - f.left(), f.bottom() + 1 - f.top())
-                                    : FInfo.Window;
-    mapping.Box = FBox;
-    (void)WmfPlay(FBytes, canvas, target, mapping);
+    mapping.UseFrame = m_info.Placeable || !m_info.WindowExtent.isEmpty();
+    const QRect &f = m_info.Frame;
+    mapping.Frame = m_info.Placeable ? QRectF(f.left(), f.top(), f.right() + 1 - f.left(), f.bottom() + 1 - f.top())
+                                    : m_info.Window;
+    mapping.Box = m_box;
+    (void)WmfPlay(m_bytes, canvas, target, mapping);
 }
 
 void TPictureMetafile::Clear()
 {
-    FBytes.clear();
-    FInfo = TMetafileInfo();
-    FBox = QRectF();
-    FDisplay = QSize();
+    m_bytes.clear();
+    m_info = TMetafileInfo();
+    m_box = QRectF();
+    m_display = QSize();
 }
 
 } // namespace Irisonde

@@ -37,13 +37,13 @@ public:
     // Loads a whole metafile held in memory; on failure the previous picture stays.
     [[nodiscard]] EPictureFault LoadFromBytes(const QByteArray &bytes);
 
-    [[nodiscard]] bool IsEmpty() const { return FBytes.isEmpty(); }
-    [[nodiscard]] QSize NaturalSize() const { return FInfo.NaturalSize; }
-    [[nodiscard]] const TMetafileInfo &Info() const { return FInfo; }
+    [[nodiscard]] bool IsEmpty() const { return m_bytes.isEmpty(); }
+    [[nodiscard]] QSize NaturalSize() const { return m_info.NaturalSize; }
+    [[nodiscard]] const TMetafileInfo &Info() const { return m_info; }
     // The display size: the natural size until changed.
-    [[nodiscard]] int Width() const { return FDisplay.width(); }
-    [[nodiscard]] int Height() const { return FDisplay.height(); }
-    void SetDisplaySize(int width, int height) { FDisplay = QSize(width, height); }
+    [[nodiscard]] int Width() const { return m_display.width(); }
+    [[nodiscard]] int Height() const { return m_display.height(); }
+    void SetDisplaySize(int width, int height) { m_display = QSize(width, height); }
 
     // Plays the metafile stretched into `target` (canvas coordinates);
     // nothing is drawn outside it.
@@ -51,10 +51,10 @@ public:
     void Clear();
 
 private:
-    QByteArray FBytes;     // as handed to the player
-    TMetafileInfo FInfo;
-    QRectF FBox;           // the player's bounding box, for plain metafiles
-    QSize FDisplay;
+    QByteArray m_bytes;     // as handed to the player
+    TMetafileInfo m_info;
+    QRectF m_box;           // the player's bounding box, for plain metafiles
+    QSize m_display;
 };
 
 } // namespace Irisonde

@@ -187,7 +187,7 @@ void TMainF::FormCreate()
     CheckDisplayMode();
     setWindowTitle(m_program.State().DisplayTitle);
     for (TSuperLab *lab : m_client->Links())
-        lab->LinkCursor = TCursorId::LinkHand;
+        lab->SetLinkCursor(TCursorId::LinkHand);
 }
 
 void TMainF::CheckDisplayMode()

@@ -5,8 +5,11 @@
 
 #include "shell/AccessibleU.h"
 
+#include "imaging/ColourVisionU.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace Irisonde {
@@ -31,7 +34,7 @@ public:
 } // namespace
 
 TPaintBox::TPaintBox(QWidget *parent, const QRect &geometry, Painter p)
-    : QWidget(parent), paint(std::move(p))
+    : QWidget(parent), m_paint(std::move(p))
 {
     InstallAccessible<TPaintBox, TPaintBoxAccessible>();
     setGeometry(geometry);
@@ -45,13 +48,39 @@ void TPaintBox::DescriptionChanged()
     }
 }
 
+void TPaintBox::SetView(const TColourVision *view)
+{
+    m_view = view;
+    update();
+}
+
 void TPaintBox::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    // Made explicit, so that a large picture draws only what is repainted.
-    painter.setClipRect(event->rect());
-    if (paint)
-        paint(painter);
+    const QRect part = event->rect();
+    if (!m_view || m_view->Vision() == EVision::Normal) {
+        QPainter painter(this);
+        // Made explicit, so that a large picture draws only what is repainted.
+        painter.setClipRect(part);
+        if (m_paint)
+            m_paint(painter);
+    } else {
+        // The part drawn aside, then shown through the view in one pass:
+        // what the workshop drew stays as it was.
+        const qreal ratio = devicePixelRatioF();
+        QImage aside((QSizeF(part.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        aside.setDevicePixelRatio(ratio);
+        aside.fill(Qt::transparent);
+        {
+            QPainter painter(&aside);
+            painter.translate(-part.topLeft());
+            painter.setClipRect(part);
+            if (m_paint)
+                m_paint(painter);
+        }
+        (void)m_view->Apply(aside, aside.rect());
+        QPainter(this).drawImage(part.topLeft(), aside);
+    }
+    emit Painted(part);
 }
 
 } // namespace Irisonde

@@ -33,7 +33,11 @@ QString Patterns(const List &extensions)
 
 QStringList PictureNameFilters()
 {
-    std::vector<QStringView> all{u"bmp"};
+    // Room made first: growing the vector at each insert misleads GCC's
+    // bounds warning about the copies.
+    std::vector<QStringView> all;
+    all.reserve(RasterExtensions.size() + DrawingExtensions.size() + 2);
+    all.push_back(u"bmp");
     all.insert(all.end(), RasterExtensions.begin(), RasterExtensions.end());
     all.insert(all.end(), DrawingExtensions.begin(), DrawingExtensions.end());
     all.push_back(u"wmf");

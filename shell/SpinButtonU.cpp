@@ -17,25 +17,25 @@ TSpinButton::TSpinButton(QWidget *parent, const QRect &geometry) : QWidget(paren
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    UpButton = arrow(Qt::UpArrow, "UpButton");
-    DownButton = arrow(Qt::DownArrow, "DownButton");
-    connect(UpButton, &QToolButton::clicked, this, &TSpinButton::UpClick);
-    connect(DownButton, &QToolButton::clicked, this, &TSpinButton::DownClick);
+    m_upButton = arrow(Qt::UpArrow, "UpButton");
+    m_downButton = arrow(Qt::DownArrow, "DownButton");
+    connect(m_upButton, &QToolButton::clicked, this, &TSpinButton::UpClick);
+    connect(m_downButton, &QToolButton::clicked, this, &TSpinButton::DownClick);
     setGeometry(geometry);
 }
 
 void TSpinButton::SetSpoken(const QString &up, const QString &down)
 {
-    UpButton->setAccessibleName(up);
-    DownButton->setAccessibleName(down);
+    m_upButton->setAccessibleName(up);
+    m_downButton->setAccessibleName(down);
 }
 
 void TSpinButton::resizeEvent(QResizeEvent *event)
 {
     // The upper half (the larger, for an odd height) is the up arrow.
     const int half = (height() + 1) / 2;
-    UpButton->setGeometry(0, 0, width(), half);
-    DownButton->setGeometry(0, half, width(), height() - half);
+    m_upButton->setGeometry(0, 0, width(), half);
+    m_downButton->setGeometry(0, half, width(), height() - half);
     QWidget::resizeEvent(event);
 }
 

@@ -25,8 +25,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QToolButton *UpButton;
-    QToolButton *DownButton;
+    QToolButton *m_upButton;
+    QToolButton *m_downButton;
 };
 
 } // namespace Irisonde

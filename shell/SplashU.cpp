@@ -41,69 +41,69 @@ TSplashF::TSplashF(const QString &programTitle, QWidget *parent, std::chrono::mi
     setFont(f);
     setFixedSize(kClientWidth, kClientHeight);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(kBevel);
-    Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
+    m_panel1 = new QFrame(this);
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_panel1->setLineWidth(kBevel);
+    m_panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
 
-    Zone = new TPaintBox(Panel1, QRect(kBevel, kBevel, kClientWidth - 2 * kBevel, kClientHeight - 2 * kBevel),
+    m_zone = new TPaintBox(m_panel1, QRect(kBevel, kBevel, kClientWidth - 2 * kBevel, kClientHeight - 2 * kBevel),
                          [this](QPainter &p) { ZonePaint(p); });
-    Zone->setObjectName(QStringLiteral("Zone"));
-    Zone->installEventFilter(this);
-    Zone->setAccessibleName(QStringLiteral("Logo et présentation d'Irisonde"));
+    m_zone->setObjectName(QStringLiteral("Zone"));
+    m_zone->installEventFilter(this);
+    m_zone->setAccessibleName(QStringLiteral("Logo et présentation d'Irisonde"));
     setAccessibleName(QStringLiteral("Présentation d'Irisonde"));
 
-    StopTimer = new QTimer(this);
-    StopTimer->setObjectName(QStringLiteral("StopTimer"));
-    StopTimer->setInterval(stay);
+    m_stopTimer = new QTimer(this);
+    m_stopTimer->setObjectName(QStringLiteral("StopTimer"));
+    m_stopTimer->setInterval(stay);
     // A coarse timer may fire a twentieth early; seven seconds are promised.
-    StopTimer->setTimerType(Qt::PreciseTimer);
-    connect(StopTimer, &QTimer::timeout, this, &TSplashF::StopTimerTimer);
+    m_stopTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_stopTimer, &QTimer::timeout, this, &TSplashF::StopTimerTimer);
 }
 
 void TSplashF::ShowAtStartup()
 {
     show();
-    StopTimer->start();
+    m_stopTimer->start();
     // Painted now: the event loop does not run until every window is made.
     // Input waits, so that a click is taken only once the program runs.
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    Zone->repaint();
+    m_zone->repaint();
 }
 
 void TSplashF::ShowAbout()
 {
     if (isVisible()) {
-        StopTimer->stop();
+        m_stopTimer->stop();
         raise();
         activateWindow();
         return;
     }
-    StopTimer->stop();
+    m_stopTimer->stop();
     setAccessibleName(QStringLiteral("À propos d'Irisonde"));
     exec();
 }
 
 void TSplashF::ZoneClick()
 {
-    StopTimer->stop();
+    m_stopTimer->stop();
     close();
 }
 
 void TSplashF::StopTimerTimer()
 {
-    StopTimer->stop();
+    m_stopTimer->stop();
     close();
 }
 
 bool TSplashF::eventFilter(QObject *watched, QEvent *event)
 {
     // A click is a press and a release on the box.
-    if (watched == Zone && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_zone && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (Zone->rect().contains(mouse->position().toPoint()))
+        if (m_zone->rect().contains(mouse->position().toPoint()))
             ZoneClick();
         return true;
     }
@@ -116,7 +116,7 @@ void TSplashF::showEvent(QShowEvent *event)
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
         // The title is known only once the settings are read.
-        Zone->setAccessibleDescription(Lines(m_programTitle).join(QLatin1Char('\n')));
+        m_zone->setAccessibleDescription(Lines(m_programTitle).join(QLatin1Char('\n')));
     }
     QDialog::showEvent(event);
 }
@@ -124,17 +124,17 @@ void TSplashF::showEvent(QShowEvent *event)
 void TSplashF::hideEvent(QHideEvent *event)
 {
     // However the window goes (click, timer, Escape), no close may follow.
-    StopTimer->stop();
+    m_stopTimer->stop();
     QDialog::hideEvent(event);
 }
 
 void TSplashF::ZonePaint(QPainter &p) const
 {
-    const int w = Zone->width();
+    const int w = m_zone->width();
     const QColor face = QApplication::palette().color(QPalette::Button);
     p.setPen(face);
     p.setBrush(face);
-    p.drawRect(0, 0, w - 1, Zone->height() - 1);
+    p.drawRect(0, 0, w - 1, m_zone->height() - 1);
     p.drawImage(18, 18, App::Logo());
 
     QFont font(QStringLiteral("Liberation Sans"));
@@ -143,7 +143,7 @@ void TSplashF::ZonePaint(QPainter &p) const
     p.setPen(Qt::black);
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(face);
-    const QFontMetrics metrics(font, Zone);
+    const QFontMetrics metrics(font, m_zone);
     const QStringList lines = Lines(m_programTitle);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // Integer division truncates toward zero, also for a line wider than the box.

@@ -36,21 +36,21 @@ public:
     // second time would leave a modal loop no click could end.
     void ShowAbout();
 
-public slots:
-    void ZoneClick();
-    void StopTimerTimer();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
+private slots:
+    void ZoneClick();
+    void StopTimerTimer();
+
 private:
     void ZonePaint(QPainter &p) const;
 
-    QFrame *Panel1;
-    TPaintBox *Zone;
-    QTimer *StopTimer;
+    QFrame *m_panel1;
+    TPaintBox *m_zone;
+    QTimer *m_stopTimer;
     QString m_programTitle;
 };
 

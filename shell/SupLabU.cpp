@@ -71,7 +71,7 @@ TSuperLab::TSuperLab(QWidget *parent) : QLabel(parent)
 
 void TSuperLab::SetCursorId(TCursorId id)
 {
-    cursorId = id;
+    m_cursorId = id;
     setCursor(CursorFromId(id));
 }
 
@@ -89,24 +89,24 @@ QColor TSuperLab::FontColour() const
 
 void TSuperLab::MouseEnter()
 {
-    if (hovering || !LinkEnabled)
+    if (m_hovering || !m_linkEnabled)
         return;
-    hovering = true;
-    savedCursor = cursorId;
-    SetCursorId(LinkCursor);
-    savedColour = FontColour();
-    SetFontColour(LinkColor);
+    m_hovering = true;
+    m_savedCursor = m_cursorId;
+    SetCursorId(m_linkCursor);
+    m_savedColour = FontColour();
+    SetFontColour(m_linkColour);
 }
 
 void TSuperLab::MouseLeave()
 {
     // Switched off while hovered, the label keeps the link look until a
     // later leave finds it switched on again.
-    if (!hovering || !LinkEnabled)
+    if (!m_hovering || !m_linkEnabled)
         return;
-    hovering = false;
-    SetCursorId(savedCursor);
-    SetFontColour(savedColour);
+    m_hovering = false;
+    SetCursorId(m_savedCursor);
+    SetFontColour(m_savedColour);
 }
 
 void TSuperLab::enterEvent(QEnterEvent *event)
@@ -123,15 +123,15 @@ void TSuperLab::leaveEvent(QEvent *event)
 
 void TSuperLab::mousePressEvent(QMouseEvent *event)
 {
-    pressed = event->button() == Qt::LeftButton;
+    m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
 }
 
 void TSuperLab::mouseReleaseEvent(QMouseEvent *event)
 {
     // A click is a press and a release of the left button on the label.
-    const bool click = pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed = false;
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();

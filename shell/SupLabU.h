@@ -3,8 +3,8 @@
 
 #pragma once
 // A text label that behaves like a hyperlink: while the pointer is over it,
-// the pointer takes LinkCursor and the text LinkColor; both come back when the
-// pointer leaves. Clicking it emits clicked().
+// the pointer takes the link cursor and the text the link colour; both come
+// back when the pointer leaves. Clicking it emits clicked().
 #include <QColor>
 #include <QLabel>
 #include <cstdint>
@@ -33,21 +33,20 @@ class TSuperLab : public QLabel {
 public:
     explicit TSuperLab(QWidget *parent = nullptr);
 
-    TCursorId LinkCursor = TCursorId::HourGlass;
-    QColor LinkColor{0, 0, 255};
-    bool LinkEnabled = true;
+    // The look while the pointer is over the label, and whether it takes it.
+    void SetLinkCursor(TCursorId id) { m_linkCursor = id; }
+    [[nodiscard]] TCursorId LinkCursor() const { return m_linkCursor; }
+    void SetLinkColour(const QColor &c) { m_linkColour = c; }
+    [[nodiscard]] QColor LinkColour() const { return m_linkColour; }
+    void SetLinkEnabled(bool on) { m_linkEnabled = on; }
+    [[nodiscard]] bool LinkEnabled() const { return m_linkEnabled; }
 
     // The label's own cursor and font colour, as the layout sets them.
     void SetCursorId(TCursorId id);
-    [[nodiscard]] TCursorId CursorId() const { return cursorId; }
+    [[nodiscard]] TCursorId CursorId() const { return m_cursorId; }
     void SetFontColour(const QColor &c);
     [[nodiscard]] QColor FontColour() const;
-    [[nodiscard]] bool Hovering() const { return hovering; }
-
-    // The pointer's crossings; public so that a repeated notification can be
-    // reproduced.
-    void MouseEnter();
-    void MouseLeave();
+    [[nodiscard]] bool Hovering() const { return m_hovering; }
 
 signals:
     void clicked();
@@ -59,11 +58,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool hovering = false;
-    bool pressed = false;
-    TCursorId cursorId = TCursorId::Default;
-    TCursorId savedCursor = TCursorId::Default;
-    QColor savedColour;
+    // The pointer's crossings; the system may tell one twice.
+    void MouseEnter();
+    void MouseLeave();
+
+    TCursorId m_linkCursor = TCursorId::HourGlass;
+    QColor m_linkColour{0, 0, 255};
+    bool m_linkEnabled = true;
+    bool m_hovering = false;
+    bool m_pressed = false;
+    TCursorId m_cursorId = TCursorId::Default;
+    TCursorId m_savedCursor = TCursorId::Default;
+    QColor m_savedColour;
 };
 
 } // namespace Irisonde

@@ -46,11 +46,12 @@ TWorkshopOutput::TWorkshopOutput(QWidget *window, QFrame *toolBar, std::function
     connect(print, &QShortcut::activated, this, &TWorkshopOutput::Print);
 }
 
-int TWorkshopOutput::OthersRight() const
+int TWorkshopOutput::OthersRight(int top, int bottom) const
 {
     int right = 0;
     for (const QWidget *w : m_toolBar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (w != m_saveBout && w != m_printBout && !w->isHidden())
+        if (w != m_saveBout && w != m_printBout && !m_lodgers.contains(w) && !w->isHidden() && w->y() <= bottom
+            && w->geometry().bottom() >= top)
             right = std::max(right, w->geometry().right() + 1);
     return right;
 }

@@ -8,6 +8,7 @@
 // The two buttons stand at the right end of the toolbar, after the
 // workshop's own controls when the window is too narrow for both.
 #include <QIcon>
+#include <QList>
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -37,17 +38,22 @@ public:
     void Save();
     void Print();
 
+    // Toolbar children the window places beside and under the buttons,
+    // which the buttons do not follow.
+    void SetLodgers(const QList<const QWidget *> &lodgers) { m_lodgers = lodgers; }
+    // The right edge of the workshop's own controls on the toolbar, of
+    // those that reach into the rows from `top` to `bottom` when given.
+    [[nodiscard]] int OthersRight(int top = 0, int bottom = 1 << 20) const;
+
     [[nodiscard]] QToolButton *SaveBout() const { return m_saveBout; }
     [[nodiscard]] QToolButton *PrintBout() const { return m_printBout; }
 
 private:
-    // The right edge of the workshop's own controls on the toolbar.
-    [[nodiscard]] int OthersRight() const;
-
     QWidget *m_window;
     QFrame *m_toolBar;
     QToolButton *m_saveBout;
     QToolButton *m_printBout;
+    QList<const QWidget *> m_lodgers;
     std::function<QImage()> m_image;
     QString m_stem;
 };

@@ -6,10 +6,12 @@
 #include "shell/AccessibleU.h"
 #include "shell/AppStateU.h"
 #include "shell/FocusRingU.h"
+#include "shell/PaintBoxU.h"
 #include "shell/PlacementBoundsU.h"
 #include "shell/ProgramU.h"
 #include "shell/WorkshopRowU.h"
 #include "shell/WorkshopOutputU.h"
+#include "shell/WorkshopPerceptionU.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -31,6 +33,10 @@
 namespace Irisonde {
 
 namespace {
+
+constexpr int PerceptionGap = 5; // as the save button's
+// The probe under the toolbar's buttons, above the panel's bevel.
+constexpr int ProbeTop = 32, ProbeBottom = 3;
 
 // Hints of a workshop's controls reach the pupil only while that window's
 // switch is on; one filter on the application serves every workshop.
@@ -63,12 +69,12 @@ void InstallHintFilter()
 
 TWorkshopF::TWorkshopF(TProgram &program, const TWorkshopRow &row, int toolbarHeight, bool pictureButtons, QWidget *parent)
     : QWidget(parent, Qt::Window), m_program(program),
-      frame{QString::fromUtf8(row.Caption), QString::fromLatin1(row.HelpTopic), toolbarHeight, pictureButtons}
+      m_frame{QString::fromUtf8(row.Caption), QString::fromLatin1(row.HelpTopic), toolbarHeight, pictureButtons}
 {
     setObjectName(QString::fromLatin1(row.Section));
     InstallHintFilter();
     InstallAccessible<TWorkshopF, TWindowAccess>();
-    setWindowTitle(frame.caption);
+    setWindowTitle(m_frame.caption);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
@@ -85,13 +91,53 @@ TWorkshopF::TWorkshopF(TProgram &program, const TWorkshopRow &row, int toolbarHe
     connect(m_copierBout, &QToolButton::clicked, this, &TWorkshopF::CopierBoutClick);
     connect(m_aideBout, &QToolButton::clicked, this, &TWorkshopF::AideBoutClick);
     new TFocusRing(*this); // owned by the window
-    if (frame.pictureButtons) {
+    if (m_frame.pictureButtons) {
         m_ouvreBout = MakeButton(QStringLiteral("OuvreBout"), 108, QStringLiteral(" Ouvrir un fichier image"), ToolGlyph(EGlyph::Open));
         m_defautBout = MakeButton(QStringLiteral("DefautBout"), 140, QStringLiteral(" Revenir à l'image par défaut"), ToolGlyph(EGlyph::Default));
         connect(m_ouvreBout, &QToolButton::clicked, this, [this] { OuvreBoutClick(); });
         connect(m_defautBout, &QToolButton::clicked, this, [this] { DefautBoutClick(); });
     }
-    m_output = new TWorkshopOutput(this, m_toolBar, [this] { return CopyImage(); }, frame.caption);
+    m_output = new TWorkshopOutput(this, m_toolBar, [this] { return ShownImage(); }, m_frame.caption);
+    // The workshop's hooks are virtual: called through the window once made.
+    m_perception = new TWorkshopPerception(this, m_toolBar,
+                                           [this](const QWidget *area, QRgb shown) { return ProbeMore(area, shown); });
+    m_output->SetLodgers({m_perception->Button(), m_perception->Probe()});
+    connect(m_perception, &TWorkshopPerception::VisionChanged, this, &TWorkshopF::SayVisionInCaption);
+}
+
+EVision TWorkshopF::Vision() const
+{
+    return m_perception->Vision();
+}
+
+void TWorkshopF::SetVision(EVision vision)
+{
+    m_perception->SetVision(vision);
+}
+
+QImage TWorkshopF::ShownImage() const
+{
+    return m_perception->Shown(CopyImage());
+}
+
+void TWorkshopF::SayVisionInCaption()
+{
+    if (!m_perception) // the caption given while the window is being made
+        return;
+    const QString said = m_perception->Caption(windowTitle());
+    if (said == windowTitle())
+        return;
+    m_titling = true;
+    setWindowTitle(said);
+    m_titling = false;
+}
+
+void TWorkshopF::changeEvent(QEvent *event)
+{
+    // The workshop sets its caption as though the view were normal.
+    if (event->type() == QEvent::WindowTitleChange && !m_titling)
+        SayVisionInCaption();
+    QWidget::changeEvent(event);
 }
 
 QToolButton *TWorkshopF::MakeButton(const QString &name, int left, const QString &hint, const QIcon &glyph)
@@ -112,30 +158,50 @@ void TWorkshopF::KeepLeastSize()
     const QMargins decoration = Irisonde::IsFramed(*this) ? Irisonde::FrameMargins(*this) : QMargins();
     // The toolbar's controls keep their places, the save and print buttons
     // following them: the window is at least wide enough for all to show
-    // whole, with the panel's bevel after them.
-    const int controlsRight = m_output->LeastRight();
+    // whole, with the panel's bevel after them, and for the colour probe
+    // under the colour-vision, save and print buttons.
     constexpr int bevel = 4;
-    const QSize least = LeastOuterSize().shrunkBy(decoration).expandedTo(QSize(controlsRight + bevel, frame.toolbarHeight + 1));
+    const int controlsRight = std::max(m_output->LeastRight() + bevel, PerceptionLeastWidth());
+    const QSize least = LeastOuterSize().shrunkBy(decoration).expandedTo(QSize(controlsRight, m_frame.toolbarHeight + 1));
     if (minimumSize() != least)
         setMinimumSize(least); // resizes (and comes back here) when smaller
     else if (width() < least.width() || height() < least.height())
         QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
 }
 
+void TWorkshopF::PlacePerception()
+{
+    // The view's button left of save and print; the probe under the three,
+    // from the end of the workshop's controls that reach that low.
+    const int probeLeft = m_output->OthersRight(ProbeTop, m_frame.toolbarHeight) + PerceptionGap;
+    m_perception->Place(probeLeft, m_toolBar->width() - PerceptionGap, m_output->SaveBout()->x());
+}
+
+int TWorkshopF::PerceptionLeastWidth() const
+{
+    // The view's button left of save and print, which end a margin short of
+    // the toolbar's end (three pitches and a margin); the probe between
+    // margins.
+    constexpr int threeButtons = 99;
+    return std::max(m_output->OthersRight(0, ProbeTop - 1) + threeButtons,
+                    m_output->OthersRight(ProbeTop, m_frame.toolbarHeight) + 2 * PerceptionGap + m_perception->Width());
+}
+
 void TWorkshopF::resizeEvent(QResizeEvent *event)
 {
-    m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_toolBar->setGeometry(0, height() - m_frame.toolbarHeight, width(), m_frame.toolbarHeight);
     m_output->Place();
+    PlacePerception();
     KeepLeastSize();
     QWidget::resizeEvent(event);
-    if (awaitingFrame && shown && Irisonde::IsFramed(*this)) {
+    if (m_awaitingFrame && m_shown && Irisonde::IsFramed(*this)) {
         // Framed just now and resized to its outer bounds: the show's layout
         // was made for a client area the window no longer has. Nothing has
         // been done in it yet; it is laid out again from the real one, once
         // this resize has been handled, as a show lays out.
-        awaitingFrame = false;
+        m_awaitingFrame = false;
         QTimer::singleShot(0, this, [this] {
-            if (!shown)
+            if (!m_shown)
                 return;
             FormClose();
             FormShow();
@@ -148,18 +214,22 @@ void TWorkshopF::moveEvent(QMoveEvent *event)
     QWidget::moveEvent(event);
     // Framed without a change of size: the show's layout stands.
     if (Irisonde::IsFramed(*this))
-        awaitingFrame = false;
+        m_awaitingFrame = false;
 }
 
 void TWorkshopF::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // A window coming back from the task bar is not a new showing.
-    if (event->spontaneous() || shown)
+    if (event->spontaneous() || m_shown)
         return;
-    shown = true;
-    m_toolBar->setGeometry(0, height() - frame.toolbarHeight, width(), frame.toolbarHeight);
+    m_shown = true;
+    // Every paint area the workshop made, shown through the view.
+    m_perception->SetLongest(ProbeMoreLongest(), m_frame.toolbarHeight - ProbeTop - ProbeBottom);
+    m_perception->Watch(findChildren<TPaintBox *>());
+    m_toolBar->setGeometry(0, height() - m_frame.toolbarHeight, width(), m_frame.toolbarHeight);
     m_output->Place();
+    PlacePerception();
     FormShow();
     KeepLeastSize();
     OrderTabs();
@@ -167,15 +237,15 @@ void TWorkshopF::showEvent(QShowEvent *event)
         m_pictureAreas.first()->setFocus(Qt::OtherFocusReason);
     // Without a window manager the window is never framed, and the layout
     // stands; with one, the framing may come late on a loaded machine.
-    awaitingFrame = !Irisonde::IsFramed(*this);
+    m_awaitingFrame = !Irisonde::IsFramed(*this);
 }
 
 void TWorkshopF::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    if (!shown)
+    if (!m_shown)
         return;
-    shown = false;
+    m_shown = false;
     FormClose();
     emit Closed();
 }
@@ -207,7 +277,9 @@ void TWorkshopF::OrderTabs()
         if ((qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w)) && w->focusPolicy() == Qt::NoFocus)
             w->setFocusPolicy(Qt::TabFocus);
     QList<QWidget *> toolButtons;
-    for (QToolButton *b : {m_closeBout, m_copierBout, m_aideBout, m_ouvreBout, m_defautBout, m_output->SaveBout(), m_output->PrintBout()})
+    for (QWidget *b : {static_cast<QWidget *>(m_closeBout), static_cast<QWidget *>(m_copierBout), static_cast<QWidget *>(m_aideBout),
+                       static_cast<QWidget *>(m_ouvreBout), static_cast<QWidget *>(m_defautBout), m_perception->Button(),
+                       static_cast<QWidget *>(m_output->SaveBout()), static_cast<QWidget *>(m_output->PrintBout())})
         if (b)
             toolButtons.append(b);
     QList<QWidget *> controls;
@@ -260,7 +332,7 @@ bool TWorkshopF::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         update(FocusBand(widget));
-    if (widget != m_pictureAreas.first() || !shown)
+    if (widget != m_pictureAreas.first() || !m_shown)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -268,14 +340,20 @@ bool TWorkshopF::eventFilter(QObject *watched, QEvent *event)
         PictureMouseDown(*static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::MouseMove:
-        PictureMouseMove(*static_cast<QMouseEvent *>(event));
+        // The probe tracks the pointer; the workshop sees only moves with a
+        // button held, as before it did.
+        if (static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton)
+            PictureMouseMove(*static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::MouseButtonRelease:
         PictureMouseUp(*static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::KeyPress:
-        if (QGuiApplication::mouseButtons() == Qt::NoButton && PictureKeyPress(*static_cast<QKeyEvent *>(event)))
+        if (QGuiApplication::mouseButtons() == Qt::NoButton && PictureKeyPress(*static_cast<QKeyEvent *>(event))) {
+            if (const TProbeSpot spot = KeyProbeSpot(); spot.Area)
+                m_perception->ProbeAt(spot.Area, spot.At);
             return true;
+        }
         break;
     default:
         break;
@@ -290,14 +368,14 @@ void TWorkshopF::CloseBoutClick()
 
 void TWorkshopF::CopierBoutClick()
 {
-    const QImage image = CopyImage();
+    const QImage image = ShownImage();
     if (!image.isNull())
         QApplication::clipboard()->setImage(image);
 }
 
 void TWorkshopF::AideBoutClick()
 {
-    m_program.ShowHelp(frame.helpTopic);
+    m_program.ShowHelp(m_frame.helpTopic);
 }
 
 QPoint ArrowStep(const QKeyEvent &key)
@@ -351,75 +429,6 @@ int ChoiceKey(const QKeyEvent &key)
 QString SpokenHint(const QString &hint)
 {
     return hint.trimmed();
-}
-
-QIcon ToolGlyph(EGlyph g)
-{
-    QPixmap pm(20, 20);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(40, 40, 60);
-    switch (g) {
-    case EGlyph::Close: // an open door with an arrow leaving
-        p.setPen(QPen(ink, 1.2));
-        p.setBrush(QColor(190, 150, 90));
-        p.drawRect(QRectF(3.5, 2.5, 9, 15));
-        p.setBrush(QColor(120, 80, 40));
-        p.drawPolygon(QPolygonF({{3.5, 2.5}, {9.5, 4.5}, {9.5, 19}, {3.5, 17.5}}));
-        p.setPen(QPen(QColor(180, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(12, 10), QPointF(18, 10));
-        p.drawLine(QPointF(15.5, 7), QPointF(18.5, 10));
-        p.drawLine(QPointF(15.5, 13), QPointF(18.5, 10));
-        break;
-    case EGlyph::Copy: // two sheets, the front one bearing the three lights
-        p.setPen(QPen(ink, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(2.5, 2.5, 10, 12));
-        p.drawRect(QRectF(7.5, 6.5, 10, 12));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(230, 40, 40));
-        p.drawEllipse(QPointF(11, 11), 2.3, 2.3);
-        p.setBrush(QColor(40, 190, 60));
-        p.drawEllipse(QPointF(14.3, 11), 2.3, 2.3);
-        p.setBrush(QColor(50, 80, 230));
-        p.drawEllipse(QPointF(12.6, 14.3), 2.3, 2.3);
-        break;
-    case EGlyph::Help: { // a blue disc with a question mark
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 90, 200));
-        p.drawEllipse(QRectF(1.5, 1.5, 17, 17));
-        QFont f(QStringLiteral("Liberation Sans"));
-        f.setPixelSize(14);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(1.5, 1.5, 17, 17), Qt::AlignCenter, QStringLiteral("?"));
-        break;
-    }
-    case EGlyph::Open: // an open folder
-        p.setPen(QPen(QColor(120, 90, 20), 1));
-        p.setBrush(QColor(240, 200, 80));
-        p.drawPolygon(QPolygonF({{1.5, 4.5}, {7.5, 4.5}, {9.5, 6.5}, {16.5, 6.5}, {16.5, 16.5}, {1.5, 16.5}}));
-        p.setBrush(QColor(250, 225, 120));
-        p.drawPolygon(QPolygonF({{4.5, 9.5}, {19, 9.5}, {16.5, 16.5}, {1.5, 16.5}}));
-        break;
-    case EGlyph::Default: { // a small test card: colour bars under a disc
-        p.setPen(QPen(ink, 1));
-        p.setBrush(QColor(128, 128, 128));
-        p.drawRect(QRectF(1.5, 3.5, 17, 13));
-        const QColor bars[] = {Qt::yellow, Qt::cyan, Qt::green, Qt::magenta, Qt::red, Qt::blue};
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 6; ++i) {
-            p.setBrush(bars[i]);
-            p.drawRect(QRectF(3 + 2.4 * i, 7, 2.4, 4));
-        }
-        p.setBrush(Qt::black);
-        p.drawRect(QRectF(3, 11, 14.4, 3));
-        break;
-    }
-    }
-    return QIcon(pm);
 }
 
 } // namespace Irisonde

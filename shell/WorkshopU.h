@@ -10,6 +10,16 @@
 // placement record kept by the main window. Without a mouse: the picture
 // areas take the keyboard focus in turn (the first at every opening), framed
 // while they hold it, and Tab reaches every control.
+//
+// Perception, alike in every workshop: a colour probe on the toolbar shows
+// the colour shown under the pointer (or where the keys act), read from the
+// window's backing store; a colour-vision view shows every paint area as a
+// person with a colour-vision deficiency sees it, and the copy, the save and
+// the print give that view too. "V" chooses the view, "C" has the probe's
+// sentence said by a screen reader.
+#include "imaging/ColourVisionU.h"
+#include "shell/ToolGlyphU.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -25,6 +35,7 @@ namespace Irisonde {
 class TProgram;
 class TWorkshopOutput;
 struct TWorkshopRow;
+class TWorkshopPerception;
 
 class TWorkshopF : public QWidget {
     Q_OBJECT
@@ -42,9 +53,13 @@ public:
                QWidget *parent = nullptr);
 
     // The window's hint switch: its controls' hints show only while it is on.
-    void SetShowHints(bool on) { showHints = on; }
-    [[nodiscard]] bool ShowHints() const { return showHints; }
-    [[nodiscard]] QString HelpTopic() const { return frame.helpTopic; }
+    void SetShowHints(bool on) { m_showHints = on; }
+    [[nodiscard]] bool ShowHints() const { return m_showHints; }
+    [[nodiscard]] QString HelpTopic() const { return m_frame.helpTopic; }
+
+    // The colour-vision view every paint area is shown through, for the run.
+    [[nodiscard]] EVision Vision() const;
+    void SetVision(EVision vision);
 
     // Keeps the window at its least size, as its frame is now known: the
     // larger of LeastOuterSize() and what the toolbar's controls need to
@@ -67,7 +82,8 @@ protected:
     virtual void FormClose() {}
     // The least outer size at which the workshop's pictures make sense.
     [[nodiscard]] virtual QSize LeastOuterSize() const { return {400, 300}; }
-    // The image that "copy" puts on the clipboard.
+    // The workshop's image, as computed; copy, save and print give it
+    // through the colour-vision view.
     [[nodiscard]] virtual QImage CopyImage() const { return {}; }
     virtual void OuvreBoutClick() {}
     virtual void DefautBoutClick() {}
@@ -87,6 +103,20 @@ protected:
     virtual void PictureMouseUp(const QMouseEvent & /*event*/) {}
     [[nodiscard]] virtual bool PictureKeyPress(const QKeyEvent & /*key*/) { return false; }
 
+    // Where the keys put the colour probe after a key was taken: an area and
+    // a point in it (the spot, the magnifier, the chosen disc); no area
+    // leaves the probe where it is.
+    struct TProbeSpot {
+        QWidget *Area = nullptr;
+        QPoint At;
+    };
+    [[nodiscard]] virtual TProbeSpot KeyProbeSpot() const { return {}; }
+    // The probe's second line for a colour shown on `area` (the inks of the
+    // four-colour plates, a mixture's name); empty by default. ProbeMoreLongest() is
+    // the widest that line can be, which the toolbar keeps room for.
+    [[nodiscard]] virtual QString ProbeMore(const QWidget * /*area*/, QRgb /*shown*/) const { return {}; }
+    [[nodiscard]] virtual QString ProbeMoreLongest() const { return {}; }
+
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -94,13 +124,22 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
-public slots:
+private:
     void CloseBoutClick();
     void CopierBoutClick();
     void AideBoutClick();
+    // CopyImage() as the view shows it.
+    [[nodiscard]] QImage ShownImage() const;
+    // The caption with the view's name after it while it is not normal.
+    void SayVisionInCaption();
+    // The view box and the probe after the workshop's controls.
+    void PlacePerception();
+    // The toolbar's least width for the view's button and the probe to
+    // show whole.
+    [[nodiscard]] int PerceptionLeastWidth() const;
 
-private:
     QToolButton *MakeButton(const QString &name, int left, const QString &hint, const QIcon &glyph);
     // The picture areas first, then the workshop's own controls as made,
     // then the toolbar's buttons.
@@ -118,12 +157,16 @@ private:
     QList<QWidget *> m_pictureAreas;
     QList<QWidget *> m_wheelAreas;
     TProgram &m_program;
-    Frame frame;
-    bool showHints = true;
-    bool shown = false;
+    Frame m_frame;
+    bool m_showHints = true;
+    bool m_shown = false;
     // Shown before the window manager framed the window: its placement is met
     // again once it is, which may change the client area the show laid out.
-    bool awaitingFrame = false;
+    bool m_awaitingFrame = false;
+
+    TWorkshopPerception *m_perception = nullptr; // the view box and the probe, on the toolbar
+    bool m_perceptionWatching = false;  // the paint areas handed to it
+    bool m_titling = false;
 };
 
 // The keys that drive a picture area, the same in every workshop.
@@ -138,9 +181,5 @@ private:
 // A text of the window's hint, as a name a screen reader says: without the
 // blank that leads the bubble.
 [[nodiscard]] QString SpokenHint(const QString &hint);
-
-// Glyphs of the toolbar buttons, drawn once.
-enum class EGlyph { Close, Copy, Help, Open, Default };
-[[nodiscard]] QIcon ToolGlyph(EGlyph g);
 
 } // namespace Irisonde

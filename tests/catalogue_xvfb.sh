@@ -42,49 +42,48 @@ shot() { [ -n "$shots" ] && "$grab" "$shots/$1.png" >/dev/null; return 0; }
 "$exe" & pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 main=$(wait_window "Irisonde - Couleurs et perception visuelle" 30) || fail "no main window"
-sleep 1
-xdotool windowfocus --sync "$main" key alt+f
-sleep 0.5
+type_in_menu "$main" f
 xdotool key c
 cat=$(wait_window " Cataloguer les images" 20) || fail "the catalogue did not open"
-sleep 0.5
-xdotool windowfocus --sync "$cat" key alt+p
-chooser=$(wait_window " Spécifier le chemin de travail" 20) || fail "the chooser did not open"
-sleep 0.5
+for try in 1 2 3 4 5; do
+  xdotool windowfocus --sync "$cat" key alt+p
+  chooser=$(wait_window " Spécifier le chemin de travail" 2) && break
+done
+[ -n "${chooser:-}" ] || fail "the chooser did not open"
 shot 1-chooser
 # From the drive list to the folder list, onto "arbre", Enter goes into it, Ok.
 xdotool windowfocus --sync "$chooser" key Tab
 xdotool type --delay 100 arbre
 xdotool key Return
+# The folder list reads "arbre" and shows its subfolder.
 sleep 0.5
 shot 2-chooser-arbre
 xdotool key alt+o
-sleep 0.5
+until_ok 10 window_gone " Spécifier le chemin de travail" || fail "the chooser did not close"
 xdotool windowfocus --sync "$cat" key alt+r
 found=$(wait_window " Catalogue des images, dossier : $work/arbre - 15 fichiers trouvés." 30) \
   || fail "the search did not find the 15 pictures of $work/arbre"
-sleep 1
 eval "$(xdotool getwindowgeometry --shell "$found")"
 # Slot 1 at 209, 4, its picture at 5, 4 inside: the 64 x 48 bitmap sits at
-# its own size in the middle of the 80-pixel square, on the button face.
+# its own size in the middle of the 80-pixel square, on the button face,
+# once its thumbnail has come.
 cx=$((X + 214 + 40)); cy=$((Y + 8 + 40))
-colours=$("$grab" "$work/screen.png" "$cx,$cy" "$((X + 214 + 40)),$((Y + 8 + 12))")
+red_in_slot() { [ "$("$grab" "$work/screen.png" "$cx,$cy")" = "#ff0000" ]; }
+until_ok 10 red_in_slot || fail "slot 1 shows $("$grab" "$work/screen.png" "$cx,$cy"), not red"
 shot 3-page1
-[ "$(echo "$colours" | sed -n 1p)" = "#ff0000" ] || fail "slot 1 shows $(echo "$colours" | sed -n 1p), not red"
-[ "$(echo "$colours" | sed -n 2p)" != "#ff0000" ] || fail "the bitmap was stretched to the square"
+[ "$("$grab" "$work/screen.png" "$((X + 214 + 40)),$((Y + 8 + 12))")" != "#ff0000" ] || fail "the bitmap was stretched to the square"
 # A click on it: the slot turns blue around the picture.
 xdotool mousemove "$cx" "$cy" click 1
-sleep 0.5
-corner=$("$grab" "$work/screen.png" "$((X + 214 + 2)),$((Y + 8 + 2))")
+blue_corner() { [ "$("$grab" "$work/screen.png" "$((X + 214 + 2)),$((Y + 8 + 2))")" = "#0000ff" ]; }
+until_ok 10 blue_corner || fail "the selected slot is $("$grab" "$work/screen.png" "$((X + 214 + 2)),$((Y + 8 + 2))"), not blue"
 shot 4-selected
-[ "$corner" = "#0000ff" ] || fail "the selected slot is $corner, not blue"
 xdotool windowfocus --sync "$found" key alt+s
-sleep 1
+# Only a screenshot shows the second page: it is waited for only then.
+[ -z "$shots" ] || sleep 1
 shot 5-page2
 xdotool windowfocus --sync "$found" key Escape
-sleep 0.5
-xdotool windowfocus --sync "$main" key alt+f
-sleep 0.5
+until_ok 10 window_gone " Catalogue des images.*" || fail "the catalogue did not close"
+type_in_menu "$main" f
 xdotool key q
 for ((i = 0; i < 100; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end"

@@ -85,12 +85,11 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 main=$(wait_window "$title" 30) || fail "no main window"
 
 # The splash and the tip of the day go as a pupil would send them away.
-dismiss_startup_windows "$main"
+dismiss_startup_windows "$main" 2
 
 # Aide > Aide du logiciel, by the keyboard; then the help window's text is
 # copied and read back: the document itself, not the "missing" notice.
-xdotool windowfocus --sync "$main" key alt+a
-sleep 0.5
+type_in_menu "$main" a
 xdotool key a
 help=$(wait_window " Aide d'Irisonde" 20) || fail "no help window"
 text=""

@@ -33,15 +33,6 @@ mkdir -p "$(dirname "$conf")"
 printf '[Tips]\nSplashFlag=0\nTipFlag=0\n[AddF]\nX=100\nY=50\nW=700\nH=500\nMaxis=0\n[SubF]\nMaxis=1\n[EclaireF]\nX=100\nY=50\nW=400\nH=300\nMaxis=0\n' > "$conf"
 
 section() { awk -v s="[$1]" '$0 == s {on = 1; next} /^\[/ {on = 0} on && NF' "$conf" | sort | tr '\n' ' '; }
-# The script never sleeps a fixed time before it acts: a loaded machine may
-# take seconds to map, frame or place a window. It polls for what it needs.
-# until SECONDS COMMAND...: runs COMMAND every tenth of a second until it
-# succeeds; fails after SECONDS.
-until_ok() {
-  local i limit=$(($1 * 10)); shift
-  for ((i = 0; i < limit; i++)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 # Outer bounds "X Y W H" of a window framed by the window manager; fails
 # while it is not framed yet.
 outer() {
@@ -68,17 +59,8 @@ centred() {
 }
 state_has() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q "$2"; }
 state_lacks() { local s; s=$(xprop -id "$1" _NET_WM_STATE 2>/dev/null) && [[ "$s" != *"$2"* ]]; }
-# A drop-down menu of the running program is open: a window of its own on
-# screen, outside the window manager's care. (Its type is not a sure sign: a
-# menu shown again after a workshop closed may be a new, untyped window.) The
-# pointer is kept in a corner that no window covers, lest a hint pass for one.
-menu_open() {
-  local w
-  for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
-  done
-  return 1
-}
+# While a menu is awaited (menu_open), the pointer is kept in a corner that
+# no window covers, lest a hint pass for a menu.
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 # The main window, framed; then the menu of access key $1 is opened. Keys
 # typed while the focus is still passing from a closing window are lost:
@@ -205,20 +187,26 @@ for dialog in "o p Options du logiciel" "a j Astuce du jour"; do
   case "$actions" in *MAXIMIZE*) fail "$name can be maximised: $actions" ;; esac
   first=$(outer "$w")
   # This window manager still offers to minimise it: it comes straight back.
-  # Its minimising may be undone before it is seen; it is waited for a while.
+  # Its minimising may be undone before a poll could see it: every change of
+  # its state is logged as it happens, and the minimising is waited for there
+  # for a while (it is not always seen at all).
+  spy="$HOME/state-spy"
+  xprop -id "$w" -spy _NET_WM_STATE >"$spy" 2>/dev/null & spy_pid=$!
+  until_ok 10 test -s "$spy" || fail "$name: its state cannot be watched"
   xdotool windowminimize "$w"
-  until_ok 2 state_has "$w" HIDDEN || true
+  until_ok 2 grep -q HIDDEN "$spy" || true
+  kill "$spy_pid" 2>/dev/null || true
   until_ok 10 state_lacks "$w" HIDDEN || fail "$name stays minimised"
   main=$(xdotool search --name "^$title\$" | head -n 1)
   until_ok 10 state_lacks "$main" HIDDEN || fail "main window minimised with $name"
   until_ok 10 outer_is "$w" "$first" || fail "$name moved when minimised: $first, then $(outer "$w")"
   xdotool windowactivate --sync "$w" key Escape
-  until_ok 10 eval '! xdotool search --onlyvisible --name "^ $name\$" >/dev/null 2>&1' || fail "$name did not close"
+  until_ok 10 window_gone " $name" || fail "$name did not close"
   w=$(show_dialog "$menu" "$item" " $name")
   second=$(outer "$w")
   [ "$first" = "$second" ] || fail "$name moved between showings: $first, then $second"
   xdotool windowactivate --sync "$w" key Escape
-  until_ok 10 eval '! xdotool search --onlyvisible --name "^ $name\$" >/dev/null 2>&1' || fail "$name did not close"
+  until_ok 10 window_gone " $name" || fail "$name did not close"
 done
 quit_through_menu
 wait "$pid" || fail "exit code $?"

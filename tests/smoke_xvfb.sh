@@ -30,11 +30,10 @@ kill -0 "$pid" || fail "first copy ended"
 # Start-up windows above the main one (splash, tip of the day) are closed
 # the way a pupil would: a click on the splash, Escape on a dialog.
 # (The splash has no title: windows are found by the program's class.)
-dismiss_startup_windows "$main"
+dismiss_startup_windows "$main" 2
 
 # Fichier > Quitter, by the keyboard.
-xdotool windowfocus --sync "$main" key alt+f
-sleep 0.5
+type_in_menu "$main" f
 xdotool key q
 for ((i = 0; i < 100; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the menu did not close the program"; }

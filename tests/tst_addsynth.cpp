@@ -5,6 +5,8 @@
 // platform: its layout, and mouse, wheel, bars and check boxes reaching the
 // state (whose dragging and mixing tst_synthstate covers), read back from the
 // composed screen (FrameLayer) and the projector strip.
+#include "imaging/ColourProbeU.h"
+#include "imaging/ColourVisionU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/SynthProbe.h"
 #include "tests/support/WindowProbe.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
@@ -147,7 +150,7 @@ private slots:
         }
         // The boxes on the left, the figures of the (disabled) bars, the
         // toolbar last, then round to the screen.
-        QCOMPARE(reached, QStringList({"EtenduCheck", "CloseBout", "CopierBout", "AideBout", "EnregistrerBout", "ImprimerBout", "Zone"}));
+        QCOMPARE(reached, QStringList({"EtenduCheck", "CloseBout", "CopierBout", "AideBout", "VisionBout", "EnregistrerBout", "ImprimerBout", "Zone"}));
         QVERIFY(win->grab().toImage().pixelColor(zone->x() - 2, zone->y() + 20) == ring);
         C<QCheckBox>("EtenduCheck")->setFocus();
         QTRY_VERIFY(win->grab().toImage().pixelColor(zone->x() - 2, zone->y() + 20) != ring);
@@ -223,6 +226,57 @@ private slots:
         win->resize(100, 100);
         QVERIFY(win->width() >= 460 - 20 && win->height() >= 360 - 40);
         QVERIFY(S().DiscRadius() >= 20);
+    }
+
+    // The colour probe and the colour-vision view every workshop has: the
+    // probe reads what the screen shows under the pointer and where the keys
+    // act; a view changes the screen, the probe and the copy, and switching
+    // back gives the same window.
+    void perception()
+    {
+        QWidget *zone = C("Zone");
+        const auto *probe = C<QLabel>("SondeLab");
+        const auto said = [](QRgb c) {
+            const QString mixture = MixtureName(c, ESynthesis::Additive);
+            return ProbeChannelText(c) + u'\n' + ProbeHexText(c) + (mixture.isEmpty() ? QString() : u'\n' + mixture);
+        };
+        QTest::keyClick(zone, Qt::Key_3);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(zone, Qt::Key_Down, Qt::ShiftModifier);
+        const QPoint blue = Centre(3).toPoint();
+        QTRY_COMPARE(probe->text(), said(testsupport::Shown(zone).pixel(blue)));
+        QCOMPARE(testsupport::Shown(zone).pixel(blue), Screen(blue).rgb());
+
+        const QPoint yellow = Away((Centre(1) + Centre(2)) / 2, Centre(3), 24);
+        QCOMPARE(Screen(yellow), QColor(255, 255, 0));
+        QTest::mouseMove(zone, yellow);
+        QCOMPARE(probe->text(), QStringLiteral("R 255  V 255  B 0\n#FFFF00\njaune = rouge + vert"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(zone, &leave);
+        QCOMPARE(probe->text(), QString());
+        QTest::mouseMove(zone, yellow + QPoint(1, 0)); // a move to where the pointer is makes no event
+        QTest::mouseMove(zone, yellow);
+        QVERIFY(!probe->text().isEmpty());
+
+        const QImage before = win->grab().toImage();
+        QTest::keyClick(zone, Qt::Key_V);
+        QCOMPARE(win->Vision(), EVision::Protanopia);
+        QCOMPARE(win->windowTitle(), QStringLiteral(" Synthèse additive — Protanopie"));
+        const QRgb seen = TColourVision(EVision::Protanopia).Seen(qRgb(255, 255, 0));
+        QVERIFY(seen != qRgb(255, 255, 0));
+        QCOMPARE(testsupport::Shown(zone).pixel(yellow), seen);
+        QTRY_COMPARE(probe->text(), said(seen));
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(C<QToolButton>("CopierBout"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->image().pixel(yellow), seen);
+        QCOMPARE(Screen(yellow), QColor(255, 255, 0)); // the workshop's own image untouched
+
+        for (int v = 1; v < VisionCount; ++v)
+            QTest::keyClick(zone, Qt::Key_V);
+        QCOMPARE(win->Vision(), EVision::Normal);
+        QCOMPARE(win->windowTitle(), QStringLiteral(" Synthèse additive"));
+        QTRY_COMPARE(probe->text(), said(qRgb(255, 255, 0)));
+        IRISONDE_COMPARE_IMAGES(win->grab().toImage(), before);
     }
 
     void reopenResets()

@@ -5,6 +5,7 @@
 // platform: mouse, wheel, bars, buttons and boxes, read back from the pixels
 // of the lit scene. The lighting itself is tested on the state.
 #include "app/WorkshopTableU.h"
+#include "imaging/ColourProbeU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowProbe.h"
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
@@ -143,6 +145,9 @@ private slots:
         QTest::keyClick(Zone(), Qt::Key_Down);
         QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(148 - 10, 116));
         QCOMPARE(At(LitImage(), 138, 116), Lit(*win, 138, 116));
+        // The colour probe follows the spot's middle, as shown.
+        const QRgb under = testsupport::Shown(Zone()).pixel(138, 116);
+        QTRY_VERIFY(testsupport::Control<QLabel>(*win, "SondeLab")->text().startsWith(ProbeChannelText(under) + u'\n'));
         QTest::keyClick(Zone(), Qt::Key_Minus);
         QCOMPARE(S().Radius(), 90);
         QTest::keyClick(Zone(), Qt::Key_Plus);
@@ -206,9 +211,10 @@ private slots:
         QCOMPARE(QPoint(S().SpotX(), S().SpotY()), QPoint(200, 209));
         QCOMPARE(At(LitImage(), 200, 209), Lit(*win, 200, 209));
         win->resize(100, 100);
-        // The colour buttons end at 462, then the save and print buttons:
-        // the least width keeps them all whole.
-        QTRY_COMPARE(win->frameGeometry().size(), QSize(537, 300));
+        // The colour buttons end at 462, then the colour probe under the
+        // colour-vision, save and print buttons: the least width keeps
+        // them all whole.
+        QTRY_COMPARE(win->frameGeometry().size(), QSize(579, 300));
         QCOMPARE(S().PictureWidth(), (win->width() - 18) / 2);
         // The stretch box and the default button redraw the card.
         QTest::mouseClick(win->StretchCheck(), Qt::LeftButton);

@@ -6,6 +6,7 @@
 // from the pixels of the screen image. The cells themselves are tested on
 // the state.
 #include "app/WorkshopTableU.h"
+#include "imaging/ColourProbeU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SpinButtonU.h"
 #include "tests/support/TestSupport.h"
@@ -14,6 +15,7 @@
 
 #include <QAccessible>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -177,6 +179,9 @@ private slots:
         QTest::keyClick(Zone(), Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(Zone(), Qt::Key_Up);
         QCOMPARE(QPoint(S().MagX(), S().MagY()), QPoint(190, 199));
+        // The colour probe follows the magnifier's middle, as shown.
+        const QRgb under = testsupport::Shown(Zone()).pixel(190, 199);
+        QTRY_VERIFY(testsupport::Control<QLabel>(*win, "SondeLab")->text().startsWith(ProbeChannelText(under) + u'\n'));
         for (int i = 0; i < 8; ++i) // the level stays from before: down to the least
             QTest::keyClick(Zone(), Qt::Key_Minus, Qt::KeypadModifier);
         QCOMPARE(S().ZoomLevel(), 2);

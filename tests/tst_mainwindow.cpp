@@ -161,7 +161,7 @@ private slots:
             QCOMPARE(lab->pos(), QPoint(52, l.top));
             QVERIFY(lab->font().bold() && lab->font().italic());
             QCOMPARE(lab->font().pixelSize(), 16);
-            QCOMPARE(lab->LinkCursor, TCursorId::LinkHand);
+            QCOMPARE(lab->LinkCursor(), TCursorId::LinkHand);
             // Its bullet sits 20 pixels to the left, 4 lower.
             const QWidget *bullet = main.centralWidget()->childAt(32 + 6, l.top + 4 + 4);
             QVERIFY2(bullet && bullet->geometry() == QRect(32, l.top + 4, 13, 9), l.caption);
@@ -291,7 +291,7 @@ private slots:
         TMainF main(m_program, Irisonde::WorkshopTable());
         main.Settings().TipFlag = false;
         main.Settings().Placement(QStringLiteral("RGBF")) = TPlacement{};
-        main.Settings().Placement(QStringLiteral("LoupF")) = {1, 1, 500, 350, false, true};
+        main.Settings().Placement(QStringLiteral("LoupF")) = {1, 1, 560, 350, false, true};
         std::vector<std::unique_ptr<TWorkshopF>> made;
         for (const EWorkshop kind : {EWorkshop::RGB, EWorkshop::Loup}) {
             made.push_back(Irisonde::MakeWorkshop(m_program, kind));
@@ -300,7 +300,7 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(made[0]->size(), QSize(612, 413));
-        QCOMPARE(made[1]->frameGeometry().size(), QSize(500, 350));
+        QCOMPARE(made[1]->frameGeometry().size(), QSize(560, 350));
         main.close();
     }
 

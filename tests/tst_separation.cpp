@@ -5,12 +5,14 @@
 // program's workshop table and driven as a pupil would offscreen, read back
 // from the pixels of their panes. The plate arithmetic is tested on the state.
 #include "app/WorkshopTableU.h"
+#include "imaging/ColourProbeU.h"
 #include "shell/ProgramU.h"
 #include "shell/AppStateU.h"
 #include "shell/PaintBoxU.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowProbe.h"
 #include "workshops/SepU.h"
+#include "workshops/state/SepPlates.h"
 #include "workshops/state/SynthState.h"
 
 #include <QAbstractButton>
@@ -75,16 +77,31 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), rgb ? QStringLiteral(" Décomposition RGB d'une image - Image par défaut")
                                        : QStringLiteral(" Impression par quadrichromie ou trichromie - Image par défaut"));
-        QCOMPARE(testsupport::Control<QFrame>(*w, "Panel1")->geometry(), QRect(0, 413 - 63, 612, 63));
-        // Panes of (612 - 26) / 3 by (413 - 110) / 2, labels centred under them.
+        // The four-colour window opens wider than its first size, so that
+        // the colour probe shows the four inks whole.
+        const int width = w->width();
+        QCOMPARE(width, rgb ? 612 : 635);
+        QCOMPARE(testsupport::Control<QFrame>(*w, "Panel1")->geometry(), QRect(0, 413 - 63, width, 63));
+        // Panes of (width - 26) / 3 by (413 - 110) / 2, labels centred under them.
+        const int pane = (width - 26) / 3;
         const QStringList panes{"OriginZone", "Zone1", "Zone2", "Zone3", rgb ? "Zone4" : "Zone5"};
         const QStringList labels{"Lab", "Lab1", "Lab2", "Lab3", rgb ? "Lab4" : "Lab5"};
-        const QPoint places[] = {{4, 4}, {208, 4}, {411, 4}, {4, 180}, {411, 180}};
+        const QPoint places[] = {{4, 4}, {pane + 13, 4}, {2 * pane + 21, 4}, {4, 180}, {2 * pane + 21, 180}};
         for (int k = 0; k < panes.size(); ++k) {
-            QCOMPARE(w->findChild<TPaintBox *>(panes[k])->geometry(), QRect(places[k], QSize(195, 151)));
+            QCOMPARE(w->findChild<TPaintBox *>(panes[k])->geometry(), QRect(places[k], QSize(pane, 151)));
             const QLabel *lab = w->findChild<QLabel *>(labels[k]);
-            QCOMPARE(lab->pos(), QPoint(places[k].x() + (195 - lab->width()) / 2, places[k].y() + 152));
+            QCOMPARE(lab->pos(), QPoint(places[k].x() + (pane - lab->width()) / 2, places[k].y() + 152));
         }
+        // The colour probe over the picture as shown; in the four-colour
+        // window, with the inks its plates lay for that colour.
+        QWidget *origin = w->findChild<TPaintBox *>("OriginZone");
+        const QPoint middle = origin->rect().center();
+        QTest::mouseMove(origin, middle);
+        const QRgb shown = testsupport::Shown(origin).pixel(middle);
+        const std::array<int32_t, 4> inks = FourColourInkPercents(shown);
+        QCOMPARE(testsupport::Control<QLabel>(*w, "SondeLab")->text(),
+                 rgb ? ProbeChannelText(shown) + u'\n' + ProbeHexText(shown)
+                     : ProbeChannelText(shown) + QStringLiteral("   ") + ProbeHexText(shown) + u'\n' + ProbeInkText(inks[0], inks[1], inks[2], inks[3]));
         if (rgb) {
             QCOMPARE(w->findChild<TPaintBox *>("LogoZone")->geometry(), QRect(244, 180 + 53, 123, 44));
             IRISONDE_COMPARE_IMAGES(Shown(*w, "LogoZone"), App::Logo());

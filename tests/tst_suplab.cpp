@@ -10,6 +10,22 @@
 
 using namespace Irisonde;
 
+namespace {
+
+// The crossings as the window system tells them, repeated ones included.
+void Enter(TSuperLab &lab)
+{
+    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(&lab, &event);
+}
+void Leave(TSuperLab &lab)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(&lab, &event);
+}
+
+} // namespace
+
 class TstSupLab : public QObject {
     Q_OBJECT
 private slots:
@@ -17,9 +33,9 @@ private slots:
     {
         TSuperLab lab;
         QCOMPARE(lab.size(), QSize(65, 65));
-        QCOMPARE(lab.LinkCursor, TCursorId::HourGlass);
-        QCOMPARE(lab.LinkColor, QColor(0, 0, 255));
-        QVERIFY(lab.LinkEnabled);
+        QCOMPARE(lab.LinkCursor(), TCursorId::HourGlass);
+        QCOMPARE(lab.LinkColour(), QColor(0, 0, 255));
+        QVERIFY(lab.LinkEnabled());
         QVERIFY(!lab.Hovering());
         QCOMPARE(CursorFromId(TCursorId::HourGlass).shape(), Qt::WaitCursor);
         QCOMPARE(CursorFromId(TCursorId::LinkHand).shape(), Qt::BitmapCursor);
@@ -28,18 +44,18 @@ private slots:
     void enterAndLeaveRestoreTheLookOfTheMomentBefore()
     {
         TSuperLab lab;
-        lab.LinkCursor = TCursorId::LinkHand;
+        lab.SetLinkCursor(TCursorId::LinkHand);
         lab.SetFontColour(QColor(10, 20, 30));
-        lab.MouseEnter();
+        Enter(lab);
         QCOMPARE(lab.CursorId(), TCursorId::LinkHand);
         QCOMPARE(lab.FontColour(), QColor(0, 0, 255));
-        lab.MouseLeave();
+        Leave(lab);
         QCOMPARE(lab.CursorId(), TCursorId::Default);
         QCOMPARE(lab.FontColour(), QColor(10, 20, 30));
         // A colour changed while the pointer was away is the one restored next time.
         lab.SetFontColour(QColor(200, 0, 0));
-        lab.MouseEnter();
-        lab.MouseLeave();
+        Enter(lab);
+        Leave(lab);
         QCOMPARE(lab.FontColour(), QColor(200, 0, 0));
     }
 
@@ -47,9 +63,9 @@ private slots:
     {
         TSuperLab lab;
         lab.SetFontColour(Qt::black);
-        lab.MouseEnter();
-        lab.MouseEnter(); // must not save the link colour as "before"
-        lab.MouseLeave();
+        Enter(lab);
+        Enter(lab); // must not save the link colour as "before"
+        Leave(lab);
         QCOMPARE(lab.FontColour(), QColor(Qt::black));
         QCOMPARE(lab.cursor().shape(), Qt::ArrowCursor);
     }
@@ -57,9 +73,9 @@ private slots:
     void disabledLinkChangesNothing()
     {
         TSuperLab lab;
-        lab.LinkEnabled = false;
+        lab.SetLinkEnabled(false);
         lab.SetFontColour(Qt::black);
-        lab.MouseEnter();
+        Enter(lab);
         QVERIFY(!lab.Hovering());
         QCOMPARE(lab.FontColour(), QColor(Qt::black));
     }
@@ -68,13 +84,13 @@ private slots:
     {
         TSuperLab lab;
         lab.SetFontColour(Qt::black);
-        lab.MouseEnter();
-        lab.LinkEnabled = false;
-        lab.MouseLeave();
+        Enter(lab);
+        lab.SetLinkEnabled(false);
+        Leave(lab);
         QCOMPARE(lab.FontColour(), QColor(0, 0, 255));
-        lab.LinkEnabled = true;
-        lab.MouseEnter(); // still hovering: nothing new is saved
-        lab.MouseLeave();
+        lab.SetLinkEnabled(true);
+        Enter(lab); // still hovering: nothing new is saved
+        Leave(lab);
         QCOMPARE(lab.FontColour(), QColor(Qt::black));
         QVERIFY(!lab.Hovering());
     }

@@ -12,12 +12,9 @@
 #include "tips/TipListU.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 
 namespace Irisonde {
 
@@ -48,7 +45,7 @@ constexpr QRect kUnlitBulb(19, 0, 19, 17);
 TTipF::TTipF(Irisonde::TSettings &settings, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_settings(settings)
+      m_settings(settings), m_showing(*this, [this] { FormShow(); }, [this] { FormClose(); })
 {
     setObjectName(QStringLiteral("TipF"));
     setWindowTitle(QStringLiteral(" Astuce du jour"));
@@ -57,28 +54,28 @@ TTipF::TTipF(Irisonde::TSettings &settings, QWidget *parent)
     setModal(true);
     Irisonde::RefuseMinimise(*this);
 
-    tipBox = new TPaintBox(this, QRect(14, 8, 300, 107), [this](QPainter &p) { tipBoxPaint(p); });
-    tipBox->setObjectName(QStringLiteral("tipBox"));
-    // The heading painted in the box; the tip itself is TipLab's text.
-    tipBox->setAccessibleName(QStringLiteral("Le saviez vous..."));
+    m_tipBox = new TPaintBox(this, QRect(14, 8, 300, 107), [this](QPainter &p) { tipBoxPaint(p); });
+    m_tipBox->setObjectName(QStringLiteral("tipBox"));
+    // The heading painted in the box; the tip itself is the label's text.
+    m_tipBox->setAccessibleName(QStringLiteral("Le saviez vous..."));
 
-    TipLab = new QLabel(this);
-    TipLab->setObjectName(QStringLiteral("TipLab"));
-    TipLab->setGeometry(23, 35, 281, 70);
-    TipLab->setWordWrap(true);
-    TipLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    TipLab->setFont(Arial(11));
+    m_tipLab = new QLabel(this);
+    m_tipLab->setObjectName(QStringLiteral("TipLab"));
+    m_tipLab->setGeometry(23, 35, 281, 70);
+    m_tipLab->setWordWrap(true);
+    m_tipLab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_tipLab->setFont(Arial(11));
 
-    NumeroLab = new QLabel(this);
-    NumeroLab->setObjectName(QStringLiteral("NumeroLab"));
-    NumeroLab->move(220, 19);
-    NumeroLab->setFont(Arial(9));
+    m_numeroLab = new QLabel(this);
+    m_numeroLab->setObjectName(QStringLiteral("NumeroLab"));
+    m_numeroLab->move(220, 19);
+    m_numeroLab->setFont(Arial(9));
 
-    TipCroix = new QCheckBox(QStringLiteral(" Toujours afficher cette boîte de dialogue au démarrage."), this);
-    TipCroix->setObjectName(QStringLiteral("TipCroix"));
-    TipCroix->setGeometry(12, 120, 305, 17);
-    TipCroix->setAccessibleName(TipCroix->text().trimmed());
-    connect(TipCroix, &QCheckBox::toggled, this, &TTipF::TipCroixClick);
+    m_tipCroix = new QCheckBox(QStringLiteral(" Toujours afficher cette boîte de dialogue au démarrage."), this);
+    m_tipCroix->setObjectName(QStringLiteral("TipCroix"));
+    m_tipCroix->setGeometry(12, 120, 305, 17);
+    m_tipCroix->setAccessibleName(m_tipCroix->text().trimmed());
+    connect(m_tipCroix, &QCheckBox::toggled, this, &TTipF::TipCroixClick);
 
     const auto button = [this](const char *name, const QString &caption, QRect place) {
         auto *b = new QPushButton(caption, this);
@@ -87,84 +84,64 @@ TTipF::TTipF(Irisonde::TSettings &settings, QWidget *parent)
         b->setAutoDefault(false);
         return b;
     };
-    CloseBout = button("CloseBout", QStringLiteral("&Quitter"), QRect(11, 144, 65, 25));
-    PredBout = button("PredBout", QStringLiteral("Astuce &précédente"), QRect(83, 144, 113, 25));
-    Nextbout = button("Nextbout", QStringLiteral("Astuce &suivante"), QRect(203, 144, 113, 25));
-    connect(CloseBout, &QPushButton::clicked, this, &TTipF::CloseBoutClick);
-    connect(PredBout, &QPushButton::clicked, this, &TTipF::PredBoutClick);
-    connect(Nextbout, &QPushButton::clicked, this, &TTipF::NextboutClick);
+    m_closeBout = button("CloseBout", QStringLiteral("&Quitter"), QRect(11, 144, 65, 25));
+    m_predBout = button("PredBout", QStringLiteral("Astuce &précédente"), QRect(83, 144, 113, 25));
+    m_nextbout = button("Nextbout", QStringLiteral("Astuce &suivante"), QRect(203, 144, 113, 25));
+    connect(m_closeBout, &QPushButton::clicked, this, &TTipF::CloseBoutClick);
+    connect(m_predBout, &QPushButton::clicked, this, &TTipF::PredBoutClick);
+    connect(m_nextbout, &QPushButton::clicked, this, &TTipF::NextboutClick);
 
     // FormCreate: the labels are part of the pale panel.
-    TakeTipColour(*TipLab);
-    TakeTipColour(*NumeroLab);
-}
-
-void TTipF::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        Irisonde::CentreOnScreen(*this);
-        if (!showing)
-            FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TTipF::hideEvent(QHideEvent *event)
-{
-    QDialog::hideEvent(event);
-    // Every way of closing (button, close box, Escape) passes here once.
-    if (!event->spontaneous() && showing)
-        FormClose();
+    TakeTipColour(*m_tipLab);
+    TakeTipColour(*m_numeroLab);
 }
 
 void TTipF::FormShow()
 {
-    showing = true;
-    tipBitmap = LoadResourceBitmap(QStringLiteral("Tips"));
-    Irisonde::ReplaceBitmapColour(tipBitmap, QColor(255, 0, 0), App::TipColour());
-    tipList = Tips::LoadTips();
-    TipCroix->setChecked(m_settings.TipFlag);
-    m_settings.TipIndex = Tips::ShownTipIndex(m_settings.TipIndex, tipList.size());
+    m_tipBitmap = LoadResourceBitmap(QStringLiteral("Tips"));
+    Irisonde::ReplaceBitmapColour(m_tipBitmap, QColor(255, 0, 0), App::TipColour());
+    m_tipList = Tips::LoadTips();
+    m_tipCroix->setChecked(m_settings.TipFlag);
+    m_settings.TipIndex = Tips::ShownTipIndex(m_settings.TipIndex, m_tipList.size());
     ShowTip();
 }
 
 void TTipF::FormClose()
 {
-    showing = false;
-    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, tipList.size());
-    m_settings.TipFlag = TipCroix->isChecked();
-    tipList.clear();
-    tipBitmap = QImage();
+    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, m_tipList.size());
+    m_settings.TipFlag = m_tipCroix->isChecked();
+    m_tipList.clear();
+    m_tipBitmap = QImage();
 }
 
 void TTipF::ShowTip()
 {
-    if (tipList.isEmpty()) {
+    if (m_tipList.isEmpty()) {
         // A build without its tips: an empty panel rather than a wrong number.
-        TipLab->clear();
-        NumeroLab->clear();
+        m_tipLab->clear();
+        m_numeroLab->clear();
         return;
     }
-    TipLab->setText(tipList.at(m_settings.TipIndex));
-    NumeroLab->setText(Tips::NumeroText(m_settings.TipIndex, tipList.size()));
-    NumeroLab->adjustSize();
+    m_tipLab->setText(m_tipList.at(m_settings.TipIndex));
+    m_numeroLab->setText(Tips::NumeroText(m_settings.TipIndex, m_tipList.size()));
+    m_numeroLab->adjustSize();
 }
 
 void TTipF::NextboutClick()
 {
-    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, tipList.size());
+    m_settings.TipIndex = Tips::NextTipIndex(m_settings.TipIndex, m_tipList.size());
     ShowTip();
 }
 
 void TTipF::PredBoutClick()
 {
-    m_settings.TipIndex = Tips::PredTipIndex(m_settings.TipIndex, tipList.size());
+    m_settings.TipIndex = Tips::PredTipIndex(m_settings.TipIndex, m_tipList.size());
     ShowTip();
 }
 
 void TTipF::TipCroixClick()
 {
-    tipBox->update(4, 4, 19, 17);
+    m_tipBox->update(4, 4, 19, 17);
 }
 
 void TTipF::CloseBoutClick()
@@ -174,9 +151,9 @@ void TTipF::CloseBoutClick()
 
 void TTipF::DrawTipIcon(QPainter &p) const
 {
-    if (tipBitmap.isNull())
+    if (m_tipBitmap.isNull())
         return;
-    p.drawImage(QPoint(4, 4), tipBitmap, TipCroix->isChecked() ? kLitBulb : kUnlitBulb);
+    p.drawImage(QPoint(4, 4), m_tipBitmap, m_tipCroix->isChecked() ? kLitBulb : kUnlitBulb);
 }
 
 void TTipF::tipBoxPaint(QPainter &p) const

@@ -4,6 +4,8 @@
 #pragma once
 // The tip of the day: one hint about the program at a time, browsed forwards
 // and backwards, with the choice of seeing it at start.
+#include "shell/ShowingU.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QStringList>
@@ -27,18 +29,14 @@ public:
     explicit TTipF(Irisonde::TSettings &settings, QWidget *parent = nullptr);
 
     // The tip list and the bulbs, as loaded for the current showing.
-    [[nodiscard]] const QStringList &TipList() const { return tipList; }
-    [[nodiscard]] const QImage &TipBitmap() const { return tipBitmap; }
+    [[nodiscard]] const QStringList &TipList() const { return m_tipList; }
+    [[nodiscard]] const QImage &TipBitmap() const { return m_tipBitmap; }
 
-public slots:
+private slots:
     void NextboutClick();
     void PredBoutClick();
     void TipCroixClick();
     void CloseBoutClick();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     void FormShow();
@@ -47,18 +45,18 @@ private:
     void DrawTipIcon(QPainter &p) const;
     void tipBoxPaint(QPainter &p) const;
 
-    TPaintBox *tipBox;
-    QLabel *TipLab;
-    QLabel *NumeroLab;
-    QCheckBox *TipCroix;
-    QPushButton *CloseBout;
-    QPushButton *PredBout;
-    QPushButton *Nextbout;
+    TPaintBox *m_tipBox;
+    QLabel *m_tipLab;
+    QLabel *m_numeroLab;
+    QCheckBox *m_tipCroix;
+    QPushButton *m_closeBout;
+    QPushButton *m_predBout;
+    QPushButton *m_nextbout;
 
     Irisonde::TSettings &m_settings;
-    QStringList tipList;
-    QImage tipBitmap;
-    bool showing = false;
+    QStringList m_tipList;
+    QImage m_tipBitmap;
+    TShowing m_showing;
 };
 
 } // namespace Irisonde

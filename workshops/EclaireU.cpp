@@ -6,6 +6,7 @@
 #include "workshops/RepaintU.h"
 
 #include "imaging/ProjoU.h"
+#include "shell/BevelU.h"
 #include "shell/CheckBoxU.h"
 #include "shell/PaintBoxU.h"
 #include "imaging/WheelU.h"
@@ -167,15 +168,8 @@ TEclaireF::TEclaireF(TProgram &program, const TWorkshopRow &row, QWidget *parent
     }
 
     // The file group | the bars | the colour buttons.
-    m_bevel1 = new QFrame(m_panel1);
-    m_bevel1->setObjectName(QStringLiteral("Bevel1"));
-    m_bevel2 = new QFrame(m_panel1);
-    m_bevel2->setObjectName(QStringLiteral("Bevel2"));
-    for (auto [bevel, left] : {std::pair{m_bevel1, 174}, std::pair{m_bevel2, 410}}) {
-        bevel->setFrameShape(QFrame::VLine);
-        bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(left, 2, 2, 89);
-    }
+    m_bevel1 = MakeBevel(m_panel1, "Bevel1", QRect(174, 2, 2, 89));
+    m_bevel2 = MakeBevel(m_panel1, "Bevel2", QRect(410, 2, 2, 89));
 }
 
 TDibPlus *TEclaireF::PictureImage() const
@@ -314,6 +308,11 @@ bool TEclaireF::PictureKeyPress(const QKeyEvent &key)
         return true;
     }
     return false;
+}
+
+TWorkshopF::TProbeSpot TEclaireF::KeyProbeSpot() const
+{
+    return {m_zone, QPoint(m_state.SpotX(), m_state.SpotY())};
 }
 
 QRect TEclaireF::FocusFrameRect(const QWidget *area) const

@@ -43,6 +43,8 @@ protected:
     void PictureMouseMove(const QMouseEvent &event) override;
     // The arrows, + and -; false for any other key.
     [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
+    // The probe at the spot's middle.
+    [[nodiscard]] TProbeSpot KeyProbeSpot() const override;
 
 private:
     // Factors full, bars at the top, the boxes unticked, " 100 %".

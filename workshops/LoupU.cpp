@@ -5,6 +5,7 @@
 
 #include "workshops/RepaintU.h"
 
+#include "shell/BevelU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SpinButtonU.h"
 
@@ -74,15 +75,8 @@ TLoupF::TLoupF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
     m_tailleLab->move(207, 52);
     m_tailleLab->adjustSize();
 
-    m_bevel1 = new QFrame(m_panel1);
-    m_bevel1->setObjectName(QStringLiteral("Bevel1"));
-    m_bevel2 = new QFrame(m_panel1);
-    m_bevel2->setObjectName(QStringLiteral("Bevel2"));
-    for (auto [bevel, left] : {std::pair{m_bevel1, 174}, std::pair{m_bevel2, 418}}) {
-        bevel->setFrameShape(QFrame::VLine);
-        bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(left, 2, 2, 89);
-    }
+    m_bevel1 = MakeBevel(m_panel1, "Bevel1", QRect(174, 2, 2, 89));
+    m_bevel2 = MakeBevel(m_panel1, "Bevel2", QRect(418, 2, 2, 89));
 }
 
 TDibPlus *TLoupF::PictureImage() const
@@ -141,6 +135,11 @@ bool TLoupF::PictureKeyPress(const QKeyEvent &key)
     });
     m_zone->DescriptionChanged();
     return true;
+}
+
+TWorkshopF::TProbeSpot TLoupF::KeyProbeSpot() const
+{
+    return {m_zone, QPoint(m_state.MagX(), m_state.MagY())};
 }
 
 void TLoupF::wheelEvent(QWheelEvent *event)

@@ -42,6 +42,8 @@ protected:
     // The arrows, + and - (with Shift, or Page Up and Page Down: the
     // size); false for any other key.
     [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
+    // The probe at the magnifier's middle.
+    [[nodiscard]] TProbeSpot KeyProbeSpot() const override;
 
 private:
     // A pupil's action on the open window; what it changed is repainted.

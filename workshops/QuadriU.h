@@ -14,6 +14,11 @@ class TQuadriF : public TSepF {
     Q_OBJECT
 public:
     TQuadriF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
+
+protected:
+    // The probe also reads the inks the plates lay for the colour shown.
+    [[nodiscard]] QString ProbeMore(const QWidget *area, QRgb shown) const override;
+    [[nodiscard]] QString ProbeMoreLongest() const override;
 };
 
 } // namespace Irisonde

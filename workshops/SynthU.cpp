@@ -5,9 +5,11 @@
 
 #include "workshops/RepaintU.h"
 
+#include "shell/BevelU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/CheckBoxU.h"
 #include "workshops/state/SynthState.h"
+#include "imaging/ColourProbeU.h"
 #include "imaging/WheelU.h"
 
 #include <QCheckBox>
@@ -124,15 +126,8 @@ TSynthF::TSynthF(TProgram &program, const TWorkshopRow &row, const TSynthTexts &
     m_etenduCheck->setToolTip(texts.etenduHint);
     connect(m_etenduCheck, &QCheckBox::toggled, this, &TSynthF::EtenduCheckClick);
 
-    m_bevel3 = new QFrame(m_panel2);
-    m_bevel3->setObjectName(QStringLiteral("Bevel3"));
-    m_bevel1 = new QFrame(m_panel2);
-    m_bevel1->setObjectName(QStringLiteral("Bevel1"));
-    for (auto [bevel, left] : {std::pair{m_bevel3, Bevel3Left}, std::pair{m_bevel1, Bevel1Left}}) {
-        bevel->setFrameShape(QFrame::VLine);
-        bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(left, BevelTop, BevelW, BevelH);
-    }
+    m_bevel3 = MakeBevel(m_panel2, "Bevel3", QRect(Bevel3Left, BevelTop, BevelW, BevelH));
+    m_bevel1 = MakeBevel(m_panel2, "Bevel1", QRect(Bevel1Left, BevelTop, BevelW, BevelH));
 }
 
 TSynthF::~TSynthF() = default;
@@ -342,6 +337,32 @@ bool TSynthF::PictureKeyPress(const QKeyEvent &key)
         return true;
     }
     return false;
+}
+
+TWorkshopF::TProbeSpot TSynthF::KeyProbeSpot() const
+{
+    const TDisc &disc = m_state->Disc(m_state->KeyDisc());
+    return {m_zone, QPoint(disc.X, disc.Y)};
+}
+
+ESynthesis TSynthF::Synthesis() const
+{
+    // Lights add on a black screen, inks take from white paper.
+    return (m_state->BackColour() & 0xFFFFFF) ? ESynthesis::Subtractive : ESynthesis::Additive;
+}
+
+QString TSynthF::ProbeMore(const QWidget *area, QRgb shown) const
+{
+    return area == m_zone ? MixtureName(shown, Synthesis()) : QString();
+}
+
+QString TSynthF::ProbeMoreLongest() const
+{
+    QString longest;
+    for (const QRgb corner : {0xFF000000u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFF00FFFFu, 0xFFFF00FFu, 0xFFFFFF00u, 0xFFFFFFFFu})
+        if (const QString name = MixtureName(corner, Synthesis()); name.size() > longest.size())
+            longest = name;
+    return longest;
 }
 
 void TSynthF::PictureMouseUp(const QMouseEvent &)

@@ -9,6 +9,7 @@
 // All computing is done by the workshop's state (TSynthState); this window
 // turns events into calls on it and shows its pictures.
 #include "shell/WorkshopU.h"
+#include "imaging/ColourProbeU.h"
 #include "workshops/state/Damage.h"
 
 #include <array>
@@ -72,6 +73,11 @@ protected:
     void PictureMouseUp(const QMouseEvent &event) override;
     // 1, 2, 3, the arrows, + and -; false for any other key.
     [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
+    // The probe on the disc the keys move; over the screen it names the
+    // mixture of a corner colour of the RGB cube.
+    [[nodiscard]] TProbeSpot KeyProbeSpot() const override;
+    [[nodiscard]] QString ProbeMore(const QWidget *area, QRgb shown) const override;
+    [[nodiscard]] QString ProbeMoreLongest() const override;
 
 private:
     void ResetControls();
@@ -86,6 +92,7 @@ private:
     void PlaceZones();
     // The program itself moves all three bars: no bar's handler runs.
     void SetBarsQuietly(int value);
+    [[nodiscard]] ESynthesis Synthesis() const;
 
     std::unique_ptr<TSynthState> m_state;
     TSynthTexts m_texts;

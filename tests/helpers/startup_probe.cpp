@@ -4,14 +4,19 @@
 // Runs the real program start and watches its windows from inside, for the
 // start-up tests. Prints one "event milliseconds" line per change seen:
 // splash-shown (with "stay=MS", the splash's own closing delay), splash-gone,
-// main-shown, tip-tick (each tick of the main window's tip timer), tip-shown
-// (with "modal" when it is the modal window), tip-gone, end. Options:
-//   click-splash=MS   click the splash box MS ms after start (and after About
-//                     was chosen, when it is to be)
+// main-shown, tip-timer (with "interval=MS", the program's own), tip-tick
+// (each tick of the main window's tip timer), tip-shown (with "modal" when it
+// is the modal window), tip-gone, end. Options:
+//   click-splash=MS   click the splash box once it shows, MS ms after start at
+//                     the earliest (and after About was chosen, when it is to be)
 //   untick            untick the tip window's box before closing it
-//   about=MS          choose "A &propos de..." MS ms after start
+//   about=MS          choose "A &propos de..." once the splash shows, MS ms
+//                     after start at the earliest
 //   quit=MS           close the main window MS ms after it showed (default
 //                     20000, for a loaded machine: a tip shown ends the run sooner)
+//   tip-every=MS      the tip timer ticks every MS ms instead, so that a run
+//                     waits for no real half-seconds: the order of the windows
+//                     is counted in ticks, not in milliseconds
 // The main window is closed right after the tip window, which saves the
 // settings as at any end of the program.
 #include "app/StartupU.h"
@@ -71,6 +76,7 @@ int main(int argc, char **argv)
     const int clickAt = Option(args, QStringLiteral("click-splash"), -1);
     const int aboutAt = Option(args, QStringLiteral("about"), -1);
     const int quitAt = Option(args, QStringLiteral("quit"), 20000);
+    const int tipEvery = Option(args, QStringLiteral("tip-every"), -1);
     const bool untick = args.contains(QStringLiteral("untick"));
 
     QElapsedTimer clock;
@@ -100,7 +106,11 @@ int main(int argc, char **argv)
         splashUp = s;
         if (main && !watching) {
             if (auto *tipTime = main->findChild<QTimer *>(QStringLiteral("TipTime"))) {
+                const QByteArray interval = " interval=" + QByteArray::number(tipTime->interval());
+                say("tip-timer", interval.constData());
                 tipTime->installEventFilter(&ticks);
+                if (tipEvery >= 0)
+                    tipTime->setInterval(tipEvery); // a running timer starts again
                 watching = true;
             }
         }
@@ -117,12 +127,12 @@ int main(int argc, char **argv)
         tipUp = t;
 
         const qint64 now = clock.elapsed();
-        if (splash && clickAt >= 0 && !clicked && now >= clickAt && (aboutAt < 0 || aboutAsked)) {
+        if (s && clickAt >= 0 && !clicked && now >= clickAt && (aboutAt < 0 || aboutAsked)) {
             clicked = true;
             if (auto *zone = splash->findChild<QWidget *>(QStringLiteral("Zone")))
                 QTest::mouseClick(zone, Qt::LeftButton, {}, QPoint(100, 100));
         }
-        if (main && aboutAt >= 0 && !aboutAsked && now >= aboutAt) {
+        if (main && s && aboutAt >= 0 && !aboutAsked && now >= aboutAt) {
             aboutAsked = true;
             // Queued: the About box may run its own loop, and the probe must go on.
             if (auto *about = main->findChild<QAction *>(QStringLiteral("AboutMenu")))
@@ -134,7 +144,7 @@ int main(int argc, char **argv)
             if (untick)
                 tip->findChild<QCheckBox *>(QStringLiteral("TipCroix"))->setChecked(false);
             QTest::mouseClick(tip->findChild<QPushButton *>(QStringLiteral("CloseBout")), Qt::LeftButton);
-            QTimer::singleShot(200, main, &QWidget::close);
+            QTimer::singleShot(0, main, &QWidget::close);
         }
         if (main && mainShownAt >= 0 && now - mainShownAt >= quitAt) {
             say("end");
