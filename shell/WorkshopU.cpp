@@ -103,6 +103,7 @@ TWorkshopF::TWorkshopF(TProgram &program, const TWorkshopRow &row, int toolbarHe
                                            [this](const QWidget *area, QRgb shown) { return ProbeMore(area, shown); });
     m_output->SetLodgers({m_perception->Button(), m_perception->Probe()});
     connect(m_perception, &TWorkshopPerception::VisionChanged, this, &TWorkshopF::SayVisionInCaption);
+    connect(m_perception, &TWorkshopPerception::VisionChanged, this, [this] { VisionChosen(Vision()); });
 }
 
 EVision TWorkshopF::Vision() const

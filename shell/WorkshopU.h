@@ -116,6 +116,10 @@ protected:
     // the widest that line can be, which the toolbar keeps room for.
     [[nodiscard]] virtual QString ProbeMore(const QWidget * /*area*/, QRgb /*shown*/) const { return {}; }
     [[nodiscard]] virtual QString ProbeMoreLongest() const { return {}; }
+    // The view has changed to `vision`: for a workshop that draws what a
+    // view lacks (the light workshop's missing cones); the view itself is
+    // the frame's.
+    virtual void VisionChosen(EVision /*vision*/) {}
 
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

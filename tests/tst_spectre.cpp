@@ -6,6 +6,7 @@
 // wired to the picture, and the metamer experiment by the keyboard alone.
 // The light and the eye are tested on the state.
 #include "app/WorkshopTableU.h"
+#include "imaging/ColourProbeU.h"
 #include "shell/ProgramU.h"
 #include "tests/support/WindowProbe.h"
 #include "workshops/SpectrumU.h"
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
@@ -110,7 +112,8 @@ private slots:
     }
 
     // 580 nm alone against 545 and 615 nm, set by the keys only: the two
-    // patches alike, the cones within 2 % of the largest.
+    // patches alike, the cones within 2 % of the largest, and the probe on
+    // the colour perceived.
     void metamerByKeys()
     {
         QTest::keyClick(Control<QComboBox>(*win, "LightCombo"), Qt::Key_Down); // the sources
@@ -134,6 +137,8 @@ private slots:
         const double worst = std::max({std::abs(now.L - target.L), std::abs(now.M - target.M), std::abs(now.S - target.S)});
         QVERIFY2(worst < 0.02 * target.Largest(), qPrintable(QString::number(worst)));
         QVERIFY2(Near(PatchShown(), CompareShown(), 1), qPrintable(Hex(PatchShown()) + QStringLiteral(" against ") + Hex(CompareShown())));
+        // After the keys, the probe reads the colour perceived as shown.
+        QTRY_VERIFY(Control<QLabel>(*win, "SondeLab")->text().startsWith(ProbeChannelText(PatchShown())));
     }
 };
 

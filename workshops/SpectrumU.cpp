@@ -136,6 +136,7 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
 void TSpectreF::FormShow()
 {
     m_screen.Reset();
+    (void)m_screen.SetVision(Vision()); // the view stays for the run
     PlaceZone();
     ShowControls();
     m_zone->update();
@@ -216,9 +217,14 @@ void TSpectreF::FilterChosen(int index)
     ShowChange(m_screen.ChooseFilter(EFilter(index)));
 }
 
-void TSpectreF::SetVision(EVision vision)
+void TSpectreF::VisionChosen(EVision vision)
 {
     ShowChange(m_screen.SetVision(vision));
+}
+
+TWorkshopF::TProbeSpot TSpectreF::KeyProbeSpot() const
+{
+    return {m_zone, m_screen.Places().Patch.center() - m_zone->pos()};
 }
 
 void TSpectreF::PictureMouseDown(const QMouseEvent &event)

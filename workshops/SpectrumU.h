@@ -29,8 +29,6 @@ public:
     TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 
     [[nodiscard]] const TSpectrumScreen &Screen() const { return m_screen; }
-    // The frame's colour-vision view: the cones it lacks are drawn absent.
-    void SetVision(EVision vision);
 
 protected:
     void FormShow() override;
@@ -43,6 +41,10 @@ protected:
     void PictureMouseUp(const QMouseEvent &event) override;
     // 1, 2, 3, the arrows, + and -, the space bar; false for any other key.
     [[nodiscard]] bool PictureKeyPress(const QKeyEvent &key) override;
+    // After a key, the probe reads the colour perceived.
+    [[nodiscard]] TProbeSpot KeyProbeSpot() const override;
+    // The frame's colour-vision view: the cones it lacks are drawn absent.
+    void VisionChosen(EVision vision) override;
 
 private:
     void PlaceZone();
