@@ -5,6 +5,7 @@
 
 #include "workshops/state/SpectrumScreen.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
@@ -174,7 +175,11 @@ void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen, const QIm
     font.setPixelSize(11);
     p.setFont(font);
     const TSpectrumPlaces &at = screen.Places();
-    const QRect clip = p.clipBoundingRect().toAlignedRect();
+    // Only the parts the damage reaches: its rectangles are often far apart
+    // (a line's strip, a bar's end, the patch), their bounding box is not.
+    // The paint event's region is the engine's system clip, in the device's
+    // pixels (a backing store's, with the area's offset in it).
+    const QRegion clip = p.paintEngine() ? p.deviceTransform().inverted().map(p.paintEngine()->systemClip()) : QRegion();
     const auto wanted = [&](const QRect &part) { return clip.isEmpty() || clip.intersects(part); };
     // The gaps between the parts, each part filling its own ground.
     const QRegion gaps = QRegion(at.Zone) - at.Plot - at.Curves - at.Bars - at.Patch - at.Compare;

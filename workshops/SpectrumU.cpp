@@ -192,9 +192,11 @@ void TSpectreF::ShowControls()
                                                          : s.WhiteStrength();
         percent->setValue(qRound(strength));
         percent->setVisible(row);
-        percent->setAccessibleName(QStringLiteral("Force de ") + (light == ELight::Screen ? QStringLiteral("la ") + LedNames[i]
-                                                                  : light == ELight::White ? QStringLiteral("la lumière blanche")
-                                                                                           : QStringLiteral("la source %1").arg(k)));
+        const QString spoken = QStringLiteral("Force de ") + (light == ELight::Screen ? QStringLiteral("la ") + LedNames[i]
+                                                              : light == ELight::White ? QStringLiteral("la lumière blanche")
+                                                                                       : QStringLiteral("la source %1").arg(k));
+        if (percent->accessibleName() != spoken) // a new name is announced, even the same
+            percent->setAccessibleName(spoken);
     }
 }
 
