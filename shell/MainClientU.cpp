@@ -5,6 +5,7 @@
 #include "shell/StatusLineU.h"
 
 #include "shell/AppStateU.h"
+#include "shell/BevelU.h"
 #include "shell/PaintBoxU.h"
 #include "shell/SupLabU.h"
 #include "shell/WorkshopRowU.h"
@@ -77,15 +78,9 @@ TMainClient::TMainClient(std::span<const TWorkshopRow> rows, QWidget *parent) : 
         bullet->setAccessibleName(blue ? QStringLiteral("Puce bleue : atelier") : QStringLiteral("Puce rouge"));
     }
 
-    const auto bevel = [this](const char *name) {
-        auto *b = new QFrame(this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFrameShape(QFrame::HLine);
-        b->setFrameShadow(QFrame::Raised);
-        return b;
-    };
-    m_bevel1 = bevel("Bevel1");
-    m_bevel2 = bevel("Bevel2");
+    // Placed by resizeEvent, along the top and above the status panel.
+    m_bevel1 = MakeBevel(this, "Bevel1", QRect(), QFrame::HLine, QFrame::Raised);
+    m_bevel2 = MakeBevel(this, "Bevel2", QRect(), QFrame::HLine, QFrame::Raised);
 
     m_panel1 = new QFrame(this);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
