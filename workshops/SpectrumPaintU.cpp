@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QRegion>
 
+#include <algorithm>
 #include <array>
 
 namespace Irisonde {
@@ -23,6 +24,19 @@ const QColor Faint(110, 110, 120);
 const std::array<QColor, 3> ConeColours{QColor(235, 90, 70), QColor(90, 205, 90), QColor(100, 130, 255)};
 const std::array<QString, 3> ConeNames{QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("S")};
 
+// The painter with the paint event's region: what lies wholly outside it is
+// not drawn at all (laying out a text costs more than filling a strip).
+struct TDraw {
+    QPainter &p;
+    QRegion clip; // empty: everything
+    [[nodiscard]] bool Wants(const QRect &r) const { return clip.isEmpty() || clip.intersects(r); }
+    void Text(const QRect &r, int flags, const QString &text) const
+    {
+        if (Wants(r))
+            p.drawText(r, flags, text);
+    }
+};
+
 QColor ToQColor(TRgb8 c)
 {
     return QColor(c.R, c.G, c.B);
@@ -33,14 +47,15 @@ QString Code(TRgb8 c)
     return QStringLiteral("R %1  V %2  B %3   %4").arg(c.R).arg(c.G).arg(c.B).arg(c.Hex());
 }
 
-void Title(QPainter &p, const QRect &place, const QString &text)
+void Title(const TDraw &d, const QRect &place, const QString &text)
 {
-    p.setPen(Ink);
-    p.drawText(place.adjusted(6, 3, -6, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    d.p.setPen(Ink);
+    d.Text(place.adjusted(6, 3, -6, 0), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
+void PaintPlot(const TDraw &d, const TSpectrumScreen &screen)
 {
+    QPainter &p = d.p;
     const TSpectrumPlaces &at = screen.Places();
     const TSpectrumState &s = screen.State();
     const QRect &band = at.Band;
@@ -48,12 +63,15 @@ void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
     QString title = QStringLiteral("Spectre de la lumière");
     if (s.Filter() != EFilter::None)
         title += QStringLiteral(" après le filtre ") + TSpectralLight::FilterName(s.Filter());
-    Title(p, at.Plot, title);
+    Title(d, at.Plot, title);
 
     const int base = band.bottom();
     const auto top = [&](double height) { return base - int(height * (band.height() - 1)); };
     if (s.Light() == ELight::Sources) {
-        for (int32_t k = 1; k <= TSpectrumState::SourceCount; ++k) {
+        // The chosen source last, so that its label reads over a close one.
+        std::array<int32_t, TSpectrumState::SourceCount> order{1, 2, 3};
+        std::stable_partition(order.begin(), order.end(), [&](int32_t k) { return k != s.Selected(); });
+        for (const int32_t k : order) {
             const TLightSource &source = s.Source(k);
             const int x = screen.XOf(source.Wavelength);
             const bool chosen = k == s.Selected();
@@ -61,18 +79,17 @@ void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
             // chosen one framed.
             const QRect number(x - 7, base + 3, 15, 14);
             p.setPen(chosen ? Ink : Faint);
-            p.drawText(number, Qt::AlignCenter, QString::number(k));
+            d.Text(number, Qt::AlignCenter, QString::number(k));
             if (chosen)
                 p.drawRect(number.adjusted(0, 0, -1, -1));
             if (!source.On) {
-                p.setPen(QPen(Faint, 1, Qt::DashLine));
-                p.drawLine(x, band.top(), x, base);
+                p.fillRect(QRect(x, band.top(), 1, band.height()), Faint.darker(150));
                 continue;
             }
             const int lineTop = top(screen.LineHeight(k));
             p.fillRect(QRect(QPoint(x - 1, lineTop), QPoint(x + 1, base)), ToQColor(TSpectralColour::WavelengthColour(source.Wavelength)));
             p.setPen(chosen ? Ink : Faint);
-            p.drawText(QRect(x - 30, lineTop - 16, 60, 14), Qt::AlignCenter, QStringLiteral("%1 nm").arg(source.Wavelength));
+            d.Text(QRect(x - 30, lineTop - 16, 60, 14), Qt::AlignCenter, QStringLiteral("%1 nm").arg(source.Wavelength));
         }
     } else {
         for (const TPlotSample &sample : s.PlotSamples()) {
@@ -103,7 +120,7 @@ void PaintPlot(QPainter &p, const TSpectrumScreen &screen)
     for (int nm = 400; nm <= 750; nm += 50) {
         const int x = screen.XOf(nm);
         p.drawLine(x, base + 1, x, base + 4);
-        p.drawText(QRect(x - 30, base + 17, 60, 14), Qt::AlignCenter, nm == 750 ? QStringLiteral("750 nm") : QString::number(nm));
+        d.Text(QRect(x - 30, base + 17, 60, 14), Qt::AlignCenter, nm == 750 ? QStringLiteral("750 nm") : QString::number(nm));
     }
 }
 
@@ -121,8 +138,9 @@ void PaintMarkers(QPainter &p, const TSpectrumScreen &screen)
         }
 }
 
-void PaintBars(QPainter &p, const TSpectrumScreen &screen)
+void PaintBars(const TDraw &d, const TSpectrumScreen &screen)
 {
+    QPainter &p = d.p;
     const TConeResponse &cones = screen.State().Cones();
     const std::array<double, 3> values{cones.L, cones.M, cones.S};
     const std::array<bool, 3> present = screen.ConesPresent();
@@ -130,12 +148,12 @@ void PaintBars(QPainter &p, const TSpectrumScreen &screen)
     for (int32_t c = 0; c < 3; ++c) {
         const QRect row = screen.BarRow(c), track = screen.BarTrack(c);
         p.setPen(Ink);
-        p.drawText(row.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Cônes ") + ConeNames[size_t(c)]);
+        d.Text(row.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Cônes ") + ConeNames[size_t(c)]);
         if (!present[size_t(c)]) {
             p.setPen(QPen(Faint, 1, Qt::DashLine));
             p.setBrush(Qt::NoBrush);
             p.drawRect(track.adjusted(0, 0, -1, -1));
-            p.drawText(track, Qt::AlignCenter, QStringLiteral("absents (") + VisionName(screen.Vision()).toLower() + QStringLiteral(")"));
+            d.Text(track, Qt::AlignCenter, QStringLiteral("absents (") + VisionName(screen.Vision()).toLower() + QStringLiteral(")"));
             continue;
         }
         const double value = values[size_t(c)];
@@ -143,28 +161,29 @@ void PaintBars(QPainter &p, const TSpectrumScreen &screen)
         p.setPen(Faint);
         p.drawLine(screen.BarEnd(100), track.top() - 2, screen.BarEnd(100), track.bottom() + 2);
         p.setPen(Ink);
-        p.drawText(screen.BarFigure(c), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 %").arg(qRound(value)));
+        d.Text(screen.BarFigure(c), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 %").arg(qRound(value)));
     }
 }
 
 // A colour with its code, and the mark of a colour beyond the screen.
-void PaintSwatch(QPainter &p, const QRect &place, const QString &title, const TDisplayColour &colour, const QString &note)
+void PaintSwatch(const TDraw &d, const QRect &place, const QString &title, const TDisplayColour &colour, const QString &note)
 {
+    QPainter &p = d.p;
     p.fillRect(place, Ground);
-    Title(p, place, title);
+    Title(d, place, title);
     const QRect swatch = place.adjusted(10, 22, -10, -58);
     p.fillRect(swatch, ToQColor(colour.Rgb));
     p.setPen(Ink);
-    p.drawText(QRect(place.left() + 6, swatch.bottom() + 4, place.width() - 12, 16), Qt::AlignCenter, Code(colour.Rgb));
+    d.Text(QRect(place.left() + 6, swatch.bottom() + 4, place.width() - 12, 16), Qt::AlignCenter, Code(colour.Rgb));
     if (colour.OutOfGamut) {
         p.setPen(QPen(QColor(255, 170, 40), 2, Qt::DashLine));
         p.drawRect(swatch.adjusted(-3, -3, 2, 2));
         p.setPen(QColor(255, 170, 40));
-        p.drawText(QRect(place.left() + 6, swatch.bottom() + 20, place.width() - 12, 16), Qt::AlignCenter,
+        d.Text(QRect(place.left() + 6, swatch.bottom() + 20, place.width() - 12, 16), Qt::AlignCenter,
                    QStringLiteral("hors des couleurs de l'écran"));
     }
     p.setPen(Faint);
-    p.drawText(QRect(place.left() + 6, swatch.bottom() + 36, place.width() - 12, 16), Qt::AlignCenter, note);
+    d.Text(QRect(place.left() + 6, swatch.bottom() + 36, place.width() - 12, 16), Qt::AlignCenter, note);
 }
 
 } // namespace
@@ -180,30 +199,31 @@ void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen, const QIm
     // The paint event's region is the engine's system clip, in the device's
     // pixels (a backing store's, with the area's offset in it).
     const QRegion clip = p.paintEngine() ? p.deviceTransform().inverted().map(p.paintEngine()->systemClip()) : QRegion();
-    const auto wanted = [&](const QRect &part) { return clip.isEmpty() || clip.intersects(part); };
+    const TDraw d{p, clip};
+    const auto wanted = [&](const QRect &part) { return d.Wants(part); };
     // The gaps between the parts, each part filling its own ground.
     const QRegion gaps = QRegion(at.Zone) - at.Plot - at.Curves - at.Bars - at.Patch - at.Compare;
     for (const QRect &gap : gaps)
         p.fillRect(gap, QColor(60, 60, 66));
     if (wanted(at.Plot))
-        PaintPlot(p, screen);
+        PaintPlot(d, screen);
     if (wanted(at.Curves)) {
         p.drawImage(at.Curves.topLeft(), curves);
         PaintMarkers(p, screen);
     }
     if (wanted(at.Bars))
-        PaintBars(p, screen);
+        PaintBars(d, screen);
     const TSpectrumState &s = screen.State();
     if (wanted(at.Patch))
-        PaintSwatch(p, at.Patch, QStringLiteral("Couleur perçue"), s.Colour(), TSpectralColour::HueName(s.Colour().Rgb));
+        PaintSwatch(d, at.Patch, QStringLiteral("Couleur perçue"), s.Colour(), TSpectralColour::HueName(s.Colour().Rgb));
     if (wanted(at.Compare)) {
         if (const auto &m = s.Comparison()) {
-            PaintSwatch(p, at.Compare, QStringLiteral("Comparaison"), m->Colour, m->Light);
+            PaintSwatch(d, at.Compare, QStringLiteral("Comparaison"), m->Colour, m->Light);
         } else {
             p.fillRect(at.Compare, Ground);
-            Title(p, at.Compare, QStringLiteral("Comparaison"));
+            Title(d, at.Compare, QStringLiteral("Comparaison"));
             p.setPen(Faint);
-            p.drawText(at.Compare.adjusted(8, 20, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+            d.Text(at.Compare.adjusted(8, 20, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                        QStringLiteral("« Comparer » garde ici la couleur perçue."));
         }
     }
@@ -221,7 +241,7 @@ QImage PaintCurvesLayer(const TSpectrumScreen &screen)
     font.setPixelSize(11);
     p.setFont(font);
     p.fillRect(at.Curves, Ground);
-    Title(p, at.Curves, QStringLiteral("Sensibilité des trois sortes de cônes"));
+    Title(TDraw{p, {}}, at.Curves, QStringLiteral("Sensibilité des trois sortes de cônes"));
     const QRect inner = at.Curves.adjusted(0, 18, 0, -4);
     const std::array<bool, 3> present = screen.ConesPresent();
     p.setRenderHint(QPainter::Antialiasing, true);
