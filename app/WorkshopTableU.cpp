@@ -9,7 +9,7 @@
 #include "workshops/LoupU.h"
 #include "workshops/QuadriU.h"
 #include "workshops/RGBU.h"
-#include "workshops/SpectrumU.h"
+#include "workshops/LumiereU.h"
 #include "workshops/SubU.h"
 
 #include <array>
@@ -35,9 +35,9 @@ const std::array kTable = {
                  "Eclairage d'une scène ", &Make<TEclaireF>},
     TWorkshopRow{"TLoupF", "LoupF", " Une loupe sur un écran de télévision", "TVLOUPE", "LoupMenu", "L'écran de télévision à la &Loupe", false, 4,
                  "La télévision à la loupe ", &Make<TLoupF>},
-    TWorkshopRow{"TSpectreF", "SpectreF", " Lumière, filtres et vision des couleurs", "SPECTRE", "SpectreMenu",
+    TWorkshopRow{"TLumiereF", "LumiereF", " Lumière, filtres et vision des couleurs", "SPECTRE", "LumiereMenu",
                  "Lumière, &filtres et vision des couleurs", false, 10, "Lumière, filtres et vision des couleurs ",
-                 &Make<TSpectreF>},
+                 &Make<TLumiereF>},
     TWorkshopRow{"TQuadriF", "QuadriF", " Quadrichromie", "QUADRICHRO", "QuadriMenu",
                  "&Impression par quadrichromie ou trichromie", true, 8, "Impression en trichromie ou quadrichromie ",
                  &Make<TQuadriF>},

@@ -12,7 +12,7 @@
 
 namespace Irisonde {
 
-enum class EWorkshop { Add, Sub, Eclaire, Loup, Spectre, Quadri, RGB };
+enum class EWorkshop { Add, Sub, Eclaire, Loup, Lumiere, Quadri, RGB };
 
 // Every row, in EWorkshop order, which is also their order in the menu.
 [[nodiscard]] std::span<const TWorkshopRow> WorkshopTable();

@@ -27,12 +27,14 @@ inline void Memcpy(benchmark::State &state, std::size_t bytes)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes));
 }
 
-inline int Main(int argc, char **argv)
+// Text and metafile drawing need the font database, hence a GUI application;
+// the benches that drive windows give the application of widgets.
+template <class Application = QGuiApplication>
+int Main(int argc, char **argv)
 {
-    // Text and metafile drawing need the font database, hence a GUI application.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -13,6 +13,7 @@
 #include "shell/ProgramU.h"
 #include "workshops/EclaireU.h"
 #include "bench/BenchSupport.h"
+#include "bench/BenchWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,13 +81,7 @@ void BM_OpenJpegInWorkshop_1920x1080(benchmark::State &state)
     const QString path = PhotoPath();
     TProgram program;
     TEclaireF win(program, WorkshopRow(EWorkshop::Eclaire));
-    win.resize(1920, 1080);
-    win.show();
-    QElapsedTimer waited;
-    waited.start();
-    while (!(win.windowHandle() && win.windowHandle()->isExposed()) && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    QCoreApplication::processEvents();
+    benchsupport::ShowAtSize(win, 1920, 1080);
     for (auto _ : state) {
         win.OpenPictureFile(path);
         QCoreApplication::processEvents(); // the repaint
@@ -102,11 +97,5 @@ BENCHMARK(BM_OpenJpegInWorkshop_1920x1080)->MeasureProcessCPUTime()->UseRealTime
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::Main<QApplication>(argc, argv);
 }

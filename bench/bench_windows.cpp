@@ -22,6 +22,7 @@
 
 #include "app/WorkshopTableU.h"
 #include "bench/BenchSupport.h"
+#include "bench/BenchWindow.h"
 #include "shell/ProgramU.h"
 
 #include <QApplication>
@@ -40,18 +41,7 @@ namespace {
 
 constexpr int ClientW = 1920, ClientH = 1080;
 
-// Counts the paints of the watched paint area, to tell that each step
-// really repainted.
-class TPaintCounter : public QObject {
-public:
-    int64_t Paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++Paints;
-        return false;
-    }
-};
+using benchsupport::TPaintCounter;
 
 // The program the windows share here; its help window is never opened.
 TProgram &BenchProgram()
@@ -70,13 +60,7 @@ template <class Window>
 std::unique_ptr<Window> ShowWindow()
 {
     auto win = std::make_unique<Window>(BenchProgram(), WorkshopRow(KindOf<Window>));
-    win->resize(ClientW, ClientH);
-    win->show();
-    QElapsedTimer waited;
-    waited.start();
-    while (!(win->windowHandle() && win->windowHandle()->isExposed()) && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    QCoreApplication::processEvents();
+    benchsupport::ShowAtSize(*win, ClientW, ClientH);
     return win;
 }
 
@@ -216,11 +200,5 @@ BENCHMARK(BM_LoupWindowStep)->Arg(2)->Arg(8)->MeasureProcessCPUTime()->UseRealTi
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::Main<QApplication>(argc, argv);
 }

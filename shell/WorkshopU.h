@@ -169,7 +169,6 @@ private:
     bool m_awaitingFrame = false;
 
     TWorkshopPerception *m_perception = nullptr; // the view box and the probe, on the toolbar
-    bool m_perceptionWatching = false;  // the paint areas handed to it
     bool m_titling = false;
 };
 

@@ -41,7 +41,7 @@ wait "$pid" || fail "program exit code $?"
 
 conf="$XDG_CONFIG_HOME/Veltrane/Irisonde.conf"
 [ -f "$conf" ] || fail "no settings written"
-for section in MainF AddF SubF LoupF EclaireF SpectreF QuadriF RGBF Tips Browser; do
+for section in MainF AddF SubF LoupF EclaireF LumiereF QuadriF RGBF Tips Browser; do
   grep -qx "\[$section\]" "$conf" || fail "section $section missing"
 done
 grep -qx 'wThumb=80' "$conf" || fail "wThumb not stored as text 80"

@@ -151,7 +151,7 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         static const QRegularExpression known(QStringLiteral(
-            "^(\\[(MainF|AddF|SubF|LoupF|EclaireF|SpectreF|QuadriF|RGBF|Tips|Browser)\\]|(X|Y|W|H|Maxis|TipIndex|TipFlag|BullesFlag|"
+            "^(\\[(MainF|AddF|SubF|LoupF|EclaireF|LumiereF|QuadriF|RGBF|Tips|Browser)\\]|(X|Y|W|H|Maxis|TipIndex|TipFlag|BullesFlag|"
             "SplashFlag|wThumb|brwRecurseFlag|brwMetaFlag|brwBmpFlag|brwPath)=.*)$"));
         QCOMPARE(lines.size(), 8 * 6 + 5 + 6);
         for (const QString &line : lines)

@@ -57,7 +57,7 @@ private slots:
     void wholeControls_data()
     {
         QTest::addColumn<EWorkshop>("kind");
-        for (const EWorkshop kind : {EWorkshop::Add, EWorkshop::Sub, EWorkshop::Eclaire, EWorkshop::Loup, EWorkshop::Spectre, EWorkshop::Quadri,
+        for (const EWorkshop kind : {EWorkshop::Add, EWorkshop::Sub, EWorkshop::Eclaire, EWorkshop::Loup, EWorkshop::Lumiere, EWorkshop::Quadri,
                                        EWorkshop::RGB})
             QTest::newRow(WorkshopRow(kind).Section) << kind;
     }

@@ -45,7 +45,8 @@ bool MakeFolder(const QString &path)
 QString TThumbCache::DefaultRoot()
 {
     QString base = qEnvironmentVariable("XDG_CACHE_HOME");
-    // The specification wants an absolute path; a relative one is ignored.
+    // The base-directory rules of freedesktop.org take an absolute path only;
+    // a relative one is ignored.
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
         base = QDir::homePath() + QStringLiteral("/.cache");
     return base + QStringLiteral("/thumbnails");

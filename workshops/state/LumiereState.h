@@ -16,7 +16,7 @@
 // The window's part: it calls the setters or the keyboard operations, and
 // repaints when they report a change, from Cones(), Colour(), PlotSamples()
 // and Describe(); every result is computed here, the window only draws.
-#include "workshops/state/SpectralLight.h"
+#include "workshops/state/FilteredLight.h"
 
 #include <QString>
 
@@ -36,7 +36,7 @@ struct TLightSource {
 };
 
 // One frozen result, for "Comparer".
-struct TSpectrumMatch {
+struct TLumiereMatch {
     QString Light; // as Describe() says it, e.g. "580 nm à 100 %"
     EFilter Filter = EFilter::None;
     TConeResponse Cones;
@@ -52,17 +52,17 @@ struct TPlotSample {
     TRgb8 Colour;
 };
 
-class TSpectrumState {
+class TLumiereState {
 public:
     static constexpr int32_t SourceCount = 3;
-    static constexpr int32_t MinNm = SpectralTables::FirstNm;
-    static constexpr int32_t MaxNm = SpectralTables::LastNm;
+    static constexpr int32_t MinNm = ColourMatchTables::FirstNm;
+    static constexpr int32_t MaxNm = ColourMatchTables::LastNm;
     static constexpr int32_t NmStep = 1;       // an arrow key
     static constexpr int32_t NmLargeStep = 10; // Shift + an arrow key
     static constexpr double StrengthStep = 5;  // percent, + or -
     static constexpr double StrengthLargeStep = 20;
 
-    TSpectrumState();
+    TLumiereState();
 
     // The light. Sources k and LEDs k count 1..3 (LED 1 red, 2 green, 3 blue).
     void SetLight(ELight light);
@@ -109,7 +109,7 @@ public:
     // "Comparer": freezes the current result; a new press replaces it.
     void StoreComparison();
     void ClearComparison() { m_comparison.reset(); }
-    [[nodiscard]] const std::optional<TSpectrumMatch> &Comparison() const { return m_comparison; }
+    [[nodiscard]] const std::optional<TLumiereMatch> &Comparison() const { return m_comparison; }
     // Empty without a stored result.
     [[nodiscard]] QString DescribeComparison() const;
 
@@ -129,7 +129,7 @@ private:
     TConeResponse m_cones;
     TXyz m_xyz;
     TDisplayColour m_colour;
-    std::optional<TSpectrumMatch> m_comparison;
+    std::optional<TLumiereMatch> m_comparison;
 };
 
 } // namespace Irisonde

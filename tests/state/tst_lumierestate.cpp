@@ -6,9 +6,9 @@
 // metamers, the filters, the bounds of the sources and the keyboard, and
 // what a screen reader hears; on screen, what a step repaints and the
 // colour-vision view's missing cones.
-#include "workshops/state/SpectralTables.h"
-#include "workshops/state/SpectrumScreen.h"
-#include "workshops/state/SpectrumState.h"
+#include "workshops/state/ColourMatchTables.h"
+#include "workshops/state/LumiereScreen.h"
+#include "workshops/state/LumiereState.h"
 
 #include <QtTest>
 
@@ -18,12 +18,12 @@ using namespace Irisonde;
 
 namespace {
 
-using SpectralTables::CieXyz1931;
-using SpectralTables::ConesLms2000;
+using ColourMatchTables::CieXyz1931;
+using ColourMatchTables::ConesLms2000;
 
-size_t Row(int32_t nm) { return size_t((nm - SpectralTables::FirstNm) / SpectralTables::StepNm); }
+size_t Row(int32_t nm) { return size_t((nm - ColourMatchTables::FirstNm) / ColourMatchTables::StepNm); }
 
-double ColumnSum(const std::array<SpectralTables::TTriple, SpectralTables::Count> &table, size_t c)
+double ColumnSum(const std::array<ColourMatchTables::TTriple, ColourMatchTables::Count> &table, size_t c)
 {
     double sum = 0;
     for (const auto &row : table)
@@ -32,7 +32,7 @@ double ColumnSum(const std::array<SpectralTables::TTriple, SpectralTables::Count
 }
 
 // One source alone at the given strength.
-void Lone(TSpectrumState &s, int32_t nm, double percent)
+void Lone(TLumiereState &s, int32_t nm, double percent)
 {
     s.SetLight(ELight::Sources);
     QVERIFY(s.SetSourceOn(1, true) && s.SetSourceOn(2, false) && s.SetSourceOn(3, false));
@@ -40,7 +40,7 @@ void Lone(TSpectrumState &s, int32_t nm, double percent)
 }
 
 // Sources 1 and 2 together.
-void Pair(TSpectrumState &s, int32_t nm1, double percent1, int32_t nm2, double percent2)
+void Pair(TLumiereState &s, int32_t nm1, double percent1, int32_t nm2, double percent2)
 {
     Lone(s, nm1, percent1);
     QVERIFY(s.SetSourceOn(2, true) && s.SetWavelength(2, nm2) && s.SetStrength(2, percent2));
@@ -53,7 +53,7 @@ bool Within(const TRgb8 &a, const TRgb8 &b, int d)
 
 } // namespace
 
-class TstSpectrumState : public QObject {
+class TstLumiereState : public QObject {
     Q_OBJECT
 private slots:
     // Published anchors and the CIE's own column sums: a mistyped row moves one.
@@ -90,7 +90,7 @@ private slots:
     {
         QFETCH(int, nm);
         QFETCH(int, channel);
-        TSpectrumState s;
+        TLumiereState s;
         Lone(s, nm, 100);
         const TRgb8 c = s.Colour().Rgb;
         const std::array<int, 3> v{c.R, c.G, c.B};
@@ -107,7 +107,7 @@ private slots:
     // two very different spectra seen alike.
     void whiteIsWhite()
     {
-        TSpectrumState s;
+        TLumiereState s;
         QCOMPARE(s.Light(), ELight::White);
         QCOMPARE(s.Colour().Rgb, (TRgb8{255, 255, 255}));
         QVERIFY(!s.Colour().OutOfGamut);
@@ -128,7 +128,7 @@ private slots:
     // searched between both solutions for one that matches both ways.
     void metamers()
     {
-        TSpectrumState s;
+        TLumiereState s;
         Lone(s, 580, 100);
         const TConeResponse target = s.Cones();
         const TXyz targetXyz = s.Xyz();
@@ -165,17 +165,17 @@ private slots:
     {
         QTest::addColumn<int>("filter");
         for (EFilter f : {EFilter::Red, EFilter::Green, EFilter::Blue, EFilter::Cyan, EFilter::Magenta, EFilter::Yellow})
-            QTest::newRow(qPrintable(TSpectralLight::FilterName(f))) << int(f);
+            QTest::newRow(qPrintable(TFilteredLight::FilterName(f))) << int(f);
     }
     void filterMultiplies()
     {
         QFETCH(int, filter);
-        TSpectrumState s;
+        TLumiereState s;
         Pair(s, 452, 60, 617, 80); // two lines between samples: four samples lit
         s.SetFilter(EFilter(filter));
         int lit = 0;
-        for (int32_t i = 0; i < SpectralTables::Count; ++i) {
-            const double t = TSpectralLight::Transmission(EFilter(filter), SpectralTables::WavelengthAt(i));
+        for (int32_t i = 0; i < ColourMatchTables::Count; ++i) {
+            const double t = TFilteredLight::Transmission(EFilter(filter), ColourMatchTables::WavelengthAt(i));
             QVERIFY(t >= 0 && t <= 1);
             QCOMPARE(s.Spectrum()[size_t(i)], s.LightSpectrum()[size_t(i)] * t);
             lit += s.LightSpectrum()[size_t(i)] > 0;
@@ -186,7 +186,7 @@ private slots:
 
     void sourceOutsideRefused()
     {
-        TSpectrumState s;
+        TLumiereState s;
         Lone(s, 600, 50);
         const QString before = s.Describe();
         QVERIFY(!s.SetWavelength(1, 379));
@@ -200,7 +200,7 @@ private slots:
 
     void outOfGamutMarked()
     {
-        TSpectrumState s;
+        TLumiereState s;
         QVERIFY(!s.Describe().contains(QStringLiteral("Hors des couleurs de l'écran")));
         Lone(s, 520, 100);
         QVERIFY(s.Colour().OutOfGamut);
@@ -213,7 +213,7 @@ private slots:
     // cones, none by a jump.
     void oneNanometreSmooth()
     {
-        TSpectrumState s;
+        TLumiereState s;
         Lone(s, 500, 100);
         for (int nm = 501; nm <= 600; ++nm) {
             const TConeResponse before = s.Cones();
@@ -225,18 +225,18 @@ private slots:
 
     void keyboard()
     {
-        TSpectrumState s;
+        TLumiereState s;
         QVERIFY(!s.MoveSelected(1)); // white light: nothing to move
         QVERIFY(!s.ChangeStrength(5)); // already full
-        QVERIFY(s.ChangeStrength(-TSpectrumState::StrengthLargeStep));
+        QVERIFY(s.ChangeStrength(-TLumiereState::StrengthLargeStep));
         QCOMPARE(s.WhiteStrength(), 80.0);
         s.SetLight(ELight::Sources);
         QVERIFY(!s.SelectSource(1) && !s.SelectSource(0) && !s.SelectSource(4));
         QVERIFY(s.SelectSource(2));
-        QVERIFY(s.MoveSelected(-TSpectrumState::NmLargeStep));
+        QVERIFY(s.MoveSelected(-TLumiereState::NmLargeStep));
         QCOMPARE(s.Source(2).Wavelength, 520);
         QVERIFY(s.SetWavelength(2, 779));
-        QVERIFY(s.MoveSelected(TSpectrumState::NmLargeStep));
+        QVERIFY(s.MoveSelected(TLumiereState::NmLargeStep));
         QCOMPARE(s.Source(2).Wavelength, 780);
         QVERIFY(!s.MoveSelected(1));
         QVERIFY(s.ChangeStrength(-200));
@@ -246,7 +246,7 @@ private slots:
 
     void spokenAndCompared()
     {
-        TSpectrumState s;
+        TLumiereState s;
         Lone(s, 580, 100);
         const QString said = s.Describe();
         QVERIFY2(said.startsWith(QStringLiteral("Lumière : 580 nm à 100 %. Filtre : aucun. Cônes L 89 %, M 74 %, S 0 %. "
@@ -255,7 +255,7 @@ private slots:
         QVERIFY(said.contains(s.Colour().Rgb.Hex() + QStringLiteral(".")));
         QVERIFY(s.DescribeComparison().isEmpty());
         s.StoreComparison();
-        const TSpectrumMatch frozen = *s.Comparison();
+        const TLumiereMatch frozen = *s.Comparison();
         s.SetFilter(EFilter::Blue);
         QVERIFY(s.Describe().contains(QStringLiteral("Filtre : bleu.")));
         QVERIFY(s.Cones().L < frozen.Cones.L);
@@ -269,9 +269,9 @@ private slots:
     // the bars and the patch; a vision repaints all; refused keys nothing.
     void stepDamage()
     {
-        TSpectrumScreen s;
+        TLumiereScreen s;
         s.Place(720, 480);
-        const TSpectrumPlaces &at = s.Places();
+        const TLumierePlaces &at = s.Places();
         QVERIFY(!s.ChooseLight(ELight::Sources).IsEmpty());
         const TDamage step = s.Move(1);
         QVERIFY(step.Contains(QPoint(s.XOf(581), at.Band.center().y())));
@@ -279,7 +279,7 @@ private slots:
         QVERIFY(step.Contains(QPoint(s.BarEnd(s.State().Cones().L), lTrack.center().y())) && step.Contains(at.Patch.center()));
         QVERIFY(!step.Contains(at.Compare.center()) && !step.Contains(lTrack.topLeft()));
         QVERIFY(!step.Contains(QPoint(s.XOf(450), at.Band.center().y())));
-        QVERIFY(s.Move(-TSpectrumState::MaxNm).Contains(QPoint(s.XOf(380), at.Band.center().y())));
+        QVERIFY(s.Move(-TLumiereState::MaxNm).Contains(QPoint(s.XOf(380), at.Band.center().y())));
         QVERIFY(s.Move(-1).IsEmpty());
         QVERIFY(s.Compare().Contains(at.Compare.center()));
         QCOMPARE(s.SetVision(EVision::Tritanopia).Bounds(), at.Zone);
@@ -302,7 +302,7 @@ private slots:
         QFETCH(EVision, vision);
         QFETCH(QString, present);
         QFETCH(QString, said);
-        TSpectrumScreen s;
+        TLumiereScreen s;
         (void)s.SetVision(vision);
         const std::array<bool, 3> cones = s.ConesPresent();
         QString shown;
@@ -313,5 +313,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstSpectrumState)
-#include "tst_spectrumstate.moc"
+QTEST_GUILESS_MAIN(TstLumiereState)
+#include "tst_lumierestate.moc"

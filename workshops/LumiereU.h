@@ -6,10 +6,10 @@
 // des couleurs": a light (white, up to three single wavelengths, or a
 // screen's three LEDs) through a coloured filter, its spectrum, the three
 // kinds of cones that each sum it, and the colour perceived beside a stored
-// comparison. TSpectrumScreen computes and places everything; this window
+// comparison. TLumiereScreen computes and places everything; this window
 // turns the pupil's events into calls on it and draws it.
 #include "shell/WorkshopU.h"
-#include "workshops/state/SpectrumScreen.h"
+#include "workshops/state/LumiereScreen.h"
 
 #include <array>
 
@@ -23,12 +23,12 @@ namespace Irisonde {
 
 class TPaintBox;
 
-class TSpectreF : public TWorkshopF {
+class TLumiereF : public TWorkshopF {
     Q_OBJECT
 public:
-    TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
+    TLumiereF(TProgram &program, const TWorkshopRow &row, QWidget *parent = nullptr);
 
-    [[nodiscard]] const TSpectrumScreen &Screen() const { return m_screen; }
+    [[nodiscard]] const TLumiereScreen &Screen() const { return m_screen; }
 
 protected:
     void FormShow() override;
@@ -56,7 +56,7 @@ private:
     void LightChosen(int index);
     void FilterChosen(int index);
 
-    TSpectrumScreen m_screen;
+    TLumiereScreen m_screen;
     // The cone sensitivities drawn for the size and the view they were made
     // for: they change with nothing else.
     QImage m_curves;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "workshops/state/SpectrumState.h"
+#include "workshops/state/LumiereState.h"
 
 #include <QStringList>
 
@@ -20,7 +20,7 @@ QString Percent(double percent)
 QString ColourWords(const TDisplayColour &colour)
 {
     const TRgb8 &c = colour.Rgb;
-    return TSpectralColour::HueName(c) + QStringLiteral(", R ") + QString::number(c.R) + QStringLiteral(" V ")
+    return TWavelengthColour::HueName(c) + QStringLiteral(", R ") + QString::number(c.R) + QStringLiteral(" V ")
          + QString::number(c.G) + QStringLiteral(" B ") + QString::number(c.B) + QStringLiteral(", ") + c.Hex();
 }
 
@@ -32,7 +32,7 @@ QString ConeWords(const TConeResponse &cones)
 
 } // namespace
 
-TSpectrumState::TSpectrumState()
+TLumiereState::TLumiereState()
 {
     // The first source lit in the yellow, where two cones answer together;
     // the others ready in the green and the blue.
@@ -42,13 +42,13 @@ TSpectrumState::TSpectrumState()
     Recompute();
 }
 
-void TSpectrumState::SetLight(ELight light)
+void TLumiereState::SetLight(ELight light)
 {
     m_light = light;
     Recompute();
 }
 
-QString TSpectrumState::LightName(ELight light)
+QString TLumiereState::LightName(ELight light)
 {
     switch (light) {
     case ELight::White: return QStringLiteral("Lumière blanche");
@@ -58,7 +58,7 @@ QString TSpectrumState::LightName(ELight light)
     return QStringLiteral("Lumière blanche");
 }
 
-bool TSpectrumState::SetWavelength(int32_t k, int32_t nm)
+bool TLumiereState::SetWavelength(int32_t k, int32_t nm)
 {
     if (!ValidIndex(k) || nm < MinNm || nm > MaxNm)
         return false;
@@ -67,7 +67,7 @@ bool TSpectrumState::SetWavelength(int32_t k, int32_t nm)
     return true;
 }
 
-bool TSpectrumState::SetStrength(int32_t k, double percent)
+bool TLumiereState::SetStrength(int32_t k, double percent)
 {
     if (!ValidIndex(k) || !(percent >= 0 && percent <= 100))
         return false;
@@ -79,7 +79,7 @@ bool TSpectrumState::SetStrength(int32_t k, double percent)
     return true;
 }
 
-bool TSpectrumState::SetSourceOn(int32_t k, bool on)
+bool TLumiereState::SetSourceOn(int32_t k, bool on)
 {
     if (!ValidIndex(k))
         return false;
@@ -88,7 +88,7 @@ bool TSpectrumState::SetSourceOn(int32_t k, bool on)
     return true;
 }
 
-bool TSpectrumState::SetWhiteStrength(double percent)
+bool TLumiereState::SetWhiteStrength(double percent)
 {
     if (!(percent >= 0 && percent <= 100))
         return false;
@@ -97,23 +97,23 @@ bool TSpectrumState::SetWhiteStrength(double percent)
     return true;
 }
 
-const TLightSource &TSpectrumState::Source(int32_t k) const
+const TLightSource &TLumiereState::Source(int32_t k) const
 {
     return m_sources[ValidIndex(k) ? size_t(k - 1) : 0];
 }
 
-double TSpectrumState::LedStrength(int32_t k) const
+double TLumiereState::LedStrength(int32_t k) const
 {
     return m_ledStrengths[ValidIndex(k) ? size_t(k - 1) : 0];
 }
 
-void TSpectrumState::SetFilter(EFilter filter)
+void TLumiereState::SetFilter(EFilter filter)
 {
     m_filter = filter;
     Recompute();
 }
 
-bool TSpectrumState::SelectSource(int32_t k)
+bool TLumiereState::SelectSource(int32_t k)
 {
     if (!ValidIndex(k) || k == m_selected)
         return false;
@@ -121,7 +121,7 @@ bool TSpectrumState::SelectSource(int32_t k)
     return true;
 }
 
-bool TSpectrumState::MoveSelected(int32_t deltaNm)
+bool TLumiereState::MoveSelected(int32_t deltaNm)
 {
     // The LEDs' peaks and the white have no wavelength to move.
     if (m_light != ELight::Sources)
@@ -135,7 +135,7 @@ bool TSpectrumState::MoveSelected(int32_t deltaNm)
     return true;
 }
 
-bool TSpectrumState::ChangeStrength(double deltaPercent)
+bool TLumiereState::ChangeStrength(double deltaPercent)
 {
     double *strength = &m_whiteStrength;
     if (m_light == ELight::Sources)
@@ -150,43 +150,43 @@ bool TSpectrumState::ChangeStrength(double deltaPercent)
     return true;
 }
 
-void TSpectrumState::Recompute()
+void TLumiereState::Recompute()
 {
     m_lightSpectrum.fill(0.0);
     switch (m_light) {
     case ELight::White:
-        TSpectralLight::AddWhite(m_lightSpectrum, m_whiteStrength / 100.0);
+        TFilteredLight::AddWhite(m_lightSpectrum, m_whiteStrength / 100.0);
         break;
     case ELight::Sources:
         for (const TLightSource &s : m_sources)
             if (s.On)
-                TSpectralLight::AddLine(m_lightSpectrum, s.Wavelength, s.Strength / 100.0);
+                TFilteredLight::AddLine(m_lightSpectrum, s.Wavelength, s.Strength / 100.0);
         break;
     case ELight::Screen:
         for (int32_t k = 0; k < SourceCount; ++k)
-            TSpectralLight::AddLed(m_lightSpectrum, k, m_ledStrengths[size_t(k)] / 100.0);
+            TFilteredLight::AddLed(m_lightSpectrum, k, m_ledStrengths[size_t(k)] / 100.0);
         break;
     }
     m_spectrum = m_lightSpectrum;
-    TSpectralLight::ApplyFilter(m_spectrum, m_filter);
-    m_cones = TSpectralColour::Cones(m_spectrum);
-    m_xyz = TSpectralColour::Xyz(m_spectrum);
-    m_colour = TSpectralColour::Display(m_xyz);
+    TFilteredLight::ApplyFilter(m_spectrum, m_filter);
+    m_cones = TWavelengthColour::Cones(m_spectrum);
+    m_xyz = TWavelengthColour::Xyz(m_spectrum);
+    m_colour = TWavelengthColour::Display(m_xyz);
 }
 
-std::vector<TPlotSample> TSpectrumState::PlotSamples() const
+std::vector<TPlotSample> TLumiereState::PlotSamples() const
 {
     std::vector<TPlotSample> samples;
     samples.reserve(m_spectrum.size());
-    for (int32_t i = 0; i < SpectralTables::Count; ++i) {
-        const int32_t nm = SpectralTables::WavelengthAt(i);
-        samples.push_back({nm, m_spectrum[size_t(i)], TSpectralLight::Transmission(m_filter, nm),
-                           TSpectralColour::WavelengthColour(nm)});
+    for (int32_t i = 0; i < ColourMatchTables::Count; ++i) {
+        const int32_t nm = ColourMatchTables::WavelengthAt(i);
+        samples.push_back({nm, m_spectrum[size_t(i)], TFilteredLight::Transmission(m_filter, nm),
+                           TWavelengthColour::WavelengthColour(nm)});
     }
     return samples;
 }
 
-QString TSpectrumState::DescribeLight() const
+QString TLumiereState::DescribeLight() const
 {
     switch (m_light) {
     case ELight::White:
@@ -207,28 +207,28 @@ QString TSpectrumState::DescribeLight() const
     return lit.isEmpty() ? last : lit.join(QStringLiteral(", ")) + QStringLiteral(" et ") + last;
 }
 
-QString TSpectrumState::Describe() const
+QString TLumiereState::Describe() const
 {
     QString said = QStringLiteral("Lumière : ") + DescribeLight() + QStringLiteral(". Filtre : ")
-                 + TSpectralLight::FilterName(m_filter) + QStringLiteral(". ") + ConeWords(m_cones)
+                 + TFilteredLight::FilterName(m_filter) + QStringLiteral(". ") + ConeWords(m_cones)
                  + QStringLiteral(". Couleur perçue : ") + ColourWords(m_colour) + QStringLiteral(".");
     if (m_colour.OutOfGamut)
         said += QStringLiteral(" Hors des couleurs de l'écran : il en montre la plus proche.");
     return said;
 }
 
-void TSpectrumState::StoreComparison()
+void TLumiereState::StoreComparison()
 {
-    m_comparison = TSpectrumMatch{DescribeLight(), m_filter, m_cones, m_colour};
+    m_comparison = TLumiereMatch{DescribeLight(), m_filter, m_cones, m_colour};
 }
 
-QString TSpectrumState::DescribeComparison() const
+QString TLumiereState::DescribeComparison() const
 {
     if (!m_comparison)
         return {};
-    const TSpectrumMatch &m = *m_comparison;
+    const TLumiereMatch &m = *m_comparison;
     return QStringLiteral("Comparaison : lumière ") + m.Light + QStringLiteral(", filtre ")
-         + TSpectralLight::FilterName(m.Filter) + QStringLiteral(". ") + ConeWords(m.Cones)
+         + TFilteredLight::FilterName(m.Filter) + QStringLiteral(". ") + ConeWords(m.Cones)
          + QStringLiteral(". Couleur perçue : ") + ColourWords(m.Colour) + QStringLiteral(".");
 }
 

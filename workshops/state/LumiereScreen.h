@@ -6,7 +6,7 @@
 // the window's client area, the pupil's operations on the light (controls,
 // mouse, wheel, keys), each reporting what it changed (TDamage), and the
 // colour-vision view, under which the missing kind of cone is shown absent.
-// TSpectrumState computes the light and the eye; this class knows the
+// TLumiereState computes the light and the eye; this class knows the
 // places and what each change repaints; the window only draws.
 //
 // The parts, in client-area coordinates: the spectrum plot (the light after
@@ -15,7 +15,7 @@
 // right the colour perceived over the comparison.
 #include "imaging/ColourVisionU.h"
 #include "workshops/state/Damage.h"
-#include "workshops/state/SpectrumState.h"
+#include "workshops/state/LumiereState.h"
 
 #include <QRect>
 #include <QString>
@@ -25,7 +25,7 @@
 
 namespace Irisonde {
 
-struct TSpectrumPlaces {
+struct TLumierePlaces {
     QRect Zone;    // every part below, the window's picture area
     QRect Plot;    // the spectrum, its wavelength scale along its foot
     QRect Curves;  // L, M and S sensitivities
@@ -35,7 +35,7 @@ struct TSpectrumPlaces {
     QRect Band;    // within Plot: where 380..780 nm run, left to right
 };
 
-class TSpectrumScreen {
+class TLumiereScreen {
 public:
     static constexpr int32_t ToolbarHeight = 93;
     // A press this close to a lit source's line (pixels) takes it.
@@ -44,12 +44,12 @@ public:
     // its label above, the selection's mark.
     static constexpr int32_t LineReach = 34;
 
-    TSpectrumScreen() = default;
+    TLumiereScreen() = default;
 
     // The parts placed for a client area (the toolbar at its foot).
     void Place(int32_t clientWidth, int32_t clientHeight);
-    [[nodiscard]] const TSpectrumPlaces &Places() const { return m_places; }
-    [[nodiscard]] const TSpectrumState &State() const { return m_state; }
+    [[nodiscard]] const TLumierePlaces &Places() const { return m_places; }
+    [[nodiscard]] const TLumiereState &State() const { return m_state; }
 
     // Back to a fresh state, as every opening shows it; the vision stays.
     void Reset();
@@ -115,7 +115,7 @@ private:
     struct TSeen {
         ELight Light;
         EFilter Filter;
-        std::array<TLightSource, TSpectrumState::SourceCount> Sources;
+        std::array<TLightSource, TLumiereState::SourceCount> Sources;
         std::array<double, 3> Leds;
         double White;
         int32_t Selected;
@@ -130,8 +130,8 @@ private:
     // Each side of source k's line on the plot and the curves.
     void AddLineStrips(TDamage &damage, const TLightSource &source) const;
 
-    TSpectrumState m_state;
-    TSpectrumPlaces m_places;
+    TLumiereState m_state;
+    TLumierePlaces m_places;
     EVision m_vision = EVision::Normal;
     int32_t m_dragged = 0; // the source the mouse holds, 0 none
 };

@@ -5,11 +5,11 @@
 // The eye's published spectral tables, sampled every 5 nm from 380 to
 // 780 nm (81 rows): what the light workshop multiplies a spectrum by to find
 // the response of the three kinds of cones and the colour seen. The sources
-// are named beside the data in SpectralTables.cpp.
+// are named beside the data in ColourMatchTables.cpp.
 #include <array>
 #include <cstdint>
 
-namespace Irisonde::SpectralTables {
+namespace Irisonde::ColourMatchTables {
 
 inline constexpr int32_t FirstNm = 380;
 inline constexpr int32_t LastNm = 780;
@@ -26,4 +26,4 @@ extern const std::array<TTriple, Count> ConesLms2000;
 // The wavelength of row i, in nm.
 [[nodiscard]] constexpr int32_t WavelengthAt(int32_t i) { return FirstNm + StepNm * i; }
 
-} // namespace Irisonde::SpectralTables
+} // namespace Irisonde::ColourMatchTables

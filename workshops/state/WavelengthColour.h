@@ -15,7 +15,7 @@
 //   the cones answer linearly however bright the light.
 // - The cones (Stockman & Sharpe 2000) and the colour (CIE 1931) come from two
 //   different observers; they agree closely, not exactly.
-#include "workshops/state/SpectralTables.h"
+#include "workshops/state/ColourMatchTables.h"
 
 #include <QString>
 
@@ -26,7 +26,7 @@ namespace Irisonde {
 
 // A light's power in each 5 nm sample, 380 to 780 nm. The equal-energy white
 // at full strength is 1 in every sample.
-using TSpectrum = std::array<double, SpectralTables::Count>;
+using TSpectrum = std::array<double, ColourMatchTables::Count>;
 
 // Each cone's response in percent of its response to the equal-energy white
 // at full strength; a bright narrow light may give more than 100.
@@ -53,7 +53,7 @@ struct TDisplayColour {
     bool OutOfGamut = false;
 };
 
-class TSpectralColour {
+class TWavelengthColour {
 public:
     // Linear components this far outside 0..1 still count as shown: rounding,
     // not a colour beyond the screen.

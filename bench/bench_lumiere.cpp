@@ -10,9 +10,10 @@
 // figures as ratios (step / memcpy).
 #include "app/WorkshopTableU.h"
 #include "shell/ProgramU.h"
-#include "workshops/SpectrumU.h"
+#include "workshops/LumiereU.h"
 
 #include "bench/BenchSupport.h"
+#include "bench/BenchWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,34 +29,19 @@ namespace {
 constexpr int ClientW = 1920, ClientH = 1080;
 constexpr int64_t FrameBytes = int64_t(ClientW) * ClientH * 4;
 
-// Counts the picture's paints, to tell that each step really repainted.
-class TPaintCounter : public QObject {
-public:
-    int64_t Paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++Paints;
-        return false;
-    }
-};
+using benchsupport::TPaintCounter;
 
 // The window shown at the bench's size, in the light of the sources.
 struct TShownWindow {
     TProgram program;
     std::unique_ptr<TWorkshopF> window;
-    TSpectreF *win;
+    TLumiereF *win;
     QWidget *zone;
     TShownWindow()
-        : window(MakeWorkshop(program, EWorkshop::Spectre)),
-          win(static_cast<TSpectreF *>(window.get())), zone(win->findChild<QWidget *>(QStringLiteral("Zone")))
+        : window(MakeWorkshop(program, EWorkshop::Lumiere)),
+          win(static_cast<TLumiereF *>(window.get())), zone(win->findChild<QWidget *>(QStringLiteral("Zone")))
     {
-        win->resize(ClientW, ClientH);
-        win->show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!(win->windowHandle() && win->windowHandle()->isExposed()) && waited.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        benchsupport::ShowAtSize(*win, ClientW, ClientH);
         win->findChild<QComboBox *>(QStringLiteral("LightCombo"))->setCurrentIndex(int(ELight::Sources));
         QCoreApplication::processEvents();
     }
@@ -102,7 +88,7 @@ void Send(QWidget *zone, QEvent::Type type, QPoint at, Qt::MouseButton button, Q
 void BM_DragStep(benchmark::State &bench)
 {
     TShownWindow w;
-    const TSpectrumScreen &screen = w.win->Screen();
+    const TLumiereScreen &screen = w.win->Screen();
     const QPoint origin = w.zone->pos();
     const int y = screen.Places().Band.center().y() - origin.y();
     int x = screen.XOf(580) - origin.x(), dx = 1;
@@ -129,14 +115,7 @@ BENCHMARK(BM_DragStep)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond)->
 
 } // namespace
 
-// Widgets need the application of widgets, not BenchSupport's.
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::Main<QApplication>(argc, argv);
 }

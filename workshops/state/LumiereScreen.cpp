@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "workshops/state/SpectrumScreen.h"
+#include "workshops/state/LumiereScreen.h"
 
 #include "imaging/WheelU.h"
 
@@ -25,8 +25,8 @@ double LedPeak()
 {
     static const double peak = [] {
         TSpectrum full{};
-        for (int32_t k = 0; k < TSpectrumState::SourceCount; ++k)
-            TSpectralLight::AddLed(full, k, 1.0);
+        for (int32_t k = 0; k < TLumiereState::SourceCount; ++k)
+            TFilteredLight::AddLed(full, k, 1.0);
         return *std::max_element(full.begin(), full.end());
     }();
     return peak;
@@ -39,9 +39,9 @@ bool SameSource(const TLightSource &a, const TLightSource &b)
 
 } // namespace
 
-void TSpectrumScreen::Place(int32_t clientWidth, int32_t clientHeight)
+void TLumiereScreen::Place(int32_t clientWidth, int32_t clientHeight)
 {
-    TSpectrumPlaces &p = m_places;
+    TLumierePlaces &p = m_places;
     p.Zone = QRect(Margin, 4, std::max(0, clientWidth - 2 * Margin), std::max(0, clientHeight - ToolbarHeight - 8));
     const int32_t right = std::clamp(p.Zone.width() / 4, 140, 320);
     const int32_t left = std::max(0, p.Zone.width() - right - Gap);
@@ -57,66 +57,66 @@ void TSpectrumScreen::Place(int32_t clientWidth, int32_t clientHeight)
     p.Band = p.Plot.adjusted(12, 36, -12, -32);
 }
 
-void TSpectrumScreen::Reset()
+void TLumiereScreen::Reset()
 {
-    m_state = TSpectrumState();
+    m_state = TLumiereState();
     m_dragged = 0;
 }
 
-int32_t TSpectrumScreen::XOf(double nm) const
+int32_t TLumiereScreen::XOf(double nm) const
 {
     const QRect &b = m_places.Band;
-    const double t = (nm - TSpectrumState::MinNm) / double(TSpectrumState::MaxNm - TSpectrumState::MinNm);
+    const double t = (nm - TLumiereState::MinNm) / double(TLumiereState::MaxNm - TLumiereState::MinNm);
     return b.left() + int32_t(std::lround(t * (b.width() - 1)));
 }
 
-int32_t TSpectrumScreen::NmAt(int32_t x) const
+int32_t TLumiereScreen::NmAt(int32_t x) const
 {
     const QRect &b = m_places.Band;
     const double t = b.width() > 1 ? double(x - b.left()) / (b.width() - 1) : 0.0;
-    const double nm = TSpectrumState::MinNm + t * (TSpectrumState::MaxNm - TSpectrumState::MinNm);
-    return std::clamp(int32_t(std::lround(nm)), TSpectrumState::MinNm, TSpectrumState::MaxNm);
+    const double nm = TLumiereState::MinNm + t * (TLumiereState::MaxNm - TLumiereState::MinNm);
+    return std::clamp(int32_t(std::lround(nm)), TLumiereState::MinNm, TLumiereState::MaxNm);
 }
 
-double TSpectrumScreen::SampleHeight(const TPlotSample &sample) const
+double TLumiereScreen::SampleHeight(const TPlotSample &sample) const
 {
     const double top = m_state.Light() == ELight::Screen ? LedPeak() : 1.0;
     return std::clamp(sample.Power / top, 0.0, 1.0);
 }
 
-double TSpectrumScreen::LineHeight(int32_t k) const
+double TLumiereScreen::LineHeight(int32_t k) const
 {
     const TLightSource &s = m_state.Source(k);
-    return s.Strength / 100.0 * TSpectralLight::Transmission(m_state.Filter(), s.Wavelength);
+    return s.Strength / 100.0 * TFilteredLight::Transmission(m_state.Filter(), s.Wavelength);
 }
 
-QRect TSpectrumScreen::BarRow(int32_t c) const
+QRect TLumiereScreen::BarRow(int32_t c) const
 {
     const QRect &bars = m_places.Bars;
     const int32_t pitch = bars.height() / 3;
     return {bars.left(), bars.top() + c * pitch, bars.width(), pitch};
 }
 
-QRect TSpectrumScreen::BarTrack(int32_t c) const
+QRect TLumiereScreen::BarTrack(int32_t c) const
 {
     const QRect row = BarRow(c);
     return {row.left() + BarLabelWidth, row.top() + 4, std::max(0, row.width() - BarLabelWidth - BarFigureWidth),
             std::max(4, row.height() - 8)};
 }
 
-int32_t TSpectrumScreen::BarEnd(double percent) const
+int32_t TLumiereScreen::BarEnd(double percent) const
 {
     const QRect track = BarTrack(0);
     return track.left() + int32_t(std::clamp(percent, 0.0, BarTop) / BarTop * track.width());
 }
 
-QRect TSpectrumScreen::BarFigure(int32_t c) const
+QRect TLumiereScreen::BarFigure(int32_t c) const
 {
     const QRect row = BarRow(c);
     return {row.right() - BarFigureWidth + 7, row.top(), BarFigureWidth - 7, row.height()};
 }
 
-TSpectrumScreen::TSeen TSpectrumScreen::Seen() const
+TLumiereScreen::TSeen TLumiereScreen::Seen() const
 {
     const auto &c = m_state.Comparison();
     return {m_state.Light(),
@@ -132,14 +132,14 @@ TSpectrumScreen::TSeen TSpectrumScreen::Seen() const
             m_vision};
 }
 
-void TSpectrumScreen::AddLineStrips(TDamage &damage, const TLightSource &source) const
+void TLumiereScreen::AddLineStrips(TDamage &damage, const TLightSource &source) const
 {
     const int32_t x = XOf(source.Wavelength);
     const QRect strip(x - LineReach, m_places.Plot.top(), 2 * LineReach + 1, m_places.Curves.bottom() - m_places.Plot.top() + 1);
     damage.Add(strip & (m_places.Plot | m_places.Curves));
 }
 
-TDamage TSpectrumScreen::Changes(const TSeen &before) const
+TDamage TLumiereScreen::Changes(const TSeen &before) const
 {
     const TSeen now = Seen();
     TDamage damage;
@@ -180,65 +180,65 @@ TDamage TSpectrumScreen::Changes(const TSeen &before) const
     return damage;
 }
 
-TDamage TSpectrumScreen::ChooseLight(ELight light)
+TDamage TLumiereScreen::ChooseLight(ELight light)
 {
     const TSeen before = Seen();
     m_state.SetLight(light);
     return Changes(before);
 }
 
-TDamage TSpectrumScreen::ChooseFilter(EFilter filter)
+TDamage TLumiereScreen::ChooseFilter(EFilter filter)
 {
     const TSeen before = Seen();
     m_state.SetFilter(filter);
     return Changes(before);
 }
 
-TDamage TSpectrumScreen::SetWavelength(int32_t k, int32_t nm)
+TDamage TLumiereScreen::SetWavelength(int32_t k, int32_t nm)
 {
     const TSeen before = Seen();
     return m_state.SetWavelength(k, nm) ? Changes(before) : TDamage();
 }
 
-TDamage TSpectrumScreen::SetStrength(int32_t k, double percent)
+TDamage TLumiereScreen::SetStrength(int32_t k, double percent)
 {
     const TSeen before = Seen();
     const bool changed = m_state.Light() == ELight::White ? m_state.SetWhiteStrength(percent) : m_state.SetStrength(k, percent);
     return changed ? Changes(before) : TDamage();
 }
 
-TDamage TSpectrumScreen::SetSourceOn(int32_t k, bool on)
+TDamage TLumiereScreen::SetSourceOn(int32_t k, bool on)
 {
     const TSeen before = Seen();
     return m_state.SetSourceOn(k, on) ? Changes(before) : TDamage();
 }
 
-TDamage TSpectrumScreen::Compare()
+TDamage TLumiereScreen::Compare()
 {
     m_state.StoreComparison();
     // The same colour stored again may come with other cones or another light.
     return TDamage(m_places.Compare);
 }
 
-TDamage TSpectrumScreen::Select(int32_t k)
+TDamage TLumiereScreen::Select(int32_t k)
 {
     const TSeen before = Seen();
     return m_state.SelectSource(k) ? Changes(before) : TDamage();
 }
 
-TDamage TSpectrumScreen::Move(int32_t deltaNm)
+TDamage TLumiereScreen::Move(int32_t deltaNm)
 {
     const TSeen before = Seen();
     return m_state.MoveSelected(deltaNm) ? Changes(before) : TDamage();
 }
 
-TDamage TSpectrumScreen::ChangeStrength(double deltaPercent)
+TDamage TLumiereScreen::ChangeStrength(double deltaPercent)
 {
     const TSeen before = Seen();
     return m_state.ChangeStrength(deltaPercent) ? Changes(before) : TDamage();
 }
 
-TDamage TSpectrumScreen::ToggleSelected()
+TDamage TLumiereScreen::ToggleSelected()
 {
     if (m_state.Light() != ELight::Sources)
         return {};
@@ -246,13 +246,13 @@ TDamage TSpectrumScreen::ToggleSelected()
     return SetSourceOn(k, !m_state.Source(k).On);
 }
 
-TDamage TSpectrumScreen::Wheel(int32_t delta)
+TDamage TLumiereScreen::Wheel(int32_t delta)
 {
     const int32_t notches = WheelNotches(delta);
-    return notches ? ChangeStrength(notches * TSpectrumState::StrengthStep) : TDamage();
+    return notches ? ChangeStrength(notches * TLumiereState::StrengthStep) : TDamage();
 }
 
-TDamage TSpectrumScreen::Press(QPoint at)
+TDamage TLumiereScreen::Press(QPoint at)
 {
     m_dragged = 0;
     if (m_state.Light() != ELight::Sources || !m_places.Plot.contains(at))
@@ -279,21 +279,21 @@ TDamage TSpectrumScreen::Press(QPoint at)
     return Changes(before);
 }
 
-TDamage TSpectrumScreen::DragTo(QPoint at)
+TDamage TLumiereScreen::DragTo(QPoint at)
 {
     if (m_dragged == 0)
         return {};
     return SetWavelength(m_dragged, NmAt(at.x()));
 }
 
-TDamage TSpectrumScreen::SetVision(EVision vision)
+TDamage TLumiereScreen::SetVision(EVision vision)
 {
     const TSeen before = Seen();
     m_vision = vision;
     return Changes(before);
 }
 
-std::array<bool, 3> TSpectrumScreen::ConesPresent() const
+std::array<bool, 3> TLumiereScreen::ConesPresent() const
 {
     switch (m_vision) {
     case EVision::Normal: return {true, true, true};
@@ -305,7 +305,7 @@ std::array<bool, 3> TSpectrumScreen::ConesPresent() const
     return {true, true, true};
 }
 
-QString TSpectrumScreen::Describe() const
+QString TLumiereScreen::Describe() const
 {
     const QString said = m_state.Describe();
     static constexpr std::array<const char *, 3> names{"L", "M", "S"};

@@ -14,7 +14,7 @@
 // Teaching simplifications: a monochromatic source is an ideal line of no
 // width; the screen's LEDs are Gaussian peaks, not measured spectra; the
 // filters are ideal smooth edges that pass all or nothing far from them.
-#include "workshops/state/SpectralColour.h"
+#include "workshops/state/WavelengthColour.h"
 
 #include <QString>
 
@@ -25,7 +25,7 @@ namespace Irisonde {
 
 enum class EFilter { None, Red, Green, Blue, Cyan, Magenta, Yellow };
 
-class TSpectralLight {
+class TFilteredLight {
 public:
     // The filters' edges: a logistic step 1 / (1 + exp(-(nm - edge) / width)).
     // Red passes above GreenRedEdge, blue below BlueGreenEdge, green between

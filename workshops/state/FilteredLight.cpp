@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "workshops/state/SpectralLight.h"
+#include "workshops/state/FilteredLight.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,20 +10,20 @@ namespace Irisonde {
 
 namespace {
 
-using SpectralTables::Count;
-using SpectralTables::WavelengthAt;
+using ColourMatchTables::Count;
+using ColourMatchTables::WavelengthAt;
 
 double Step(double nm, double edge)
 {
-    return 1.0 / (1.0 + std::exp(-(nm - edge) / TSpectralLight::EdgeWidthNm));
+    return 1.0 / (1.0 + std::exp(-(nm - edge) / TFilteredLight::EdgeWidthNm));
 }
 
 TSpectrum LedShape(size_t k)
 {
-    const double sigma = TSpectralLight::LedWidthNm / (2.0 * std::sqrt(2.0 * std::log(2.0)));
+    const double sigma = TFilteredLight::LedWidthNm / (2.0 * std::sqrt(2.0 * std::log(2.0)));
     TSpectrum shape{};
     for (int32_t i = 0; i < Count; ++i) {
-        const double d = WavelengthAt(i) - TSpectralLight::LedPeakNm[k];
+        const double d = WavelengthAt(i) - TFilteredLight::LedPeakNm[k];
         shape[size_t(i)] = std::exp(-d * d / (2.0 * sigma * sigma));
     }
     return shape;
@@ -43,11 +43,11 @@ const std::array<double, 3> &LedGains()
     static const std::array<double, 3> gains = [] {
         TSpectrum white{};
         white.fill(1.0);
-        const TXyz w = TSpectralColour::Xyz(white);
+        const TXyz w = TWavelengthColour::Xyz(white);
         const std::array<double, 3> target{w.X, w.Y, w.Z};
         std::array<std::array<double, 3>, 3> m{};
         for (size_t k = 0; k < 3; ++k) {
-            const TXyz c = TSpectralColour::Xyz(LedShape(k));
+            const TXyz c = TWavelengthColour::Xyz(LedShape(k));
             m[0][k] = c.X;
             m[1][k] = c.Y;
             m[2][k] = c.Z;
@@ -67,18 +67,18 @@ const std::array<double, 3> &LedGains()
 
 } // namespace
 
-double TSpectralLight::LineEnergy()
+double TFilteredLight::LineEnergy()
 {
     static const double energy = [] {
         double sum = 0;
-        for (const SpectralTables::TTriple &row : SpectralTables::CieXyz1931)
+        for (const ColourMatchTables::TTriple &row : ColourMatchTables::CieXyz1931)
             sum += row[1];
         return sum;
     }();
     return energy;
 }
 
-double TSpectralLight::Transmission(EFilter filter, double nm)
+double TFilteredLight::Transmission(EFilter filter, double nm)
 {
     const double red = Step(nm, GreenRedEdgeNm);
     const double blue = 1.0 - Step(nm, BlueGreenEdgeNm);
@@ -95,7 +95,7 @@ double TSpectralLight::Transmission(EFilter filter, double nm)
     return 1.0;
 }
 
-QString TSpectralLight::FilterName(EFilter filter)
+QString TFilteredLight::FilterName(EFilter filter)
 {
     switch (filter) {
     case EFilter::None: return QStringLiteral("aucun");
@@ -109,17 +109,17 @@ QString TSpectralLight::FilterName(EFilter filter)
     return QStringLiteral("aucun");
 }
 
-void TSpectralLight::AddWhite(TSpectrum &light, double fraction)
+void TFilteredLight::AddWhite(TSpectrum &light, double fraction)
 {
     for (double &p : light)
         p += fraction;
 }
 
-void TSpectralLight::AddLine(TSpectrum &light, double nm, double fraction)
+void TFilteredLight::AddLine(TSpectrum &light, double nm, double fraction)
 {
-    if (!(nm >= SpectralTables::FirstNm && nm <= SpectralTables::LastNm))
+    if (!(nm >= ColourMatchTables::FirstNm && nm <= ColourMatchTables::LastNm))
         return;
-    const double x = (nm - SpectralTables::FirstNm) / SpectralTables::StepNm;
+    const double x = (nm - ColourMatchTables::FirstNm) / ColourMatchTables::StepNm;
     const size_t i = std::min(size_t(x), size_t(Count - 1));
     const double f = x - double(i);
     const double energy = LineEnergy() * fraction;
@@ -128,7 +128,7 @@ void TSpectralLight::AddLine(TSpectrum &light, double nm, double fraction)
         light[i + 1] += energy * f;
 }
 
-void TSpectralLight::AddLed(TSpectrum &light, int32_t k, double fraction)
+void TFilteredLight::AddLed(TSpectrum &light, int32_t k, double fraction)
 {
     if (k < 0 || k > 2)
         return;
@@ -138,7 +138,7 @@ void TSpectralLight::AddLed(TSpectrum &light, int32_t k, double fraction)
         light[i] += gain * shape[i];
 }
 
-void TSpectralLight::ApplyFilter(TSpectrum &light, EFilter filter)
+void TFilteredLight::ApplyFilter(TSpectrum &light, EFilter filter)
 {
     for (int32_t i = 0; i < Count; ++i)
         light[size_t(i)] *= Transmission(filter, WavelengthAt(i));

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "workshops/SpectrumPaintU.h"
+#include "workshops/LumierePaintU.h"
 
-#include "workshops/state/SpectrumScreen.h"
+#include "workshops/state/LumiereScreen.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -53,23 +53,23 @@ void Title(const TDraw &d, const QRect &place, const QString &text)
     d.Text(place.adjusted(6, 3, -6, 0), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void PaintPlot(const TDraw &d, const TSpectrumScreen &screen)
+void PaintPlot(const TDraw &d, const TLumiereScreen &screen)
 {
     QPainter &p = d.p;
-    const TSpectrumPlaces &at = screen.Places();
-    const TSpectrumState &s = screen.State();
+    const TLumierePlaces &at = screen.Places();
+    const TLumiereState &s = screen.State();
     const QRect &band = at.Band;
     p.fillRect(at.Plot, Ground);
     QString title = QStringLiteral("Spectre de la lumière");
     if (s.Filter() != EFilter::None)
-        title += QStringLiteral(" après le filtre ") + TSpectralLight::FilterName(s.Filter());
+        title += QStringLiteral(" après le filtre ") + TFilteredLight::FilterName(s.Filter());
     Title(d, at.Plot, title);
 
     const int base = band.bottom();
     const auto top = [&](double height) { return base - int(height * (band.height() - 1)); };
     if (s.Light() == ELight::Sources) {
         // The chosen source last, so that its label reads over a close one.
-        std::array<int32_t, TSpectrumState::SourceCount> order{1, 2, 3};
+        std::array<int32_t, TLumiereState::SourceCount> order{1, 2, 3};
         std::stable_partition(order.begin(), order.end(), [&](int32_t k) { return k != s.Selected(); });
         for (const int32_t k : order) {
             const TLightSource &source = s.Source(k);
@@ -87,7 +87,7 @@ void PaintPlot(const TDraw &d, const TSpectrumScreen &screen)
                 continue;
             }
             const int lineTop = top(screen.LineHeight(k));
-            p.fillRect(QRect(QPoint(x - 1, lineTop), QPoint(x + 1, base)), ToQColor(TSpectralColour::WavelengthColour(source.Wavelength)));
+            p.fillRect(QRect(QPoint(x - 1, lineTop), QPoint(x + 1, base)), ToQColor(TWavelengthColour::WavelengthColour(source.Wavelength)));
             p.setPen(chosen ? Ink : Faint);
             d.Text(QRect(x - 30, lineTop - 16, 60, 14), Qt::AlignCenter, QStringLiteral("%1 nm").arg(source.Wavelength));
         }
@@ -104,7 +104,7 @@ void PaintPlot(const TDraw &d, const TSpectrumScreen &screen)
         // The filter's transmission, 100 % at the top of the band.
         QPainterPath curve;
         for (int x = band.left(); x <= band.right(); x += 2) {
-            const QPointF point(x, top(TSpectralLight::Transmission(s.Filter(), screen.NmAt(x))));
+            const QPointF point(x, top(TFilteredLight::Transmission(s.Filter(), screen.NmAt(x))));
             if (x == band.left())
                 curve.moveTo(point);
             else
@@ -125,20 +125,20 @@ void PaintPlot(const TDraw &d, const TSpectrumScreen &screen)
 }
 
 // Where each source meets the curves: what each cone takes of it.
-void PaintMarkers(QPainter &p, const TSpectrumScreen &screen)
+void PaintMarkers(QPainter &p, const TLumiereScreen &screen)
 {
-    const TSpectrumState &s = screen.State();
+    const TLumiereState &s = screen.State();
     if (s.Light() != ELight::Sources)
         return;
     const QRect inner = screen.Places().Curves.adjusted(0, 18, 0, -4);
-    for (int32_t k = 1; k <= TSpectrumState::SourceCount; ++k)
+    for (int32_t k = 1; k <= TLumiereState::SourceCount; ++k)
         if (s.Source(k).On) {
             const int x = screen.XOf(s.Source(k).Wavelength);
-            p.fillRect(QRect(x, inner.top(), 1, inner.height()), ToQColor(TSpectralColour::WavelengthColour(s.Source(k).Wavelength)));
+            p.fillRect(QRect(x, inner.top(), 1, inner.height()), ToQColor(TWavelengthColour::WavelengthColour(s.Source(k).Wavelength)));
         }
 }
 
-void PaintBars(const TDraw &d, const TSpectrumScreen &screen)
+void PaintBars(const TDraw &d, const TLumiereScreen &screen)
 {
     QPainter &p = d.p;
     const TConeResponse &cones = screen.State().Cones();
@@ -188,12 +188,12 @@ void PaintSwatch(const TDraw &d, const QRect &place, const QString &title, const
 
 } // namespace
 
-void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen, const QImage &curves)
+void PaintLumiereWorkshop(QPainter &p, const TLumiereScreen &screen, const QImage &curves)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     p.setFont(font);
-    const TSpectrumPlaces &at = screen.Places();
+    const TLumierePlaces &at = screen.Places();
     // Only the parts the damage reaches: its rectangles are often far apart
     // (a line's strip, a bar's end, the patch), their bounding box is not.
     // The paint event's region is the engine's system clip, in the device's
@@ -213,9 +213,9 @@ void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen, const QIm
     }
     if (wanted(at.Bars))
         PaintBars(d, screen);
-    const TSpectrumState &s = screen.State();
+    const TLumiereState &s = screen.State();
     if (wanted(at.Patch))
-        PaintSwatch(d, at.Patch, QStringLiteral("Couleur perçue"), s.Colour(), TSpectralColour::HueName(s.Colour().Rgb));
+        PaintSwatch(d, at.Patch, QStringLiteral("Couleur perçue"), s.Colour(), TWavelengthColour::HueName(s.Colour().Rgb));
     if (wanted(at.Compare)) {
         if (const auto &m = s.Comparison()) {
             PaintSwatch(d, at.Compare, QStringLiteral("Comparaison"), m->Colour, m->Light);
@@ -229,9 +229,9 @@ void PaintSpectrumWorkshop(QPainter &p, const TSpectrumScreen &screen, const QIm
     }
 }
 
-QImage PaintCurvesLayer(const TSpectrumScreen &screen)
+QImage PaintCurvesLayer(const TLumiereScreen &screen)
 {
-    const TSpectrumPlaces &at = screen.Places();
+    const TLumierePlaces &at = screen.Places();
     QImage layer(at.Curves.size(), QImage::Format_RGB32);
     if (layer.isNull())
         return layer;
@@ -249,9 +249,9 @@ QImage PaintCurvesLayer(const TSpectrumScreen &screen)
         QPainterPath curve;
         double peak = 0;
         int peakX = 0;
-        for (int32_t i = 0; i < SpectralTables::Count; ++i) {
-            const double v = SpectralTables::ConesLms2000[size_t(i)][c];
-            const QPointF point(screen.XOf(SpectralTables::WavelengthAt(i)), inner.bottom() - v * (inner.height() - 1));
+        for (int32_t i = 0; i < ColourMatchTables::Count; ++i) {
+            const double v = ColourMatchTables::ConesLms2000[size_t(i)][c];
+            const QPointF point(screen.XOf(ColourMatchTables::WavelengthAt(i)), inner.bottom() - v * (inner.height() - 1));
             if (i == 0)
                 curve.moveTo(point);
             else

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "workshops/state/SpectralTables.h"
+#include "workshops/state/ColourMatchTables.h"
 
-namespace Irisonde::SpectralTables {
+namespace Irisonde::ColourMatchTables {
 
 // CIE 1931 2-degree standard colorimetric observer, x-bar, y-bar, z-bar.
 // Source: CIE 018:2019 "Colour-matching functions of CIE 1931 standard
@@ -185,4 +185,4 @@ const std::array<TTriple, Count> ConesLms2000{{
     {2.07321e-05, 1.63433e-06, 0.0}, // 780
 }};
 
-} // namespace Irisonde::SpectralTables
+} // namespace Irisonde::ColourMatchTables

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "workshops/SpectrumU.h"
+#include "workshops/LumiereU.h"
 
 #include "workshops/RepaintU.h"
-#include "workshops/SpectrumPaintU.h"
+#include "workshops/LumierePaintU.h"
 
 #include "imaging/WheelU.h"
 #include "shell/CheckBoxU.h"
@@ -39,8 +39,8 @@ const std::array<QString, 3> LedNames{QStringLiteral("LED rouge"), QStringLitera
 
 } // namespace
 
-TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
-    : TWorkshopF(program, row, TSpectrumScreen::ToolbarHeight, false, parent)
+TLumiereF::TLumiereF(TProgram &program, const TWorkshopRow &row, QWidget *parent)
+    : TWorkshopF(program, row, TLumiereScreen::ToolbarHeight, false, parent)
 {
     resize(DesignClientW, DesignClientH);
 
@@ -51,7 +51,7 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
             m_curvesVision = m_screen.Vision();
         }
         p.translate(-m_zone->pos()); // the screen state places its parts in client coordinates
-        PaintSpectrumWorkshop(p, m_screen, m_curves);
+        PaintLumiereWorkshop(p, m_screen, m_curves);
     });
     m_zone->setObjectName(QStringLiteral("Zone"));
     m_zone->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -82,16 +82,16 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
     m_lightCombo = combo("LightCombo", QStringLiteral("Lumière"),
                          QStringLiteral(" Choisir la lumière : blanche, des sources d'une seule longueur d'onde ou l'écran"), RowTops[0]);
     for (ELight light : {ELight::White, ELight::Sources, ELight::Screen})
-        m_lightCombo->addItem(TSpectrumState::LightName(light));
+        m_lightCombo->addItem(TLumiereState::LightName(light));
     m_filterLab = label("FilterLab", QStringLiteral("Filtre :"), RowTops[1]);
     m_filterCombo = combo("FilterCombo", QStringLiteral("Filtre"),
                           QStringLiteral(" Placer un filtre coloré entre la lumière et l'œil"), RowTops[1]);
     for (EFilter f : {EFilter::None, EFilter::Red, EFilter::Green, EFilter::Blue, EFilter::Cyan, EFilter::Magenta, EFilter::Yellow})
-        m_filterCombo->addItem(TSpectralLight::FilterName(f));
+        m_filterCombo->addItem(TFilteredLight::FilterName(f));
     m_lightLab->setBuddy(m_lightCombo);
     m_filterLab->setBuddy(m_filterCombo);
-    connect(m_lightCombo, &QComboBox::currentIndexChanged, this, &TSpectreF::LightChosen);
-    connect(m_filterCombo, &QComboBox::currentIndexChanged, this, &TSpectreF::FilterChosen);
+    connect(m_lightCombo, &QComboBox::currentIndexChanged, this, &TLumiereF::LightChosen);
+    connect(m_filterCombo, &QComboBox::currentIndexChanged, this, &TLumiereF::FilterChosen);
 
     m_compareBout = new QPushButton(QStringLiteral("Comparer"), bar);
     m_compareBout->setObjectName(QStringLiteral("CompareBout"));
@@ -100,7 +100,7 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
     m_compareBout->setFocusPolicy(Qt::TabFocus); // a click leaves the keys on the picture
     connect(m_compareBout, &QPushButton::clicked, this, [this] { ShowChange(m_screen.Compare()); });
 
-    for (int k = 1; k <= TSpectrumState::SourceCount; ++k) {
+    for (int k = 1; k <= TLumiereState::SourceCount; ++k) {
         const size_t i = size_t(k - 1);
         const int top = RowTops[i];
         auto *check = new QCheckBox(bar);
@@ -111,7 +111,7 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
         auto *nm = new QSpinBox(bar);
         nm->setObjectName(QStringLiteral("NmSpin%1").arg(k));
         nm->setGeometry(NmLeft, top, NmW, SpinH);
-        nm->setRange(TSpectrumState::MinNm, TSpectrumState::MaxNm);
+        nm->setRange(TLumiereState::MinNm, TLumiereState::MaxNm);
         nm->setSuffix(QStringLiteral(" nm"));
         nm->setKeyboardTracking(false); // a figure typed counts once entered
         nm->setToolTip(QStringLiteral(" Longueur d'onde de la source, de 380 à 780 nm"));
@@ -133,7 +133,7 @@ TSpectreF::TSpectreF(TProgram &program, const TWorkshopRow &row, QWidget *parent
     }
 }
 
-void TSpectreF::FormShow()
+void TLumiereF::FormShow()
 {
     m_screen.Reset();
     (void)m_screen.SetVision(Vision()); // the view stays for the run
@@ -143,34 +143,34 @@ void TSpectreF::FormShow()
     m_zone->DescriptionChanged();
 }
 
-void TSpectreF::PlaceZone()
+void TLumiereF::PlaceZone()
 {
     m_screen.Place(width(), height());
     m_zone->setGeometry(m_screen.Places().Zone);
 }
 
-void TSpectreF::resizeEvent(QResizeEvent *event)
+void TLumiereF::resizeEvent(QResizeEvent *event)
 {
     TWorkshopF::resizeEvent(event);
     PlaceZone();
     m_zone->update();
 }
 
-QImage TSpectreF::CopyImage() const
+QImage TLumiereF::CopyImage() const
 {
     return m_zone->grab().toImage();
 }
 
-void TSpectreF::ShowControls()
+void TLumiereF::ShowControls()
 {
-    const TSpectrumState &s = m_screen.State();
+    const TLumiereState &s = m_screen.State();
     const ELight light = s.Light();
     {
         const QSignalBlocker quietLight(m_lightCombo), quietFilter(m_filterCombo);
         m_lightCombo->setCurrentIndex(int(light));
         m_filterCombo->setCurrentIndex(int(s.Filter()));
     }
-    for (int k = 1; k <= TSpectrumState::SourceCount; ++k) {
+    for (int k = 1; k <= TLumiereState::SourceCount; ++k) {
         const size_t i = size_t(k - 1);
         QCheckBox *check = m_sourceChecks[i];
         QSpinBox *nm = m_nmSpins[i], *percent = m_percentSpins[i];
@@ -184,7 +184,7 @@ void TSpectreF::ShowControls()
         check->setChecked(light == ELight::Sources ? s.Source(k).On : row);
         check->setEnabled(light == ELight::Sources);
         check->setVisible(row);
-        nm->setValue(light == ELight::Screen ? int(TSpectralLight::LedPeakNm[i]) : s.Source(k).Wavelength);
+        nm->setValue(light == ELight::Screen ? int(TFilteredLight::LedPeakNm[i]) : s.Source(k).Wavelength);
         nm->setEnabled(light == ELight::Sources);
         nm->setVisible(light != ELight::White);
         const double strength = light == ELight::Sources ? s.Source(k).Strength
@@ -200,7 +200,7 @@ void TSpectreF::ShowControls()
     }
 }
 
-void TSpectreF::ShowChange(const TDamage &damage)
+void TLumiereF::ShowChange(const TDamage &damage)
 {
     ShowControls();
     if (damage.IsEmpty())
@@ -209,44 +209,44 @@ void TSpectreF::ShowChange(const TDamage &damage)
     m_zone->DescriptionChanged();
 }
 
-void TSpectreF::LightChosen(int index)
+void TLumiereF::LightChosen(int index)
 {
     ShowChange(m_screen.ChooseLight(ELight(index)));
 }
 
-void TSpectreF::FilterChosen(int index)
+void TLumiereF::FilterChosen(int index)
 {
     ShowChange(m_screen.ChooseFilter(EFilter(index)));
 }
 
-void TSpectreF::VisionChosen(EVision vision)
+void TLumiereF::VisionChosen(EVision vision)
 {
     ShowChange(m_screen.SetVision(vision));
 }
 
-TWorkshopF::TProbeSpot TSpectreF::KeyProbeSpot() const
+TWorkshopF::TProbeSpot TLumiereF::KeyProbeSpot() const
 {
     return {m_zone, m_screen.Places().Patch.center() - m_zone->pos()};
 }
 
-void TSpectreF::PictureMouseDown(const QMouseEvent &event)
+void TLumiereF::PictureMouseDown(const QMouseEvent &event)
 {
     if (event.button() == Qt::LeftButton)
         ShowChange(m_screen.Press(event.position().toPoint() + m_zone->pos()));
 }
 
-void TSpectreF::PictureMouseMove(const QMouseEvent &event)
+void TLumiereF::PictureMouseMove(const QMouseEvent &event)
 {
     if (event.buttons() & Qt::LeftButton)
         ShowChange(m_screen.DragTo(event.position().toPoint() + m_zone->pos()));
 }
 
-void TSpectreF::PictureMouseUp(const QMouseEvent &)
+void TLumiereF::PictureMouseUp(const QMouseEvent &)
 {
     m_screen.Release();
 }
 
-bool TSpectreF::PictureKeyPress(const QKeyEvent &key)
+bool TLumiereF::PictureKeyPress(const QKeyEvent &key)
 {
     if (const int k = ChoiceKey(key)) {
         ShowChange(m_screen.Select(k));
@@ -259,7 +259,7 @@ bool TSpectreF::PictureKeyPress(const QKeyEvent &key)
         return true;
     }
     if (const int sign = PlusMinus(key)) {
-        ShowChange(m_screen.ChangeStrength(sign * TSpectrumState::StrengthStep));
+        ShowChange(m_screen.ChangeStrength(sign * TLumiereState::StrengthStep));
         return true;
     }
     if (key.key() == Qt::Key_Space) {
@@ -269,7 +269,7 @@ bool TSpectreF::PictureKeyPress(const QKeyEvent &key)
     return false;
 }
 
-void TSpectreF::wheelEvent(QWheelEvent *event)
+void TLumiereF::wheelEvent(QWheelEvent *event)
 {
     ShowChange(m_screen.Wheel(WheelDelta(event->angleDelta())));
     event->accept();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Veltrane <irisonde@veltrane.fr>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "workshops/state/SpectralColour.h"
+#include "workshops/state/WavelengthColour.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,9 +10,9 @@ namespace Irisonde {
 
 namespace {
 
-using SpectralTables::ConesLms2000;
-using SpectralTables::CieXyz1931;
-using SpectralTables::TTriple;
+using ColourMatchTables::ConesLms2000;
+using ColourMatchTables::CieXyz1931;
+using ColourMatchTables::TTriple;
 
 // XYZ to linear sRGB, IEC 61966-2-1 (D65).
 constexpr std::array<TTriple, 3> XyzToRgb{{
@@ -21,7 +21,7 @@ constexpr std::array<TTriple, 3> XyzToRgb{{
     {0.0557, -0.2040, 1.0570},
 }};
 
-TTriple ColumnSums(const std::array<TTriple, SpectralTables::Count> &table)
+TTriple ColumnSums(const std::array<TTriple, ColourMatchTables::Count> &table)
 {
     TTriple sum{0, 0, 0};
     for (const TTriple &row : table)
@@ -60,7 +60,7 @@ const TWhite &White()
     return white;
 }
 
-TTriple Weigh(const TSpectrum &light, const std::array<TTriple, SpectralTables::Count> &table)
+TTriple Weigh(const TSpectrum &light, const std::array<TTriple, ColourMatchTables::Count> &table)
 {
     TTriple sum{0, 0, 0};
     for (size_t i = 0; i < light.size(); ++i)
@@ -82,28 +82,28 @@ QString TRgb8::Hex() const
         .toUpper();
 }
 
-TConeResponse TSpectralColour::Cones(const TSpectrum &light)
+TConeResponse TWavelengthColour::Cones(const TSpectrum &light)
 {
     const TTriple sum = Weigh(light, ConesLms2000);
     const TTriple &white = White().Cones;
     return {100.0 * sum[0] / white[0], 100.0 * sum[1] / white[1], 100.0 * sum[2] / white[2]};
 }
 
-TXyz TSpectralColour::Xyz(const TSpectrum &light)
+TXyz TWavelengthColour::Xyz(const TSpectrum &light)
 {
     const TTriple sum = Weigh(light, CieXyz1931);
     const double y = White().Xyz[1];
     return {sum[0] / y, sum[1] / y, sum[2] / y};
 }
 
-std::array<double, 3> TSpectralColour::LinearRgb(const TXyz &xyz)
+std::array<double, 3> TWavelengthColour::LinearRgb(const TXyz &xyz)
 {
     const TTriple rgb = Multiply(XyzToRgb, {xyz.X, xyz.Y, xyz.Z});
     const TTriple &white = White().Rgb;
     return {rgb[0] / white[0], rgb[1] / white[1], rgb[2] / white[2]};
 }
 
-TDisplayColour TSpectralColour::Display(const TXyz &xyz)
+TDisplayColour TWavelengthColour::Display(const TXyz &xyz)
 {
     std::array<double, 3> c = LinearRgb(xyz);
     TDisplayColour shown;
@@ -128,12 +128,12 @@ TDisplayColour TSpectralColour::Display(const TXyz &xyz)
     return shown;
 }
 
-TRgb8 TSpectralColour::WavelengthColour(int32_t nm)
+TRgb8 TWavelengthColour::WavelengthColour(int32_t nm)
 {
-    nm = std::clamp(nm, SpectralTables::FirstNm, SpectralTables::LastNm);
-    const size_t i = size_t((nm - SpectralTables::FirstNm) / SpectralTables::StepNm);
-    const double f = double((nm - SpectralTables::FirstNm) % SpectralTables::StepNm) / SpectralTables::StepNm;
-    const size_t j = std::min(i + 1, size_t(SpectralTables::Count - 1));
+    nm = std::clamp(nm, ColourMatchTables::FirstNm, ColourMatchTables::LastNm);
+    const size_t i = size_t((nm - ColourMatchTables::FirstNm) / ColourMatchTables::StepNm);
+    const double f = double((nm - ColourMatchTables::FirstNm) % ColourMatchTables::StepNm) / ColourMatchTables::StepNm;
+    const size_t j = std::min(i + 1, size_t(ColourMatchTables::Count - 1));
     TXyz xyz;
     xyz.X = (1 - f) * CieXyz1931[i][0] + f * CieXyz1931[j][0];
     xyz.Y = (1 - f) * CieXyz1931[i][1] + f * CieXyz1931[j][1];
@@ -147,7 +147,7 @@ TRgb8 TSpectralColour::WavelengthColour(int32_t nm)
     return {Encode(c[0] / top), Encode(c[1] / top), Encode(c[2] / top)};
 }
 
-QString TSpectralColour::HueName(TRgb8 rgb)
+QString TWavelengthColour::HueName(TRgb8 rgb)
 {
     const int32_t r = rgb.R, g = rgb.G, b = rgb.B;
     const int32_t top = std::max({r, g, b}), low = std::min({r, g, b});
@@ -186,7 +186,7 @@ QString TSpectralColour::HueName(TRgb8 rgb)
     return top < 128 ? name + QStringLiteral(" foncé") : name;
 }
 
-uint8_t TSpectralColour::Encode(double linear)
+uint8_t TWavelengthColour::Encode(double linear)
 {
     const double v = std::clamp(linear, 0.0, 1.0);
     const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1.0 / 2.4) - 0.055;

@@ -9,7 +9,7 @@
 #include "imaging/ColourProbeU.h"
 #include "shell/ProgramU.h"
 #include "tests/support/WindowProbe.h"
-#include "workshops/SpectrumU.h"
+#include "workshops/LumiereU.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -40,11 +40,11 @@ bool Near(QRgb a, QRgb b, int d)
 
 } // namespace
 
-class TstSpectre : public QObject {
+class TstLumiere : public QObject {
     Q_OBJECT
     TProgram program;
     std::unique_ptr<TWorkshopF> made;
-    TSpectreF *win = nullptr;
+    TLumiereF *win = nullptr;
     QWidget *Zone() { return Control(*win, "Zone"); }
     // A pixel of the screen as shown, at a client-area point.
     QRgb ShownAt(QPoint client) { return Shown(Zone()).pixel(client - Zone()->pos()); }
@@ -60,8 +60,8 @@ class TstSpectre : public QObject {
 private slots:
     void init()
     {
-        made = MakeWorkshop(program, EWorkshop::Spectre);
-        win = qobject_cast<TSpectreF *>(made.get());
+        made = MakeWorkshop(program, EWorkshop::Lumiere);
+        win = qobject_cast<TLumiereF *>(made.get());
         QVERIFY(win);
         win->show();
         QVERIFY(QTest::qWaitForWindowExposed(win));
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(Said().startsWith(QStringLiteral("Lumière : 700 nm à 100 %. Filtre : aucun.")));
         QVERIFY(Said().contains(QStringLiteral("Hors des couleurs de l'écran")));
         // The line on the plot, in the colour of its wavelength.
-        const TSpectrumPlaces &at = win->Screen().Places();
+        const TLumierePlaces &at = win->Screen().Places();
         const QRgb line = ShownAt(QPoint(win->Screen().XOf(700), at.Band.bottom() - 4));
         QVERIFY2(qRed(line) > 150 && qGreen(line) < 80, qPrintable(Hex(line)));
 
@@ -142,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstSpectre)
-#include "tst_spectre.moc"
+QTEST_MAIN(TstLumiere)
+#include "tst_lumiere.moc"
